@@ -1,0 +1,14 @@
+#pragma once
+// printf/scanf-style formatting and scanning that always use the decimal point, whatever locale the
+// process runs under (a GUI switches LC_NUMERIC to the user's locale; the results must not change).
+#include <string>
+
+namespace zelvor {
+
+// snprintf into a std::string, under the "C" locale.
+std::string Formatiere(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// sscanf under the "C" locale; returns what sscanf returns (EOF for an input that is empty or all blanks).
+int Scanne(const char* text, const char* format, ...) __attribute__((format(scanf, 2, 3)));
+
+}  // namespace zelvor

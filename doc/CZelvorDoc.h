@@ -1,0 +1,73 @@
+#pragma once
+// The well document: every input of one gas well and everything the evaluation derives from it.
+// Framework services (title, path name, modified flag, views) belong to the GUI, which wraps this class.
+// Texts are held as UTF-8; the files store them as Windows-1252.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zelvor {
+
+using BOOL = std::int32_t;
+using CStringArray = std::vector<std::string>;
+
+inline constexpr int KOMPONENTEN_ANZAHL = 15;
+inline constexpr int MAX_KURVENWERTE = 300;
+
+using Zusammensetzung = std::array<float, KOMPONENTEN_ANZAHL>;
+using Kurve = std::array<float, MAX_KURVENWERTE>;
+
+class CZelvorDoc {
+ public:
+  // Inputs (written by the defaults, by loading and by the data entry round trip).
+  Zusammensetzung m_Komponenten{};  // mole %: H2S, CO2, N2, CH4, C2H6 ... C10H22
+  float m_Temperatur = 0.0f;        // reservoir temperature, °C
+  float m_OGIP = 0.0f;              // original gas in place, Mio m3
+  float m_Initialdruck = 0.0f;      // bar
+  float m_Wasserinvasion = 0.0f;    // water influx WE, Mio m3
+  float m_Teufe = 0.0f;             // reservoir depth, m
+  float m_Bohrlochlaenge = 0.0f;    // well length, m
+  float m_Durchmesser = 0.0f;       // tubing inner diameter, cm
+  float m_Kopftemperatur = 0.0f;    // wellhead temperature, °C
+  float m_WGV = 0.0f;               // water-gas ratio, l/1000 m3 (not saved)
+  double m_A1 = 0.0;
+  double m_B1 = 0.0;
+  std::int32_t m_Bohrungsanzahl = 0;
+  BOOL m_bVariablerC = 0;
+  BOOL m_bRechnen = 0;
+  std::string m_Gasbohrung;
+
+  // Products of the evaluation run.
+  std::string m_TextYAchse;
+  std::string m_TextY2Achse;  // never assigned
+  std::string m_TextXAchse;
+  std::string m_TextKurve1;
+  std::string m_TextKurve2;
+  std::int32_t m_MaxWerte = 0;
+  Kurve m_Kurve1X{};
+  Kurve m_Kurve1Y{};
+  Kurve m_Kurve2X{};
+  Kurve m_Kurve2Y{};
+
+  BOOL m_bGrafikRaten = 0;
+  BOOL m_bInjektion = 0;
+  CStringArray m_Ratenzeilen;
+  CStringArray m_Ergebnis;
+
+  // Sets every input field to its default; results, captions and series stay.
+  void StandardwerteSetzen();
+  // Empties the four graph series.
+  void GrafikLoeschen();
+  // The evaluation run: rebuilds m_Ergebnis, the series and (after a complete run) the captions.
+  // Returns false when the run ended early with an "ABBRUCH"/"ERROR" line.
+  bool Auswertung();
+  // What a new document does besides the framework's part: the defaults.
+  void NeuesDokument() { StandardwerteSetzen(); }
+  // The resets after a file was read: the settings not kept in the file, and the recompute flag.
+  void NachDemLaden();
+  // A well is replaced (new or opened): the previous well's results must not linger under it.
+  void ErgebnisseLoeschen();
+};
+
+}  // namespace zelvor
