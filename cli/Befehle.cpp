@@ -1,0 +1,196 @@
+#include "cli/Befehle.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "calc/A1B1Vorschlag.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
+#include "calc/Grafikskalierung.h"
+#include "cli/Argumente.h"
+#include "cli/Json.h"
+#include "doc/CZelvorDoc.h"
+#include "doc/Dokumenttitel.h"
+#include "doc/Eingabepruefung.h"
+#include "doc/ErgebnisDatei.h"
+#include "doc/Ratendatei.h"
+#include "doc/ZlvArchiv.h"
+
+namespace zelvor::cli {
+namespace {
+
+constexpr const char* PROGRAMM = "zelvor-cli: ";
+
+int Fehler(std::ostream& err, const std::string& meldung) {
+  err << PROGRAMM << meldung << '\n';
+  return FEHLER;
+}
+
+bool Laden(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
+  const ZlvErgebnis r = ZlvDateiLaden(pfad, doc);
+  if (r.status == ZlvStatus::Ok) return true;
+  Fehler(err, r.meldung);
+  return false;
+}
+
+// Replaces the rate lines as the input dialog's import does: the well keeps its lines when the file
+// yields none.
+bool RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
+  RatendateiImport imp = RatendateiEinlesen(pfad);
+  if (!imp.geoeffnet) {
+    Fehler(err, "Die Ratendatei \"" + pfad + "\" kann nicht geöffnet werden.");
+    return false;
+  }
+  for (const std::string& m : imp.meldungen) err << m << '\n';
+  if (!imp.status.empty()) err << imp.status << '\n';
+  if (!imp.zeilen.empty()) doc.m_Ratenzeilen = std::move(imp.zeilen);
+  return true;
+}
+
+enum class Lauf { Fehler, Vollstaendig, Abgebrochen };
+
+// Loads, imports and evaluates, as `evaluate` and `results` share it.
+Lauf Auswerten(const Argumente& a, CZelvorDoc& doc, std::ostream& err) {
+  if (!Laden(a.datei, doc, err)) return Lauf::Fehler;
+  if (a.raten && !RatenImportieren(*a.raten, doc, err)) return Lauf::Fehler;
+  doc.m_bVariablerC = a.variablerC;
+  doc.m_bGrafikRaten = a.grafikRaten;
+  if (!doc.Auswertung()) return Lauf::Abgebrochen;
+  if (doc.m_Ratenzeilen.size() > static_cast<size_t>(MAX_RATENZEILEN)) err << HoechstzahlMeldung() << '\n';
+  return Lauf::Vollstaendig;
+}
+
+std::string Json(const CZelvorDoc& doc, bool abgebrochen) {
+  Skalierung s;  // as a newly created graph view scales the series
+  Skalieren(s, doc.m_MaxWerte, doc.m_Kurve1X.data(), doc.m_Kurve1Y.data(), doc.m_Kurve2Y.data());
+  const int n = doc.m_MaxWerte;
+  std::string j = "{\n";
+  j += "  \"Ergebnis\": " + JsonTextListe(doc.m_Ergebnis) + ",\n";
+  j += std::string("  \"Abgebrochen\": ") + (abgebrochen ? "true" : "false") + ",\n";
+  j += "  \"MaxWerte\": " + Formatiere("%d", n) + ",\n";
+  j += "  \"Kurve1X\": " + JsonZahlenListe(doc.m_Kurve1X.data(), n) + ",\n";
+  j += "  \"Kurve1Y\": " + JsonZahlenListe(doc.m_Kurve1Y.data(), n) + ",\n";
+  j += "  \"Kurve2X\": " + JsonZahlenListe(doc.m_Kurve2X.data(), n) + ",\n";
+  j += "  \"Kurve2Y\": " + JsonZahlenListe(doc.m_Kurve2Y.data(), n) + ",\n";
+  j += "  \"TextYAchse\": " + JsonText(doc.m_TextYAchse) + ",\n";
+  j += "  \"TextY2Achse\": " + JsonText(doc.m_TextY2Achse) + ",\n";
+  j += "  \"TextXAchse\": " + JsonText(doc.m_TextXAchse) + ",\n";
+  j += "  \"TextKurve1\": " + JsonText(doc.m_TextKurve1) + ",\n";
+  j += "  \"TextKurve2\": " + JsonText(doc.m_TextKurve2) + ",\n";
+  j += "  \"Skalierung\": {\"xmin\": " + JsonZahl(s.xmin) + ", \"xmax\": " + JsonZahl(s.xmax) +
+       ", \"ymin\": " + JsonZahl(s.ymin) + ", \"ymax\": " + JsonZahl(s.ymax) + ", \"xstart\": " +
+       JsonZahl(s.xstart) + ", \"ystart\": " + JsonZahl(s.ystart) + ", \"deltax\": " + JsonZahl(s.deltax) +
+       ", \"deltay\": " + JsonZahl(s.deltay) + "}\n";
+  return j + "}\n";
+}
+
+int Evaluate(const Argumente& a, std::ostream& out, std::ostream& err) {
+  CZelvorDoc doc;
+  const Lauf lauf = Auswerten(a, doc, err);
+  if (lauf == Lauf::Fehler) return FEHLER;
+  const bool abgebrochen = lauf == Lauf::Abgebrochen;
+  if (a.json) {
+    out << Json(doc, abgebrochen);
+  } else {
+    for (const std::string& zeile : doc.m_Ergebnis) out << zeile << '\n';
+  }
+  return abgebrochen ? ABGEBROCHEN : ERFOLG;
+}
+
+int Results(const Argumente& a, std::ostream& out, std::ostream& err) {
+  CZelvorDoc doc;
+  const Lauf lauf = Auswerten(a, doc, err);
+  if (lauf == Lauf::Fehler) return FEHLER;
+  const std::string pfad = a.ausgabe ? *a.ausgabe : ErgebnisDateiPfad("");
+  const std::string fehler = ErgebnisseSchreiben(pfad, Dokumenttitel(a.datei), doc.m_Ergebnis);
+  if (!fehler.empty()) return Fehler(err, fehler);
+  if (pfad == ERGEBNISDATEI_NAME)
+    out << ERGEBNISSE_GESCHRIEBEN << '\n';
+  else
+    out << "Die Ergebnisse sind in die Datei " << pfad << " geschrieben!\n";
+  return lauf == Lauf::Abgebrochen ? ABGEBROCHEN : ERFOLG;
+}
+
+int Propose(const Argumente& a, std::ostream& out, std::ostream& err) {
+  CZelvorDoc doc;
+  if (!Laden(a.datei, doc, err)) return FEHLER;
+  float wgv = 0.0f;
+  if (a.wgv) {
+    if (const auto m = FloatLesen(*a.wgv, 0, 200, wgv)) return Fehler(err, "--wgv: " + *m);
+  }
+  A1B1Eingaben e;
+  e.komponenten = doc.m_Komponenten;
+  e.temperatur = doc.m_Temperatur;
+  e.kopftemperatur = doc.m_Kopftemperatur;
+  e.initialdruck = doc.m_Initialdruck;
+  e.teufe = doc.m_Teufe;
+  e.bohrlochlaenge = doc.m_Bohrlochlaenge;
+  e.durchmesser = doc.m_Durchmesser;
+  e.wgv = wgv;
+  const A1B1Vorschlag v = A1B1Berechnen(e);
+  out << A1B1Text(v, false) << '\n';
+  if (!v.gueltig) return ABGEBROCHEN;
+  if (a.uebernehmen) {
+    doc.m_A1 = v.a1;
+    doc.m_B1 = v.b1;
+    const std::string fehler = ZlvDateiSpeichern(a.datei, doc);
+    if (!fehler.empty()) return Fehler(err, fehler);
+  }
+  return ERFOLG;
+}
+
+int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
+  CZelvorDoc doc;
+  if (!Laden(a.datei, doc, err)) return FEHLER;
+  for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << EingabeAlsText(doc, f) << '\n';
+  for (const std::string& zeile : doc.m_Ratenzeilen) out << "Ratenzeile=" << zeile << '\n';
+  return ERFOLG;
+}
+
+bool DateiFehlt(const std::string& pfad) {
+  struct stat st {};
+  return ::stat(pfad.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+int Set(const Argumente& a, std::ostream& err) {
+  CZelvorDoc doc;
+  if (DateiFehlt(a.datei)) {
+    doc.NeuesDokument();
+  } else if (!Laden(a.datei, doc, err)) {
+    return FEHLER;
+  }
+  for (const std::string& zuweisung : a.zuweisungen) {
+    const size_t gleich = zuweisung.find('=');
+    const std::string name = zuweisung.substr(0, gleich);
+    const Eingabefeld* feld = EingabefeldSuchen(name);
+    if (!feld) return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
+    if (const auto m = EingabeSetzen(doc, *feld, zuweisung.substr(gleich + 1))) return Fehler(err, name + ": " + *m);
+  }
+  if (a.raten && !RatenImportieren(*a.raten, doc, err)) return FEHLER;
+  if (const auto warnung = EingabenPruefen(doc)) err << "Warnung: " << *warnung << '\n';
+  const std::string fehler = ZlvDateiSpeichern(a.datei, doc);
+  if (!fehler.empty()) return Fehler(err, fehler);
+  return ERFOLG;
+}
+
+}  // namespace
+
+int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    out << Gebrauch();
+    return ERFOLG;
+  }
+  Argumente a;
+  if (const auto m = ArgumenteLesen(argc, argv, a)) {
+    err << PROGRAMM << *m << '\n' << Gebrauch();
+    return FEHLER;
+  }
+  if (a.befehl == "evaluate") return Evaluate(a, out, err);
+  if (a.befehl == "results") return Results(a, out, err);
+  if (a.befehl == "propose") return Propose(a, out, err);
+  if (a.befehl == "show") return Show(a, out, err);
+  return Set(a, err);
+}
+
+}  // namespace zelvor::cli

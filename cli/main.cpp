@@ -1,0 +1,11 @@
+// zelvor-cli: the evaluation of a well without a window.
+#include <iostream>
+
+#include "cli/Befehle.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const int status = zelvor::cli::Ausfuehren(argc, argv, std::cout, std::cerr);
+  std::cout.flush();
+  return status;
+}
