@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/Befehle.h"
+
+namespace zelvor::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Aufruf {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_verzeichnis = fs::temp_directory_path() / ("zelvor-cli-" + std::to_string(::getpid()) + "-" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(m_verzeichnis);
+    fs::create_directories(m_verzeichnis);
+  }
+  void TearDown() override { fs::remove_all(m_verzeichnis); }
+
+  std::string Pfad(const std::string& name) const { return (m_verzeichnis / name).string(); }
+
+  static Aufruf Starten(std::vector<std::string> args) {
+    args.insert(args.begin(), "zelvor-cli");
+    std::vector<const char*> argv;
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    Aufruf r;
+    r.status = Ausfuehren(static_cast<int>(argv.size()), argv.data(), out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+  }
+
+  void Schreiben(const std::string& name, const std::string& inhalt) const {
+    std::ofstream(Pfad(name), std::ios::binary) << inhalt;
+  }
+
+  std::string Lesen(const std::string& name) const {
+    std::ifstream f(Pfad(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  }
+
+  // The worked production well, made as a user would make it.
+  std::string Bohrung() {
+    const std::string well = Pfad("bohrung.zlv");
+    Schreiben("raten.txt", "Gp Rate Druck\n100 1000 100\n");
+    const Aufruf r = Starten({"set", well, "Temperatur=100", "Kopftemperatur=20", "OGIP=1000", "Initialdruck=200",
+                              "A1=100", "B1=1.2", "--rates", Pfad("raten.txt")});
+    EXPECT_EQ(r.status, ERFOLG) << r.err;
+    return well;
+  }
+
+  fs::path m_verzeichnis;
+};
+
+TEST_F(Cli, EvaluatePrintsTheResultTable) {
+  const Aufruf r = Starten({"evaluate", Bohrung()});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  EXPECT_NE(r.out.find("\n      100.000    1000.0   100.00      110.00      179.11   192.02     0.050\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.rfind("    Mittlerer C-Wert:   0.050\n"), r.out.size() - 30);
+}
+
+TEST_F(Cli, EvaluateAsJson) {
+  const Aufruf r = Starten({"evaluate", Bohrung(), "--json", "--rate-graph"});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  for (const char* schluessel : {"\"Ergebnis\": [", "\"Abgebrochen\": false", "\"MaxWerte\": 1", "\"Kurve1X\": [100]",
+                                 "\"Kurve1Y\": [1000]", "\"Kurve2X\": [100]", "\"TextYAchse\": \"Raten\"",
+                                 "\"TextY2Achse\": \"\"", "\"TextKurve1\": \"Raten (gemessen)\"",
+                                 "\"Skalierung\": {\"xmin\": 100, \"xmax\": 100, "})
+    EXPECT_NE(r.out.find(schluessel), std::string::npos) << schluessel << "\n" << r.out;
+}
+
+TEST_F(Cli, EvaluateWithARateFileAndAnAbort) {
+  const std::string well = Bohrung();
+  Schreiben("neu.txt", "Kopf\n100 1000 100\n2000 1000 100\n");
+  const Aufruf r = Starten({"evaluate", well, "--rates", Pfad("neu.txt")});
+  EXPECT_EQ(r.status, ABGEBROCHEN);
+  EXPECT_NE(r.out.find("ERROR!!Gp-Wert:2000.000000 ist größer als OGIP:1000.000000\n"), std::string::npos);
+  EXPECT_NE(r.err.find("2 Zeilen wurden eingelesen"), std::string::npos);
+  // The file itself is not changed by an evaluation.
+  EXPECT_EQ(Starten({"evaluate", well}).status, ERFOLG);
+}
+
+TEST_F(Cli, UnreadableInputIsAUsageError) {
+  const std::string well = Bohrung();
+  EXPECT_EQ(Starten({"evaluate", Pfad("fehlt.zlv")}).status, FEHLER);
+  EXPECT_EQ(Starten({"evaluate", well, "--rates", Pfad("fehlt.txt")}).status, FEHLER);
+  EXPECT_EQ(Starten({"evaluate"}).status, FEHLER);
+  EXPECT_EQ(Starten({"evaluate", well, "--unbekannt"}).status, FEHLER);
+  EXPECT_EQ(Starten({"tanzen", well}).status, FEHLER);
+  EXPECT_EQ(Starten({}).status, FEHLER);
+  const std::string ganz = Lesen("bohrung.zlv");
+  Schreiben("kurz.zlv", ganz.substr(0, ganz.size() - 3));
+  const Aufruf kurz = Starten({"evaluate", Pfad("kurz.zlv")});
+  EXPECT_EQ(kurz.status, FEHLER);
+  EXPECT_EQ(kurz.out, "");
+  EXPECT_EQ(std::count(kurz.err.begin(), kurz.err.end(), '\n'), 1) << kurz.err;
+  Schreiben("feindlich.zlv", std::string(24, '\0') + "\xff\xff\xff\xff\xff\xff\x7f");
+  EXPECT_EQ(Starten({"show", Pfad("feindlich.zlv")}).status, FEHLER);
+}
+
+TEST_F(Cli, ProposeAndApply) {
+  const std::string well = Pfad("a1b1.zlv");
+  ASSERT_EQ(Starten({"set", well, "Temperatur=100", "Kopftemperatur=20", "Initialdruck=200", "Teufe=3000",
+                     "Bohrlochlaenge=3000", "Durchmesser=6.2", "OGIP=1000"})
+                .status,
+            ERFOLG);
+  const Aufruf r = Starten({"propose", well});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  EXPECT_NE(r.out.find("A1-Wert: 90.85\nB1-Wert: 1.474\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("Sollen"), std::string::npos);
+  EXPECT_EQ(Starten({"show", well}).out.find("A1=0\n") != std::string::npos, true);
+  EXPECT_EQ(Starten({"propose", well, "--wgv", "50", "--apply"}).status, ERFOLG);
+  const std::string gezeigt = Starten({"show", well}).out;
+  EXPECT_EQ(gezeigt.find("A1=0\n"), std::string::npos) << gezeigt;
+  EXPECT_EQ(Starten({"propose", well, "--wgv", "201"}).status, FEHLER);
+  EXPECT_EQ(Starten({"propose", well, "--wgv", "nan"}).status, FEHLER);
+  ASSERT_EQ(Starten({"set", well, "Teufe=3500"}).status, ERFOLG);
+  const Aufruf abgelehnt = Starten({"propose", well});
+  EXPECT_EQ(abgelehnt.status, ABGEBROCHEN);
+  EXPECT_EQ(abgelehnt.out, "Die Teufe darf nicht größer als die Bohrlochslänge sein!\n");
+}
+
+TEST_F(Cli, SetShowRoundTrip) {
+  const std::string well = Pfad("runde.zlv");
+  const Aufruf neu = Starten({"set", well, "Gasbohrung=Süd 3 %d", "Temperatur=-12.5", "Kopftemperatur=0.1",
+                              "OGIP=90000", "Initialdruck=1", "Wasserinvasion=10000", "Teufe=0.001",
+                              "Bohrlochlaenge=20000", "Durchmesser=6.2", "A1=0.1", "B1=10", "Bohrungsanzahl=20",
+                              "Injektion=1", "H2S=1.5", "CH4=98.5"});
+  ASSERT_EQ(neu.status, ERFOLG) << neu.err;
+  const std::string gezeigt = Starten({"show", well}).out;
+  for (const char* z : {"Gasbohrung=Süd 3 %d\n", "Temperatur=-12.5\n", "Kopftemperatur=0.1\n", "Teufe=0.001\n",
+                        "Durchmesser=6.2\n", "A1=0.1\n", "B1=10\n", "Bohrungsanzahl=20\n", "Injektion=1\n",
+                        "H2S=1.5\n", "CH4=98.5\n", "C10H22=0\n"})
+    EXPECT_NE(gezeigt.find(z), std::string::npos) << z << gezeigt;
+  // Every shown value set again gives the same file.
+  std::vector<std::string> args = {"set", Pfad("kopie.zlv")};
+  std::istringstream zeilen(gezeigt);
+  for (std::string z; std::getline(zeilen, z);) args.push_back(z);
+  ASSERT_EQ(Starten(args).status, ERFOLG);
+  EXPECT_EQ(Lesen("kopie.zlv"), Lesen("runde.zlv"));
+}
+
+TEST_F(Cli, SetRefusesTheWholeCallOnABadValue) {
+  const std::string well = Bohrung();
+  const std::string vorher = Lesen("bohrung.zlv");
+  for (const char* falsch : {"OGIP=90001", "Initialdruck=0", "Bohrungsanzahl=21", "Bohrungsanzahl=1.5", "CH4=nan",
+                             "Temperatur=inf", "Temperatur=1e39", "A1=0x10", "B1=1,2", "Teufe=", "Unbekannt=1",
+                             "Injektion=2", "Gasbohrung=Ω"}) {
+    const Aufruf r = Starten({"set", well, "Temperatur=50", falsch});
+    EXPECT_EQ(r.status, FEHLER) << falsch;
+    EXPECT_FALSE(r.err.empty()) << falsch;
+    EXPECT_EQ(Lesen("bohrung.zlv"), vorher) << falsch;
+  }
+}
+
+TEST_F(Cli, SetWarnsWhereTheDialogWouldRefuse) {
+  const Aufruf r = Starten({"set", Pfad("neu.zlv"), "OGIP=100"});
+  EXPECT_EQ(r.status, ERFOLG);
+  EXPECT_EQ(r.err, "Warnung: Der A1-Wert muß größer Null sein!\n");
+  EXPECT_EQ(Lesen("neu.zlv").size(), 128u);
+}
+
+TEST_F(Cli, ResultsFileWithTitle) {
+  const std::string well = Bohrung();
+  const Aufruf r = Starten({"results", well, "-o", Pfad("ergebnis.txt")});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  const std::string inhalt = Lesen("ergebnis.txt");
+  EXPECT_EQ(inhalt.rfind("bohrung.zlv\r\n    Name der Gasbohrung: Bohrung 1\r\n", 0), 0u) << inhalt;
+  EXPECT_NE(inhalt.find("Lagerst\xe4ttentemperatur"), std::string::npos);  // Windows-1252 on disk
+  fs::create_directory(Pfad("verzeichnis"));
+  EXPECT_EQ(Starten({"results", well, "-o", Pfad("verzeichnis")}).status, FEHLER);
+}
+
+}  // namespace
+}  // namespace zelvor::cli
