@@ -131,9 +131,36 @@ class Lauf {
     return true;
   }
 
+  // "%f %f %f" as scanf reads it; the plain decimal forms take a quicker road to the same values.
+  static bool Lesen(const std::string& text, float& gp, float& q, float& pwh) {
+    const char* p = text.c_str();
+    if (EinfacheZahlLesen(p, gp) && EinfacheZahlLesen(p, q) && EinfacheZahlLesen(p, pwh)) return true;
+    return Scanne(text.c_str(), "%f %f %f", &gp, &q, &pwh) >= 3;
+  }
+
+  // "%13.3f %9.1f %8.2f %11.2f %11.2f %8.2f %9.3f"
+  static std::string Tabellenzeile(float gp, float q, float pwh, double pwf, double pws, double pz, double c) {
+    std::string z;
+    z.reserve(80);
+    FestAnhaengen(z, gp, 13, 3);
+    z += ' ';
+    FestAnhaengen(z, q, 9, 1);
+    z += ' ';
+    FestAnhaengen(z, pwh, 8, 2);
+    z += ' ';
+    FestAnhaengen(z, pwf, 11, 2);
+    z += ' ';
+    FestAnhaengen(z, pws, 11, 2);
+    z += ' ';
+    FestAnhaengen(z, pz, 8, 2);
+    z += ' ';
+    FestAnhaengen(z, c, 9, 3);
+    return z;
+  }
+
   bool Ratenzeile(const std::string& text) {
     float gp = 0, q = 0, pwh = 0;
-    if (Scanne(text.c_str(), "%f %f %f", &gp, &q, &pwh) < 3)
+    if (!Lesen(text, gp, q, pwh))
       return Abbruch("ABBRUCH!Weniger als 3 Werte in der Ratenzeile", text);
     if (!std::isfinite(gp) || !std::isfinite(q) || !std::isfinite(pwh))
       return Abbruch("ABBRUCH!Die Ratenzeile enthält eine ungültige Zahl (nan oder inf)", text);
@@ -192,7 +219,7 @@ class Lauf {
     }
 
     m_s.Regression(gp, c, m_e.variablerC);
-    Zeile(Formatiere("%13.3f %9.1f %8.2f %11.2f %11.2f %8.2f %9.3f", gp, q, pwh, pwf, pws, pz, c));
+    Zeile(Tabellenzeile(gp, q, pwh, pwf, pws, pz, c));
     m_s.Mittelwert(c);
 
     const size_t j = static_cast<size_t>(m_r.maxWerte);

@@ -12,8 +12,8 @@ double DruckAusPZ(const HallYarborough& k, double pzGegeben, double pca, PZFehle
   };
   double p = pzGegeben;
   for (int schritt = 0; schritt < 5; ++schritt) {
-    const double z1 = ZFaktor(k, p, pca);
-    const double z2 = ZFaktor(k, p + 1.0, pca);
+    double z1 = 0, z2 = 0;
+    ZFaktorPaar(k, p, p + 1.0, pca, z1, z2);
     if (z1 == 0.0 || z2 == 0.0) return scheitern(PZFehler::ZFaktor);
     const double r0 = p / z1;
     const double r1 = (p + 1.0) / z2;

@@ -62,3 +62,50 @@ int Scanne(const char* text, const char* format, ...) {
 }
 
 }  // namespace zelvor
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace zelvor {
+
+void FestAnhaengen(std::string& ziel, double wert, int breite, int stellen) {
+  char puffer[400];
+  const std::to_chars_result r =
+      std::isfinite(wert) ? std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen)
+                          : std::to_chars_result{puffer, std::errc::value_too_large};
+  if (r.ec != std::errc()) {
+    ziel += Formatiere("%*.*f", breite, stellen, wert);
+    return;
+  }
+  const long laenge = r.ptr - puffer;
+  if (laenge < breite) ziel.append(static_cast<size_t>(breite - laenge), ' ');
+  ziel.append(puffer, static_cast<size_t>(laenge));
+}
+
+bool EinfacheZahlLesen(const char*& text, float& wert) {
+  const char* p = text;
+  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v') ++p;
+  const char* anfang = p;
+  if (*p == '-') ++p;
+  const char* ziffern = p;
+  while (*p >= '0' && *p <= '9') ++p;
+  bool hatZiffern = p != ziffern;
+  if (*p == '.') {
+    ++p;
+    const char* nachkomma = p;
+    while (*p >= '0' && *p <= '9') ++p;
+    hatZiffern = hatZiffern || p != nachkomma;
+  }
+  if (!hatZiffern) return false;
+  // Exponents, hexadecimal, "inf"/"nan" and a following letter are left to scanf and its own rules.
+  if (*p != '\0' && *p != ' ' && *p != '\t' && *p != '\n' && *p != '\r') return false;
+  float w = 0;
+  const std::from_chars_result r = std::from_chars(anfang, p, w);
+  if (r.ec != std::errc() || r.ptr != p) return false;
+  wert = w;
+  text = p;
+  return true;
+}
+
+}  // namespace zelvor

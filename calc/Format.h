@@ -12,3 +12,16 @@ std::string Formatiere(const char* format, ...) __attribute__((format(printf, 1,
 int Scanne(const char* text, const char* format, ...) __attribute__((format(scanf, 2, 3)));
 
 }  // namespace zelvor
+
+namespace zelvor {
+
+// Appends what printf's "%<breite>.<stellen>f" gives for `wert`, without going through printf: the
+// result table's lines are formatted by the thousand and printf's exact digit generation is slow.
+// Same digits, same rounding, same padding.
+void FestAnhaengen(std::string& ziel, double wert, int breite, int stellen);
+
+// Reads a number as scanf's "%f" does, for the plain decimal forms that rate lines hold; answers
+// false (nothing consumed) for anything else, which the caller then hands to Scanne.
+bool EinfacheZahlLesen(const char*& text, float& wert);
+
+}  // namespace zelvor

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstring>
 
 namespace zelvor {
 namespace {
@@ -32,6 +34,56 @@ TEST(Format, EmptyInputScansAsEof) {
   float a = 0;
   EXPECT_EQ(Scanne("", "%f", &a), EOF);
   EXPECT_EQ(Scanne("   ", "%f", &a), EOF);
+}
+
+}  // namespace
+}  // namespace zelvor
+
+#include <random>
+
+namespace zelvor {
+namespace {
+
+// The quick formatting of the result table must give printf's digits exactly, ties included.
+TEST(Format, FixedDigitsAsPrintf) {
+  std::mt19937_64 zufall(42);
+  std::uniform_real_distribution<double> gleich(-1.0, 1.0);
+  const int breiten[][2] = {{13, 3}, {9, 1}, {8, 2}, {11, 2}, {9, 3}, {0, 6}};
+  std::vector<double> werte = {0.0, -0.0, 0.125, 0.375, 2.5, 0.005, 1.005, 1e-320, 123456789.125, 1e300, -0.0004};
+  for (int i = 0; i < 20000; ++i) werte.push_back(gleich(zufall) * std::pow(10.0, i % 12 - 3));
+  for (int i = 0; i < 2000; ++i) werte.push_back(static_cast<float>(gleich(zufall) * 1000.0));
+  for (double w : werte) {
+    for (const auto& [breite, stellen] : breiten) {
+      std::string schnell;
+      FestAnhaengen(schnell, w, breite, stellen);
+      ASSERT_EQ(schnell, Formatiere("%*.*f", breite, stellen, w)) << w;
+    }
+  }
+  std::string nichtEndlich;
+  FestAnhaengen(nichtEndlich, INFINITY, 6, 1);
+  EXPECT_EQ(nichtEndlich, "   inf");
+}
+
+TEST(Format, PlainNumbersReadAsScanf) {
+  for (const char* text : {"12.5", "-3", "0.1", ".5", "5.", "16777217", "3.4028235e38", "1e39", "0x10", "nan",
+                           "+1", "1,5", "12.5x", "00012.50000", "0.00000000000000000000000000000000000000000000001",
+                           "340282356779733661637539395458142568448"}) {
+    float erwartet = 0;
+    const int n = Scanne(text, "%f", &erwartet);
+    const char* p = text;
+    float schnell = 0;
+    if (EinfacheZahlLesen(p, schnell)) {
+      EXPECT_EQ(n, 1) << text;
+      EXPECT_EQ(std::memcmp(&schnell, &erwartet, sizeof schnell), 0) << text;
+    }
+  }
+  const char* p = "  1.5  -2 x";
+  float a = 0, b = 0, c = 0;
+  EXPECT_TRUE(EinfacheZahlLesen(p, a));
+  EXPECT_TRUE(EinfacheZahlLesen(p, b));
+  EXPECT_FALSE(EinfacheZahlLesen(p, c));
+  EXPECT_EQ(a, 1.5f);
+  EXPECT_EQ(b, -2.0f);
 }
 
 }  // namespace

@@ -87,3 +87,24 @@ TEST(DruckAusPZ, ReportsFailureInsteadOfDividingByZero) {
 
 }  // namespace
 }  // namespace zelvor
+
+namespace zelvor {
+namespace {
+
+TEST(Gaseigenschaften, PairedZFactorsAreTheSingleOnes) {
+  double tca = 0, pca = 0;
+  const float sauer[KOMPONENTEN] = {5, 10, 0, 85};
+  PseudokritischeWerte(sauer, tca, pca);
+  for (double T : {-50.0, 20.0, 100.0, 180.0}) {
+    const HallYarborough k = HallYarboroughKoeffizienten(T, tca);
+    for (double p = 0.5; p < 1200; p *= 1.37) {
+      double z1 = -1, z2 = -1;
+      ZFaktorPaar(k, p, p + 1, pca, z1, z2);
+      EXPECT_EQ(z1, ZFaktor(T, p, tca, pca)) << T << " " << p;
+      EXPECT_EQ(z2, ZFaktor(T, p + 1, tca, pca)) << T << " " << p;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zelvor
