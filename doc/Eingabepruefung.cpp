@@ -1,7 +1,6 @@
 #include "doc/Eingabepruefung.h"
 
 #include <cmath>
-#include <regex>
 
 #include "calc/Format.h"
 #include "calc/Gaseigenschaften.h"
@@ -69,15 +68,40 @@ std::string BereichMeldung(const Eingabefeld& f) {
                     Grenze(f.max).c_str());
 }
 
+bool Leerzeichen(char c) { return c == ' ' || c == '\t'; }
+bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+// One decimal number, blanks around it allowed: [+-] digits [. digits] [e [+-] digits].
+bool NurDezimalzahl(const std::string& text, bool ganz) {
+  size_t i = 0;
+  const size_t n = text.size();
+  while (i < n && Leerzeichen(text[i])) ++i;
+  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+  size_t ziffern = 0;
+  while (i < n && Ziffer(text[i])) ++i, ++ziffern;
+  if (!ganz && i < n && text[i] == '.') {
+    ++i;
+    while (i < n && Ziffer(text[i])) ++i, ++ziffern;
+  }
+  if (ziffern == 0) return false;
+  if (!ganz && i < n && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t exponent = 0;
+    while (i < n && Ziffer(text[i])) ++i, ++exponent;
+    if (exponent == 0) return false;
+  }
+  while (i < n && Leerzeichen(text[i])) ++i;
+  return i == n;
+}
+
 bool Dezimalzahl(const std::string& text, double& wert) {
-  static const std::regex muster(R"(\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*)");
-  if (!std::regex_match(text, muster)) return false;
+  if (!NurDezimalzahl(text, false)) return false;
   return Scanne(text.c_str(), "%lf", &wert) == 1 && std::isfinite(wert);
 }
 
 bool Ganzzahl(const std::string& text, long long& wert) {
-  static const std::regex muster(R"(\s*[+-]?\d{1,12}\s*)");
-  if (!std::regex_match(text, muster)) return false;
+  if (!NurDezimalzahl(text, true) || text.size() > 30) return false;
   return Scanne(text.c_str(), "%lld", &wert) == 1;
 }
 
@@ -128,7 +152,8 @@ std::optional<std::string> EingabeSetzen(CZelvorDoc& doc, const Eingabefeld& fel
       double d = 0;
       if (!Dezimalzahl(text, d)) return std::string("Bitte geben Sie eine Zahl ein.");
       const float f = static_cast<float>(d);
-      if (!std::isfinite(f) || (feld.mitBereich && (f < feld.min || f > feld.max))) return BereichMeldung(feld);
+      if (!std::isfinite(f)) return std::string("Bitte geben Sie eine Zahl ein.");
+      if (feld.mitBereich && (f < feld.min || f > feld.max)) return BereichMeldung(feld);
       *FloatFeld(doc, feld.name) = f;
       return std::nullopt;
     }
@@ -156,7 +181,8 @@ std::optional<std::string> FloatLesen(const std::string& text, double min, doubl
   double d = 0;
   if (!Dezimalzahl(text, d)) return std::string("Bitte geben Sie eine Zahl ein.");
   const float f = static_cast<float>(d);
-  if (!std::isfinite(f) || f < min || f > max) return BereichMeldung(feld);
+  if (!std::isfinite(f)) return std::string("Bitte geben Sie eine Zahl ein.");
+  if (f < min || f > max) return BereichMeldung(feld);
   wert = f;
   return std::nullopt;
 }

@@ -1,0 +1,42 @@
+#pragma once
+// The well file (*.zlv): the stored fields of CZelvorDoc as one fixed sequence of little-endian values,
+// no header, no version. Texts are Windows-1252 on disk and UTF-8 in memory.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "doc/CZelvorDoc.h"
+
+namespace zelvor {
+
+// No real well comes near this; it only bounds what a damaged or foreign file can make us read.
+inline constexpr std::size_t ZLV_MAX_BYTES = 64u * 1024u * 1024u;
+// More rate lines than any well could use; the bound keeps a hostile file from costing gigabytes of
+// empty strings.
+inline constexpr std::size_t ZLV_MAX_RATENZEILEN = 1000000;
+
+enum class ZlvStatus { Ok, Abgeschnitten, UnerwartetesFormat, Unlesbar };
+
+struct ZlvErgebnis {
+  ZlvStatus status = ZlvStatus::Ok;
+  std::string meldung;  // one line for the user, empty on Ok
+};
+
+// Parses a whole file image. On success the stored fields replace those of doc (the rate lines become
+// exactly the lines read) and doc.NachDemLaden() runs; on any failure doc is not touched.
+// A file that ends too early is Abgeschnitten; anything no well file can hold is UnerwartetesFormat.
+// Bytes after the last rate line are ignored.
+ZlvErgebnis ZlvLesen(std::span<const unsigned char> bytes, CZelvorDoc& doc);
+
+// Serialises the stored fields. "" on success; a text Windows-1252 cannot represent is refused with a
+// message rather than saved wrongly.
+std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& bytes);
+
+// Unlesbar when the file cannot be opened, read, or is larger than ZLV_MAX_BYTES.
+ZlvErgebnis ZlvDateiLaden(const std::string& pfad, CZelvorDoc& doc);
+
+// Writes atomically (see DateiErsetzen); "" on success.
+std::string ZlvDateiSpeichern(const std::string& pfad, const CZelvorDoc& doc);
+
+}  // namespace zelvor

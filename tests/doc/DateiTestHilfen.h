@@ -1,0 +1,54 @@
+#pragma once
+// Scratch directories and raw file access for the file tests.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace zelvor::test {
+
+class TempVerzeichnis {
+ public:
+  TempVerzeichnis() {
+    std::string muster = (std::filesystem::temp_directory_path() / "zelvor-test-XXXXXX").string();
+    if (::mkdtemp(muster.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
+    m_pfad = muster;
+  }
+  ~TempVerzeichnis() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_pfad, ec);
+  }
+  TempVerzeichnis(const TempVerzeichnis&) = delete;
+  TempVerzeichnis& operator=(const TempVerzeichnis&) = delete;
+
+  std::string operator/(const std::string& name) const { return (m_pfad / name).string(); }
+  const std::filesystem::path& pfad() const { return m_pfad; }
+
+  // Names of everything in the directory, to catch left-over temporary files.
+  std::vector<std::string> Eintraege() const {
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(m_pfad)) namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+  }
+
+ private:
+  std::filesystem::path m_pfad;
+};
+
+inline std::string RohLesen(const std::string& pfad) {
+  std::ifstream f(pfad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+inline void RohSchreiben(const std::string& pfad, const std::string& inhalt) {
+  std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
+  f.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+}
+
+}  // namespace zelvor::test

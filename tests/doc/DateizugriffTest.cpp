@@ -1,0 +1,121 @@
+#include "doc/Dateizugriff.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "DateiTestHilfen.h"
+
+namespace zelvor {
+namespace {
+
+std::span<const unsigned char> Als(const std::string& s) {
+  return {reinterpret_cast<const unsigned char*>(s.data()), s.size()};
+}
+
+mode_t Modus(const std::string& pfad) {
+  struct stat st {};
+  EXPECT_EQ(::stat(pfad.c_str(), &st), 0) << pfad;
+  return st.st_mode & 07777;
+}
+
+TEST(DateizugriffTest, ReplacesContentAndKeepsPermissions) {
+  test::TempVerzeichnis dir;
+  const std::string pfad = dir / "well.zlv";
+  ASSERT_EQ(DateiErsetzen(pfad, Als("neu")), "");  // a file that did not exist yet
+  EXPECT_EQ(test::RohLesen(pfad), "neu");
+
+  ASSERT_EQ(::chmod(pfad.c_str(), 0640), 0);
+  ASSERT_EQ(DateiErsetzen(pfad, Als(std::string("zwei\0te", 7))), "");
+  EXPECT_EQ(test::RohLesen(pfad), std::string("zwei\0te", 7));
+  EXPECT_EQ(Modus(pfad), 0640u);
+  ASSERT_EQ(DateiErsetzen(pfad, Als("")), "");
+  EXPECT_EQ(test::RohLesen(pfad), "");
+  EXPECT_EQ(dir.Eintraege(), std::vector<std::string>{"well.zlv"});
+}
+
+TEST(DateizugriffTest, ASymlinkStaysALinkToTheReplacedFile) {
+  test::TempVerzeichnis dir;
+  test::RohSchreiben(dir / "ziel.zlv", "alt");
+  std::filesystem::create_symlink(dir / "ziel.zlv", dir / "link.zlv");
+  ASSERT_EQ(DateiErsetzen(dir / "link.zlv", Als("neu")), "");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.zlv"));
+  EXPECT_EQ(test::RohLesen(dir / "ziel.zlv"), "neu");
+  EXPECT_EQ(dir.Eintraege(), (std::vector<std::string>{"link.zlv", "ziel.zlv"}));
+}
+
+// Tests run as root, where permission bits do not stop a write; these failures hold for root too.
+TEST(DateizugriffTest, FailedWritesLeaveTheOldFileAndNoTemporaryFile) {
+  test::TempVerzeichnis dir;
+  const std::string unterverzeichnis = dir / "aus.txt";
+  std::filesystem::create_directory(unterverzeichnis);
+  std::string fehler = DateiErsetzen(unterverzeichnis, Als("x"));
+  EXPECT_NE(fehler.find(unterverzeichnis), std::string::npos) << fehler;
+  EXPECT_NE(fehler.find("Verzeichnis"), std::string::npos) << fehler;
+  EXPECT_TRUE(std::filesystem::is_directory(unterverzeichnis));
+
+  fehler = DateiErsetzen(dir / "fehlt/well.zlv", Als("x"));
+  EXPECT_NE(fehler.find("kann nicht geschrieben werden"), std::string::npos) << fehler;
+  EXPECT_FALSE(std::filesystem::exists(dir / "fehlt"));
+
+  const std::string datei = dir / "datei";
+  test::RohSchreiben(datei, "alt");
+  EXPECT_NE(DateiErsetzen(datei + "/well.zlv", Als("x")), "");  // a file where a directory should be
+
+  // A read-only file is a user's "do not overwrite", whoever runs the program.
+  ASSERT_EQ(::chmod(datei.c_str(), 0444), 0);
+  fehler = DateiErsetzen(datei, Als("neu"));
+  EXPECT_NE(fehler.find("schreibgeschützt"), std::string::npos) << fehler;
+  EXPECT_EQ(test::RohLesen(datei), "alt");
+  EXPECT_EQ(dir.Eintraege(), (std::vector<std::string>{"aus.txt", "datei"}));
+}
+
+// A write that breaks off halfway (the disk fills up) must not cost the previous file.
+TEST(DateizugriffTest, AWriteThatBreaksOffKeepsThePreviousFile) {
+  test::TempVerzeichnis dir;
+  const std::string pfad = dir / "well.zlv";
+  test::RohSchreiben(pfad, "alter Inhalt");
+
+  rlimit vorher{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
+  const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit grenze = vorher;
+  grenze.rlim_cur = 100;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &grenze), 0);
+  const std::string fehler = DateiErsetzen(pfad, Als(std::string(1000, 'n')));
+  ::setrlimit(RLIMIT_FSIZE, &vorher);
+  std::signal(SIGXFSZ, signal);
+
+  EXPECT_NE(fehler.find(pfad), std::string::npos) << fehler;
+  EXPECT_EQ(test::RohLesen(pfad), "alter Inhalt");
+  EXPECT_EQ(dir.Eintraege(), std::vector<std::string>{"well.zlv"});
+}
+
+TEST(DateizugriffTest, ReadingHonoursTheSizeLimit) {
+  test::TempVerzeichnis dir;
+  const std::string pfad = dir / "d";
+  test::RohSchreiben(pfad, std::string("ab\0\xFF", 4));
+  std::vector<unsigned char> inhalt{9, 9};
+  ASSERT_EQ(DateiLesen(pfad, inhalt, 4), "");
+  EXPECT_EQ(inhalt, (std::vector<unsigned char>{'a', 'b', 0, 0xFF}));
+
+  const std::string fehler = DateiLesen(pfad, inhalt, 3);
+  EXPECT_NE(fehler.find("zu groß"), std::string::npos) << fehler;
+  EXPECT_TRUE(inhalt.empty());
+
+  EXPECT_EQ(DateiLesen(dir / "fehlt", inhalt, 100), "Die Datei \"" + (dir / "fehlt") + "\" kann nicht geöffnet werden.");
+  EXPECT_NE(DateiLesen(dir.pfad().string(), inhalt, 100), "");
+
+  test::RohSchreiben(pfad, "");
+  ASSERT_EQ(DateiLesen(pfad, inhalt, 0), "");
+  EXPECT_TRUE(inhalt.empty());
+}
+
+}  // namespace
+}  // namespace zelvor
