@@ -5,10 +5,10 @@
 namespace zelvor {
 namespace {
 
-// Upper bound on the additions of one tick walk. A start walk over data from float series takes fewer than
-// 10 * 2^24 of them (a step is over a tenth of the data range, which is at least one float ulp of the
-// minimum), so those are always walked in full; only ranges no float series can produce are cut short.
-constexpr double MAX_SCHRITTE = 268435456.0;  // 2^28
+// Upper bound on the additions of one tick walk. Data from float series never need 10^8 of them (a step is
+// over a tenth of the data range, which is at least one float ulp of the minimum, so min/step < 10 * 2^24),
+// so those are always walked in full; only ranges no float series can produce are cut short.
+constexpr double MAX_SCHRITTE = 134217728.0;  // 2^27
 
 // Adds schritt to wert for as long as wert < grenze (wert <= grenze with bisGleich), accumulating as the
 // ticks are drawn. False, with wert unchanged, when that would not end within MAX_SCHRITTE additions: the
