@@ -4,6 +4,8 @@
 #include "doc/Ratenzeile.h"
 #include "doc/Windows1252.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -109,7 +111,9 @@ std::string RatendateiOeffnenMeldung(const std::string& pfad) { return pfad + " 
 RatendateiImport RatendateiEinlesen(const std::string& pfad) {
   RatendateiImport import;
   const Datei datei(std::fopen(pfad.c_str(), "rb"));
-  import.geoeffnet = datei != nullptr;
+  // A folder opens on Linux but holds no lines: it counts as a file that cannot be opened.
+  struct stat st {};
+  import.geoeffnet = datei != nullptr && ::fstat(::fileno(datei.get()), &st) == 0 && !S_ISDIR(st.st_mode);
   if (!datei) {
     import.status = Formatiere("%d Zeilen wurden eingelesen", 0);
     return import;
