@@ -35,9 +35,9 @@ HallYarborough HallYarboroughKoeffizienten(double temperaturC, double tca) {
   const double tr = (temperaturC * 9.0 / 5.0 + 492.0) / tca;
   k.t = 1.0 / tr;
   const double t = k.t;
-  k.a1 = 0.06125 * t * std::exp(-1.2 * (1.0 - t) * (1.0 - t));
-  k.b = t * (14.76 - 9.76 * t + 4.58 * t * t);
-  k.c1 = t * (90.7 - 242.2 * t + 42.4 * t * t);
+  k.a1 = 0.06125 * t * std::exp(-1.2 * ((1.0 - t) * (1.0 - t)));
+  k.b = t * (14.76 - 9.76 * t + 4.58 * (t * t));
+  k.c1 = t * (90.7 - 242.2 * t + 42.4 * (t * t));
   k.d = 2.18 + 2.82 * t;
   return k;
 }
