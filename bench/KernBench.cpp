@@ -49,8 +49,12 @@ CZelvorDoc BohrungMit300Zeilen() {
   doc.m_A1 = 120;
   doc.m_B1 = 1.38;
   doc.m_bVariablerC = 1;
-  for (int i = 0; i < 300; ++i)
-    doc.m_Ratenzeilen.push_back(Formatiere("%7.3f %17.2f %17.2f", 5.0 + i * 8.0, 18000.0 - i * 30.0, 210.0 - i * 0.5));
+  // A well produced down to a fifth of its gas: no line with a warning.
+  for (int i = 0; i < 300; ++i) {
+    const double gp = 5.0 + i * 8.0;
+    const double anteil = 1.0 - gp / 3000.0;
+    doc.m_Ratenzeilen.push_back(Formatiere("%7.3f %17.2f %17.2f", gp, 18000.0 * anteil, 200.0 * anteil));
+  }
   return doc;
 }
 

@@ -69,16 +69,52 @@ int Scanne(const char* text, const char* format, ...) {
 
 namespace zelvor {
 
+namespace {
+
+// The digits of |wert| to `stellen` decimals when that can be done exactly with integers: for at most
+// three decimals and |wert| < 2^53, wert × 10^stellen needs at most 63 bits, so the long double product
+// is exact, and rounding it to the nearest integer, ties to even, is what printf does with the exact
+// binary value.
+bool FestGanzzahlig(double wert, int stellen, char* puffer, long& laenge) {
+  static constexpr long double ZEHNER[] = {1.0L, 10.0L, 100.0L, 1000.0L};
+  static constexpr unsigned long long GANZ_ZEHNER[] = {1, 10, 100, 1000};
+  const double betrag = std::fabs(wert);
+  if (stellen < 0 || stellen > 3 || !(betrag < 9007199254740992.0)) return false;
+  const long double skaliert = static_cast<long double>(betrag) * ZEHNER[stellen];
+  auto k = static_cast<unsigned long long>(skaliert);
+  const long double rest = skaliert - static_cast<long double>(k);  // exact as well
+  if (rest > 0.5L || (rest == 0.5L && (k & 1u) != 0)) ++k;
+  char* p = puffer;
+  if (std::signbit(wert)) *p++ = '-';
+  p = std::to_chars(p, p + 24, k / GANZ_ZEHNER[stellen]).ptr;
+  if (stellen > 0) {
+    *p++ = '.';
+    unsigned long long nachkomma = k % GANZ_ZEHNER[stellen];
+    for (int i = stellen - 1; i >= 0; --i) {
+      p[i] = static_cast<char>('0' + nachkomma % 10);
+      nachkomma /= 10;
+    }
+    p += stellen;
+  }
+  laenge = p - puffer;
+  return true;
+}
+
+}  // namespace
+
 void FestAnhaengen(std::string& ziel, double wert, int breite, int stellen) {
   char puffer[400];
-  const std::to_chars_result r =
-      std::isfinite(wert) ? std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen)
-                          : std::to_chars_result{puffer, std::errc::value_too_large};
-  if (r.ec != std::errc()) {
-    ziel += Formatiere("%*.*f", breite, stellen, wert);
-    return;
+  long laenge = 0;
+  if (!FestGanzzahlig(wert, stellen, puffer, laenge)) {
+    const std::to_chars_result r =
+        std::isfinite(wert) ? std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen)
+                            : std::to_chars_result{puffer, std::errc::value_too_large};
+    if (r.ec != std::errc()) {
+      ziel += Formatiere("%*.*f", breite, stellen, wert);
+      return;
+    }
+    laenge = r.ptr - puffer;
   }
-  const long laenge = r.ptr - puffer;
   if (laenge < breite) ziel.append(static_cast<size_t>(breite - laenge), ' ');
   ziel.append(puffer, static_cast<size_t>(laenge));
 }

@@ -49,7 +49,12 @@ TEST(Format, FixedDigitsAsPrintf) {
   std::mt19937_64 zufall(42);
   std::uniform_real_distribution<double> gleich(-1.0, 1.0);
   const int breiten[][2] = {{13, 3}, {9, 1}, {8, 2}, {11, 2}, {9, 3}, {0, 6}};
-  std::vector<double> werte = {0.0, -0.0, 0.125, 0.375, 2.5, 0.005, 1.005, 1e-320, 123456789.125, 1e300, -0.0004};
+  std::vector<double> werte = {0.0,     -0.0,  0.125, 0.375,  2.5,   0.005,  1.005, 1e-320, 123456789.125, 1e300,
+                               -0.0004, 0.05,  0.15,  0.25,   -2.5,  0.0625, 4503599627370495.5,
+                               9007199254740991.0, 9007199254740993.0, 1e15 + 0.5, -1e-5};
+  // Exact ties at every precision used.
+  for (int k = 0; k < 2000; ++k) werte.push_back((k + 0.5) / 1000.0 * 8.0 / 8.0);
+  for (int k = 0; k < 2000; ++k) werte.push_back(k * 0.125 + 1000.0);
   for (int i = 0; i < 20000; ++i) werte.push_back(gleich(zufall) * std::pow(10.0, i % 12 - 3));
   for (int i = 0; i < 2000; ++i) werte.push_back(static_cast<float>(gleich(zufall) * 1000.0));
   for (double w : werte) {
