@@ -7,5 +7,10 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const int status = zelvor::cli::Ausfuehren(argc, argv, std::cout, std::cerr);
   std::cout.flush();
+  // A full disk or a closed pipe must not pass for success.
+  if (!std::cout) {
+    std::cerr << "zelvor-cli: Die Ausgabe kann nicht geschrieben werden.\n";
+    return zelvor::cli::FEHLER;
+  }
   return status;
 }
