@@ -45,8 +45,9 @@ class Lauf {
   // A well file can hold any bit pattern; nan or inf must never reach the table.
   bool EingabenEndlich() {
     const char* feld = nullptr;
-    for (float c : m_e.komponenten)
-      if (!std::isfinite(c)) feld = "Gaszusammensetzung";
+    float summe = 0.0f;  // finite parts can still overflow the printed sum
+    for (float c : m_e.komponenten) summe += c;
+    if (!std::isfinite(summe)) feld = "Gaszusammensetzung";
     if (!std::isfinite(m_e.temperatur)) feld = "Lagerstättentemperatur";
     if (!std::isfinite(m_e.kopftemperatur)) feld = "Kopffliesstemperatur";
     if (!std::isfinite(m_e.ogip)) feld = "Original Gas in Place";

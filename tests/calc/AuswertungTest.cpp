@@ -168,6 +168,7 @@ TEST(Auswertung, NoNumberThatIsNotANumberReachesTheTable) {
       {"cold", [](Bohrung& b) { b.e.temperatur = -400; }},
       {"absolute zero", [](Bohrung& b) { b.e.temperatur = -273; }},
       {"nan temperature", [](Bohrung& b) { b.e.temperatur = NAN; }},
+      {"composition sum overflows", [](Bohrung& b) { b.e.komponenten[0] = b.e.komponenten[1] = 3e38f; }},
       {"inf B1", [](Bohrung& b) { b.e.b1 = INFINITY; }},
       {"tiny A1", [](Bohrung& b) { b.e.a1 = 1e-300; }},
       {"huge pressure", [](Bohrung& b) { b.zeilen = {"1 1000 3e38"}; }},
