@@ -1,0 +1,108 @@
+// Fuzz target for the rate file import (on a file image in memory).
+// Every taken line must have the import layout "%10.3f  %10.1f %15.1f" with plain decimal numbers, and
+// must be the formatted numbers of the matching line of the file (heading skipped); at most one message
+// may end the import, and the status must count the lines taken.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FuzzHilfen.h"
+#include "calc/Format.h"
+#include "doc/Ratendatei.h"
+#include "doc/Ratenzeile.h"
+
+namespace zelvor::fuzz {
+namespace {
+
+bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+// "-?digits.digits" with exactly `stellen` decimals.
+bool Festkomma(std::string_view t, std::size_t stellen) {
+  std::size_t i = 0;
+  if (i < t.size() && t[i] == '-') ++i;
+  const std::size_t anfang = i;
+  while (i < t.size() && Ziffer(t[i])) ++i;
+  if (i == anfang || i >= t.size() || t[i] != '.') return false;
+  ++i;
+  const std::size_t nachkomma = i;
+  while (i < t.size() && Ziffer(t[i])) ++i;
+  return i == t.size() && i - nachkomma == stellen;
+}
+
+std::string Rechtsbuendig(std::string_view t, std::size_t breite) {
+  std::string r;
+  if (t.size() < breite) r.assign(breite - t.size(), ' ');
+  r += t;
+  return r;
+}
+
+// The exact layout, rebuilt from the line's own three numbers.
+bool ImportLayout(const std::string& zeile) {
+  std::vector<std::string_view> teile;
+  const std::string_view z(zeile);
+  std::size_t i = 0;
+  while (i < z.size()) {
+    while (i < z.size() && z[i] == ' ') ++i;
+    const std::size_t anfang = i;
+    while (i < z.size() && z[i] != ' ') ++i;
+    if (i > anfang) teile.push_back(z.substr(anfang, i - anfang));
+  }
+  if (teile.size() != 3 || !Festkomma(teile[0], 3) || !Festkomma(teile[1], 1) || !Festkomma(teile[2], 1))
+    return false;
+  return zeile == Rechtsbuendig(teile[0], 10) + "  " + Rechtsbuendig(teile[1], 10) + " " +
+                      Rechtsbuendig(teile[2], 15);
+}
+
+// The lines of the image as the import sees them: split at LF, a CR before the LF dropped, the text
+// ending at a NUL byte.
+std::vector<std::string> Zeilen(std::string_view inhalt) {
+  std::vector<std::string> zeilen;
+  std::size_t pos = 0;
+  while (pos < inhalt.size()) {
+    std::size_t lf = inhalt.find('\n', pos);
+    const bool mitEnde = lf != std::string_view::npos;
+    if (!mitEnde) lf = inhalt.size();
+    std::string_view z = inhalt.substr(pos, lf - pos);
+    if (mitEnde && !z.empty() && z.back() == '\r') z.remove_suffix(1);
+    zeilen.emplace_back(z.substr(0, z.find('\0')));
+    pos = mitEnde ? lf + 1 : lf;
+  }
+  return zeilen;
+}
+
+}  // namespace
+}  // namespace zelvor::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+  using namespace zelvor;
+  using namespace zelvor::fuzz;
+  const std::string_view inhalt(reinterpret_cast<const char*>(daten), groesse);
+  const RatendateiImport r = RatendateiAusText(inhalt);
+
+  FUZZ_PRUEFE(r.geoeffnet, "");
+  FUZZ_PRUEFE(r.meldungen.size() <= 1, std::to_string(r.meldungen.size()) + " Meldungen");
+  FUZZ_PRUEFE(r.geaendert == !r.zeilen.empty(), "");
+  if (r.leerzeileAbbruch) {
+    FUZZ_PRUEFE(r.meldungen.size() == 1 && r.meldungen[0] == "ABBRUCH bei Leerzeile!", "");
+    FUZZ_PRUEFE(r.status.empty(), r.status);
+  } else {
+    FUZZ_PRUEFE(r.status == Formatiere("%d Zeilen wurden eingelesen", static_cast<int>(r.zeilen.size())), r.status);
+  }
+
+  // Line i + 1 of the file (the heading is line 0) gave taken line i.
+  const std::vector<std::string> quelle = Zeilen(inhalt);
+  FUZZ_PRUEFE(r.zeilen.size() < quelle.size() || r.zeilen.empty(), "mehr Zeilen übernommen als die Datei hat");
+  for (std::size_t i = 0; i < r.zeilen.size(); ++i) {
+    const std::string& z = r.zeilen[i];
+    FUZZ_PRUEFE(z.size() >= 38, Sichtbar(z));
+    FUZZ_PRUEFE(ImportLayout(z), "Zeile " + std::to_string(i + 1) + ": \"" + Sichtbar(z) + "\"");
+    float gp = 0, rate = 0, druck = 0;
+    FUZZ_PRUEFE(RatenzeileScannen(quelle[i + 1], gp, rate, druck) == 3, Sichtbar(quelle[i + 1]));
+    const std::string erwartet = Formatiere("%10.3f  %10.1f %15.1f", static_cast<double>(gp),
+                                            static_cast<double>(rate), static_cast<double>(druck));
+    FUZZ_PRUEFE(z == erwartet, "\"" + Sichtbar(z) + "\" statt \"" + Sichtbar(erwartet) + "\"");
+  }
+  return 0;
+}
