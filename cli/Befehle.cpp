@@ -183,7 +183,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   }
   Argumente a;
   if (const auto m = ArgumenteLesen(argc, argv, a)) {
-    err << PROGRAMM << *m << '\n' << Gebrauch();
+    err << PROGRAMM << *m << " Der Aufruf steht in \"zelvor-cli --help\".\n";
     return FEHLER;
   }
   if (a.befehl == "evaluate") return Evaluate(a, out, err);

@@ -99,7 +99,10 @@ TEST_F(Cli, UnreadableInputIsAUsageError) {
   const std::string well = Bohrung();
   EXPECT_EQ(Starten({"evaluate", Pfad("fehlt.zlv")}).status, FEHLER);
   EXPECT_EQ(Starten({"evaluate", well, "--rates", Pfad("fehlt.txt")}).status, FEHLER);
-  EXPECT_EQ(Starten({"evaluate"}).status, FEHLER);
+  const Aufruf ohneDatei = Starten({"evaluate"});
+  EXPECT_EQ(ohneDatei.status, FEHLER);
+  EXPECT_EQ(ohneDatei.err, "zelvor-cli: Keine Bohrungsdatei angegeben. Der Aufruf steht in \"zelvor-cli --help\".\n");
+  EXPECT_EQ(Starten({"--help"}).out.rfind("Aufruf:\n", 0), 0u);
   EXPECT_EQ(Starten({"evaluate", well, "--unbekannt"}).status, FEHLER);
   EXPECT_EQ(Starten({"tanzen", well}).status, FEHLER);
   EXPECT_EQ(Starten({}).status, FEHLER);
