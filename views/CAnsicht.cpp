@@ -1,0 +1,72 @@
+#include "views/CAnsicht.h"
+
+#include <QPrinter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+namespace zelvor {
+namespace {
+int Pixel(int logisch, int dpi) { return static_cast<int>(std::lround(logisch * dpi / 254.0)); }
+}  // namespace
+
+CAnsicht::CAnsicht(const CZelvorDoc& doc, std::function<std::string()> titel, QWidget* parent)
+    : QAbstractScrollArea(parent), m_Doc(doc), m_Titel(std::move(titel)) {
+  viewport()->setBackgroundRole(QPalette::Base);
+  viewport()->setAutoFillBackground(true);
+}
+
+void CAnsicht::OnUpdate() { viewport()->update(); }
+
+void CAnsicht::OnFilePrint() {
+  QPrinter& drucker = AnwendungsDrucker();
+  OnPreparePrinting();
+  if (DruckerWaehlen(drucker, this, AngekuendigteSeiten())) AufDruckerAusgeben(drucker, *Vorlage());
+  OnEndPrinting();
+}
+
+void CAnsicht::OnFilePrintDirect() {
+  QPrinter& drucker = AnwendungsDrucker();
+  OnPreparePrinting();
+  AufDruckerAusgeben(drucker, *Vorlage());
+  OnEndPrinting();
+}
+
+void CAnsicht::OnFilePrintPreview() {
+  OnPreparePrinting();
+  Seitenansicht(AnwendungsDrucker(), this, *Vorlage());
+  OnEndPrinting();
+}
+
+void CAnsicht::SetScrollSizes(QSize gesamt, QSize seite, QSize zeile) {
+  m_gesamt = gesamt;
+  m_seite = seite;
+  m_zeile = zeile;
+  ScrollbalkenEinrichten();
+}
+
+void CAnsicht::ScrollbalkenEinrichten() {
+  const int dx = logicalDpiX(), dy = logicalDpiY();
+  const QSize sicht = viewport()->size();
+  QScrollBar* h = horizontalScrollBar();
+  QScrollBar* v = verticalScrollBar();
+  h->setRange(0, std::max(0, Pixel(m_gesamt.width(), dx) - sicht.width()));
+  v->setRange(0, std::max(0, Pixel(m_gesamt.height(), dy) - sicht.height()));
+  h->setPageStep(std::max(1, std::min(Pixel(m_seite.width(), dx), sicht.width())));
+  v->setPageStep(std::max(1, std::min(Pixel(m_seite.height(), dy), sicht.height())));
+  h->setSingleStep(std::max(1, Pixel(m_zeile.width(), dx)));
+  v->setSingleStep(std::max(1, Pixel(m_zeile.height(), dy)));
+}
+
+QPointF CAnsicht::Ursprung() const {
+  return {-static_cast<double>(horizontalScrollBar()->value()), -static_cast<double>(verticalScrollBar()->value())};
+}
+
+void CAnsicht::resizeEvent(QResizeEvent* e) {
+  QAbstractScrollArea::resizeEvent(e);
+  ScrollbalkenEinrichten();
+}
+
+void CAnsicht::scrollContentsBy(int, int) { viewport()->update(); }
+
+}  // namespace zelvor

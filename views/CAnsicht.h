@@ -1,0 +1,61 @@
+#pragma once
+// What the table view and the graph view share: a scrolling surface in logical units (0.1 mm, y up),
+// the document they show (read afresh on every paint, never copied) and the three print commands.
+#include <QAbstractScrollArea>
+#include <QSize>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "doc/CZelvorDoc.h"
+#include "views/Drucken.h"
+
+namespace zelvor {
+
+class CAnsicht : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  // titel gives the document's title as the window caption shows it.
+  CAnsicht(const CZelvorDoc& doc, std::function<std::string()> titel, QWidget* parent = nullptr);
+
+  // Runs when the view is first shown and whenever a file has been opened.
+  virtual void OnInitialUpdate() = 0;
+  // The document changed: redraw.
+  virtual void OnUpdate();
+
+  // Print with the print dialog, print without it, print preview.
+  void OnFilePrint();
+  void OnFilePrintDirect();
+  void OnFilePrintPreview();
+
+  // The view's pages, as printer, preview and PDF export print them.
+  virtual std::unique_ptr<Druckvorlage> Vorlage() const = 0;
+
+  // Scroll sizes in logical units; the scroll bars follow the device's resolution.
+  QSize Gesamtgroesse() const { return m_gesamt; }
+
+ protected:
+  // The page count announced to the print dialog.
+  virtual int AngekuendigteSeiten() const = 0;
+  // Around every print, preview included (also a cancelled one).
+  virtual void OnPreparePrinting() {}
+  virtual void OnEndPrinting() {}
+
+  void SetScrollSizes(QSize gesamt, QSize seite, QSize zeile);
+  // Device position of the logical point (0, 0) on the viewport, after scrolling.
+  QPointF Ursprung() const;
+
+  void resizeEvent(QResizeEvent* e) override;
+  void scrollContentsBy(int dx, int dy) override;
+
+  const CZelvorDoc& m_Doc;
+  std::function<std::string()> m_Titel;
+
+ private:
+  void ScrollbalkenEinrichten();
+  QSize m_gesamt{0, 0};
+  QSize m_seite{0, 0};
+  QSize m_zeile{0, 0};
+};
+
+}  // namespace zelvor

@@ -1,0 +1,72 @@
+#include "views/Lometric.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPolygonF>
+#include <cmath>
+
+namespace zelvor {
+namespace {
+constexpr double ZEHNTELMM_JE_ZOLL = 254.0;
+}
+
+Lometric::Lometric(QPainter& p, QPointF ursprung)
+    : Lometric(p, ursprung, p.device()->logicalDpiX(), p.device()->logicalDpiY()) {}
+
+Lometric::Lometric(QPainter& p, QPointF ursprung, double dpiX, double dpiY)
+    : m_p(p), m_ursprung(ursprung), m_sx(dpiX / ZEHNTELMM_JE_ZOLL), m_sy(dpiY / ZEHNTELMM_JE_ZOLL) {}
+
+QPointF Lometric::Geraet(double x, double y) const {
+  return {m_ursprung.x() + x * m_sx, m_ursprung.y() - y * m_sy};
+}
+
+QFont Lometric::Schrift(QFont basis, int hoehe) const {
+  // The height asks for the whole character cell (ascent plus descent), not the em size: measure the cell
+  // at a trial size and scale to the wanted one.
+  const double zielPx = hoehe * m_sy;
+  if (zielPx <= 0) return basis;
+  basis.setPixelSize(100);
+  const double zelle = QFontMetricsF(basis).height();
+  const double px = zelle > 0 ? 100.0 * zielPx / zelle : zielPx;
+  basis.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
+  return basis;
+}
+
+QPen Lometric::Stift(Qt::PenStyle stil, int breite, QColor farbe) const {
+  QPen stift(farbe);
+  stift.setStyle(stil);
+  stift.setWidthF(breite <= 1 ? 0.0 : breite * m_sx);  // 0: one device pixel, whatever the resolution
+  stift.setCapStyle(Qt::FlatCap);
+  return stift;
+}
+
+void Lometric::Linie(double x1, double y1, double x2, double y2) { m_p.drawLine(Geraet(x1, y1), Geraet(x2, y2)); }
+
+void Lometric::Rechteck(double x1, double y1, double x2, double y2) {
+  m_p.drawRect(QRectF(Geraet(x1, y1), Geraet(x2, y2)).normalized());
+}
+
+void Lometric::Polylinie(const QPoint* punkte, int anzahl) {
+  if (anzahl < 2) return;  // a single point draws nothing
+  QPolygonF linie;
+  linie.reserve(anzahl);
+  for (int i = 0; i < anzahl; ++i) linie << Geraet(punkte[i].x(), punkte[i].y());
+  m_p.drawPolyline(linie);
+}
+
+void Lometric::Text(double x, double y, const QString& text, Ausrichtung a) {
+  if (text.isEmpty()) return;
+  const QFontMetricsF fm(m_p.font(), m_p.device());
+  QPointF ort = Geraet(x, y);
+  if (a == Ausrichtung::MitteOben) ort.rx() -= fm.horizontalAdvance(text) / 2.0;
+  ort.ry() += fm.ascent();  // the painter places text by its baseline, the layouts by its top
+  m_p.drawText(ort, text);
+}
+
+double Lometric::TextBreite(const QString& text) const {
+  return LogischX(QFontMetricsF(m_p.font(), m_p.device()).horizontalAdvance(text));
+}
+
+double Lometric::Zeilenhoehe() const { return LogischY(QFontMetricsF(m_p.font(), m_p.device()).height()); }
+
+}  // namespace zelvor

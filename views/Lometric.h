@@ -1,0 +1,53 @@
+#pragma once
+// Drawing in tenths of a millimetre with y pointing up, on any paint device (screen, printer, PDF, SVG,
+// image). Coordinates are mapped by hand instead of through a flipped painter transform, so that text
+// stays upright, and font heights are cell heights as the table and graph layouts assume.
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+#include <QString>
+
+namespace zelvor {
+
+class Lometric {
+ public:
+  // Where a text's reference point lies: its top-left corner, or the middle of its top edge.
+  enum class Ausrichtung { LinksOben, MitteOben };
+
+  // ursprung: the device position of the logical point (0, 0); the device's resolution comes from the
+  // painter's device unless given.
+  Lometric(QPainter& p, QPointF ursprung);
+  Lometric(QPainter& p, QPointF ursprung, double dpiX, double dpiY);
+
+  QPointF Geraet(double x, double y) const;
+  double GeraetX(double breite) const { return breite * m_sx; }
+  double GeraetY(double hoehe) const { return hoehe * m_sy; }
+  double LogischX(double px) const { return px / m_sx; }
+  double LogischY(double px) const { return px / m_sy; }
+
+  // A font whose character cell is hoehe logical units tall, as a height given to the drawing layer
+  // means; the face and weight come from the caller.
+  QFont Schrift(QFont basis, int hoehe) const;
+  // A pen whose width is given in logical units; a width of 1 or less stays a thin line.
+  QPen Stift(Qt::PenStyle stil, int breite, QColor farbe) const;
+
+  void Linie(double x1, double y1, double x2, double y2);
+  void Rechteck(double x1, double y1, double x2, double y2);
+  void Polylinie(const QPoint* punkte, int anzahl);
+  void Text(double x, double y, const QString& text, Ausrichtung a = Ausrichtung::LinksOben);
+
+  // Extent of a text in the painter's current font, in logical units.
+  double TextBreite(const QString& text) const;
+  double Zeilenhoehe() const;
+
+  QPainter& Maler() { return m_p; }
+
+ private:
+  QPainter& m_p;
+  QPointF m_ursprung;
+  double m_sx;  // device pixels per logical unit
+  double m_sy;
+};
+
+}  // namespace zelvor
