@@ -17,8 +17,14 @@ namespace zelvor {
 // (0, 0); lines wholly outside sichtbar (device coordinates) may be skipped, an empty rectangle paints all.
 void TabelleZeichnen(QPainter& p, QPointF ursprung, const CStringArray& zeilen, QRectF sichtbar = {});
 
-// Logical height (0.1 mm) the screen table needs for this many lines, for the scroll area.
+// Logical height (0.1 mm) the screen table needs for this many lines, for the scroll area: on the primary
+// screen, or on a device of the given vertical resolution.
 int TabellenHoehe(int zeilenAnzahl);
+int TabellenHoehe(int zeilenAnzahl, double dpiY);
+
+// Logical width the screen table needs to reach the end of its longest line, on a device of the given
+// horizontal resolution.
+int TabellenBreite(const CStringArray& zeilen, double dpiX);
 
 // The table's printed pages, 61 lines on a page taller than wide, else 40.
 std::unique_ptr<Druckvorlage> TabellenDruckvorlage(const CZelvorDoc& doc, std::string titel);

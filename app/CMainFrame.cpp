@@ -1,0 +1,387 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/Anwendungstexte.h"
+#include "app/CAboutDlg.h"
+#include "app/Dateiwahl.h"
+#include "app/Dokumentsteuerung.h"
+#include "app/Hilfe.h"
+#include "app/Rueckfrage.h"
+#include "views/CGrafik.h"
+#include "views/CZelvorView.h"
+
+namespace zelvor {
+
+CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWindow(parent), m_Dokument(dokument) {
+  setObjectName(QStringLiteral("CMainFrame"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/zelvor.svg")));
+  setAcceptDrops(true);
+  m_Dokument.BesitzerSetzen(this);
+
+  m_Stapel = new QStackedWidget(this);
+  setCentralWidget(m_Stapel);
+  const auto titel = [this] { return m_Dokument.Titel(); };
+  m_Tabelle = new CZelvorView(m_Dokument.Doc(), titel, m_Stapel);
+  m_Tabelle->setObjectName(QStringLiteral("CZelvorView"));
+  m_Stapel->addWidget(m_Tabelle);
+  m_Aktiv = m_Tabelle;
+  m_Tabelle->OnInitialUpdate();
+
+  MenuesAnlegen();
+  SymbolleisteAnlegen();
+  StatusleisteAnlegen();
+  KontextmenueAnlegen();
+
+  connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this, [this] {
+    m_Tabelle->OnUpdate();
+    if (m_Grafik) m_Grafik->OnUpdate();
+  });
+  connect(&m_Dokument, &Dokumentsteuerung::AnsichtenNeuInitialisieren, this, [this] {
+    m_Tabelle->OnInitialUpdate();
+    if (m_Grafik) m_Grafik->OnInitialUpdate();
+    BefehleAktualisieren();
+  });
+  connect(&m_Dokument, &Dokumentsteuerung::TitelGeaendert, this, &CMainFrame::TitelAktualisieren);
+  connect(&m_Dokument, &Dokumentsteuerung::DateiBenutzt, this, [this](const QString& pfad) {
+    m_Letzte.Hinzufuegen(pfad);
+    LetzteDateienAktualisieren();
+  });
+  connect(&m_Dokument, &Dokumentsteuerung::DateiUnbrauchbar, this, [this](const QString& pfad) {
+    m_Letzte.Entfernen(pfad);
+    LetzteDateienAktualisieren();
+  });
+
+  resize(1000, 720);
+  TitelAktualisieren();
+  LetzteDateienAktualisieren();
+  BefehleAktualisieren();
+}
+
+QAction* CMainFrame::NeueAktion(int id, const QString& text, const QString& prompt, const QString& symbol) {
+  auto* a = new QAction(text, this);
+  a->setData(id);
+  a->setObjectName(QStringLiteral("ID_%1").arg(id));
+  // The prompt shows in the status bar; its part after the line break is the tooltip.
+  const qsizetype umbruch = prompt.indexOf(QLatin1Char('\n'));
+  a->setStatusTip(umbruch < 0 ? prompt : prompt.left(umbruch));
+  if (umbruch >= 0) a->setToolTip(prompt.mid(umbruch + 1));
+  if (!symbol.isEmpty()) a->setIcon(QIcon(QStringLiteral(":/icons/") + symbol));
+  m_Aktionen.insert(id, a);
+  addAction(a);  // keys work whichever bar shows the command
+  return a;
+}
+
+void CMainFrame::MenuesAnlegen() {
+  // Datei
+  QAction* neu = NeueAktion(ID_FILE_NEW, QStringLiteral("&Neu"), QStringLiteral("Erstellt ein neues Dokument\nNeu"),
+                            QStringLiteral("neu.svg"));
+  neu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  // The document's own New: it offers to save, then opens the input dialog with the defaults.
+  connect(neu, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnFileNew);
+
+  QAction* oeffnen = NeueAktion(ID_FILE_OPEN, QStringLiteral("Ö&ffnen..."),
+                                QStringLiteral("Öffnet ein bestehendes Dokument\nÖffnen"), QStringLiteral("oeffnen.svg"));
+  oeffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  connect(oeffnen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+
+  QAction* speichern = NeueAktion(ID_FILE_SAVE, QStringLiteral("S&peichern"),
+                                  QStringLiteral("Speichert das aktive Dokument\nSpeichern"), QStringLiteral("speichern.svg"));
+  speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(speichern, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnFileSave);
+
+  QAction* unter = NeueAktion(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter..."),
+                              QStringLiteral("Speichert das aktive Dokument unter einem neuen Namen\nSpeichern unter"));
+  connect(unter, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnFileSaveAs);
+
+  QAction* drucken = NeueAktion(ID_FILE_PRINT, QStringLiteral("&Drucken..."),
+                                QStringLiteral("Druckt das aktive Dokument\nDrucken"), QStringLiteral("drucken.svg"));
+  drucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(drucken, &QAction::triggered, this, [this] { m_Aktiv->OnFilePrint(); });
+
+  QAction* direkt = NeueAktion(ID_FILE_PRINT_DIRECT, QStringLiteral("Drucken"),
+                               QStringLiteral("Druckt das aktive Dokument mit den aktuellen Einstellungen\nDrucken"));
+  connect(direkt, &QAction::triggered, this, [this] { m_Aktiv->OnFilePrintDirect(); });
+
+  QAction* ansicht = NeueAktion(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
+                                QStringLiteral("Zeigt ganze Seiten an\nSeitenansicht"));
+  connect(ansicht, &QAction::triggered, this, [this] { m_Aktiv->OnFilePrintPreview(); });
+
+  QAction* einrichten = NeueAktion(ID_FILE_PRINT_SETUP, QStringLiteral("Drucker&einrichtung..."),
+                                   QStringLiteral("Ändert die Drucker- und Druckoptionen\nDruckereinrichtung"));
+  connect(einrichten, &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
+
+  QAction* beenden = NeueAktion(ID_APP_EXIT, QStringLiteral("&Beenden"),
+                                QStringLiteral("Beendet die Anwendung; fordert zum Speichern von Dokumenten auf\nBeenden"));
+  connect(beenden, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+  datei->addActions({neu, oeffnen, speichern, unter});
+  datei->addSeparator();
+  datei->addActions({drucken, ansicht, einrichten});
+  datei->addSeparator();
+  // The recent files: a grey "Letzte Datei" while the list is empty, else one entry per file.
+  QAction* letzte = NeueAktion(ID_FILE_MRU_FILE1, QStringLiteral("Letzte Datei"), QStringLiteral("Öffnet dieses Dokument"));
+  datei->addAction(letzte);
+  for (int i = 1; i < MAX_LETZTE_DATEIEN; ++i) {
+    auto* a = new QAction(this);
+    a->setStatusTip(QStringLiteral("Öffnet dieses Dokument"));
+    datei->addAction(a);
+    m_LetzteAktionen << a;
+  }
+  m_LetzteAktionen.prepend(letzte);
+  for (QAction* a : m_LetzteAktionen)
+    connect(a, &QAction::triggered, this, [this, a] { DateiOeffnen(a->data().toString()); });
+  datei->addSeparator();
+  datei->addAction(beenden);
+
+  // Bearbeiten
+  QAction* daten = NeueAktion(ID_DATEN_AENDERN, QStringLiteral("Daten ändern"),
+                              QStringLiteral("Daten ändern\nDaten ändern"), QStringLiteral("daten.svg"));
+  daten->setShortcut(QKeySequence(Qt::Key_F2));
+  connect(daten, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnDatenAendern);
+  QAction* ausgeben = NeueAktion(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben"),
+                                 QStringLiteral("Schreibt die Ergebnisse in die AUS.TXT-Datei\nErgebnisse ausgeben"));
+  connect(ausgeben, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnErgebnisseAusgeben);
+  QAction* einlesen = NeueAktion(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen"),
+                                 QStringLiteral("Liest die Datei AUS.TXT ein\nEinlesen der Datei AUS.TXT"));
+  connect(einlesen, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnErgebnisseEinlesen);
+  menuBar()->addMenu(QStringLiteral("&Bearbeiten"))->addActions({daten, ausgeben, einlesen});
+
+  // Ansicht
+  QAction* symbolleiste = NeueAktion(ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"),
+                                     QStringLiteral("Blendet die Symbolleiste ein oder aus\nSymbolleiste ein/aus"));
+  symbolleiste->setCheckable(true);
+  symbolleiste->setChecked(true);
+  connect(symbolleiste, &QAction::toggled, this, [this](bool an) { m_Symbolleiste->setVisible(an); });
+  QAction* statusleiste = NeueAktion(ID_VIEW_STATUS_BAR, QStringLiteral("S&tatusleiste"),
+                                     QStringLiteral("Blendet die Statusleiste ein oder aus\nStatusleiste ein/aus"));
+  statusleiste->setCheckable(true);
+  statusleiste->setChecked(true);
+  connect(statusleiste, &QAction::toggled, this, [this](bool an) { statusBar()->setVisible(an); });
+  QAction* grafik = NeueAktion(ID_GRAFIK, QStringLiteral("Grafik"),
+                               QStringLiteral("Zeigt die Ergebnisse als Grafik an\nGrafik"), QStringLiteral("grafik.svg"));
+  grafik->setShortcut(QKeySequence(Qt::Key_F3));
+  connect(grafik, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_GRAFIK); });
+  QAction* tabelle = NeueAktion(ID_TABELLE, QStringLiteral("Tabelle"),
+                                QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nTabelle"), QStringLiteral("tabelle.svg"));
+  tabelle->setShortcut(QKeySequence(Qt::Key_F4));
+  connect(tabelle, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_TABELLE); });
+  menuBar()->addMenu(QStringLiteral("Ansicht"))->addActions({symbolleiste, statusleiste, grafik, tabelle});
+
+  // ?
+  QAction* info = NeueAktion(ID_APP_ABOUT, QStringLiteral("Inf&o über zelvor..."),
+                             QStringLiteral("Zeigt Programm-, Versions- und Copyright-Informationen an\nInfo"),
+                             QStringLiteral("info.svg"));
+  connect(info, &QAction::triggered, this, &CMainFrame::OnAppAbout);
+  QAction* hilfe = NeueAktion(ID_ONLINE_HILFE, QStringLiteral("Online Hilfe"), QStringLiteral("Ruft die Online Hilfe auf"));
+  hilfe->setShortcut(QKeySequence(Qt::Key_F1));
+  hilfe->setShortcutContext(Qt::ApplicationShortcut);
+  connect(hilfe, &QAction::triggered, this, &CMainFrame::OnOnlineHilfe);
+  menuBar()->addMenu(QStringLiteral("&?"))->addActions({info, hilfe});
+
+  // The zoom lives on the toolbar only.
+  QAction* lupe = NeueAktion(ID_GRAFIKLUPE, QStringLiteral("Grafiklupe"), QStringLiteral("Grafiklupe\nGrafiklupe"),
+                             QStringLiteral("lupe.svg"));
+  lupe->setCheckable(true);
+  connect(lupe, &QAction::triggered, this, [this] {
+    if (m_Grafik && m_Aktiv == m_Grafik) m_Grafik->OnGrafiklupe();
+    BefehleAktualisieren();
+  });
+
+  // The editing keys have no handler in this program: their commands exist, but stay disabled.
+  const struct {
+    int id;
+    QList<QKeySequence> tasten;
+  } bearbeiten[] = {
+      {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+      {ID_EDIT_PASTE, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+      {ID_EDIT_CUT, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+      {ID_EDIT_UNDO, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+  };
+  for (const auto& b : bearbeiten) {
+    QAction* a = NeueAktion(b.id, {}, {});
+    a->setShortcuts(b.tasten);
+    a->setEnabled(false);
+  }
+}
+
+void CMainFrame::SymbolleisteAnlegen() {
+  m_Symbolleiste = addToolBar(QStringLiteral("Symbolleiste"));
+  m_Symbolleiste->setObjectName(QStringLiteral("Symbolleiste"));
+  m_Symbolleiste->setIconSize(QSize(16, 16));
+  m_Symbolleiste->setMovable(true);
+  m_Symbolleiste->setAllowedAreas(Qt::AllToolBarAreas);
+  for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIKLUPE, ID_DATEN_AENDERN, ID_GRAFIK, ID_TABELLE,
+                 ID_FILE_PRINT})
+    m_Symbolleiste->addAction(Aktion(id));
+  m_Symbolleiste->addSeparator();
+  m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
+  connect(m_Symbolleiste, &QToolBar::visibilityChanged, Aktion(ID_VIEW_TOOLBAR), [this](bool sichtbar) {
+    if (!isHidden()) Aktion(ID_VIEW_TOOLBAR)->setChecked(sichtbar);
+  });
+}
+
+void CMainFrame::StatusleisteAnlegen() {
+  m_Meldung = new QLabel(BEREIT, this);
+  statusBar()->addWidget(m_Meldung, 1);
+  // Indicators for caps lock, num lock and scroll lock.
+  for (const QString& text : {QStringLiteral("UF"), QStringLiteral("NUM"), QStringLiteral("RF")}) {
+    auto* feld = new QLabel(text, this);
+    feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    feld->setAlignment(Qt::AlignCenter);
+    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 12);
+    feld->setEnabled(false);  // the lock states cannot be read portably; the panes stay grey
+    statusBar()->addPermanentWidget(feld);
+  }
+}
+
+void CMainFrame::KontextmenueAnlegen() {
+  m_Kontext = new QMenu(QStringLiteral("Kontextmenü"), this);
+  const struct {
+    int id;
+    const char* text;
+  } eintraege[] = {
+      {ID_DATEN_AENDERN, "Daten ändern"}, {ID_GRAFIK, "Grafik"},         {ID_TABELLE, "Tabelle"},
+      {ID_FILE_NEW, "Datei Neu"},         {ID_FILE_OPEN, "Datei Öffnen"}, {ID_FILE_SAVE_AS, "Speichern unter"},
+      {ID_ERGEBNISSE_AUSGEBEN, "Ergebnisse speichern"},
+  };
+  for (const auto& e : eintraege) {
+    QAction* ziel = Aktion(e.id);
+    QAction* a = m_Kontext->addAction(QString::fromUtf8(e.text));
+    a->setData(e.id);
+    a->setStatusTip(ziel->statusTip());
+    connect(a, &QAction::triggered, ziel, &QAction::trigger);
+  }
+  connect(m_Kontext, &QMenu::aboutToShow, this, [this] {
+    BefehleAktualisieren();
+    for (QAction* a : m_Kontext->actions()) a->setEnabled(Aktion(a->data().toInt())->isEnabled());
+  });
+}
+
+void CMainFrame::AnsichtWechseln(int n) {
+  CAnsicht* alt = m_Aktiv;
+  CAnsicht* neu = nullptr;
+  if (n == ANSICHT_TABELLE) {
+    neu = m_Tabelle;
+  } else {
+    if (!m_Grafik) {
+      // Created on its first showing, then kept.
+      m_Grafik = new CGrafik(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, m_Stapel);
+      m_Grafik->setObjectName(QStringLiteral("CGrafik"));
+      m_Stapel->addWidget(m_Grafik);
+      m_Grafik->OnInitialUpdate();
+    }
+    neu = m_Grafik;
+  }
+  if (neu == alt) return;
+  m_Aktiv = neu;
+  m_Stapel->setCurrentWidget(neu);
+  neu->setFocus();
+  BefehleAktualisieren();
+}
+
+void CMainFrame::BefehleAktualisieren() {
+  const bool grafikAktiv = m_Grafik && m_Aktiv == m_Grafik;
+  Aktion(ID_GRAFIK)->setEnabled(!grafikAktiv);
+  Aktion(ID_TABELLE)->setEnabled(m_Aktiv != m_Tabelle);
+  // The zoom belongs to the graph view; nothing handles it while the table is shown.
+  QAction* lupe = Aktion(ID_GRAFIKLUPE);
+  lupe->setEnabled(grafikAktiv);
+  lupe->setChecked(grafikAktiv && m_Grafik->Grafiklupe());
+}
+
+void CMainFrame::LetzteDateienAktualisieren() {
+  const QStringList liste = m_Letzte.Liste();
+  for (int i = 0; i < m_LetzteAktionen.size(); ++i) {
+    QAction* a = m_LetzteAktionen[i];
+    if (i < liste.size()) {
+      a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(liste[i]).fileName()));
+      a->setData(liste[i]);
+      a->setEnabled(true);
+      a->setVisible(true);
+    } else if (i == 0) {
+      a->setText(QStringLiteral("Letzte Datei"));
+      a->setData(QString());
+      a->setEnabled(false);
+      a->setVisible(true);
+    } else {
+      a->setVisible(false);
+    }
+  }
+}
+
+void CMainFrame::TitelAktualisieren() {
+  setWindowTitle(m_Dokument.GetTitle() + QStringLiteral(" - ") + ANWENDUNGSTITEL);
+}
+
+bool CMainFrame::DateiOeffnen(const QString& pfad) {
+  if (pfad.isEmpty() || !m_Dokument.SaveModified()) return false;
+  return m_Dokument.OnOpenDocument(pfad);
+}
+
+void CMainFrame::OnFileOpen() {
+  const QString pfad = DateiWaehlen(this, false);
+  if (!pfad.isEmpty()) DateiOeffnen(pfad);
+}
+
+void CMainFrame::OnOnlineHilfe() {
+  if (!HilfeZeigen(this, ID_ONLINE_HILFE)) Rueckfragen().Meldung(this, HILFE_NICHT_GEFUNDEN);
+}
+
+void CMainFrame::OnAppAbout() {
+  CAboutDlg dlg(this);
+  dlg.exec();
+}
+
+void CMainFrame::OnFilePrintSetup() {
+  QPageSetupDialog dlg(&AnwendungsDrucker(), this);
+  dlg.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e) {
+  if (m_Dokument.SaveModified())
+    e->accept();
+  else
+    e->ignore();
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent* e) {
+  QWidget* unter = childAt(mapFromGlobal(e->globalPos()));
+  if (m_Aktiv && unter && (unter == m_Aktiv || m_Aktiv->isAncestorOf(unter))) {
+    m_Kontext->popup(e->globalPos());
+    e->accept();
+    return;
+  }
+  QMainWindow::contextMenuEvent(e);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* e) {
+  for (const QUrl& url : e->mimeData()->urls()) {
+    if (url.isLocalFile()) {
+      e->acceptProposedAction();
+      DateiOeffnen(url.toLocalFile());
+      return;
+    }
+  }
+}
+
+}  // namespace zelvor

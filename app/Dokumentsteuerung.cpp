@@ -1,0 +1,144 @@
+#include "app/Dokumentsteuerung.h"
+
+#include <QDir>
+
+#include "app/Dateiwahl.h"
+#include "app/Rueckfrage.h"
+#include "doc/Dokumenttitel.h"
+#include "doc/ErgebnisDatei.h"
+#include "doc/ZlvArchiv.h"
+
+namespace zelvor {
+
+Dokumentsteuerung::Dokumentsteuerung(QObject* parent) : QObject(parent) {
+  // Until an input dialog is installed, a data entry confirms the values unchanged.
+  m_Eingabe = [](Eingabewerte&) { return true; };
+}
+
+QString Dokumentsteuerung::GetTitle() const {
+  return QString::fromStdString(Dokumenttitel(m_Pfad.toStdString()));
+}
+
+void Dokumentsteuerung::SetModifiedFlag(bool modified) {
+  if (m_bModified == modified) return;
+  m_bModified = modified;
+  emit TitelGeaendert();
+}
+
+void Dokumentsteuerung::PfadSetzen(const QString& pfad) {
+  m_Pfad = pfad;
+  emit TitelGeaendert();
+}
+
+void Dokumentsteuerung::OnNewDocument() {
+  m_Doc.NeuesDokument();
+  m_Doc.ErgebnisseLoeschen();
+  PfadSetzen({});
+  SetModifiedFlag(false);
+  UpdateAllViews();
+}
+
+void Dokumentsteuerung::OnFileNew() {
+  if (!SaveModified()) return;
+  // The new well has no file yet: a later save must ask for a name instead of overwriting the old one.
+  m_Doc.StandardwerteSetzen();
+  m_Doc.GrafikLoeschen();
+  m_Doc.m_Ergebnis.clear();
+  PfadSetzen({});
+  SetModifiedFlag(false);
+  UpdateAllViews();
+  OnDatenAendern();
+}
+
+bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
+  CZelvorDoc geladen = m_Doc;
+  const ZlvErgebnis r = ZlvDateiLaden(pfad.toStdString(), geladen);
+  if (r.status != ZlvStatus::Ok) {
+    if (r.status == ZlvStatus::Abgeschnitten) {
+      // The file was partly read into the well: what remains is no well, so start afresh.
+      OnNewDocument();
+      Rueckfragen().Fehler(m_Besitzer, QString::fromStdString(r.meldung) +
+                                           QStringLiteral("\nEs wurde eine neue Bohrung angelegt."));
+    } else {
+      Rueckfragen().Fehler(m_Besitzer, QString::fromStdString(r.meldung));
+    }
+    emit DateiUnbrauchbar(pfad);
+    return false;
+  }
+  m_Doc = std::move(geladen);
+  // The previous well's results must not appear under the new name.
+  m_Doc.ErgebnisseLoeschen();
+  PfadSetzen(pfad);
+  emit AnsichtenNeuInitialisieren();
+  if (mitEingabe) {
+    OnDatenAendern();
+  } else {
+    EingabewerteUebernehmen(m_Doc, EingabewerteAusDokument(m_Doc));
+    UpdateAllViews();
+  }
+  SetModifiedFlag(false);
+  emit DateiBenutzt(pfad);
+  return true;
+}
+
+bool Dokumentsteuerung::OnSaveDocument(const QString& pfad) {
+  const std::string fehler = ZlvDateiSpeichern(pfad.toStdString(), m_Doc);
+  if (!fehler.empty()) {
+    Rueckfragen().Fehler(m_Besitzer, QString::fromStdString(fehler));
+    return false;
+  }
+  PfadSetzen(pfad);
+  SetModifiedFlag(false);
+  emit DateiBenutzt(pfad);
+  return true;
+}
+
+bool Dokumentsteuerung::OnFileSave() {
+  if (m_Pfad.isEmpty()) return OnFileSaveAs();
+  return OnSaveDocument(m_Pfad);
+}
+
+bool Dokumentsteuerung::OnFileSaveAs() {
+  const QString vorschlag = m_Pfad.isEmpty() ? GetTitle() + QStringLiteral(".zlv") : m_Pfad;
+  const QString pfad = MitEndung(DateiWaehlen(m_Besitzer, true, vorschlag));
+  if (pfad.isEmpty()) return false;
+  return OnSaveDocument(pfad);
+}
+
+bool Dokumentsteuerung::SaveModified() {
+  if (!m_bModified) return true;
+  const QString frage = QStringLiteral("Änderungen an %1 speichern?").arg(GetTitle());
+  switch (Rueckfragen().JaNeinAbbrechen(m_Besitzer, frage)) {
+    case Rueckfrage::Antwort::Ja: return OnFileSave();
+    case Rueckfrage::Antwort::Nein: return true;
+    case Rueckfrage::Antwort::Abbrechen: return false;
+  }
+  return false;
+}
+
+void Dokumentsteuerung::OnDatenAendern() {
+  Eingabewerte werte = EingabewerteAusDokument(m_Doc);
+  if (!m_Eingabe(werte)) return;
+  if (EingabewerteUebernehmen(m_Doc, werte)) SetModifiedFlag(true);
+  UpdateAllViews();
+}
+
+void Dokumentsteuerung::OnErgebnisseAusgeben() {
+  const std::string pfad = ErgebnisDateiPfad(QDir::currentPath().toStdString());
+  const std::string fehler = ErgebnisseSchreiben(pfad, Titel(), m_Doc.m_Ergebnis);
+  if (!fehler.empty()) {
+    Rueckfragen().Fehler(m_Besitzer, QString::fromStdString(fehler));
+    return;
+  }
+  Rueckfragen().Meldung(m_Besitzer, QString::fromUtf8(ERGEBNISSE_GESCHRIEBEN));
+}
+
+void Dokumentsteuerung::OnErgebnisseEinlesen() {
+  const ErgebnisseGelesen g = ErgebnisseLesen(ErgebnisDateiPfad(QDir::currentPath().toStdString()));
+  m_Doc.m_Ergebnis = g.zeilen;
+  UpdateAllViews();
+  const int anzahl = static_cast<int>(g.zeilen.size());
+  Rueckfragen().Meldung(m_Besitzer, QString::fromStdString(ErgebnisseEingelesenMeldung(anzahl)));
+}
+
+}  // namespace zelvor

@@ -1,0 +1,80 @@
+#pragma once
+// The well document's desktop side: path name, title, modified flag, the commands the document owns
+// (new, save, data entry, results file) and the notice to every view that it must redraw.
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "doc/CZelvorDoc.h"
+#include "doc/Dateneingabe.h"
+
+class QWidget;
+
+namespace zelvor {
+
+class Dokumentsteuerung : public QObject {
+  Q_OBJECT
+ public:
+  // The input dialog: edits the values and returns true on OK.
+  using Eingabe = std::function<bool(Eingabewerte& werte)>;
+
+  explicit Dokumentsteuerung(QObject* parent = nullptr);
+
+  CZelvorDoc& Doc() { return m_Doc; }
+  const CZelvorDoc& Doc() const { return m_Doc; }
+
+  // The window that owns message boxes and dialogs.
+  void BesitzerSetzen(QWidget* besitzer) { m_Besitzer = besitzer; }
+  void EingabeSetzen(Eingabe eingabe) { m_Eingabe = std::move(eingabe); }
+
+  QString PathName() const { return m_Pfad; }
+  // The file name, or "Unbenannt" for a well never saved.
+  QString GetTitle() const;
+  std::string Titel() const { return GetTitle().toStdString(); }
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool modified = true);
+
+  // Start-up and the framework's New: the defaults, untitled, unmodified; no dialog, no evaluation.
+  void OnNewDocument();
+  // "Neu": offers to save a modified well, then the defaults under no name, then the input dialog.
+  void OnFileNew();
+  // Reads a well file, runs the data entry, and the well then bears the file's name, unmodified.
+  // mitEingabe false skips the data entry but still evaluates (printing from the command line).
+  // False, with a message and the open well untouched, when the file cannot be read; a file that ends
+  // too early resets to a new well (it was partly read) and says so.
+  bool OnOpenDocument(const QString& pfad, bool mitEingabe = true);
+  // Save under the known name, or ask for one. False when nothing was saved.
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  bool OnSaveDocument(const QString& pfad);
+  // Before the well is replaced or the program ends: Yes saves, No drops the changes, Cancel stops.
+  bool SaveModified();
+
+  void OnDatenAendern();
+  void OnErgebnisseAusgeben();
+  void OnErgebnisseEinlesen();
+
+  void UpdateAllViews() { emit AnsichtenAktualisieren(); }
+
+ signals:
+  void AnsichtenAktualisieren();
+  // A file was opened: every view runs its initial update again.
+  void AnsichtenNeuInitialisieren();
+  // Title or modified flag changed.
+  void TitelGeaendert();
+  // A file was opened or saved under this path (for the recent-file list), or could not be opened.
+  void DateiBenutzt(const QString& pfad);
+  void DateiUnbrauchbar(const QString& pfad);
+
+ private:
+  void PfadSetzen(const QString& pfad);
+
+  CZelvorDoc m_Doc;
+  QString m_Pfad;
+  bool m_bModified = false;
+  QWidget* m_Besitzer = nullptr;
+  Eingabe m_Eingabe;
+};
+
+}  // namespace zelvor

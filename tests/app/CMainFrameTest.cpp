@@ -1,0 +1,356 @@
+// The main window as a user drives it: commands and their enabling, the two views, the document's own
+// New, open and save through the window, the recent files, the results file, help and the context menu.
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/Anwendungstexte.h"
+#include "app/CMainFrame.h"
+#include "app/CZelvorApp.h"
+#include "app/Dateiwahl.h"
+#include "app/Dokumentsteuerung.h"
+#include "doc/ZlvArchiv.h"
+#include "SkriptRueckfrage.h"
+#include "views/CGrafik.h"
+#include "views/CZelvorView.h"
+
+using namespace zelvor;
+
+namespace {
+const QString BEISPIEL = QStringLiteral(ZELVOR_EXAMPLES_DIR "/suessgas.zlv");
+
+void Einstellungen_leeren() {
+  QSettings(PROFILSCHLUESSEL, ANWENDUNGSTITEL).remove(QStringLiteral("Recent File List"));
+}
+}  // namespace
+
+class CMainFrameTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<CZelvorApp> m_App;
+  std::unique_ptr<SkriptRueckfrage> m_Fragen;
+  QTemporaryDir m_Ordner;
+  int m_Eingaben = 0;
+
+  CMainFrame& Rahmen() { return *m_App->Rahmen(); }
+  Dokumentsteuerung& Dok() { return *m_App->Dokument(); }
+  QAction* A(int id) { return Rahmen().Aktion(id); }
+  QString Pfad(const char* name) { return m_Ordner.filePath(QString::fromLatin1(name)); }
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    CZelvorApp::DeutschEinrichten();
+  }
+
+  void init() {
+    Einstellungen_leeren();
+    m_Fragen = std::make_unique<SkriptRueckfrage>();
+    m_App = std::make_unique<CZelvorApp>();
+    int ende = -1;
+    QVERIFY(m_App->InitInstance({}, &ende));
+    QCOMPARE(ende, -1);
+    m_Eingaben = 0;
+    Dok().EingabeSetzen([this](Eingabewerte&) {
+      ++m_Eingaben;
+      return true;
+    });
+  }
+
+  void cleanup() {
+    m_App.reset();
+    m_Fragen.reset();
+    DateiwahlSetzen([](QWidget*, bool, const QString&) { return QString(); });
+  }
+
+  void startsWithANewUntitledWellAndNoDialog() {
+    QCOMPARE(Dok().GetTitle(), QStringLiteral("Unbenannt"));
+    QCOMPARE(Rahmen().windowTitle(), QStringLiteral("Unbenannt - zelvor"));
+    QVERIFY(!Dok().IsModified());
+    QCOMPARE(QString::fromStdString(Dok().Doc().m_Gasbohrung), QStringLiteral("Bohrung 1"));
+    QCOMPARE(Dok().Doc().m_Komponenten[3], 100.0f);
+    QVERIFY(Dok().Doc().m_Ergebnis.empty());
+    QCOMPARE(m_Eingaben, 0);
+    QCOMPARE(Rahmen().Meldungsfeld()->text(), QStringLiteral("Bereit"));
+  }
+
+  void viewSwitchEnablesTheOtherCommandAndKeepsOneInstanceEach() {
+    QVERIFY(Rahmen().GetActiveView() == Rahmen().Tabelle());
+    QVERIFY(A(ID_GRAFIK)->isEnabled());
+    QVERIFY(!A(ID_TABELLE)->isEnabled());
+    QVERIFY(!A(ID_GRAFIKLUPE)->isEnabled());
+    QVERIFY(Rahmen().Grafik() == nullptr);
+
+    A(ID_GRAFIK)->trigger();
+    CGrafik* grafik = Rahmen().Grafik();
+    QVERIFY(grafik);
+    QVERIFY(Rahmen().GetActiveView() == grafik);
+    QVERIFY(!A(ID_GRAFIK)->isEnabled());
+    QVERIFY(A(ID_TABELLE)->isEnabled());
+    QVERIFY(A(ID_GRAFIKLUPE)->isEnabled());
+
+    A(ID_GRAFIK)->trigger();  // disabled: nothing happens
+    A(ID_TABELLE)->trigger();
+    A(ID_GRAFIK)->trigger();
+    A(ID_TABELLE)->trigger();
+    QVERIFY(Rahmen().Grafik() == grafik);
+    QCOMPARE(Rahmen().findChildren<CGrafik*>().size(), 1);
+    QCOMPARE(Rahmen().findChildren<CZelvorView*>().size(), 1);
+    QCOMPARE(grafik->InitialUpdates(), 1);
+  }
+
+  void keysReachTheCommands() {
+    QCOMPARE(A(ID_FILE_NEW)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(A(ID_FILE_OPEN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(A(ID_FILE_SAVE)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(A(ID_FILE_PRINT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QCOMPARE(A(ID_ONLINE_HILFE)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(A(ID_DATEN_AENDERN)->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(A(ID_GRAFIK)->shortcut(), QKeySequence(Qt::Key_F3));
+    QCOMPARE(A(ID_TABELLE)->shortcut(), QKeySequence(Qt::Key_F4));
+    QVERIFY(!A(ID_EDIT_COPY)->isEnabled());
+    QCOMPARE(A(ID_GRAFIK)->toolTip(), QStringLiteral("Grafik"));
+    QCOMPARE(A(ID_GRAFIK)->statusTip(), QStringLiteral("Zeigt die Ergebnisse als Grafik an"));
+    QCOMPARE(A(ID_ERGEBNISSE_EINLESEN)->toolTip(), QStringLiteral("Einlesen der Datei AUS.TXT"));
+
+    Rahmen().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
+    Rahmen().activateWindow();
+    QTest::keyClick(&Rahmen(), Qt::Key_F3);
+    QVERIFY(Rahmen().GetActiveView() == Rahmen().Grafik());
+    QTest::keyClick(&Rahmen(), Qt::Key_F4);
+    QVERIFY(Rahmen().GetActiveView() == Rahmen().Tabelle());
+    QTest::keyClick(&Rahmen(), Qt::Key_F2);
+    QCOMPARE(m_Eingaben, 1);
+  }
+
+  void zoomTogglesTheFrameAndShowsItsState() {
+    A(ID_GRAFIK)->trigger();
+    CGrafik* g = Rahmen().Grafik();
+    QCOMPARE(g->Breite(), 1300);
+    QCOMPARE(g->Hoehe(), 750);
+    A(ID_GRAFIKLUPE)->trigger();
+    QVERIFY(A(ID_GRAFIKLUPE)->isChecked());
+    QCOMPARE(g->Breite(), 1950);
+    QCOMPARE(g->Hoehe(), 1125);
+    // The zoom survives a trip to the table, where the command is disabled.
+    A(ID_TABELLE)->trigger();
+    QVERIFY(!A(ID_GRAFIKLUPE)->isEnabled());
+    A(ID_GRAFIK)->trigger();
+    QVERIFY(A(ID_GRAFIKLUPE)->isChecked());
+    A(ID_GRAFIKLUPE)->trigger();
+    QVERIFY(!A(ID_GRAFIKLUPE)->isChecked());
+    QCOMPARE(g->Breite(), 1300);
+    QCOMPARE(g->Hoehe(), 750);
+  }
+
+  void newOffersToSaveAndGivesAnUntitledWell() {
+    const QString pfad = Pfad("neu_test.zlv");
+    QVERIFY(QFile::copy(BEISPIEL, pfad));
+    QVERIFY(Rahmen().DateiOeffnen(pfad));
+    QCOMPARE(m_Eingaben, 1);
+    QVERIFY(!Dok().IsModified());
+    QVERIFY(!Dok().Doc().m_Ergebnis.empty());
+    A(ID_DATEN_AENDERN)->trigger();
+    QVERIFY(Dok().IsModified());
+
+    // Cancel keeps everything.
+    m_Fragen->antworten = {Rueckfrage::Antwort::Abbrechen};
+    A(ID_FILE_NEW)->trigger();
+    QCOMPARE(m_Fragen->fragen.size(), 1);
+    QCOMPARE(Dok().PathName(), pfad);
+    QCOMPARE(m_Eingaben, 2);
+
+    // No: the new well is untitled, its results empty, and the input dialog opens.
+    bool leerVorDialog = false;
+    Dok().EingabeSetzen([&](Eingabewerte& w) {
+      leerVorDialog = Dok().Doc().m_Ergebnis.empty() && Dok().Doc().m_MaxWerte == 0;
+      ++m_Eingaben;
+      return w.m_Gasbohrung == "Bohrung 1" && w.m_Ratenzeilen.empty() ? false : true;  // cancel the dialog
+    });
+    m_Fragen->antworten = {Rueckfrage::Antwort::Nein};
+    A(ID_FILE_NEW)->trigger();
+    QCOMPARE(m_Eingaben, 3);
+    QVERIFY(leerVorDialog);
+    QCOMPARE(Dok().GetTitle(), QStringLiteral("Unbenannt"));
+    QVERIFY(Dok().PathName().isEmpty());
+    QVERIFY(!Dok().IsModified());
+    QVERIFY(Dok().Doc().m_Ergebnis.empty());
+
+    // A later save asks for a name and leaves the old file alone.
+    QFile alt(pfad);
+    QVERIFY(alt.open(QIODevice::ReadOnly));
+    const QByteArray vorher = alt.readAll();
+    alt.close();
+    bool gefragt = false;
+    DateiwahlSetzen([&](QWidget*, bool speichern, const QString&) {
+      gefragt = speichern;
+      return QString();
+    });
+    A(ID_FILE_SAVE)->trigger();
+    QVERIFY(gefragt);
+    QVERIFY(alt.open(QIODevice::ReadOnly));
+    QCOMPARE(alt.readAll(), vorher);
+  }
+
+  void saveAndOpenRoundTripThroughTheWindow() {
+    Dok().Doc().m_Gasbohrung = "Rundreise";
+    Dok().Doc().m_OGIP = 1234.5f;
+    Dok().SetModifiedFlag();
+    const QString ohneEndung = Pfad("rund");
+    DateiwahlSetzen([&](QWidget*, bool, const QString&) { return ohneEndung; });
+    A(ID_FILE_SAVE)->trigger();
+    const QString pfad = ohneEndung + QStringLiteral(".zlv");
+    QVERIFY(QFile::exists(pfad));
+    QVERIFY(!Dok().IsModified());
+    QCOMPARE(Dok().GetTitle(), QStringLiteral("rund.zlv"));
+    QCOMPARE(Rahmen().windowTitle(), QStringLiteral("rund.zlv - zelvor"));
+
+    m_Fragen->antworten = {Rueckfrage::Antwort::Nein};
+    A(ID_FILE_NEW)->trigger();
+    QCOMPARE(QString::fromStdString(Dok().Doc().m_Gasbohrung), QStringLiteral("Bohrung 1"));
+
+    DateiwahlSetzen([&](QWidget*, bool speichern, const QString&) { return speichern ? QString() : pfad; });
+    A(ID_FILE_OPEN)->trigger();
+    QCOMPARE(QString::fromStdString(Dok().Doc().m_Gasbohrung), QStringLiteral("Rundreise"));
+    QCOMPARE(Dok().Doc().m_OGIP, 1234.5f);
+    QVERIFY(!Dok().IsModified());
+    QCOMPARE(Dok().PathName(), pfad);
+  }
+
+  void recentFilesHoldFourAndStayGreyWhileEmpty() {
+    QAction* erste = A(ID_FILE_MRU_FILE1);
+    QVERIFY(!erste->isEnabled());
+    QCOMPARE(erste->text(), QStringLiteral("Letzte Datei"));
+    QStringList pfade;
+    for (int i = 0; i < 5; ++i) {
+      pfade << Pfad(qPrintable(QStringLiteral("b%1.zlv").arg(i)));
+      QVERIFY(Dok().OnSaveDocument(pfade.last()));
+    }
+    QVERIFY(erste->isEnabled());
+    QCOMPARE(erste->text(), QStringLiteral("&1 b4.zlv"));
+    const QStringList liste = ZuletztGeoeffnet().Liste();
+    QCOMPARE(liste.size(), 4);
+    QCOMPARE(QFileInfo(liste.last()).fileName(), QStringLiteral("b1.zlv"));
+
+    // Choosing an entry opens it; a file gone missing leaves the list with a message.
+    Dok().Doc().m_Gasbohrung = "anders";
+    QFile::remove(pfade[4]);
+    erste->trigger();
+    QCOMPARE(m_Fragen->fehler.size(), 1);
+    QCOMPARE(QString::fromStdString(Dok().Doc().m_Gasbohrung), QStringLiteral("anders"));
+    QCOMPARE(ZuletztGeoeffnet().Liste().size(), 3);
+    QCOMPARE(erste->text(), QStringLiteral("&1 b3.zlv"));
+  }
+
+  void damagedFilesLeaveTheOpenWellOrResetAndSaySo() {
+    QVERIFY(Rahmen().DateiOeffnen(BEISPIEL));
+    const std::string name = Dok().Doc().m_Gasbohrung;
+    const auto ergebnis = Dok().Doc().m_Ergebnis;
+
+    const QString fremd = Pfad("fremd.zlv");
+    QFile f(fremd);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(24, '\0') + QByteArray(4, '\xff') + QByteArray(200, '\xff'));
+    f.close();
+    QVERIFY(!Rahmen().DateiOeffnen(fremd));
+    QCOMPARE(m_Fragen->fehler.size(), 1);
+    QCOMPARE(Dok().Doc().m_Gasbohrung, name);
+    QCOMPARE(Dok().Doc().m_Ergebnis, ergebnis);
+    QCOMPARE(Dok().PathName(), BEISPIEL);
+
+    const QString kurz = Pfad("kurz.zlv");
+    f.setFileName(kurz);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(30, '\0'));
+    f.close();
+    QVERIFY(!Rahmen().DateiOeffnen(kurz));
+    QCOMPARE(m_Fragen->fehler.size(), 2);
+    QVERIFY2(m_Fragen->fehler.last().contains(QStringLiteral("neue Bohrung")), qPrintable(m_Fragen->fehler.join("|")));
+    QCOMPARE(Dok().GetTitle(), QStringLiteral("Unbenannt"));
+    QCOMPARE(QString::fromStdString(Dok().Doc().m_Gasbohrung), QStringLiteral("Bohrung 1"));
+    QVERIFY(Dok().Doc().m_Ergebnis.empty());
+  }
+
+  void aFailedSaveSaysSoAndKeepsTheWellModified() {
+    Dok().SetModifiedFlag();
+    QVERIFY(!Dok().OnSaveDocument(Pfad("fehlt/gibt_es_nicht.zlv")));
+    QCOMPARE(m_Fragen->fehler.size(), 1);
+    QVERIFY(Dok().IsModified());
+    QVERIFY(Dok().PathName().isEmpty());
+  }
+
+  void resultsFileGoesToTheWorkingDirectoryAndBack() {
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(m_Ordner.path());
+    QVERIFY(Rahmen().DateiOeffnen(BEISPIEL));
+    const size_t n = Dok().Doc().m_Ergebnis.size();
+    A(ID_ERGEBNISSE_AUSGEBEN)->trigger();
+    QCOMPARE(m_Fragen->meldungen.last(), QStringLiteral("Die Ergebnisse sind in die Datei aus.txt geschrieben!"));
+    A(ID_ERGEBNISSE_EINLESEN)->trigger();
+    QCOMPARE(m_Fragen->meldungen.last(), QStringLiteral("%1 Zeilen wurden eingelesen").arg(n + 1));
+    QCOMPARE(Dok().Doc().m_Ergebnis.front(), std::string("suessgas.zlv"));
+    QVERIFY(!Dok().IsModified());
+
+    // A results file that cannot be written gives no success text.
+    QFile::remove(QStringLiteral("aus.txt"));
+    QVERIFY(QDir().mkdir(QStringLiteral("aus.txt")));
+    const qsizetype meldungen = m_Fragen->meldungen.size();
+    A(ID_ERGEBNISSE_AUSGEBEN)->trigger();
+    QCOMPARE(m_Fragen->meldungen.size(), meldungen);
+    QCOMPARE(m_Fragen->fehler.size(), 1);
+    QDir::setCurrent(vorher);
+  }
+
+  void helpThatCannotBeFoundSaysSoOnce() {
+    qputenv("ZELVOR_HILFE", QFile::encodeName(Pfad("keine_hilfe.html")));
+    A(ID_ONLINE_HILFE)->trigger();
+    qunsetenv("ZELVOR_HILFE");
+    QCOMPARE(m_Fragen->meldungen, QStringList{QStringLiteral("Onlinehilfe nicht gefunden!")});
+  }
+
+  void contextMenuOverEitherViewOffersTheSevenCommands() {
+    Rahmen().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
+    for (int ansicht : {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK}) {
+      Rahmen().AnsichtWechseln(ansicht);
+      QWidget* sicht = Rahmen().GetActiveView()->viewport();
+      const QPoint mitte = sicht->rect().center();
+      QContextMenuEvent e(QContextMenuEvent::Mouse, mitte, sicht->mapToGlobal(mitte));
+      QApplication::sendEvent(sicht, &e);
+      QMenu* menue = Rahmen().Kontextmenue();
+      QTRY_VERIFY(menue->isVisible());
+      QStringList texte;
+      for (QAction* a : menue->actions()) texte << a->text();
+      QCOMPARE(texte, (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
+                                   "Speichern unter", "Ergebnisse speichern"}));
+      QCOMPARE(menue->actions()[1]->isEnabled(), ansicht == CMainFrame::ANSICHT_TABELLE);
+      menue->hide();
+    }
+  }
+
+  void exitAsksAboutAModifiedWell() {
+    Rahmen().show();
+    Dok().SetModifiedFlag();
+    m_Fragen->antworten = {Rueckfrage::Antwort::Abbrechen};
+    QVERIFY(!Rahmen().close());
+    QVERIFY(Rahmen().isVisible());
+    m_Fragen->antworten = {Rueckfrage::Antwort::Nein};
+    QVERIFY(Rahmen().close());
+  }
+
+  void qtsOwnButtonsSpeakGerman() {
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+  }
+};
+
+QTEST_MAIN(CMainFrameTest)
+#include "CMainFrameTest.moc"

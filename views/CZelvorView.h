@@ -1,0 +1,38 @@
+#pragma once
+// The table view: the evaluation's result lines, one per screen line in a fixed-pitch font, scrolled in
+// logical units and printed page by page under the "Dokument:" header.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "views/CAnsicht.h"
+
+namespace zelvor {
+
+class CZelvorView : public CAnsicht {
+  Q_OBJECT
+ public:
+  CZelvorView(const CZelvorDoc& doc, std::function<std::string()> titel, QWidget* parent = nullptr);
+
+  void OnInitialUpdate() override;
+  // The table may have grown or shrunk: the scrolling surface follows it (length and longest line), then
+  // the view repaints.
+  void OnUpdate() override;
+
+  std::unique_ptr<Druckvorlage> Vorlage() const override;
+
+  // How often the initial update ran (the frame runs it on first showing and after each opened file).
+  int InitialUpdates() const { return m_initialUpdates; }
+
+ protected:
+  // Before the print dialog the pages are counted as portrait; each printed page then counts its own.
+  int AngekuendigteSeiten() const override;
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  void FlaecheAnpassen();
+
+  int m_initialUpdates = 0;
+};
+
+}  // namespace zelvor
