@@ -1,5 +1,7 @@
 #include "cli/Argumente.h"
 
+#include <algorithm>
+#include <cctype>
 #include <set>
 
 namespace zelvor::cli {
@@ -12,14 +14,43 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> results = {"--rates", "--variable-c", "--rate-graph", "-o"};
   static const std::set<std::string> show = {};
   static const std::set<std::string> set = {"--rates"};
+  static const std::set<std::string> graph = {"--rates", "--variable-c", "--rate-graph", "--zoom", "--landscape", "-o"};
+  static const std::set<std::string> print = {"--rates", "--variable-c", "--landscape", "-o"};
   if (befehl == "evaluate") return evaluate;
+  if (befehl == "graph") return graph;
+  if (befehl == "print") return print;
   if (befehl == "propose") return propose;
   if (befehl == "results") return results;
   if (befehl == "set") return set;
   return show;
 }
 
+// The output rules of graph and print.
+std::optional<std::string> ZeichenausgabePruefen(const Argumente& a) {
+  if (!a.ausgabe) return "Der Befehl " + a.befehl + " verlangt eine Ausgabedatei (-o).";
+  const std::optional<Ausgabeformat> format = AusgabeformatAus(*a.ausgabe);
+  if (a.befehl == "print" && format != Ausgabeformat::Pdf)
+    return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .pdf enden.";
+  if (!format) return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .png, .svg oder .pdf enden.";
+  if (a.quer && format != Ausgabeformat::Pdf) return std::string("--landscape gilt nur für eine PDF-Ausgabe.");
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad) {
+  const size_t punkt = pfad.find_last_of("./");
+  if (punkt == std::string::npos || pfad[punkt] != '.') return std::nullopt;
+  std::string endung = pfad.substr(punkt + 1);
+  std::transform(endung.begin(), endung.end(), endung.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (endung == "png") return Ausgabeformat::Png;
+  if (endung == "svg") return Ausgabeformat::Svg;
+  if (endung == "pdf") return Ausgabeformat::Pdf;
+  return std::nullopt;
+}
+
+bool IstZeichenbefehl(const std::string& befehl) { return befehl == "graph" || befehl == "print"; }
 
 std::string Gebrauch() {
   return "Aufruf:\n"
@@ -27,13 +58,16 @@ std::string Gebrauch() {
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
          "  zelvor-cli show BOHRUNG.zlv\n"
-         "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI]\n";
+         "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI]\n"
+         "  zelvor-cli graph BOHRUNG.zlv -o BILD.png|BILD.svg|BILD.pdf [--rates RATENDATEI] [--variable-c]\n"
+         "             [--rate-graph] [--zoom] [--landscape]\n"
+         "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n";
 }
 
 std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Argumente& a) {
   if (argc < 2) return std::string("Kein Befehl angegeben.");
   a.befehl = argv[1];
-  static const std::set<std::string> befehle = {"evaluate", "propose", "results", "show", "set"};
+  static const std::set<std::string> befehle = {"evaluate", "propose", "results", "show", "set", "graph", "print"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   for (int i = 2; i < argc; ++i) {
@@ -55,6 +89,10 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
         a.json = true;
       } else if (arg == "--apply") {
         a.uebernehmen = true;
+      } else if (arg == "--zoom") {
+        a.grafiklupe = true;
+      } else if (arg == "--landscape") {
+        a.quer = true;
       }
     } else if (a.datei.empty()) {
       a.datei = arg;
@@ -65,6 +103,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
     }
   }
   if (a.datei.empty()) return std::string("Keine Bohrungsdatei angegeben.");
+  if (IstZeichenbefehl(a.befehl)) return ZeichenausgabePruefen(a);
   return std::nullopt;
 }
 

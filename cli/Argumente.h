@@ -16,6 +16,8 @@ struct Argumente {
   bool grafikRaten = false;            // --rate-graph
   bool json = false;
   bool uebernehmen = false;            // --apply
+  bool grafiklupe = false;             // --zoom
+  bool quer = false;                   // --landscape
   std::vector<std::string> zuweisungen;  // NAME=VALUE
 };
 
@@ -23,5 +25,12 @@ struct Argumente {
 std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Argumente& a);
 
 std::string Gebrauch();
+
+// What graph and print write, told by the output file's extension (any case).
+enum class Ausgabeformat { Png, Svg, Pdf };
+std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad);
+
+// graph and print draw with Qt and run in the companion program zelvor-cli-zeichnen.
+bool IstZeichenbefehl(const std::string& befehl);
 
 }  // namespace zelvor::cli

@@ -22,11 +22,6 @@ namespace {
 
 constexpr const char* PROGRAMM = "zelvor-cli: ";
 
-int Fehler(std::ostream& err, const std::string& meldung) {
-  err << PROGRAMM << meldung << '\n';
-  return FEHLER;
-}
-
 bool Laden(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
   const ZlvErgebnis r = ZlvDateiLaden(pfad, doc);
   if (r.status == ZlvStatus::Ok) return true;
@@ -46,19 +41,6 @@ bool RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& er
   if (!imp.status.empty()) err << imp.status << '\n';
   if (!imp.zeilen.empty()) doc.m_Ratenzeilen = std::move(imp.zeilen);
   return true;
-}
-
-enum class Lauf { Fehler, Vollstaendig, Abgebrochen };
-
-// Loads, imports and evaluates, as `evaluate` and `results` share it.
-Lauf Auswerten(const Argumente& a, CZelvorDoc& doc, std::ostream& err) {
-  if (!Laden(a.datei, doc, err)) return Lauf::Fehler;
-  if (a.raten && !RatenImportieren(*a.raten, doc, err)) return Lauf::Fehler;
-  doc.m_bVariablerC = a.variablerC;
-  doc.m_bGrafikRaten = a.grafikRaten;
-  if (!doc.Auswertung()) return Lauf::Abgebrochen;
-  if (doc.m_Ratenzeilen.size() > static_cast<size_t>(MAX_RATENZEILEN)) err << HoechstzahlMeldung() << '\n';
-  return Lauf::Vollstaendig;
 }
 
 std::string Json(const CZelvorDoc& doc, bool abgebrochen) {
@@ -176,16 +158,34 @@ int Set(const Argumente& a, std::ostream& err) {
 
 }  // namespace
 
+int Fehler(std::ostream& err, const std::string& meldung) {
+  err << PROGRAMM << meldung << '\n';
+  return FEHLER;
+}
+
+int Aufruffehler(std::ostream& err, const std::string& meldung) {
+  return Fehler(err, meldung + " Der Aufruf steht in \"zelvor-cli --help\".");
+}
+
+Lauf Auswerten(const Argumente& a, CZelvorDoc& doc, std::ostream& err) {
+  if (!Laden(a.datei, doc, err)) return Lauf::Fehler;
+  if (a.raten && !RatenImportieren(*a.raten, doc, err)) return Lauf::Fehler;
+  doc.m_bVariablerC = a.variablerC;
+  doc.m_bGrafikRaten = a.grafikRaten;
+  if (!doc.Auswertung()) return Lauf::Abgebrochen;
+  if (doc.m_Ratenzeilen.size() > static_cast<size_t>(MAX_RATENZEILEN)) err << HoechstzahlMeldung() << '\n';
+  return Lauf::Vollstaendig;
+}
+
 int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
     out << Gebrauch();
     return ERFOLG;
   }
   Argumente a;
-  if (const auto m = ArgumenteLesen(argc, argv, a)) {
-    err << PROGRAMM << *m << " Der Aufruf steht in \"zelvor-cli --help\".\n";
-    return FEHLER;
-  }
+  if (const auto m = ArgumenteLesen(argc, argv, a)) return Aufruffehler(err, *m);
+  // zelvor-cli's main hands these on before it gets here; only an embedding caller can arrive.
+  if (IstZeichenbefehl(a.befehl)) return Fehler(err, "Den Befehl " + a.befehl + " führt zelvor-cli-zeichnen aus.");
   if (a.befehl == "evaluate") return Evaluate(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);
   if (a.befehl == "propose") return Propose(a, out, err);

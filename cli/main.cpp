@@ -1,9 +1,13 @@
 // zelvor-cli: the evaluation of a well without a window.
 #include <iostream>
 
+#include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Weiterleitung.h"
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && zelvor::cli::IstZeichenbefehl(argv[1]))
+    return zelvor::cli::AnZeichenprogrammUebergeben(argv, std::cerr);
   std::ios::sync_with_stdio(false);
   const int status = zelvor::cli::Ausfuehren(argc, argv, std::cout, std::cerr);
   std::cout.flush();

@@ -23,7 +23,8 @@ void CZelvorView::OnUpdate() {
 
 void CZelvorView::FlaecheAnpassen() {
   const CStringArray& zeilen = m_Doc.m_Ergebnis;
-  const QSize gesamt(TabellenBreite(zeilen, logicalDpiX()), TabellenHoehe(static_cast<int>(zeilen.size()), logicalDpiY()));
+  const QSize gesamt(TabellenBreite(zeilen, logicalDpiX()),
+                     TabellenHoehe(static_cast<int>(zeilen.size()), logicalDpiY()));
   SetScrollSizes(gesamt, QSize(TABELLE_SEITE_X, TABELLE_SEITE_Y), QSize(TABELLE_ZEILE_X, TABELLE_ZEILE_Y));
 }
 

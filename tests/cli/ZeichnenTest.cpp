@@ -108,7 +108,8 @@ TEST_F(Zeichnen, PrintGivesTheTablePages) {
 
 TEST_F(Zeichnen, PrintedNumbersKeepTheDecimalPointUnderAGermanLocale) {
   if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext fehlt";
-  ASSERT_EQ(Starten({"print", WELL, "-o", Pfad("de.pdf")}, ZELVOR_CLI, "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8").status, 0);
+  const std::string deutsch = "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8";
+  ASSERT_EQ(Starten({"print", WELL, "-o", Pfad("de.pdf")}, ZELVOR_CLI, deutsch).status, 0);
   ASSERT_EQ(std::system(("pdftotext -layout " + Quote(Pfad("de.pdf")) + " " + Quote(Pfad("de.txt"))).c_str()), 0);
   const std::string text = Lesen(Pfad("de.txt"));
   EXPECT_EQ(text.rfind("Dokument:suessgas.zlv", 0), 0u) << text;

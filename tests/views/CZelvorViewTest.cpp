@@ -177,7 +177,8 @@ void CZelvorViewTest::langeTabelleLaesstSichBisZumEndeRollen() {
   // One empty line (about 20 px at 96 dpi) lies beneath the last; the blank between two text lines is far
   // less, so a surface that ends inside the table fails here.
   const int luecke = bild.height() - 1 - unten;
-  QVERIFY2(luecke >= 15 && luecke < 60, qPrintable(QStringLiteral("Tinte bis %1 von %2").arg(unten).arg(bild.height())));
+  QVERIFY2(luecke >= 15 && luecke < 60,
+           qPrintable(QStringLiteral("Tinte bis %1 von %2").arg(unten).arg(bild.height())));
   // Likewise one character (about 11 px) to the right of the longest line.
   int rechts = bild.width() - 1;
   while (rechts >= 0 && !SpalteHatTinte(bild, rechts)) --rechts;

@@ -1,0 +1,57 @@
+#include "cli/zeichnen/Zeichenbefehle.h"
+
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "doc/CZelvorDoc.h"
+#include "doc/Dokumenttitel.h"
+#include "views/Drucken.h"
+#include "views/GrafikZeichnen.h"
+#include "views/TabelleZeichnen.h"
+
+namespace zelvor::cli {
+namespace {
+
+int Ergebnis(Lauf lauf, bool geschrieben, const Argumente& a, std::ostream& err) {
+  if (!geschrieben) return Fehler(err, "Die Datei \"" + *a.ausgabe + "\" kann nicht geschrieben werden.");
+  return lauf == Lauf::Abgebrochen ? ABGEBROCHEN : ERFOLG;
+}
+
+}  // namespace
+
+int Graph(const Argumente& a, std::ostream& err) {
+  CZelvorDoc doc;
+  const Lauf lauf = Auswerten(a, doc, err);
+  if (lauf == Lauf::Fehler) return FEHLER;
+  const std::string titel = Dokumenttitel(a.datei);
+  const QString pfad = QFile::decodeName(a.ausgabe->c_str());
+  GrafikZustand zustand;  // the screen's layout
+  zustand.grafiklupe = a.grafiklupe;
+  bool geschrieben = false;
+  switch (AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf)) {
+    case Ausgabeformat::Png:
+      geschrieben = GrafikBild(doc, titel, zustand, 96).save(pfad, "PNG");
+      break;
+    case Ausgabeformat::Svg:
+      geschrieben = GrafikAlsSvg(pfad, doc, titel, zustand);
+      break;
+    case Ausgabeformat::Pdf:
+      geschrieben = InPdfAusgeben(pfad, *GrafikDruckvorlage(doc, titel, a.grafiklupe), a.quer);
+      break;
+  }
+  return Ergebnis(lauf, geschrieben, a, err);
+}
+
+int Print(const Argumente& a, std::ostream& err) {
+  CZelvorDoc doc;
+  const Lauf lauf = Auswerten(a, doc, err);
+  if (lauf == Lauf::Fehler) return FEHLER;
+  const QString pfad = QFile::decodeName(a.ausgabe->c_str());
+  const bool geschrieben = InPdfAusgeben(pfad, *TabellenDruckvorlage(doc, Dokumenttitel(a.datei)), a.quer);
+  return Ergebnis(lauf, geschrieben, a, err);
+}
+
+}  // namespace zelvor::cli

@@ -1,0 +1,39 @@
+// zelvor-cli-zeichnen: graph and print of zelvor-cli, which hands them over to this program so that
+// zelvor-cli itself needs no Qt. Runs without a display.
+#include <QGuiApplication>
+#include <clocale>
+#include <iostream>
+
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "cli/zeichnen/Zeichenbefehle.h"
+
+namespace {
+
+// Qt's notes and warnings (no runtime directory, a painter that could not begin on an unwritable file)
+// are not for the user of a command line, who gets one German line per failure from us instead.
+QtMessageHandler qtStandard = nullptr;
+
+void QtMeldung(QtMsgType typ, const QMessageLogContext& ort, const QString& text) {
+  if ((typ == QtCriticalMsg || typ == QtFatalMsg) && qtStandard) qtStandard(typ, ort, text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace zelvor::cli;
+  Argumente a;
+  if (const auto m = ArgumenteLesen(argc, argv, a)) return Aufruffehler(std::cerr, *m);
+  if (!IstZeichenbefehl(a.befehl)) return Aufruffehler(std::cerr, "Dieses Programm führt nur graph und print aus.");
+
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qtStandard = qInstallMessageHandler(QtMeldung);
+  int qtArgc = 1;  // the arguments are ours; Qt must not read options of its own from them
+  QGuiApplication app(qtArgc, argv);
+  // Qt switches LC_NUMERIC to the user's locale; the texts of the evaluation need the decimal point.
+  std::setlocale(LC_NUMERIC, "C");
+
+  const int status = a.befehl == "graph" ? Graph(a, std::cerr) : Print(a, std::cerr);
+  std::cerr.flush();
+  return status;
+}
