@@ -12,6 +12,8 @@ inline const QString PROFILSCHLUESSEL = QStringLiteral("Local AppWizard-Generate
 inline constexpr int MAX_LETZTE_DATEIEN = 4;
 
 inline const QString BEREIT = QStringLiteral("Bereit");
+inline const QString DRUCK_FEHLGESCHLAGEN =
+    QStringLiteral("Das Dokument konnte nicht gedruckt werden: der Drucker lässt sich nicht öffnen.");
 inline const QString HILFE_NICHT_GEFUNDEN = QStringLiteral("Onlinehilfe nicht gefunden!");
 
 // Command identities, as menus, toolbar, keys and the context menu share them.

@@ -111,11 +111,15 @@ void CMainFrame::MenuesAnlegen() {
   QAction* drucken = NeueAktion(ID_FILE_PRINT, QStringLiteral("&Drucken..."),
                                 QStringLiteral("Druckt das aktive Dokument\nDrucken"), QStringLiteral("drucken.svg"));
   drucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  connect(drucken, &QAction::triggered, this, [this] { m_Aktiv->OnFilePrint(); });
+  connect(drucken, &QAction::triggered, this, [this] {
+    if (!m_Aktiv->OnFilePrint()) Rueckfragen().Fehler(this, DRUCK_FEHLGESCHLAGEN);
+  });
 
   QAction* direkt = NeueAktion(ID_FILE_PRINT_DIRECT, QStringLiteral("Drucken"),
                                QStringLiteral("Druckt das aktive Dokument mit den aktuellen Einstellungen\nDrucken"));
-  connect(direkt, &QAction::triggered, this, [this] { m_Aktiv->OnFilePrintDirect(); });
+  connect(direkt, &QAction::triggered, this, [this] {
+    if (!m_Aktiv->OnFilePrintDirect()) Rueckfragen().Fehler(this, DRUCK_FEHLGESCHLAGEN);
+  });
 
   QAction* ansicht = NeueAktion(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
                                 QStringLiteral("Zeigt ganze Seiten an\nSeitenansicht"));
@@ -375,13 +379,18 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* e) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* e) {
-  for (const QUrl& url : e->mimeData()->urls()) {
+  if (Ablegen(*e->mimeData())) e->acceptProposedAction();
+}
+
+bool CMainFrame::Ablegen(const QMimeData& daten) {
+  // One well is open at a time: the first local file of the drop is opened.
+  for (const QUrl& url : daten.urls()) {
     if (url.isLocalFile()) {
-      e->acceptProposedAction();
       DateiOeffnen(url.toLocalFile());
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 }  // namespace zelvor

@@ -81,8 +81,9 @@ bool CZelvorApp::InitInstance(const QStringList& argumente, int* ende) {
     // The shell's print command: read the well, evaluate it, print its table on the printer, end.
     m_Dokument->OnNewDocument();
     if (!m_Dokument->OnOpenDocument(drucken, false)) return false;
-    m_Rahmen->GetActiveView()->OnFilePrintDirect();
-    if (ende) *ende = 0;
+    const bool gedruckt = m_Rahmen->GetActiveView()->OnFilePrintDirect();
+    if (!gedruckt) std::fprintf(stderr, "zelvor: %s\n", qPrintable(DRUCK_FEHLGESCHLAGEN));
+    if (ende) *ende = gedruckt ? 0 : 1;
     return true;
   }
 

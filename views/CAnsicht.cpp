@@ -18,18 +18,22 @@ CAnsicht::CAnsicht(const CZelvorDoc& doc, std::function<std::string()> titel, QW
 
 void CAnsicht::OnUpdate() { viewport()->update(); }
 
-void CAnsicht::OnFilePrint() {
+bool CAnsicht::OnFilePrint() {
   QPrinter& drucker = AnwendungsDrucker();
   OnPreparePrinting();
-  if (DruckerWaehlen(drucker, this, AngekuendigteSeiten())) AufDruckerAusgeben(drucker, *Vorlage());
+  bool ok = true;
+  if (DruckerWaehlen(drucker, this, AngekuendigteSeiten())) ok = AufDruckerAusgeben(drucker, *Vorlage());
+  // Also after a cancelled dialog: the view returns to its screen layout.
   OnEndPrinting();
+  return ok;
 }
 
-void CAnsicht::OnFilePrintDirect() {
+bool CAnsicht::OnFilePrintDirect() {
   QPrinter& drucker = AnwendungsDrucker();
   OnPreparePrinting();
-  AufDruckerAusgeben(drucker, *Vorlage());
+  const bool ok = AufDruckerAusgeben(drucker, *Vorlage());
   OnEndPrinting();
+  return ok;
 }
 
 void CAnsicht::OnFilePrintPreview() {

@@ -23,9 +23,10 @@ class CAnsicht : public QAbstractScrollArea {
   // The document changed: redraw.
   virtual void OnUpdate();
 
-  // Print with the print dialog, print without it, print preview.
-  void OnFilePrint();
-  void OnFilePrintDirect();
+  // Print with the print dialog, print without it, print preview. False when the printer could not be
+  // opened (a cancelled dialog is no failure).
+  bool OnFilePrint();
+  bool OnFilePrintDirect();
   void OnFilePrintPreview();
 
   // The view's pages, as printer, preview and PDF export print them.

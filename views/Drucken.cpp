@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 #include <algorithm>
 #include <memory>
 
@@ -27,6 +28,10 @@ Vorschau& VorschauDienst() {
   static Vorschau vorschau = [](QPrinter& drucker, QWidget* besitzer, const Druckvorlage& vorlage) {
     QPrintPreviewDialog dlg(&drucker, besitzer);
     dlg.setWindowTitle(QStringLiteral("Seitenansicht"));
+    // Big enough to read a page: most of the main window, or of the screen without one.
+    const QWidget* bezug = besitzer ? besitzer->window() : nullptr;
+    const QSize flaeche = bezug ? bezug->size() : QSize(1000, 800);
+    dlg.resize(std::max(700, flaeche.width() * 9 / 10), std::max(600, flaeche.height() * 9 / 10));
     QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested,
                      [&vorlage](QPrinter* p) { AufDruckerAusgeben(*p, vorlage); });
     dlg.exec();

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QUrl>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +23,7 @@
 #include "doc/ZlvArchiv.h"
 #include "SkriptRueckfrage.h"
 #include "views/CGrafik.h"
+#include "views/Drucken.h"
 #include "views/CZelvorView.h"
 
 using namespace zelvor;
@@ -345,6 +349,34 @@ class CMainFrameTest : public QObject {
     QVERIFY(Rahmen().isVisible());
     m_Fragen->antworten = {Rueckfrage::Antwort::Nein};
     QVERIFY(Rahmen().close());
+  }
+
+  void droppedWellIsOpened() {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(BEISPIEL)});
+    QVERIFY(Rahmen().acceptDrops());
+    QVERIFY(Rahmen().Ablegen(mime));
+    QCOMPARE(Dok().PathName(), BEISPIEL);
+    QCOMPARE(m_Eingaben, 1);
+  }
+
+  void printingFromTheCommandLinePrintsTheTableAndEnds() {
+    m_App = std::make_unique<CZelvorApp>();
+    QPrinter& drucker = AnwendungsDrucker();
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(Pfad("druck.pdf"));
+    int ende = -1;
+    QVERIFY(m_App->InitInstance({QStringLiteral("--print"), BEISPIEL}, &ende));
+    QCOMPARE(ende, 0);
+    QVERIFY(!Rahmen().isVisible());
+    QVERIFY(QFileInfo(Pfad("druck.pdf")).size() > 1000);
+
+    // A printer that cannot be opened is reported, not passed over in silence.
+    drucker.setOutputFileName(Pfad("fehlt/druck.pdf"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+    A(ID_FILE_PRINT_DIRECT)->trigger();
+    QCOMPARE(m_Fragen->fehler.size(), 1);
+    drucker.setOutputFileName(QString());
   }
 
   void qtsOwnButtonsSpeakGerman() {
