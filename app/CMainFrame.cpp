@@ -217,6 +217,13 @@ void CMainFrame::MenuesAnlegen() {
       {ID_EDIT_CUT, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
       {ID_EDIT_UNDO, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
   };
+  // Next and previous pane: the window has one pane, the visible view, which gets the focus.
+  for (const auto& [id, taste] : {std::pair{ID_NEXT_PANE, QKeySequence(Qt::Key_F6)},
+                                  std::pair{ID_PREV_PANE, QKeySequence(Qt::SHIFT | Qt::Key_F6)}}) {
+    QAction* a = NeueAktion(id, {}, {});
+    a->setShortcut(taste);
+    connect(a, &QAction::triggered, this, [this] { m_Aktiv->setFocus(); });
+  }
   for (const auto& b : bearbeiten) {
     QAction* a = NeueAktion(b.id, {}, {});
     a->setShortcuts(b.tasten);

@@ -10,9 +10,18 @@ namespace {
 Dateiwahl& Dienst() {
   static Dateiwahl wahl = [](QWidget* besitzer, bool speichern, const QString& vorschlag) {
     const QString filter = DATEIFILTER + QStringLiteral(";;Alle Dateien (*)");
-    if (speichern)
-      return QFileDialog::getSaveFileName(besitzer, QStringLiteral("Speichern unter"), vorschlag, filter);
-    return QFileDialog::getOpenFileName(besitzer, QStringLiteral("Öffnen"), vorschlag, filter);
+    QFileDialog dlg(besitzer, speichern ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen"), vorschlag,
+                    filter);
+    if (speichern) {
+      dlg.setAcceptMode(QFileDialog::AcceptSave);
+      // The extension is added before the dialog checks for a file to replace, so that it asks about
+      // the file that will really be written.
+      dlg.setDefaultSuffix(DATEIENDUNG.mid(1));
+    } else {
+      dlg.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
+    return dlg.selectedFiles().constFirst();
   };
   return wahl;
 }

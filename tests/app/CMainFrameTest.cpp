@@ -205,6 +205,19 @@ class CMainFrameTest : public QObject {
     QCOMPARE(alt.readAll(), vorher);
   }
 
+  void anOpenedWellNeverShowsThePreviousResults() {
+    QVERIFY(Rahmen().DateiOeffnen(BEISPIEL));
+    QVERIFY(!Dok().Doc().m_Ergebnis.empty());
+    QVERIFY(Dok().Doc().m_MaxWerte > 0);
+    // The input dialog is cancelled: the new well stands without results rather than with the old ones.
+    Dok().EingabeSetzen([](Eingabewerte&) { return false; });
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/sauergas.zlv")));
+    QCOMPARE(Dok().GetTitle(), QStringLiteral("sauergas.zlv"));
+    QVERIFY(Dok().Doc().m_Ergebnis.empty());
+    QCOMPARE(Dok().Doc().m_MaxWerte, 0);
+    QVERIFY(!Dok().IsModified());
+  }
+
   void saveAndOpenRoundTripThroughTheWindow() {
     Dok().Doc().m_Gasbohrung = "Rundreise";
     Dok().Doc().m_OGIP = 1234.5f;

@@ -1,0 +1,75 @@
+#include "doc/Ratenliste.h"
+
+#include "calc/Format.h"
+#include "doc/Ratenzeile.h"
+
+namespace zelvor {
+
+Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl) {
+  Zeilenschritt s;
+  const RatenzeilePruefung p = RatenzeilePruefen(text);
+  if (!p.gueltig) {
+    s.meldung = p.meldung;
+    return s;
+  }
+  s.zeile = p.zeile;
+  switch (option) {
+    case ZEILE_AENDERN:
+      // Without a selected line there is nothing to change, and nothing to say.
+      if (auswahl >= 0) s.frage = "Soll diese Zeile geändert werden?\n" + s.zeile;
+      break;
+    case ZEILE_ANHAENGEN:
+      s.frage = "Soll diese Zeile angehängt werden?\n" + s.zeile;
+      break;
+    case ZEILE_EINFUEGEN:
+      if (auswahl >= 0)
+        s.frage = "Soll diese Zeile vor der markarkierten eingefügt werden?\n" + s.zeile;
+      else
+        s.hinweis = ZEILE_WAEHLEN;
+      break;
+    case ZEILE_LOESCHEN:
+      if (auswahl >= 0)
+        s.frage = "Soll diese Zeile wirklich gelöscht werden?\n" + s.zeile;
+      else
+        s.hinweis = ZEILE_WAEHLEN;
+      break;
+    default:
+      break;
+  }
+  return s;
+}
+
+std::optional<std::string> ZeileAusfuehren(Ratenliste& liste, int option, const std::string& zeile) {
+  CStringArray& z = liste.zeilen;
+  const int n = static_cast<int>(z.size());
+  const int i = liste.auswahl;
+  const bool ausgewaehlt = i >= 0 && i < n;
+  switch (option) {
+    case ZEILE_AENDERN:
+      if (!ausgewaehlt) return std::nullopt;
+      z[static_cast<std::size_t>(i)] = zeile;
+      liste.auswahl = -1;
+      return Formatiere("%d.Zeile wurde geändert", i + 1);
+    case ZEILE_ANHAENGEN:
+      z.push_back(zeile);
+      return Formatiere("%d.Zeile angehängt", n + 1);
+    case ZEILE_EINFUEGEN:
+      if (!ausgewaehlt) return std::nullopt;
+      z.insert(z.begin() + i, zeile);
+      liste.auswahl = i + 1;
+      return Formatiere("%d.Zeile eingefügt", i + 1);
+    case ZEILE_LOESCHEN:
+      if (!ausgewaehlt) return std::nullopt;
+      z.erase(z.begin() + i);
+      liste.auswahl = -1;
+      return Formatiere("%d.Zeile gelöscht", i + 1);
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string AuswahlStatus(int auswahl) { return Formatiere("%d.Zeile ausgewählt", auswahl + 1); }
+
+std::string OptionStatus(std::size_t zeilen) { return zeilen > 0 ? ZEILE_WAEHLEN : std::string(); }
+
+}  // namespace zelvor

@@ -1,0 +1,42 @@
+#pragma once
+// Editing the input dialog's list of rate lines: an operation is prepared when the user leaves the line
+// field, asked for, and carried out on the list with its selection. The dialog only shows and asks.
+#include <optional>
+#include <string>
+
+#include "doc/CZelvorDoc.h"
+
+namespace zelvor {
+
+// The line options of the dialog, as its option buttons number them.
+enum Zeilenoption : int { ZEILE_AENDERN = 0, ZEILE_ANHAENGEN = 1, ZEILE_EINFUEGEN = 2, ZEILE_LOESCHEN = 3 };
+
+inline constexpr char ZEILE_WAEHLEN[] = "Bitte Zeile durch Doppelklick auswählen";
+
+struct Ratenliste {
+  CStringArray zeilen;
+  int auswahl = -1;  // selected line, -1 none
+};
+
+// What leaving the line field leads to.
+struct Zeilenschritt {
+  std::string meldung;  // the typed line is invalid: this message, and nothing else happens
+  std::string zeile;    // the line as it is stored, when valid
+  std::string frage;    // the Yes/No question before the operation; empty when nothing is to be done
+  std::string hinweis;  // the option needs a selected line and none is: the status text instead
+};
+
+Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl);
+
+// After Yes: the operation on the list and its selection (a changed or deleted line leaves none selected,
+// an insert moves the selection down with the selected line). Returns the status text, or nothing when
+// the option needed a selected line and there is none.
+std::optional<std::string> ZeileAusfuehren(Ratenliste& liste, int option, const std::string& zeile);
+
+// Status text after a double-click on line `auswahl` (from 0).
+std::string AuswahlStatus(int auswahl);
+
+// Status text after an option button was clicked; empty when the status is to stay (empty list).
+std::string OptionStatus(std::size_t zeilen);
+
+}  // namespace zelvor
