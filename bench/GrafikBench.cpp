@@ -52,15 +52,3 @@ BENCHMARK(BM_GrafikMalen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zelvor
-
-int main(int argc, char** argv) {
-  // Painting needs a GUI application; without a display it runs on the offscreen platform.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
