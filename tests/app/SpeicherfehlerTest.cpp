@@ -1,0 +1,54 @@
+// A save that fails on a full disk (simulated by a file size limit) says so, keeps the well modified and
+// leaves the file that was there intact.
+#include <sys/resource.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+
+#include "SkriptRueckfrage.h"
+#include "app/Dokumentsteuerung.h"
+
+using namespace zelvor;
+
+class SpeicherfehlerTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void aFullDiskKeepsThePreviousFile() {
+    QTemporaryDir ordner;
+    SkriptRueckfrage fragen;
+    Dokumentsteuerung dok;
+    dok.OnNewDocument();
+    const QString pfad = ordner.filePath(QStringLiteral("voll.zlv"));
+    QVERIFY(dok.OnSaveDocument(pfad));
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray vorher = f.readAll();
+    f.close();
+
+    // A well far larger than the limit: 2000 rate lines of about 40 bytes.
+    for (int i = 0; i < 2000; ++i) dok.Doc().m_Ratenzeilen.push_back("  1.000        10000.00            180.00");
+    dok.SetModifiedFlag();
+
+    std::signal(SIGXFSZ, SIG_IGN);  // the write is to fail, not to end the process
+    rlimit alt{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &alt), 0);
+    rlimit eng = alt;
+    eng.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+    const bool gespeichert = dok.OnSaveDocument(pfad);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &alt), 0);
+
+    QVERIFY(!gespeichert);
+    QCOMPARE(fragen.fehler.size(), 1);
+    QVERIFY(fragen.fehler.first().contains(QStringLiteral("kann nicht geschrieben werden")));
+    QVERIFY(dok.IsModified());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), vorher);
+    QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("voll.zlv")});
+  }
+};
+
+QTEST_MAIN(SpeicherfehlerTest)
+#include "SpeicherfehlerTest.moc"
