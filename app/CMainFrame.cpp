@@ -22,6 +22,7 @@
 #include "app/Dokumentsteuerung.h"
 #include "app/Hilfe.h"
 #include "app/Rueckfrage.h"
+#include "dialogs/DlgInput.h"
 #include "views/CGrafik.h"
 #include "views/CZelvorView.h"
 
@@ -32,6 +33,14 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
   setWindowIcon(QIcon(QStringLiteral(":/icons/zelvor.svg")));
   setAcceptDrops(true);
   m_Dokument.BesitzerSetzen(this);
+  // Every data entry runs the input dialog, owned by this window; its messages, questions and help go
+  // through the program's services.
+  DialogDienste dienste;
+  dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
+  dienste.frage = [](QWidget* b, const QString& t) { return Rueckfragen().JaNein(b, t); };
+  dienste.hilfe = [](QWidget* b, int kontext) { return HilfeZeigen(b, kontext); };
+  m_Dokument.EingabeSetzen(
+      [this, dienste](Eingabewerte& w) { return EingabeDialogAusfuehren(this, w, dienste); });
 
   m_Stapel = new QStackedWidget(this);
   setCentralWidget(m_Stapel);

@@ -88,8 +88,11 @@ bool CZelvorApp::InitInstance(const QStringList& argumente, int* ende) {
   }
 
   m_Dokument->OnNewDocument();
-  if (qEnvironmentVariableIsSet("ZELVOR_NACH_ERSTEM_BILD_BEENDEN"))
+  if (qEnvironmentVariableIsSet("ZELVOR_NACH_ERSTEM_BILD_BEENDEN")) {
+    // Timing the start: the well is evaluated as if its input dialog had been confirmed unchanged.
+    m_Dokument->EingabeSetzen([](Eingabewerte&) { return true; });
     m_Rahmen->GetActiveView()->viewport()->installEventFilter(new NachErstemBildBeenden(m_Rahmen.get()));
+  }
   m_Rahmen->show();
   if (!oeffnen.isEmpty() && !m_Dokument->OnOpenDocument(oeffnen)) {
     // A file that cannot be opened ends the start, as a failed shell command does.

@@ -1,0 +1,113 @@
+// The input dialog's rate lines: double-click, the four line options, the operation when the line field
+// is left, and the import of a rate file. The rules are the core's; here they meet the list control.
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "dialogs/DlgInput.h"
+#include "doc/Ratendatei.h"
+
+namespace zelvor {
+namespace {
+
+QString AlsQString(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+int DlgInput::AusgewaehlteZeile() const {
+  const QList<QListWidgetItem*> auswahl = m_Liste->selectedItems();
+  return auswahl.isEmpty() ? -1 : m_Liste->row(auswahl.front());
+}
+
+CStringArray DlgInput::Listenzeilen() const {
+  CStringArray zeilen;
+  zeilen.reserve(static_cast<std::size_t>(m_Liste->count()));
+  for (int i = 0; i < m_Liste->count(); ++i) zeilen.push_back(m_Liste->item(i)->text().toStdString());
+  return zeilen;
+}
+
+void DlgInput::ListeSetzen(const Ratenliste& liste) {
+  const int n = static_cast<int>(liste.zeilen.size());
+  for (int i = 0; i < n; ++i) {
+    const QString text = AlsQString(liste.zeilen[static_cast<std::size_t>(i)]);
+    if (i < m_Liste->count())
+      m_Liste->item(i)->setText(text);
+    else
+      m_Liste->addItem(text);
+  }
+  while (m_Liste->count() > n) delete m_Liste->takeItem(m_Liste->count() - 1);
+  m_Liste->clearSelection();
+  m_Liste->setCurrentRow(liste.auswahl);
+  if (liste.auswahl >= 0) m_Liste->scrollToItem(m_Liste->item(liste.auswahl));
+}
+
+void DlgInput::OnDblclkListe() {
+  Beschaeftigt b(*this);
+  m_nAuswahl = AusgewaehlteZeile();
+  if (m_nAuswahl < 0) return;  // a double-click beside the lines: nothing to take
+  m_Zeile = m_Liste->item(m_nAuswahl)->text().toStdString();
+  m_Status = AuswahlStatus(m_nAuswahl);
+  UpdateData(false);
+  // On to the line field, its whole text selected for typing over.
+  Element(IDC_ZEILE)->setFocus(Qt::TabFocusReason);
+  Eingabefeld(IDC_ZEILE)->selectAll();
+}
+
+void DlgInput::OptionWaehlen(int option) {
+  Beschaeftigt b(*this);
+  m_Option = option;
+  const std::string status = OptionStatus(static_cast<std::size_t>(m_Liste->count()));
+  if (!status.empty()) m_Status = status;
+  UpdateData(false);
+}
+
+void DlgInput::OnKillfocusZeile() {
+  Beschaeftigt b(*this);
+  UpdateData(true);
+  m_nAuswahl = AusgewaehlteZeile();
+  const Zeilenschritt schritt = ZeileVorbereiten(m_Zeile, m_Option, m_nAuswahl);
+  if (!schritt.meldung.empty()) {
+    Meldung(schritt.meldung);
+    return;
+  }
+  m_Zeile = schritt.zeile;
+  if (!schritt.hinweis.empty()) {
+    // Refused for want of a selected line: say so where the line operations report.
+    m_Status = schritt.hinweis;
+    FeldZeigen(IDC_STATUS);
+  } else if (!schritt.frage.empty() && Frage(schritt.frage)) {
+    Ratenliste liste{Listenzeilen(), m_nAuswahl};
+    if (const auto status = ZeileAusfuehren(liste, m_Option, m_Zeile)) {
+      m_bGeaendert = 1;
+      m_Status = *status;
+      ListeSetzen(liste);
+      UpdateData(false);
+    }
+  }
+  m_Ratenzeilen = Listenzeilen();
+}
+
+void DlgInput::FileOpen() {
+  Beschaeftigt b(*this);
+  UpdateData(true);
+  const QString pfad = m_Dienste.ratendateiWaehlen(this);
+  if (pfad.isEmpty()) return;
+  // From here on the previous lines are gone, whatever the file yields.
+  m_Ratenzeilen.clear();
+  m_Liste->clear();
+  Meldung(RatendateiOeffnenMeldung(pfad.toStdString()));
+  const RatendateiImport import = RatendateiEinlesen(QFile::encodeName(pfad).toStdString());
+  for (const std::string& zeile : import.zeilen) {
+    m_Ratenzeilen.push_back(zeile);
+    m_Liste->addItem(AlsQString(zeile));
+  }
+  if (import.geaendert) m_bGeaendert = 1;
+  for (const std::string& meldung : import.meldungen) Meldung(meldung);
+  if (import.leerzeileAbbruch) return;  // status and line field stay, nothing is shown anew
+  m_Status = import.status;
+  m_Zeile.assign(1, ' ');  // one blank
+  UpdateData(false);
+}
+
+}  // namespace zelvor

@@ -1,0 +1,19 @@
+#pragma once
+// The file dialog for rate files. It starts with "*.TXT" and lists the files whose extension is .txt in
+// any case: file names on Linux tell case apart, rate files come from anywhere.
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace zelvor {
+
+inline constexpr char RATENDATEI_MUSTER[] = "*.TXT";
+
+// Open mode, existing files only, the Qt dialog (whose name filters can ignore case).
+void RatendateidialogEinrichten(QFileDialog& dialog);
+
+// Runs the dialog; the chosen path, or an empty string when the user cancels.
+QString RatendateiWaehlen(QWidget* besitzer);
+
+}  // namespace zelvor

@@ -1,0 +1,332 @@
+// Editing the rate lines in the input dialog: double-click, the four options, the operation when the
+// line field is left, its question and status text, and the lines the dialog hands back.
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "Dialoghilfen.h"
+#include "SkriptDienste.h"
+
+using namespace zelvor;
+
+namespace {
+
+QString Status(const DlgInput& d) { return qobject_cast<QLabel*>(d.Element(IDC_STATUS))->text(); }
+
+void Doppelklick(DlgInput& d, int zeile) {
+  const QPoint p = d.m_Liste->visualItemRect(d.m_Liste->item(zeile)).center();
+  QTest::mouseClick(d.m_Liste->viewport(), Qt::LeftButton, {}, p);
+  QTest::mouseDClick(d.m_Liste->viewport(), Qt::LeftButton, {}, p);
+}
+
+void Option(DlgInput& d, int id) { QTest::mouseClick(d.Element(id), Qt::LeftButton); }
+
+int Auswahl(const DlgInput& d) {
+  const auto a = d.m_Liste->selectedItems();
+  return a.isEmpty() ? -1 : d.m_Liste->row(a.front());
+}
+
+// The line field, typed over and left by Tab.
+void ZeileEingeben(DlgInput& d, const QString& text) {
+  Tippen(d, IDC_ZEILE, text);
+  Verlassen(d, IDC_ZEILE);
+}
+
+const QString NEU = QStringLiteral("  1.500          11000.00            178.00");
+
+}  // namespace
+
+class DlgInputZeilenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void DoppelklickHoltDieZeileInsFeld() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Doppelklick(d, 2);
+    QCOMPARE(Feldtext(d, IDC_ZEILE), Listenzeilen(d)[2]);
+    QCOMPARE(Status(d), QStringLiteral("3.Zeile ausgewählt"));
+    QCOMPARE(d.m_nAuswahl, 2);
+    QVERIFY(d.Element(IDC_ZEILE)->hasFocus());
+    QCOMPARE(d.Eingabefeld(IDC_ZEILE)->selectedText(), Listenzeilen(d)[2]);
+    QVERIFY(s.fragen.isEmpty());
+    QVERIFY(s.meldungen.isEmpty());
+  }
+
+  // The list reports a double-click without a selected line: nothing is taken, nothing moves.
+  void DoppelklickOhneAuswahlLaesstAllesStehen() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Doppelklick(d, 1);
+    d.Eingabefeld(IDC_ZEILE)->setText(QStringLiteral("getippt"));
+    d.m_Liste->clearSelection();
+    d.Element(IDC_GASBOHRUNG)->setFocus();
+    QCOMPARE(s.meldungen, QStringList{QStringLiteral("Die Zeile nicht 3  Werte")});  // the field was left
+    s.Vergessen();
+    d.OnDblclkListe();
+    QCOMPARE(Feldtext(d, IDC_ZEILE), QStringLiteral("getippt"));
+    QCOMPARE(Status(d), QStringLiteral("2.Zeile ausgewählt"));
+    QVERIFY(d.Element(IDC_GASBOHRUNG)->hasFocus());
+    QCOMPARE(d.m_nAuswahl, -1);
+    // Below the last line of a short list.
+    DlgInput kurz(s.Dienste());
+    Eingabewerte w = GueltigeBohrung();
+    w.m_Ratenzeilen.resize(1);
+    QVERIFY(Zeigen(kurz, w));
+    const QPoint unten(5, kurz.m_Liste->viewport()->height() - 3);
+    QTest::mouseDClick(kurz.m_Liste->viewport(), Qt::LeftButton, {}, unten);
+    QCOMPARE(Feldtext(kurz, IDC_ZEILE), QString());
+    QCOMPARE(Status(kurz), QString());
+    QVERIFY(s.meldungen.isEmpty());
+  }
+
+  void Aendern_data() {
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("Ja") << true;
+    QTest::newRow("Nein") << false;
+  }
+  void Aendern() {
+    QFETCH(bool, ja);
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    const QStringList vorher = Listenzeilen(d);
+    s.antworten = {ja};
+    Doppelklick(d, 1);  // "Zeile ändern" is in force after the start
+    ZeileEingeben(d, QStringLiteral("1.5 11000 178"));
+    QCOMPARE(s.fragen, QStringList{QStringLiteral("Soll diese Zeile geändert werden?\n") + NEU});
+    QStringList erwartet = vorher;
+    if (ja) erwartet[1] = NEU;
+    QCOMPARE(Listenzeilen(d), erwartet);
+    QCOMPARE(Zeilen(d.m_Ratenzeilen), erwartet);
+    QCOMPARE(d.m_bGeaendert, ja ? 1 : 0);
+    QCOMPARE(Status(d), ja ? QStringLiteral("2.Zeile wurde geändert") : QStringLiteral("2.Zeile ausgewählt"));
+    if (ja) {
+      QCOMPARE(Feldtext(d, IDC_ZEILE), NEU);
+      QCOMPARE(Auswahl(d), -1);
+    } else {
+      QCOMPARE(Feldtext(d, IDC_ZEILE), QStringLiteral("1.5 11000 178"));  // nothing shown anew
+    }
+  }
+
+  // Even the same numbers replace the line by its new form, and count as an edit.
+  void AendernMitDenselbenZahlen() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    Eingabewerte w = GueltigeBohrung();
+    w.m_Ratenzeilen[0] = "     1.000      10000.0           180.0";  // as a rate file import stores it
+    QVERIFY(Zeigen(d, w));
+    s.antworten = {true};
+    Doppelklick(d, 0);
+    Verlassen(d, IDC_ZEILE);
+    QCOMPARE(Listenzeilen(d)[0], QStringLiteral("  1.000          10000.00            180.00"));
+    QCOMPARE(d.m_bGeaendert, 1);
+  }
+
+  void Anhaengen() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Option(d, IDC_ZEILE_ANHAENGEN);
+    QCOMPARE(Status(d), QStringLiteral("Bitte Zeile durch Doppelklick auswählen"));
+    QCOMPARE(d.m_Option, 1);
+    s.antworten = {true};
+    ZeileEingeben(d, QStringLiteral("1.5 11000 178"));
+    QCOMPARE(s.fragen, QStringList{QStringLiteral("Soll diese Zeile angehängt werden?\n") + NEU});
+    QCOMPARE(Listenzeilen(d).size(), 5);
+    QCOMPARE(Listenzeilen(d)[4], NEU);
+    QCOMPARE(Zeilen(d.m_Ratenzeilen), Listenzeilen(d));
+    QCOMPARE(Status(d), QStringLiteral("5.Zeile angehängt"));
+    QCOMPARE(d.m_bGeaendert, 1);
+  }
+
+  void AnhaengenAnLeereListe() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    Eingabewerte w = GueltigeBohrung();
+    w.m_Ratenzeilen.clear();
+    QVERIFY(Zeigen(d, w));
+    Option(d, IDC_ZEILE_ANHAENGEN);
+    QCOMPARE(Status(d), QString());  // with an empty list there is nothing to select
+    s.antworten = {true};
+    ZeileEingeben(d, QStringLiteral("0 0 0"));
+    QCOMPARE(Listenzeilen(d), QStringList{QStringLiteral("  0.000              0.00              0.00")});
+    QCOMPARE(Status(d), QStringLiteral("1.Zeile angehängt"));
+  }
+
+  void Einfuegen_data() {
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("Ja") << true;
+    QTest::newRow("Nein") << false;
+  }
+  void Einfuegen() {
+    QFETCH(bool, ja);
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    const QStringList vorher = Listenzeilen(d);
+    Option(d, IDC_ZEILE_EINFUEGEN);
+    Doppelklick(d, 1);
+    s.antworten = {ja};
+    ZeileEingeben(d, QStringLiteral("1.5 11000 178"));
+    QCOMPARE(s.fragen,
+             QStringList{QStringLiteral("Soll diese Zeile vor der markarkierten eingefügt werden?\n") + NEU});
+    if (ja) {
+      QCOMPARE(Listenzeilen(d), (QStringList{vorher[0], NEU, vorher[1], vorher[2], vorher[3]}));
+      QCOMPARE(Status(d), QStringLiteral("2.Zeile eingefügt"));
+      QCOMPARE(Auswahl(d), 2);  // the selected line moved down, and its selection with it
+    } else {
+      QCOMPARE(Listenzeilen(d), vorher);
+      QCOMPARE(Auswahl(d), 1);
+    }
+    QCOMPARE(Zeilen(d.m_Ratenzeilen), Listenzeilen(d));
+    QCOMPARE(d.m_bGeaendert, ja ? 1 : 0);
+  }
+
+  void Loeschen_data() {
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("Ja") << true;
+    QTest::newRow("Nein") << false;
+  }
+  void Loeschen() {
+    QFETCH(bool, ja);
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    const QStringList vorher = Listenzeilen(d);
+    Option(d, IDC_ZEILE_LOESCHEN);
+    Doppelklick(d, 2);
+    s.antworten = {ja};
+    // The selected line goes, whatever the field holds; the field only shows in the question.
+    ZeileEingeben(d, QStringLiteral("9 9 9"));
+    QCOMPARE(s.fragen, QStringList{QStringLiteral("Soll diese Zeile wirklich gelöscht werden?\n  9.000              "
+                                                  "9.00              9.00")});
+    if (ja) {
+      QCOMPARE(Listenzeilen(d), (QStringList{vorher[0], vorher[1], vorher[3]}));
+      QCOMPARE(Status(d), QStringLiteral("3.Zeile gelöscht"));
+      QCOMPARE(Auswahl(d), -1);
+    } else {
+      QCOMPARE(Listenzeilen(d), vorher);
+    }
+    QCOMPARE(Zeilen(d.m_Ratenzeilen), Listenzeilen(d));
+    QCOMPARE(d.m_bGeaendert, ja ? 1 : 0);
+  }
+
+  // Insert and delete need a selected line: without one they are refused like a change, and the user is
+  // told how to select one. Nothing is asked, nothing changes.
+  void EinfuegenUndLoeschenOhneAuswahl_data() {
+    QTest::addColumn<int>("option");
+    QTest::newRow("einfügen") << int(IDC_ZEILE_EINFUEGEN);
+    QTest::newRow("löschen") << int(IDC_ZEILE_LOESCHEN);
+    QTest::newRow("ändern") << int(IDC_ZEILE_AENDERN);
+  }
+  void EinfuegenUndLoeschenOhneAuswahl() {
+    QFETCH(int, option);
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    Eingabewerte w = GueltigeBohrung();
+    QVERIFY(Zeigen(d, w));
+    Option(d, option);
+    qobject_cast<QLabel*>(d.Element(IDC_STATUS))->setText(QStringLiteral("vorher"));
+    s.antworten = {true};
+    ZeileEingeben(d, QStringLiteral("1.5 11000 178"));
+    QVERIFY(s.fragen.isEmpty());
+    QVERIFY(s.meldungen.isEmpty());
+    QCOMPARE(Listenzeilen(d), Zeilen(w.m_Ratenzeilen));
+    QCOMPARE(d.m_bGeaendert, 0);
+    QCOMPARE(Status(d), option == IDC_ZEILE_AENDERN ? QStringLiteral("vorher")
+                                                    : QStringLiteral("Bitte Zeile durch Doppelklick auswählen"));
+    QCOMPARE(d.m_Zeile, NEU.toStdString());  // the held line is reformatted all the same
+  }
+
+  void UngueltigeZeileLaesstAllesStehen_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("meldung");
+    const QString drei = QStringLiteral("Die Zeile nicht 3  Werte");
+    QTest::newRow("leer") << "" << drei;
+    QTest::newRow("Blank") << " " << drei;
+    QTest::newRow("Komma") << "12,5 2000 85" << drei;
+    QTest::newRow("Wort") << "12.5 2000 85 Messung" << drei;
+    QTest::newRow("nan") << "nan 2000 85" << drei;
+    QTest::newRow("inf") << "12.5 inf 85" << drei;
+    QTest::newRow("Gp") << "-1 100 50" << "Gp ist kleiner als Null";
+    QTest::newRow("Rate") << "1 -100 50" << "Die Rate ist kleiner als Null";
+    QTest::newRow("Druck") << "1 100 -5" << "Der Druck ist kleiner als Null";
+  }
+  void UngueltigeZeileLaesstAllesStehen() {
+    QFETCH(QString, text);
+    QFETCH(QString, meldung);
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    const QStringList vorher = Listenzeilen(d);
+    Doppelklick(d, 1);
+    s.antworten = {true};
+    ZeileEingeben(d, text);
+    QCOMPARE(s.meldungen, QStringList{meldung});
+    QVERIFY(s.fragen.isEmpty());
+    QCOMPARE(Listenzeilen(d), vorher);
+    QCOMPARE(Zeilen(d.m_Ratenzeilen), vorher);
+    QCOMPARE(d.m_bGeaendert, 0);
+    QCOMPARE(Feldtext(d, IDC_ZEILE), text);  // kept for correcting
+    QCOMPARE(Status(d), QStringLiteral("2.Zeile ausgewählt"));
+  }
+
+  // Clicking an option button first makes the line field lose the focus: the option in force until then
+  // applies to the field's text, the new one afterwards.
+  void OptionsklickWendetDieVorigeOptionAn() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Doppelklick(d, 0);
+    Tippen(d, IDC_ZEILE, QStringLiteral("1.5 11000 178"));
+    s.antworten = {true};
+    Option(d, IDC_ZEILE_ANHAENGEN);
+    QCOMPARE(s.fragen, QStringList{QStringLiteral("Soll diese Zeile geändert werden?\n") + NEU});
+    QCOMPARE(Listenzeilen(d)[0], NEU);
+    QCOMPARE(Listenzeilen(d).size(), 4);
+    QCOMPARE(d.m_Option, 1);
+    QVERIFY(qobject_cast<QRadioButton*>(d.Element(IDC_ZEILE_ANHAENGEN))->isChecked());
+    QCOMPARE(Status(d), QStringLiteral("Bitte Zeile durch Doppelklick auswählen"));
+  }
+
+  // An option button shows every member without reading the controls first: a value typed since the last
+  // read goes back to its member, one that a read has taken stays.
+  void OptionsknopfZeigtOhneLesen() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Tippen(d, IDC_CH4, QStringLiteral("90"));
+    Verlassen(d, IDC_CH4);  // this read takes every field
+    Tippen(d, IDC_OGIP, QStringLiteral("5000"));
+    Option(d, IDC_ZEILE_LOESCHEN);
+    QCOMPARE(Feldtext(d, IDC_CH4), QStringLiteral("90"));
+    QCOMPARE(Feldtext(d, IDC_OGIP), QStringLiteral("1000"));
+    QCOMPARE(d.m_Option, 3);
+  }
+
+  // OK hands the edited lines back, with the flag that they were edited.
+  void OkGibtDieZeilenZurueck() {
+    SkriptDienste s;
+    Eingabewerte w = GueltigeBohrung();
+    {
+      DlgInput d(s.Dienste());
+      QVERIFY(Zeigen(d, w));
+      Option(d, IDC_ZEILE_LOESCHEN);
+      Doppelklick(d, 0);
+      s.antworten = {true};
+      Verlassen(d, IDC_ZEILE);
+      QCOMPARE(d.m_Ratenzeilen.size(), std::size_t{3});
+      QTest::mouseClick(d.Element(IDC_OK), Qt::LeftButton);
+      QCOMPARE(d.result(), int(QDialog::Accepted));
+      QCOMPARE(Zeilen(d.m_Ratenzeilen), Zeilen(w.m_Ratenzeilen).mid(1));
+      QCOMPARE(d.m_bGeaendert, 1);
+    }
+  }
+};
+
+QTEST_MAIN(DlgInputZeilenTest)
+#include "DlgInputZeilenTest.moc"
