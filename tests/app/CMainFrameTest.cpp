@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <clocale>
 
 #include "app/Anwendungstexte.h"
 #include "app/CMainFrame.h"
@@ -390,6 +392,17 @@ class CMainFrameTest : public QObject {
     A(ID_FILE_PRINT_DIRECT)->trigger();
     QCOMPARE(m_Fragen->fehler.size(), 1);
     drucker.setOutputFileName(QString());
+  }
+
+  // Whatever the user's locale (the test suite also runs under de_DE.UTF-8), the program's numbers keep
+  // their decimal point: in the table, in files and in what it reads.
+  void numbersKeepTheirDecimalPointInAnyLocale() {
+    QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral("."));
+    QVERIFY(Rahmen().DateiOeffnen(BEISPIEL));
+    const auto& e = Dok().Doc().m_Ergebnis;
+    QVERIFY(std::find(e.begin(), e.end(), "    Summe      100.00") != e.end());
+    QVERIFY(std::find(e.begin(), e.end(), "    Mittlerer C-Wert:   0.531") != e.end());
+    QVERIFY(std::none_of(e.begin(), e.end(), [](const std::string& z) { return z.find(',') != std::string::npos; }));
   }
 
   void qtsOwnButtonsSpeakGerman() {

@@ -1,6 +1,7 @@
-// A save that fails on a full disk (simulated by a file size limit) says so, keeps the well modified and
-// leaves the file that was there intact.
+// A save that fails (a full disk, simulated by a file size limit; a read-only folder) says so, keeps the
+// well modified and leaves the file that was there intact.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 
 #include "SkriptRueckfrage.h"
 #include "app/Dokumentsteuerung.h"
+#include "doc/ZlvArchiv.h"
 
 using namespace zelvor;
 
@@ -47,6 +49,27 @@ class SpeicherfehlerTest : public QObject {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), vorher);
     QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("voll.zlv")});
+  }
+
+  void aReadOnlyFolderKeepsThePreviousFile() {
+    if (geteuid() == 0) QSKIP("root writes into read-only folders");
+    QTemporaryDir ordner;
+    SkriptRueckfrage fragen;
+    Dokumentsteuerung dok;
+    dok.OnNewDocument();
+    const QString pfad = ordner.filePath(QStringLiteral("schreibgeschuetzt.zlv"));
+    QVERIFY(dok.OnSaveDocument(pfad));
+    QFile::setPermissions(ordner.path(), QFile::ReadOwner | QFile::ExeOwner);
+    dok.Doc().m_Gasbohrung = "geändert";
+    dok.SetModifiedFlag();
+    const bool gespeichert = dok.OnSaveDocument(pfad);
+    QFile::setPermissions(ordner.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!gespeichert);
+    QCOMPARE(fragen.fehler.size(), 1);
+    QVERIFY(dok.IsModified());
+    CZelvorDoc gelesen;
+    QCOMPARE(int(ZlvDateiLaden(pfad.toStdString(), gelesen).status), int(ZlvStatus::Ok));
+    QCOMPARE(gelesen.m_Gasbohrung, std::string("Bohrung 1"));
   }
 };
 
