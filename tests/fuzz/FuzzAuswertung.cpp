@@ -12,9 +12,12 @@
 // Missing bytes read as 0.
 //
 // With ZELVOR_FUZZ_TABELLE set in the environment, the inputs and the result table of every run are shown
-// on stderr. With ZELVOR_FUZZ_BREITEN set, every printed number wider than its printf width is reported
-// on stderr together with the inputs. Each such field also has a branch of its own below, so that
-// the fuzzer keeps inputs that make a further field overflow.
+// on stderr. The widths of the table's formats are minimum widths, as printf has them: a value that needs
+// more digits widens its field (and shifts the rest of its line) rather than losing digits, so that every
+// printed digit stays exact. Each table line is checked to be exactly printf's text of its values. With
+// ZELVOR_FUZZ_BREITEN set, every printed number wider than its printf width is reported on stderr together
+// with the inputs; each such field also has a branch of its own below, so that the fuzzer keeps inputs
+// that make a further field overflow.
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -314,8 +317,16 @@ void BreitenPruefen(const CStringArray& tabelle, std::size_t echo, Breitenberich
       const std::vector<std::string_view> w = Woerter(s);
       bool zahlen = w.size() == 7;
       for (const auto& x : w) zahlen = zahlen && Zahlwort(x);
-      if (zahlen)
+      if (zahlen) {
         for (std::size_t k = 0; k < 7; ++k) b.Pruefen(static_cast<Feld>(T_GP + k), w[k], tabellenbreite[k], z);
+        // The widths are printf's minimum widths: a value that needs more digits widens its field by exactly
+        // those digits and is never cut or padded otherwise, so the line is what printf makes of its values.
+        double v[7];
+        for (std::size_t k = 0; k < 7; ++k) v[k] = std::strtod(std::string(w[k]).c_str(), nullptr);
+        FUZZ_PRUEFE(Formatiere("%13.3f %9.1f %8.2f %11.2f %11.2f %8.2f %9.3f", v[0], v[1], v[2], v[3], v[4], v[5],
+                               v[6]) == z,
+                    Sichtbar(z));
+      }
     }
   }
 }
