@@ -68,6 +68,20 @@ class Lauf {
     const double zi = ZFaktor(m_koeff, m_e.initialdruck, m_pca);
     m_pzi = m_e.initialdruck / zi;
     m_bgi = m_pzi * 273.0 / ((m_e.temperatur + 273.0) * 1.0134);
+    Laufdaten& l = m_r.lauf;
+    l.injektion = m_e.injektion;
+    l.variablerC = m_e.variablerC;
+    l.temperatur = m_e.temperatur;
+    l.ogip = m_e.ogip;
+    l.initialdruck = m_e.initialdruck;
+    l.wasserinvasion = m_e.wasserinvasion;
+    l.b1 = m_e.b1;
+    l.nA1 = m_nA1;
+    l.tca = m_tca;
+    l.pca = m_pca;
+    l.zi = zi;
+    l.pzi = m_pzi;
+    l.bgi = m_bgi;
 
     Zeile(Formatiere("    Name der Gasbohrung: %s", m_e.gasbohrung.c_str()));
     Zeile("");
@@ -112,6 +126,7 @@ class Lauf {
 
   bool Vorpruefungen() {
     m_ogipReservoir = m_e.ogip / m_bgi;
+    m_r.lauf.ogipReservoir = m_ogipReservoir;
     if (!(m_ogipReservoir > m_e.wasserinvasion))
       return Abbruch("    ABBRUCH!!Die Wasserinvasion ist größer als das OGIP");
     if (!m_e.ratenzeilen || m_e.ratenzeilen->empty()) return Abbruch("    ABBRUCH!!Die Messwerte fehlen!");
@@ -170,8 +185,7 @@ class Lauf {
     if (q < 0.0f) return Abbruch("ERROR! Die Rate ist  kleiner als Null!", text);
     if (pwh < 0.0f) return Abbruch("ERROR! Der Druck ist  kleiner als Null!", text);
 
-    const double pz = m_pzi * (1.0 - static_cast<double>(gp) / m_e.ogip) /
-                      (1.0 - m_e.wasserinvasion / m_ogipReservoir);
+    const double pz = m_r.lauf.PZ(gp);
     PZFehler fehler = PZFehler::Keiner;
     const double pws = DruckAusPZ(m_koeff, pz, m_pca, &fehler);
     if (fehler == PZFehler::ZFaktor)
@@ -229,6 +243,7 @@ class Lauf {
     m_r.kurve1Y[j] = m_e.grafikRaten ? q : static_cast<float>(c);
     m_r.kurve2Y[j] = std::fabs(differenz);
     m_r.maxWerte = static_cast<int>(j) + 1;
+    m_r.lauf.punkte.push_back({gp, q, pwh, pwf, pws, pz, c});
     return true;
   }
 
@@ -239,6 +254,9 @@ class Lauf {
     Ausgleichsgerade g;
     if (m_s.cZahl > 0 && m_e.variablerC) {
       g = Ausgleich(m_s);
+      m_r.lauf.ausgleich = true;
+      m_r.lauf.steigung = g.steigung;
+      m_r.lauf.achsenabschnitt = g.achsenabschnitt;
       Zeile("    Die Raten werden mit variablen C-Werten berechnet, d.h.");
       Zeile(Formatiere("    C-Wert = %f  %+f * Gp", g.achsenabschnitt, g.steigung));
     }
@@ -246,6 +264,8 @@ class Lauf {
       const double ck = m_e.variablerC ? m_r.kurve1X[k] * g.steigung + g.achsenabschnitt : mittel;
       m_r.kurve2Y[k] = static_cast<float>(m_e.grafikRaten ? ck * m_r.kurve2Y[k] : ck);
     }
+    m_r.lauf.mittlererC = mittel;
+    m_r.lauf.vollstaendig = true;
     m_r.beschriftet = true;
     m_r.textXAchse = "Kumulative Gasproduktion Gp (Mio m3)";
     if (m_e.grafikRaten) {

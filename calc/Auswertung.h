@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/Gaseigenschaften.h"
+#include "calc/Laufdaten.h"
 
 namespace zelvor {
 
@@ -44,6 +45,7 @@ struct AuswertungsErgebnis {
   std::string textKurve1;
   std::string textKurve2;
   int ignorierteZeilen = 0;  // rate lines beyond the 300th, not evaluated
+  Laufdaten lauf;            // the same run at full precision
 };
 
 void Auswerten(const AuswertungsEingaben& e, AuswertungsErgebnis& ergebnis);

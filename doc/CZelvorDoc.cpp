@@ -42,6 +42,7 @@ void CZelvorDoc::NachDemLaden() {
 
 void CZelvorDoc::ErgebnisseLoeschen() {
   m_Ergebnis.clear();
+  m_Lauf = Laufdaten{};
   GrafikLoeschen();
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/Laufdaten.h"
+
 namespace zelvor {
 
 using BOOL = std::int32_t;
@@ -54,6 +56,9 @@ class CZelvorDoc {
   BOOL m_bInjektion = 0;
   CStringArray m_Ratenzeilen;
   CStringArray m_Ergebnis;
+  // The last evaluation run at full precision, for the analyses built on it (not saved; cleared with
+  // the results).
+  Laufdaten m_Lauf;
 
   // Sets every input field to its default; results, captions and series stay.
   void StandardwerteSetzen();

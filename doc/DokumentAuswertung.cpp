@@ -29,6 +29,7 @@ bool CZelvorDoc::Auswertung() {
   m_Kurve1Y = r.kurve1Y;
   m_Kurve2X = r.kurve2X;
   m_Kurve2Y = r.kurve2Y;
+  m_Lauf = std::move(r.lauf);
   if (r.beschriftet) {
     m_TextYAchse = r.textYAchse;
     m_TextXAchse = r.textXAchse;

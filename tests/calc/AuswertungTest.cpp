@@ -147,6 +147,23 @@ TEST(Auswertung, AbortKeepsTheLinesEvaluatedSoFar) {
   EXPECT_GT(r.kurve2Y[1], 1000.0f);
 }
 
+TEST(Auswertung, RunDataHoldTheLinesAtFullPrecision) {
+  Bohrung b;
+  b.e.wasserinvasion = 1;
+  b.zeilen = {"100 1000 100", "200 1000 90", "x"};
+  AuswertungsErgebnis r = b.Lauf();
+  ASSERT_EQ(r.lauf.punkte.size(), 2u);
+  EXPECT_FALSE(r.lauf.vollstaendig);  // the third line aborts
+  const AusgewerteterPunkt& p = r.lauf.punkte[0];
+  EXPECT_DOUBLE_EQ(p.pwf, 110.0);
+  EXPECT_EQ(p.pz, r.lauf.PZ(p.gp));  // the material balance is the run's own, bit for bit
+  EXPECT_DOUBLE_EQ(p.c, p.q / (p.pws * p.pws - p.pwf * p.pwf));
+  b.zeilen.pop_back();
+  r = b.Lauf();
+  EXPECT_TRUE(r.lauf.vollstaendig);
+  EXPECT_DOUBLE_EQ(r.lauf.mittlererC, (r.lauf.punkte[0].c + r.lauf.punkte[1].c) / 2);
+}
+
 TEST(Auswertung, WaterInfluxAtTheLimitAborts) {
   Bohrung b;
   b.e.wasserinvasion = 1e6f;
