@@ -44,6 +44,11 @@ enum Befehl : int {
   ID_GRAFIKLUPE = 32775,
   ID_ERGEBNISSE_AUSGEBEN = 32778,
   ID_ERGEBNISSE_EINLESEN = 32779,
+  // Beyond the original command set.
+  ID_LIEFERFAEHIGKEIT = 32780,         // view "Lieferfähigkeit"
+  ID_PROGNOSE = 32781,                 // view "Förderprognose"
+  ID_PROGNOSE_EINSTELLUNGEN = 32782,   // "Förderprognose..." settings dialog
+  ID_EXPORTIEREN = 32783,              // "Exportieren..."
 };
 
 }  // namespace zelvor

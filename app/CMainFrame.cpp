@@ -50,19 +50,23 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
   m_Stapel->addWidget(m_Tabelle);
   m_Aktiv = m_Tabelle;
   m_Tabelle->OnInitialUpdate();
+  m_Arten[ANSICHT_TABELLE] = {ID_TABELLE, {}, m_Tabelle};
 
   MenuesAnlegen();
   SymbolleisteAnlegen();
   StatusleisteAnlegen();
   KontextmenueAnlegen();
 
-  connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this, [this] {
-    m_Tabelle->OnUpdate();
-    if (m_Grafik) m_Grafik->OnUpdate();
+  AnsichtsartAnmelden(ANSICHT_GRAFIK, ID_GRAFIK, [this](QWidget* eltern) {
+    auto* g = new CGrafik(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
+    g->setObjectName(QStringLiteral("CGrafik"));
+    return g;
   });
+
+  connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this,
+          [this] { AlleAnsichten([](CAnsicht& a) { a.OnUpdate(); }); });
   connect(&m_Dokument, &Dokumentsteuerung::AnsichtenNeuInitialisieren, this, [this] {
-    m_Tabelle->OnInitialUpdate();
-    if (m_Grafik) m_Grafik->OnInitialUpdate();
+    AlleAnsichten([](CAnsicht& a) { a.OnInitialUpdate(); });
     BefehleAktualisieren();
   });
   connect(&m_Dokument, &Dokumentsteuerung::TitelGeaendert, this, &CMainFrame::TitelAktualisieren);
@@ -212,7 +216,7 @@ void CMainFrame::MenuesAnlegen() {
                              QStringLiteral("lupe.svg"));
   lupe->setCheckable(true);
   connect(lupe, &QAction::triggered, this, [this] {
-    if (m_Grafik && m_Aktiv == m_Grafik) m_Grafik->OnGrafiklupe();
+    if (CGrafik* g = Grafik(); g && m_Aktiv == g) g->OnGrafiklupe();
     BefehleAktualisieren();
   });
 
@@ -293,21 +297,34 @@ void CMainFrame::KontextmenueAnlegen() {
   });
 }
 
+void CMainFrame::AnsichtsartAnmelden(int n, int befehl, Ansichtserzeuger erzeugen) {
+  m_Arten[n] = {befehl, std::move(erzeugen), nullptr};
+}
+
+CAnsicht* CMainFrame::Ansicht(int n) const {
+  const auto art = m_Arten.find(n);
+  return art == m_Arten.end() ? nullptr : art->second.ansicht;
+}
+
+CGrafik* CMainFrame::Grafik() const { return qobject_cast<CGrafik*>(Ansicht(ANSICHT_GRAFIK)); }
+
+void CMainFrame::AlleAnsichten(const std::function<void(CAnsicht&)>& tun) const {
+  for (const auto& [n, art] : m_Arten)
+    if (art.ansicht) tun(*art.ansicht);
+}
+
 void CMainFrame::AnsichtWechseln(int n) {
+  const auto art = m_Arten.find(n);
+  if (art == m_Arten.end()) return;
   CAnsicht* alt = m_Aktiv;
-  CAnsicht* neu = nullptr;
-  if (n == ANSICHT_TABELLE) {
-    neu = m_Tabelle;
-  } else {
-    if (!m_Grafik) {
-      // Created on its first showing, then kept.
-      m_Grafik = new CGrafik(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, m_Stapel);
-      m_Grafik->setObjectName(QStringLiteral("CGrafik"));
-      m_Stapel->addWidget(m_Grafik);
-      m_Grafik->OnInitialUpdate();
-    }
-    neu = m_Grafik;
+  if (!art->second.ansicht) {
+    // Created on its first showing, then kept.
+    CAnsicht* neu = art->second.erzeugen(m_Stapel);
+    m_Stapel->addWidget(neu);
+    art->second.ansicht = neu;
+    neu->OnInitialUpdate();
   }
+  CAnsicht* neu = art->second.ansicht;
   if (neu == alt) return;
   m_Aktiv = neu;
   m_Stapel->setCurrentWidget(neu);
@@ -316,13 +333,14 @@ void CMainFrame::AnsichtWechseln(int n) {
 }
 
 void CMainFrame::BefehleAktualisieren() {
-  const bool grafikAktiv = m_Grafik && m_Aktiv == m_Grafik;
-  Aktion(ID_GRAFIK)->setEnabled(!grafikAktiv);
-  Aktion(ID_TABELLE)->setEnabled(m_Aktiv != m_Tabelle);
-  // The zoom belongs to the graph view; nothing handles it while the table is shown.
+  // Each view's command is enabled exactly while another view is shown.
+  for (const auto& [n, art] : m_Arten) Aktion(art.befehl)->setEnabled(m_Aktiv != art.ansicht);
+  // The zoom belongs to the graph view; nothing handles it while another view is shown.
+  CGrafik* g = Grafik();
+  const bool grafikAktiv = g && m_Aktiv == g;
   QAction* lupe = Aktion(ID_GRAFIKLUPE);
   lupe->setEnabled(grafikAktiv);
-  lupe->setChecked(grafikAktiv && m_Grafik->Grafiklupe());
+  lupe->setChecked(grafikAktiv && g->Grafiklupe());
 }
 
 void CMainFrame::LetzteDateienAktualisieren() {

@@ -2,6 +2,8 @@
 // The main window: menus, toolbar, status bar, context menu and the one visible view, table or graph.
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
+#include <map>
 
 #include "app/ZuletztGeoeffnet.h"
 
@@ -23,7 +25,7 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
   // View identities for the switch.
-  enum { ANSICHT_TABELLE = 1, ANSICHT_GRAFIK = 2 };
+  enum { ANSICHT_TABELLE = 1, ANSICHT_GRAFIK = 2, ANSICHT_LIEFERFAEHIGKEIT = 3, ANSICHT_PROGNOSE = 4 };
 
   explicit CMainFrame(Dokumentsteuerung& dokument, QWidget* parent = nullptr);
 
@@ -31,11 +33,13 @@ class CMainFrame : public QMainWindow {
   QAction* Aktion(int id) const { return m_Aktionen.value(id); }
   CAnsicht* GetActiveView() const { return m_Aktiv; }
   CZelvorView* Tabelle() const { return m_Tabelle; }
-  CGrafik* Grafik() const { return m_Grafik; }  // null until first shown
+  CGrafik* Grafik() const;  // null until first shown
+  // View n, or null until it was first shown.
+  CAnsicht* Ansicht(int n) const;
   QMenu* Kontextmenue() const { return m_Kontext; }
   QLabel* Meldungsfeld() const { return m_Meldung; }
 
-  // Shows view n (ANSICHT_TABELLE or ANSICHT_GRAFIK), creating it on its first showing.
+  // Shows view n (ANSICHT_...), creating it on its first showing.
   void AnsichtWechseln(int n);
   // Opens a well after offering to save the current one.
   bool DateiOeffnen(const QString& pfad);
@@ -58,6 +62,11 @@ class CMainFrame : public QMainWindow {
   void StatusleisteAnlegen();
   void KontextmenueAnlegen();
   void TitelAktualisieren();
+  // A view kind beyond the table: the command that shows it (enabled exactly while another view is
+  // shown) and how it is made on its first showing.
+  using Ansichtserzeuger = std::function<CAnsicht*(QWidget* eltern)>;
+  void AnsichtsartAnmelden(int n, int befehl, Ansichtserzeuger erzeugen);
+  void AlleAnsichten(const std::function<void(CAnsicht&)>& tun) const;
 
   void OnFileOpen();
   void OnOnlineHilfe();
@@ -69,8 +78,13 @@ class CMainFrame : public QMainWindow {
   QList<QAction*> m_LetzteAktionen;
   QStackedWidget* m_Stapel = nullptr;
   CZelvorView* m_Tabelle = nullptr;
-  CGrafik* m_Grafik = nullptr;
   CAnsicht* m_Aktiv = nullptr;
+  struct Ansichtsart {
+    int befehl = 0;
+    Ansichtserzeuger erzeugen;
+    CAnsicht* ansicht = nullptr;  // once created, kept for the frame's life
+  };
+  std::map<int, Ansichtsart> m_Arten;  // by view identity, the table included
   QToolBar* m_Symbolleiste = nullptr;
   QMenu* m_Kontext = nullptr;
   QLabel* m_Meldung = nullptr;
