@@ -1,0 +1,84 @@
+#include "calc/Diagrammachse.h"
+
+#include <cmath>
+
+#include "calc/Format.h"
+#include "calc/Grafikskalierung.h"
+
+namespace zelvor {
+namespace {
+
+constexpr int MAX_DEKADEN = 12;
+constexpr int MAX_MARKEN = 100;  // a linear step gives fewer than a dozen; this only stops runaways
+
+std::string Beschriftung(double wert) { return Formatiere("%g", wert); }
+
+Diagrammachse Linear(double lo, double hi) {
+  Diagrammachse a;
+  if (!(lo < hi)) {
+    const double rand = lo == 0 ? 1.0 : std::fabs(lo) * 0.1;
+    lo -= rand;
+    hi += rand;
+  }
+  const double schritt = delta(hi - lo);
+  a.min = start(lo, schritt);
+  a.max = a.min;
+  for (int i = 0; i < MAX_MARKEN; ++i) {
+    // Ticks as multiples of the step from the first one, so long axes do not gather rounding; a tick
+    // that rounding left a hair off zero reads as 0, not 1e-17.
+    const double wert = a.min + i * schritt;
+    const double gezeigt = std::fabs(wert) < schritt * 1e-9 ? 0.0 : wert;
+    a.marken.push_back(gezeigt);
+    a.texte.push_back(Beschriftung(gezeigt));
+    a.max = wert;
+    if (wert >= hi) break;
+  }
+  return a;
+}
+
+Diagrammachse Logarithmisch(double lo, double hi) {
+  Diagrammachse a;
+  a.logarithmisch = true;
+  int oben = static_cast<int>(std::ceil(std::log10(hi)));
+  int unten = static_cast<int>(std::floor(std::log10(lo)));
+  if (unten >= oben) unten = oben - 1;  // a value on a whole decade, alone
+  if (oben - unten > MAX_DEKADEN) unten = oben - MAX_DEKADEN;
+  a.min = std::pow(10.0, unten);
+  a.max = std::pow(10.0, oben);
+  for (int k = unten; k <= oben; ++k) {
+    const double dekade = std::pow(10.0, k);
+    a.marken.push_back(dekade);
+    a.texte.push_back(Beschriftung(dekade));
+    if (k < oben)
+      for (int m = 2; m <= 9; ++m) a.nebenmarken.push_back(m * dekade);
+  }
+  return a;
+}
+
+}  // namespace
+
+bool Diagrammachse::Anteil(double wert, double& anteil) const {
+  if (!std::isfinite(wert)) return false;
+  if (logarithmisch) {
+    if (!(wert > 0)) return false;
+    anteil = (std::log10(wert) - std::log10(min)) / (std::log10(max) - std::log10(min));
+  } else {
+    anteil = (wert - min) / (max - min);
+  }
+  return std::isfinite(anteil);
+}
+
+Diagrammachse AchseBerechnen(double datenMin, double datenMax, bool logarithmisch) {
+  const bool endlich = std::isfinite(datenMin) && std::isfinite(datenMax) && datenMin <= datenMax;
+  if (logarithmisch) {
+    if (!endlich || !(datenMax > 0)) return Logarithmisch(1, 10);
+    // Values at or below zero have no place on the axis; the lower end then follows the upper one.
+    return Logarithmisch(datenMin > 0 ? datenMin : datenMax, datenMax);
+  }
+  if (!endlich) return Linear(0, 1);
+  // Ranges too wide to subtract stay out of reach of the tick walk.
+  if (!std::isfinite(datenMax - datenMin)) return Linear(0, 1);
+  return Linear(datenMin, datenMax);
+}
+
+}  // namespace zelvor
