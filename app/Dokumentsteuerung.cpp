@@ -42,8 +42,7 @@ void Dokumentsteuerung::OnFileNew() {
   if (!SaveModified()) return;
   // The new well has no file yet: a later save must ask for a name instead of overwriting the old one.
   m_Doc.StandardwerteSetzen();
-  m_Doc.GrafikLoeschen();
-  m_Doc.m_Ergebnis.clear();
+  m_Doc.ErgebnisseLoeschen();
   PfadSetzen({});
   SetModifiedFlag(false);
   UpdateAllViews();
@@ -70,6 +69,8 @@ bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
   m_Doc.ErgebnisseLoeschen();
   PfadSetzen(pfad);
   emit AnsichtenNeuInitialisieren();
+  // Shown at once, also when the data entry is cancelled and no evaluation follows.
+  UpdateAllViews();
   if (mitEingabe) {
     OnDatenAendern();
   } else {

@@ -37,7 +37,7 @@ int Flaeche(double noetig, int mindestens) {
 }  // namespace
 
 int TabellenFlaechenhoehe(int zeilenAnzahl, double zeilenabstand) {
-  return Flaeche((std::max(0, zeilenAnzahl) + 1.0) * std::max(0.0, zeilenabstand), TABELLE_MINDESTHOEHE);
+  return Flaeche((std::max(0, zeilenAnzahl) + 1.0) * std::max(0.0, zeilenabstand), 0);
 }
 
 int TabellenFlaechenbreite(int zeichen, double zeichenbreite) {

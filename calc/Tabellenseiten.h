@@ -27,18 +27,18 @@ Zeilenbereich SeitenZeilen(int seite, int zeilenJeSeite, int zeilenAnzahl);
 // The header line of every printed page.
 std::string Seitenkopf(const std::string& titel);
 
-// The screen table's scrolling surface. The surface never shrinks below the historic 2000 x 11000, and
-// grows where the table needs more, so that no line or column is out of reach; the steps stay those of
-// the historic surface, so that a long table scrolls line by line like a short one.
+// The screen table's scrolling surface. It ends one empty line beneath the last line, so that the view
+// never scrolls on into blank space; it is at least TABELLE_BREITE wide and reaches the end of the longest
+// line. The steps stay those of the historic 2000 x 11000 surface.
 inline constexpr int TABELLE_BREITE = 2000;
-inline constexpr int TABELLE_MINDESTHOEHE = 11000;
+inline constexpr int TABELLE_HISTORISCHE_HOEHE = 11000;
 inline constexpr int TABELLE_SEITE_X = TABELLE_BREITE / 2;
-inline constexpr int TABELLE_SEITE_Y = TABELLE_MINDESTHOEHE / 2;
+inline constexpr int TABELLE_SEITE_Y = TABELLE_HISTORISCHE_HOEHE / 2;
 inline constexpr int TABELLE_ZEILE_X = TABELLE_BREITE / 50;
-inline constexpr int TABELLE_ZEILE_Y = TABELLE_MINDESTHOEHE / 50;
+inline constexpr int TABELLE_ZEILE_Y = TABELLE_HISTORISCHE_HOEHE / 50;
 
 // Height of the surface for zeilenAnzahl lines at a pitch of zeilenabstand units: room for every line and
-// one empty line beneath the last, at least TABELLE_MINDESTHOEHE.
+// one empty line beneath the last.
 int TabellenFlaechenhoehe(int zeilenAnzahl, double zeilenabstand);
 
 // Width of the surface for lines of up to zeichen characters of zeichenbreite units: the left margin of

@@ -44,6 +44,12 @@ void CZelvorDoc::ErgebnisseLoeschen() {
   m_Ergebnis.clear();
   m_Lauf = Laufdaten{};
   GrafikLoeschen();
+  // The captions name the previous well's curves; the next complete evaluation sets them again.
+  m_TextYAchse.clear();
+  m_TextY2Achse.clear();
+  m_TextXAchse.clear();
+  m_TextKurve1.clear();
+  m_TextKurve2.clear();
 }
 
 }  // namespace zelvor

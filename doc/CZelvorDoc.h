@@ -71,7 +71,8 @@ class CZelvorDoc {
   void NeuesDokument() { StandardwerteSetzen(); }
   // The resets after a file was read: the settings not kept in the file, and the recompute flag.
   void NachDemLaden();
-  // A well is replaced (new or opened): the previous well's results must not linger under it.
+  // A well is replaced (new or opened): the previous well's results must not linger under it: the table,
+  // the series and their captions go.
   void ErgebnisseLoeschen();
 };
 

@@ -1,5 +1,6 @@
 #include "views/CAnsicht.h"
 
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
@@ -14,6 +15,7 @@ CAnsicht::CAnsicht(const CZelvorDoc& doc, std::function<std::string()> titel, QW
     : QAbstractScrollArea(parent), m_Doc(doc), m_Titel(std::move(titel)) {
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
+  setFocusPolicy(Qt::StrongFocus);  // the keys scroll the view
 }
 
 void CAnsicht::OnUpdate() { viewport()->update(); }
@@ -64,6 +66,39 @@ void CAnsicht::ScrollbalkenEinrichten() {
 
 QPointF CAnsicht::Ursprung() const {
   return {-static_cast<double>(horizontalScrollBar()->value()), -static_cast<double>(verticalScrollBar()->value())};
+}
+
+void CAnsicht::NachObenRollen() {
+  horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+  verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+}
+
+void CAnsicht::keyPressEvent(QKeyEvent* e) {
+  QScrollBar* h = horizontalScrollBar();
+  QScrollBar* v = verticalScrollBar();
+  const bool strg = e->modifiers() & Qt::ControlModifier;
+  switch (e->key()) {
+    case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Left: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Right: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_Home:
+      if (strg) v->setValue(v->minimum());
+      h->setValue(h->minimum());
+      break;
+    case Qt::Key_End:
+      if (strg) {
+        v->setValue(v->maximum());
+        h->setValue(h->minimum());
+      } else {
+        h->setValue(h->maximum());
+      }
+      break;
+    default: QAbstractScrollArea::keyPressEvent(e); return;
+  }
+  e->accept();
 }
 
 void CAnsicht::resizeEvent(QResizeEvent* e) {

@@ -46,6 +46,12 @@ class CAnsicht : public QAbstractScrollArea {
   // Device position of the logical point (0, 0) on the viewport, after scrolling.
   QPointF Ursprung() const;
 
+  // Back to the top-left corner of the surface.
+  void NachObenRollen();
+
+  // The keys of a scrolling view: arrows by a line step, Page Up/Down by a page, Home/End to the left and
+  // right edge, Ctrl+Home/Ctrl+End to the top and the bottom.
+  void keyPressEvent(QKeyEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
 

@@ -13,11 +13,13 @@ CZelvorView::CZelvorView(const CZelvorDoc& doc, std::function<std::string()> tit
 
 void CZelvorView::OnInitialUpdate() {
   ++m_initialUpdates;
-  FlaecheAnpassen();
+  OnUpdate();
 }
 
 void CZelvorView::OnUpdate() {
   FlaecheAnpassen();
+  // The table is a new one (an evaluation, a read, another well): it is shown from its first line.
+  NachObenRollen();
   CAnsicht::OnUpdate();
 }
 

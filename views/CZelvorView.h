@@ -15,8 +15,8 @@ class CZelvorView : public CAnsicht {
   CZelvorView(const CZelvorDoc& doc, std::function<std::string()> titel, QWidget* parent = nullptr);
 
   void OnInitialUpdate() override;
-  // The table may have grown or shrunk: the scrolling surface follows it (length and longest line), then
-  // the view repaints.
+  // The table may have grown or shrunk: the scrolling surface follows it (length and longest line), the
+  // view goes back to the first line and repaints.
   void OnUpdate() override;
 
   std::unique_ptr<Druckvorlage> Vorlage() const override;

@@ -33,6 +33,15 @@ using namespace zelvor;
 namespace {
 const QString BEISPIEL = QStringLiteral(ZELVOR_EXAMPLES_DIR "/suessgas.zlv");
 
+// Counts the paints of the widget it watches.
+struct Bildzaehler : QObject {
+  int anzahl = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++anzahl;
+    return false;
+  }
+};
+
 void Einstellungen_leeren() {
   QSettings(PROFILSCHLUESSEL, ANWENDUNGSTITEL).remove(QStringLiteral("Recent File List"));
 }
@@ -208,16 +217,23 @@ class CMainFrameTest : public QObject {
   }
 
   void anOpenedWellNeverShowsThePreviousResults() {
+    Rahmen().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
     QVERIFY(Rahmen().DateiOeffnen(BEISPIEL));
     QVERIFY(!Dok().Doc().m_Ergebnis.empty());
     QVERIFY(Dok().Doc().m_MaxWerte > 0);
-    // The input dialog is cancelled: the new well stands without results rather than with the old ones.
+    QCoreApplication::processEvents();
+    // The input dialog is cancelled: the new well stands without results rather than with the old ones,
+    // and the table on the screen goes with them at once.
     Dok().EingabeSetzen([](Eingabewerte&) { return false; });
+    Bildzaehler bilder;
+    Rahmen().Tabelle()->viewport()->installEventFilter(&bilder);
     QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/sauergas.zlv")));
     QCOMPARE(Dok().GetTitle(), QStringLiteral("sauergas.zlv"));
     QVERIFY(Dok().Doc().m_Ergebnis.empty());
     QCOMPARE(Dok().Doc().m_MaxWerte, 0);
     QVERIFY(!Dok().IsModified());
+    QTRY_VERIFY(bilder.anzahl > 0);
   }
 
   void saveAndOpenRoundTripThroughTheWindow() {

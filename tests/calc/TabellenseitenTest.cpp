@@ -85,15 +85,17 @@ TEST(Tabellenseiten, HeaderHasNoBlankAfterTheColon) {
   EXPECT_EQ(Seitenkopf("100%s.zlv"), "Dokument:100%s.zlv");  // a title is text, never a format
 }
 
-// The historic fixed surface held 200 lines at a pitch of 55; longer tables need more to stay reachable.
-TEST(Tabellenseiten, ScrollSurfaceGrowsWithTheTable) {
-  EXPECT_EQ(TabellenFlaechenhoehe(0, 55), 11000);
-  EXPECT_EQ(TabellenFlaechenhoehe(199, 55), 11000);
+// The surface ends one empty line beneath the last line: a short table scrolls no further than that, a
+// long one reaches every line.
+TEST(Tabellenseiten, ScrollSurfaceEndsBeneathTheLastLine) {
+  EXPECT_EQ(TabellenFlaechenhoehe(0, 55), 55);
+  EXPECT_EQ(TabellenFlaechenhoehe(33, 55), 34 * 55);
   const int hoehe = TabellenFlaechenhoehe(330, 55.4);
   EXPECT_GE(hoehe, 331 * 55.4);
   EXPECT_LT(hoehe, 333 * 55.4);
   EXPECT_GT(TabellenFlaechenhoehe(331, 55.4), hoehe);
-  EXPECT_EQ(TabellenFlaechenhoehe(-5, 55), 11000);
+  EXPECT_EQ(TabellenFlaechenhoehe(-5, 55), 55);
+  EXPECT_EQ(TabellenFlaechenhoehe(10, -1), 0);
   EXPECT_GT(TabellenFlaechenhoehe(1000000000, 55), 0);
 }
 

@@ -78,6 +78,9 @@ class CZelvorViewTest : public QObject {
   void flaecheFolgtDerZeilenzahl();
   void bildschirmtabelle();
   void ausgelasseneZeilenAendernNichts();
+  void kuerzereTabelleBeginntOben();
+  void tastenRollen_data();
+  void tastenRollen();
 };
 
 void CZelvorViewTest::druckseitenImPdf_data() {
@@ -191,7 +194,9 @@ void CZelvorViewTest::flaecheFolgtDerZeilenzahl() {
   doc.m_Ergebnis = Zeilen(10);
   CZelvorView view(doc, [] { return TITEL; });
   view.OnInitialUpdate();
-  QCOMPARE(view.Gesamtgroesse(), QSize(2000, 11000));
+  const QSize kurz(2000, TabellenHoehe(10, view.logicalDpiY()));
+  QCOMPARE(view.Gesamtgroesse(), kurz);
+  QVERIFY(kurz.height() < 12 * 60);  // ends beneath its last line, not at the historic 11000
   doc.m_Ergebnis = Zeilen(330);
   view.OnUpdate();
   const int lang = view.Gesamtgroesse().height();
@@ -199,7 +204,7 @@ void CZelvorViewTest::flaecheFolgtDerZeilenzahl() {
   QCOMPARE(lang, TabellenHoehe(330, view.logicalDpiY()));
   doc.m_Ergebnis = Zeilen(10);
   view.OnUpdate();
-  QCOMPARE(view.Gesamtgroesse(), QSize(2000, 11000));
+  QCOMPARE(view.Gesamtgroesse(), kurz);
   doc.m_Ergebnis.push_back(std::string(90, '-'));
   view.OnUpdate();
   QVERIFY(view.Gesamtgroesse().width() > 90 * 29);
@@ -228,6 +233,76 @@ void CZelvorViewTest::ausgelasseneZeilenAendernNichts() {
       const QRect r = sichtbar.toAlignedRect();
       QCOMPARE(teil.copy(r), alle.copy(r));
     }
+  }
+}
+
+
+// After a long table scrolled to its end, a table of four lines is shown from its first line, and the
+// view cannot be scrolled away from it.
+void CZelvorViewTest::kuerzereTabelleBeginntOben() {
+  CZelvorDoc doc;
+  doc.m_Ergebnis = Zeilen(1000);
+  CZelvorView view(doc, [] { return TITEL; });
+  view.resize(600, 400);
+  view.OnInitialUpdate();
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  QScrollBar* v = view.verticalScrollBar();
+  v->setValue(v->maximum());
+  QVERIFY(v->value() > 10000);
+  doc.m_Ergebnis = Zeilen(4);
+  view.OnUpdate();
+  QCOMPARE(v->value(), 0);
+  QCOMPARE(v->maximum(), 0);
+  v->setValue(500);
+  QCOMPARE(v->value(), 0);
+}
+
+void CZelvorViewTest::tastenRollen_data() {
+  QTest::addColumn<int>("taste");
+  QTest::addColumn<int>("strg");
+  QTest::addColumn<QString>("erwartet");  // where each bar ends, from the middle: "-" less, "+" more, "0", "max", "="
+  QTest::newRow("hoch") << int(Qt::Key_Up) << 0 << "= -";
+  QTest::newRow("runter") << int(Qt::Key_Down) << 0 << "= +";
+  QTest::newRow("links") << int(Qt::Key_Left) << 0 << "- =";
+  QTest::newRow("rechts") << int(Qt::Key_Right) << 0 << "+ =";
+  QTest::newRow("Bild hoch") << int(Qt::Key_PageUp) << 0 << "= -";
+  QTest::newRow("Bild runter") << int(Qt::Key_PageDown) << 0 << "= +";
+  QTest::newRow("Pos1") << int(Qt::Key_Home) << 0 << "0 =";
+  QTest::newRow("Ende") << int(Qt::Key_End) << 0 << "max =";
+  QTest::newRow("Strg+Pos1") << int(Qt::Key_Home) << 1 << "0 0";
+  QTest::newRow("Strg+Ende") << int(Qt::Key_End) << 1 << "0 max";
+}
+
+void CZelvorViewTest::tastenRollen() {
+  QFETCH(int, taste);
+  QFETCH(int, strg);
+  QFETCH(QString, erwartet);
+  CZelvorDoc doc;
+  doc.m_Ergebnis = Zeilen(500);
+  doc.m_Ergebnis.push_back(std::string(300, 'x'));
+  CZelvorView view(doc, [] { return TITEL; });
+  view.resize(400, 300);
+  view.OnInitialUpdate();
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  QScrollBar* balken[] = {view.horizontalScrollBar(), view.verticalScrollBar()};
+  int mitte[2];
+  for (int i = 0; i < 2; ++i) {
+    QVERIFY(balken[i]->maximum() > 4 * balken[i]->pageStep());
+    mitte[i] = balken[i]->maximum() / 2;
+    balken[i]->setValue(mitte[i]);
+  }
+  QTest::keyClick(&view, static_cast<Qt::Key>(taste), strg ? Qt::ControlModifier : Qt::NoModifier);
+  const QStringList soll = erwartet.split(QLatin1Char(' '));
+  for (int i = 0; i < 2; ++i) {
+    const int wert = balken[i]->value();
+    const QString& s = soll[i];
+    if (s == QStringLiteral("=")) QCOMPARE(wert, mitte[i]);
+    if (s == QStringLiteral("-")) QVERIFY(wert < mitte[i]);
+    if (s == QStringLiteral("+")) QVERIFY(wert > mitte[i]);
+    if (s == QStringLiteral("0")) QCOMPARE(wert, 0);
+    if (s == QStringLiteral("max")) QCOMPARE(wert, balken[i]->maximum());
   }
 }
 
