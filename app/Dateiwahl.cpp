@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "app/Anwendungstexte.h"
+#include "dialogs/Dateidialog.h"
 
 namespace zelvor {
 namespace {
@@ -12,6 +13,8 @@ Dateiwahl& Dienst() {
     const QString filter = DATEIFILTER + QStringLiteral(";;Alle Dateien (*)");
     QFileDialog dlg(besitzer, speichern ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen"), vorschlag,
                     filter);
+    DateidialogEinrichten(dlg);
+    if (!vorschlag.isEmpty()) dlg.selectFile(vorschlag);
     if (speichern) {
       dlg.setAcceptMode(QFileDialog::AcceptSave);
       // The extension is added before the dialog checks for a file to replace, so that it asks about

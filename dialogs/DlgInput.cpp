@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -45,8 +46,9 @@ DlgInput::DlgInput(DialogDienste dienste, QWidget* besitzer) : QDialog(besitzer)
   m_Liste = qobject_cast<QListWidget*>(Element(IDC_LISTE));
   m_Liste->setItemDelegate(new Zeilenabstand(m_Liste));
   m_Liste->viewport()->installEventFilter(this);
-  for (int id : KOMPONENTEN_FELDER) Element(id)->installEventFilter(this);
-  Element(IDC_ZEILE)->installEventFilter(this);
+  // Every field, for the Alt keys that no mnemonic takes; the composition fields and the line field
+  // also for being left.
+  for (QLineEdit* feld : findChildren<QLineEdit*>()) feld->installEventFilter(this);
 
   const auto knopf = [this](int id) { return qobject_cast<QAbstractButton*>(Element(id)); };
   connect(knopf(IDC_OK), &QAbstractButton::clicked, this, &DlgInput::OnOk);
@@ -94,13 +96,7 @@ bool DlgInput::UpdateData(bool lesen) {
           for (int i = 0; i < static_cast<int>(OPTIONSFELDER.size()); ++i)
             if (qobject_cast<QRadioButton*>(Element(OPTIONSFELDER[i]))->isChecked()) m_Option = i;
         } else {
-          // An exclusive group cannot uncheck its last button; -1 means none checked.
-          for (int i = 0; i < static_cast<int>(OPTIONSFELDER.size()); ++i) {
-            auto* o = qobject_cast<QRadioButton*>(Element(OPTIONSFELDER[i]));
-            o->setAutoExclusive(false);
-            o->setChecked(i == m_Option);
-            o->setAutoExclusive(true);
-          }
+          OptionenZeigen();
         }
         break;
       }
@@ -115,6 +111,16 @@ bool DlgInput::UpdateData(bool lesen) {
     }
   }
   return true;
+}
+
+void DlgInput::OptionenZeigen() {
+  // An exclusive group cannot uncheck its last button; -1 means none checked.
+  for (int i = 0; i < static_cast<int>(OPTIONSFELDER.size()); ++i) {
+    auto* o = qobject_cast<QRadioButton*>(Element(OPTIONSFELDER[i]));
+    o->setAutoExclusive(false);
+    o->setChecked(i == m_Option);
+    o->setAutoExclusive(true);
+  }
 }
 
 void DlgInput::FeldZeigen(int id) {
@@ -155,12 +161,19 @@ bool DlgInput::eventFilter(QObject* objekt, QEvent* ereignis) {
     OnDblclkListe();
     return true;
   }
+  // An Alt key that matched no mnemonic reaches the field as a key press; it must not type its letter.
+  if (ereignis->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(objekt)) {
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if ((taste->modifiers() & Qt::AltModifier) && !(taste->modifiers() & Qt::ControlModifier) &&
+        !taste->text().isEmpty() && taste->text().front().isPrint())
+      return true;
+  }
   // Leaving a field: by a click, Tab, or the dialog losing the focus; not by the field's own context
   // menu, and not while the dialog ends.
   if (ereignis->type() == QEvent::FocusOut && m_nBeschaeftigt == 0 && !m_bBeendet && isVisible() &&
       static_cast<QFocusEvent*>(ereignis)->reason() != Qt::PopupFocusReason) {
     if (objekt == Element(IDC_ZEILE))
-      OnKillfocusZeile();
+      ZeileVerlassen(static_cast<QFocusEvent*>(ereignis)->reason());
     else if (IstKomponentenfeld(m_Elemente.key(static_cast<QWidget*>(objekt), 0)))
       OnKillfocusKomponente();
   }
@@ -172,8 +185,15 @@ void DlgInput::done(int ergebnis) {
   QDialog::done(ergebnis);
 }
 
-void DlgInput::Meldung(const std::string& text) { m_Dienste.meldung(this, AlsQString(text)); }
-bool DlgInput::Frage(const std::string& text) { return m_Dienste.frage(this, AlsQString(text)); }
+void DlgInput::Meldung(const std::string& text) {
+  ++m_nBoxen;
+  m_Dienste.meldung(this, AlsQString(text));
+}
+
+bool DlgInput::Frage(const std::string& text) {
+  ++m_nBoxen;
+  return m_Dienste.frage(this, AlsQString(text));
+}
 
 void DlgInput::OnKillfocusKomponente() {
   Beschaeftigt b(*this);

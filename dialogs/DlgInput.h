@@ -71,6 +71,12 @@ class DlgInput : public QDialog, public Eingabemaske {
   };
 
   void OptionWaehlen(int option);
+  // The line field loses the focus. A box it shows takes the mouse release of the click that left the
+  // field; the click on an option button or a list line is then carried out after the box.
+  void ZeileVerlassen(Qt::FocusReason grund);
+  void KlickNachholen(QWidget* ziel, QPoint listenpunkt);
+  // Shows the option group only, as the option handlers change nothing else.
+  void OptionenZeigen();
   void Meldung(const std::string& text);
   bool Frage(const std::string& text);
   void FeldZeigen(int id);
@@ -83,6 +89,7 @@ class DlgInput : public QDialog, public Eingabemaske {
   bool m_bGestartet = false;
   bool m_bBeendet = false;
   int m_nBeschaeftigt = 0;  // handlers running; focus changes they cause are not the user's
+  int m_nBoxen = 0;         // message boxes and questions shown so far
 };
 
 // The data entry: the dialog starts with `werte`; on OK they become the dialog's members (with the flag

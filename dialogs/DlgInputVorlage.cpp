@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "dialogs/Dialogeinheiten.h"
 #include "doc/Eingabemaske.h"
@@ -103,6 +105,33 @@ const std::vector<Vorlagenelement>& DlgInputVorlage() {
 
 namespace {
 
+// The rate-line list. With no line to carry the focus mark, the list marks itself when it has the focus,
+// so that Tab does not seem to lose it.
+class Ratenlistenfeld : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QListWidget::paintEvent(e);
+    if (!hasFocus() || count() > 0) return;
+    QStylePainter p(viewport());
+    QStyleOptionFocusRect o;
+    o.initFrom(viewport());
+    o.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+    o.backgroundColor = palette().color(QPalette::Base);
+    p.drawPrimitive(QStyle::PE_FrameFocusRect, o);
+  }
+  void focusInEvent(QFocusEvent* e) override {
+    QListWidget::focusInEvent(e);
+    viewport()->update();
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    QListWidget::focusOutEvent(e);
+    viewport()->update();
+  }
+};
+
 QWidget* Erzeugen(const Vorlagenelement& e, QDialog& dialog) {
   const QString text = QString::fromUtf8(e.text);
   switch (e.art) {
@@ -121,7 +150,7 @@ QWidget* Erzeugen(const Vorlagenelement& e, QDialog& dialog) {
       return k;
     }
     case Steuerart::Liste: {
-      auto* l = new QListWidget(&dialog);
+      auto* l = new Ratenlistenfeld(&dialog);
       l->setSelectionMode(QAbstractItemView::SingleSelection);
       l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       return l;

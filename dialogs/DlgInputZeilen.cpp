@@ -1,6 +1,11 @@
 // The input dialog's rate lines: double-click, the four line options, the operation when the line field
 // is left, and the import of a rate file. The rules are the core's; here they meet the list control.
+#include <QApplication>
+#include <QCursor>
 #include <QFile>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,7 +53,9 @@ void DlgInput::OnDblclkListe() {
   if (m_nAuswahl < 0) return;  // a double-click beside the lines: nothing to take
   m_Zeile = m_Liste->item(m_nAuswahl)->text().toStdString();
   m_Status = AuswahlStatus(m_nAuswahl);
-  UpdateData(false);
+  // Only the two controls whose members changed: what was typed elsewhere stays as typed.
+  FeldZeigen(IDC_ZEILE);
+  FeldZeigen(IDC_STATUS);
   // On to the line field, its whole text selected for typing over.
   Element(IDC_ZEILE)->setFocus(Qt::TabFocusReason);
   Eingabefeld(IDC_ZEILE)->selectAll();
@@ -59,7 +66,45 @@ void DlgInput::OptionWaehlen(int option) {
   m_Option = option;
   const std::string status = OptionStatus(static_cast<std::size_t>(m_Liste->count()));
   if (!status.empty()) m_Status = status;
-  UpdateData(false);
+  // Only the controls whose members changed: what was typed elsewhere stays as typed.
+  OptionenZeigen();
+  FeldZeigen(IDC_STATUS);
+}
+
+void DlgInput::ZeileVerlassen(Qt::FocusReason grund) {
+  // Where the click that left the field goes, before the handler's boxes move the focus.
+  QWidget* ziel = grund == Qt::MouseFocusReason ? QApplication::focusWidget() : nullptr;
+  const QPoint listenpunkt = m_Liste->viewport()->mapFromGlobal(QCursor::pos());
+  const int boxen = m_nBoxen;
+  OnKillfocusZeile();
+  if (ziel && m_nBoxen != boxen) {
+    // The click's own press reaches its control only after this handler; look at it then.
+    QPointer<QWidget> z(ziel);
+    QTimer::singleShot(0, this, [this, z, listenpunkt] {
+      if (z) KlickNachholen(z, listenpunkt);
+    });
+  }
+}
+
+void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt) {
+  if (m_bBeendet) return;
+  for (int id : OPTIONSFELDER) {
+    auto* knopf = qobject_cast<QRadioButton*>(Element(id));
+    // Still drawn pressed: its release went to the box. The click is completed as the user made it.
+    if (ziel == knopf && knopf->isDown()) {
+      knopf->setDown(false);
+      knopf->click();
+      return;
+    }
+  }
+  if (ziel == m_Liste) {
+    // The click on a list line selects that line, also when the box took the rest of it.
+    QListWidgetItem* zeile = m_Liste->itemAt(listenpunkt);
+    if (zeile && !zeile->isSelected()) {
+      m_Liste->setCurrentItem(zeile);
+      zeile->setSelected(true);
+    }
+  }
 }
 
 void DlgInput::OnKillfocusZeile() {
@@ -82,6 +127,8 @@ void DlgInput::OnKillfocusZeile() {
       m_bGeaendert = 1;
       m_Status = *status;
       ListeSetzen(liste);
+      // An appended line comes into sight at the end of the list.
+      if (m_Option == ZEILE_ANHAENGEN) m_Liste->scrollToItem(m_Liste->item(m_Liste->count() - 1));
       UpdateData(false);
     }
   }

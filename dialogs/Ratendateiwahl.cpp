@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "dialogs/Dateidialog.h"
+
 namespace zelvor {
 
 void RatendateidialogEinrichten(QFileDialog& dialog) {
@@ -9,9 +11,11 @@ void RatendateidialogEinrichten(QFileDialog& dialog) {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   // A platform dialog may match its patterns case-sensitively; Qt's own matches them as told below.
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  DateidialogEinrichten(dialog);
   dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
   dialog.setNameFilter(QString::fromLatin1(RATENDATEI_MUSTER));
+  // The file name field starts with the pattern itself.
+  dialog.selectFile(QString::fromLatin1(RATENDATEI_MUSTER));
 }
 
 QString RatendateiWaehlen(QWidget* besitzer) {

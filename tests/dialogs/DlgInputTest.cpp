@@ -271,8 +271,8 @@ class DlgInputTest : public QObject {
     QVERIFY(d.isVisible());
   }
 
-  // A show without a read puts every member back into its control; only the injection box keeps its
-  // member in step by itself.
+  // The injection box keeps its member in step by itself; the other boxes reach theirs by a read, and a
+  // double-click on a line leaves them as clicked.
   void InjektionUeberstehtAnzeigeOhneLesen() {
     SkriptDienste s;
     DlgInput d(s.Dienste());
@@ -286,7 +286,7 @@ class DlgInputTest : public QObject {
     QTest::mouseDClick(d.m_Liste->viewport(), Qt::LeftButton, {}, zeile.center());
     QCOMPARE(Feldtext(d, IDC_ZEILE), QString::fromStdString(GueltigeBohrung().m_Ratenzeilen[0]));
     QVERIFY(qobject_cast<QCheckBox*>(d.Element(IDC_INJEKTION))->isChecked());
-    QVERIFY(!qobject_cast<QCheckBox*>(d.Element(IDC_GRAFIK_RATEN))->isChecked());
+    QVERIFY(qobject_cast<QCheckBox*>(d.Element(IDC_GRAFIK_RATEN))->isChecked());
     QTest::mouseClick(d.Element(IDC_INJEKTION), Qt::LeftButton);
     QCOMPARE(d.m_bInjektion, 0);
   }
@@ -388,6 +388,20 @@ class DlgInputTest : public QObject {
     d.Element(IDC_NC4H10)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(d.Element(IDC_NC4H10), Qt::Key_Tab);
     QVERIFY(d.Element(IDC_IC5H12)->hasFocus());
+  }
+
+  // No control has a mnemonic: Alt with a letter types nothing into the field, without Alt it types.
+  void AltBuchstabeTipptNichts() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    QLineEdit* feld = d.Eingabefeld(IDC_GASBOHRUNG);
+    feld->setFocus(Qt::TabFocusReason);
+    feld->selectAll();
+    for (Qt::Key k : {Qt::Key_N, Qt::Key_A, Qt::Key_1}) QTest::keyClick(feld, k, Qt::AltModifier);
+    QCOMPARE(feld->text(), QStringLiteral("Test 7"));
+    QTest::keyClick(feld, Qt::Key_N);
+    QCOMPARE(feld->text(), QStringLiteral("n"));
   }
 };
 

@@ -1,6 +1,7 @@
 // Editing the rate lines in the input dialog: double-click, the four options, the operation when the
 // line field is left, its question and status text, and the lines the dialog hands back.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
@@ -293,19 +294,99 @@ class DlgInputZeilenTest : public QObject {
     QCOMPARE(Status(d), QStringLiteral("Bitte Zeile durch Doppelklick auswählen"));
   }
 
-  // An option button shows every member without reading the controls first: a value typed since the last
-  // read goes back to its member, one that a read has taken stays.
-  void OptionsknopfZeigtOhneLesen() {
+  // The option buttons and the double-click change the line field, the status and the option only:
+  // whatever was typed or clicked elsewhere since the last read stays as it is.
+  void OptionUndDoppelklickLassenGetipptesStehen_data() {
+    QTest::addColumn<int>("knopf");  // 0: double-click on the 2nd line
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("status");
+    const QString bitte = QStringLiteral("Bitte Zeile durch Doppelklick auswählen");
+    QTest::newRow("ändern") << int(IDC_ZEILE_AENDERN) << 0 << bitte;
+    QTest::newRow("anhängen") << int(IDC_ZEILE_ANHAENGEN) << 1 << bitte;
+    QTest::newRow("einfügen") << int(IDC_ZEILE_EINFUEGEN) << 2 << bitte;
+    QTest::newRow("löschen") << int(IDC_ZEILE_LOESCHEN) << 3 << bitte;
+    QTest::newRow("Doppelklick") << 0 << 0 << QStringLiteral("2.Zeile ausgewählt");
+  }
+
+  void OptionUndDoppelklickLassenGetipptesStehen() {
+    QFETCH(int, knopf);
+    QFETCH(int, option);
+    QFETCH(QString, status);
     SkriptDienste s;
     DlgInput d(s.Dienste());
     QVERIFY(Zeigen(d));
     Tippen(d, IDC_CH4, QStringLiteral("90"));
     Verlassen(d, IDC_CH4);  // this read takes every field
     Tippen(d, IDC_OGIP, QStringLiteral("5000"));
-    Option(d, IDC_ZEILE_LOESCHEN);
+    Tippen(d, IDC_GASBOHRUNG, QStringLiteral("Neu 2"));
+    QTest::mouseClick(d.Element(IDC_GRAFIK_RATEN), Qt::LeftButton);
+    if (knopf)
+      Option(d, knopf);
+    else
+      Doppelklick(d, 1);
     QCOMPARE(Feldtext(d, IDC_CH4), QStringLiteral("90"));
-    QCOMPARE(Feldtext(d, IDC_OGIP), QStringLiteral("1000"));
-    QCOMPARE(d.m_Option, 3);
+    QCOMPARE(Feldtext(d, IDC_OGIP), QStringLiteral("5000"));
+    QCOMPARE(Feldtext(d, IDC_GASBOHRUNG), QStringLiteral("Neu 2"));
+    QVERIFY(qobject_cast<QCheckBox*>(d.Element(IDC_GRAFIK_RATEN))->isChecked());
+    QCOMPARE(d.m_Option, option);
+    QVERIFY(qobject_cast<QRadioButton*>(d.Element(OPTIONSFELDER[static_cast<std::size_t>(option)]))->isChecked());
+    QCOMPARE(Status(d), status);
+    if (!knopf) QCOMPARE(Feldtext(d, IDC_ZEILE), Listenzeilen(d)[1]);
+  }
+
+  // The question that leaving the line field raises takes the rest of the click that left it: the click
+  // is carried out after the answer. The previous option applies to the field first, then the clicked
+  // one takes effect; a clicked list line is selected.
+  void KlickNachDerFrageWirdNachgeholt() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Doppelklick(d, 1);
+    Tippen(d, IDC_ZEILE, QStringLiteral("1.5 11000 178"));
+    auto* anhaengen = qobject_cast<QRadioButton*>(d.Element(IDC_ZEILE_ANHAENGEN));
+    QTest::mousePress(anhaengen, Qt::LeftButton);  // the release goes to the box
+    QCOMPARE(s.fragen.size(), 1);
+    QTRY_COMPARE(d.m_Option, 1);
+    QVERIFY(anhaengen->isChecked());
+    QVERIFY(!anhaengen->isDown());
+    QCOMPARE(Status(d), QStringLiteral("Bitte Zeile durch Doppelklick auswählen"));
+    QTest::mouseRelease(anhaengen, Qt::LeftButton);  // a late release clicks nothing more
+    QCOMPARE(d.m_Option, 1);
+
+    Doppelklick(d, 1);
+    Tippen(d, IDC_ZEILE, QStringLiteral("1.5 11000 178"));
+    const QPoint dritte = d.m_Liste->visualItemRect(d.m_Liste->item(2)).center();
+    QCursor::setPos(d.m_Liste->viewport()->mapToGlobal(dritte));
+    QTest::mousePress(d.m_Liste->viewport(), Qt::LeftButton, {}, dritte);
+    QCOMPARE(s.fragen.size(), 2);
+    QTRY_COMPARE(Auswahl(d), 2);
+    QTest::mouseRelease(d.m_Liste->viewport(), Qt::LeftButton, {}, dritte);
+    QCOMPARE(Listenzeilen(d).size(), 4);  // both questions answered No
+  }
+
+  // An appended line is scrolled into sight; the empty list shows that it has the focus.
+  void ListeZeigtWasSieHat() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Option(d, IDC_ZEILE_ANHAENGEN);
+    for (int i = 0; i < 8; ++i) {
+      s.antworten = {true};
+      ZeileEingeben(d, QStringLiteral("%1 1000 100").arg(10 + i));
+    }
+    QCOMPARE(d.m_Liste->count(), 12);
+    const QRect letzte = d.m_Liste->visualItemRect(d.m_Liste->item(11));
+    QVERIFY(d.m_Liste->viewport()->rect().contains(letzte));
+
+    Eingabewerte leer = GueltigeBohrung();
+    leer.m_Ratenzeilen.clear();
+    DlgInput e(s.Dienste());
+    QVERIFY(Zeigen(e, leer));
+    const QImage ohne = e.m_Liste->viewport()->grab().toImage();
+    e.Element(IDC_RATENDATEI)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(e.Element(IDC_RATENDATEI), Qt::Key_Tab);
+    QVERIFY(e.m_Liste->hasFocus());
+    QVERIFY(e.m_Liste->viewport()->grab().toImage() != ohne);
   }
 
   // OK hands the edited lines back, with the flag that they were edited.

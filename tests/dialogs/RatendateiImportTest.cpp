@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -138,6 +139,9 @@ class RatendateiImportTest : public QObject {
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
     QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
     dialog.show();
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    QCOMPARE(name->text(), QStringLiteral("*.TXT"));
     auto* ansicht = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
     QVERIFY(ansicht);
     const auto gelistet = [&] {
