@@ -7,13 +7,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "doc/Programmversion.h"
+
 namespace zelvor {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Info über zelvor"));
   auto* symbol = new QLabel(this);
   symbol->setPixmap(QIcon(QStringLiteral(":/icons/zelvor.svg")).pixmap(32, 32));
-  auto* text = new QLabel(QStringLiteral("zelvor Version 1.0"), this);
+  auto* text = new QLabel(QStringLiteral("zelvor Version ") + QString::fromLatin1(PROGRAMMVERSION), this);
   text->setObjectName(QStringLiteral("Version"));
   auto* knoepfe = new QDialogButtonBox(this);
   QPushButton* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

@@ -54,6 +54,7 @@ bool IstZeichenbefehl(const std::string& befehl) { return befehl == "graph" || b
 
 std::string Gebrauch() {
   return "Aufruf:\n"
+         "  zelvor-cli --version\n"
          "  zelvor-cli evaluate BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [--json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"

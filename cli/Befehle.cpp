@@ -13,6 +13,7 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/Eingabepruefung.h"
+#include "doc/Programmversion.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/Ratendatei.h"
 #include "doc/ZlvArchiv.h"
@@ -180,6 +181,10 @@ Lauf Auswerten(const Argumente& a, CZelvorDoc& doc, std::ostream& err) {
 int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
     out << Gebrauch();
+    return ERFOLG;
+  }
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    out << "zelvor-cli " << PROGRAMMVERSION << '\n';
     return ERFOLG;
   }
   Argumente a;

@@ -18,6 +18,7 @@
 #include <clocale>
 
 #include "app/Anwendungstexte.h"
+#include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CZelvorApp.h"
 #include "app/Dateiwahl.h"
@@ -419,6 +420,12 @@ class CMainFrameTest : public QObject {
     QVERIFY(std::find(e.begin(), e.end(), "    Summe      100.00") != e.end());
     QVERIFY(std::find(e.begin(), e.end(), "    Mittlerer C-Wert:   0.531") != e.end());
     QVERIFY(std::none_of(e.begin(), e.end(), [](const std::string& z) { return z.find(',') != std::string::npos; }));
+  }
+
+  // The About box and both programs' --version show the one project version.
+  void aboutBoxShowsTheVersion() {
+    CAboutDlg info;
+    QCOMPARE(info.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("zelvor Version 1.0"));
   }
 
   void qtsOwnButtonsSpeakGerman() {

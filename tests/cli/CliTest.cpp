@@ -74,6 +74,12 @@ TEST_F(Cli, EvaluatePrintsTheResultTable) {
   EXPECT_EQ(r.out.rfind("    Mittlerer C-Wert:   0.050\n"), r.out.size() - 30);
 }
 
+TEST_F(Cli, VersionIsTheProjects) {
+  const Aufruf r = Starten({"--version"});
+  EXPECT_EQ(r.status, ERFOLG);
+  EXPECT_EQ(r.out, "zelvor-cli 1.0\n");
+}
+
 TEST_F(Cli, EvaluateAsJson) {
   const Aufruf r = Starten({"evaluate", Bohrung(), "--json", "--rate-graph"});
   EXPECT_EQ(r.status, ERFOLG) << r.err;
