@@ -14,9 +14,12 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> results = {"--rates", "--variable-c", "--rate-graph", "-o"};
   static const std::set<std::string> show = {};
   static const std::set<std::string> set = {"--rates"};
-  static const std::set<std::string> graph = {"--rates", "--variable-c", "--rate-graph", "--zoom", "--landscape", "-o"};
+  static const std::set<std::string> graph = {"--rates", "--variable-c", "--rate-graph", "--zoom", "--landscape", "-o",
+                                              "--view"};
+  static const std::set<std::string> analyze = {"--rates", "--variable-c", "--json"};
   static const std::set<std::string> print = {"--rates", "--variable-c", "--landscape", "-o"};
   if (befehl == "evaluate") return evaluate;
+  if (befehl == "analyze") return analyze;
   if (befehl == "graph") return graph;
   if (befehl == "print") return print;
   if (befehl == "propose") return propose;
@@ -33,6 +36,8 @@ std::optional<std::string> ZeichenausgabePruefen(const Argumente& a) {
     return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .pdf enden.";
   if (!format) return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .png, .svg oder .pdf enden.";
   if (a.quer && format != Ausgabeformat::Pdf) return std::string("--landscape gilt nur für eine PDF-Ausgabe.");
+  if (a.grafiklupe && a.ansicht != Zeichenansichten().front())
+    return "--zoom gilt nur für --view " + Zeichenansichten().front() + ".";
   return std::nullopt;
 }
 
@@ -50,38 +55,53 @@ std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad) {
   return std::nullopt;
 }
 
+const std::vector<std::string>& Zeichenansichten() {
+  static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit"};
+  return ansichten;
+}
+
 bool IstZeichenbefehl(const std::string& befehl) { return befehl == "graph" || befehl == "print"; }
 
 std::string Gebrauch() {
+  std::string ansichten;
+  for (const std::string& n : Zeichenansichten()) ansichten += (ansichten.empty() ? "" : "|") + n;
   return "Aufruf:\n"
          "  zelvor-cli --version\n"
          "  zelvor-cli evaluate BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [--json]\n"
+         "  zelvor-cli analyze BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
          "  zelvor-cli show BOHRUNG.zlv\n"
          "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI]\n"
          "  zelvor-cli graph BOHRUNG.zlv -o BILD.png|BILD.svg|BILD.pdf [--rates RATENDATEI] [--variable-c]\n"
-         "             [--rate-graph] [--zoom] [--landscape]\n"
+         "             [--rate-graph] [--zoom] [--landscape] [--view " + ansichten + "]\n"
          "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n";
 }
 
 std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Argumente& a) {
   if (argc < 2) return std::string("Kein Befehl angegeben.");
   a.befehl = argv[1];
-  static const std::set<std::string> befehle = {"evaluate", "propose", "results", "show", "set", "graph", "print"};
+  static const std::set<std::string> befehle = {"evaluate", "analyze", "propose", "results", "show",
+                                                  "set",      "graph",   "print"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg.size() > 1 && arg[0] == '-') {
       if (!erlaubt.count(arg)) return "Unbekannte Option \"" + arg + "\" für " + a.befehl + ".";
-      const bool mitWert = arg == "--rates" || arg == "-o" || arg == "--wgv";
+      const bool mitWert = arg == "--rates" || arg == "-o" || arg == "--wgv" || arg == "--view";
       if (mitWert) {
         if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
         const std::string wert = argv[++i];
         if (arg == "--rates") a.raten = wert;
         if (arg == "-o") a.ausgabe = wert;
         if (arg == "--wgv") a.wgv = wert;
+        if (arg == "--view") {
+          const std::vector<std::string>& erlaubteAnsichten = Zeichenansichten();
+          if (std::find(erlaubteAnsichten.begin(), erlaubteAnsichten.end(), wert) == erlaubteAnsichten.end())
+            return "Unbekannte Ansicht \"" + wert + "\" für --view.";
+          a.ansicht = wert;
+        }
       } else if (arg == "--variable-c") {
         a.variablerC = true;
       } else if (arg == "--rate-graph") {

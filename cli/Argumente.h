@@ -18,6 +18,7 @@ struct Argumente {
   bool uebernehmen = false;            // --apply
   bool grafiklupe = false;             // --zoom
   bool quer = false;                   // --landscape
+  std::string ansicht = "grafik";      // --view, of graph
   std::vector<std::string> zuweisungen;  // NAME=VALUE
 };
 
@@ -29,6 +30,9 @@ std::string Gebrauch();
 // What graph and print write, told by the output file's extension (any case).
 enum class Ausgabeformat { Png, Svg, Pdf };
 std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad);
+
+// The views graph draws (--view), the first by default.
+const std::vector<std::string>& Zeichenansichten();
 
 // graph and print draw with Qt and run in the companion program zelvor-cli-zeichnen.
 bool IstZeichenbefehl(const std::string& befehl);

@@ -8,6 +8,7 @@
 #include "calc/Auswertung.h"
 #include "calc/Format.h"
 #include "calc/Grafikskalierung.h"
+#include "cli/Analyse.h"
 #include "cli/Argumente.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
@@ -192,6 +193,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   // zelvor-cli's main hands these on before it gets here; only an embedding caller can arrive.
   if (IstZeichenbefehl(a.befehl)) return Fehler(err, "Den Befehl " + a.befehl + " führt zelvor-cli-zeichnen aus.");
   if (a.befehl == "evaluate") return Evaluate(a, out, err);
+  if (a.befehl == "analyze") return Analyze(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);
   if (a.befehl == "propose") return Propose(a, out, err);
   if (a.befehl == "show") return Show(a, out, err);

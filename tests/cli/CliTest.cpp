@@ -197,3 +197,22 @@ TEST_F(Cli, ResultsFileWithTitle) {
 
 }  // namespace
 }  // namespace zelvor::cli
+
+namespace zelvor::cli {
+namespace {
+
+TEST_F(Cli, AnalyzeGivesTheModelsThatCanBeMadeAndRefusesTheRest) {
+  const std::string well = Bohrung();  // one rate line: only the run's own model
+  const Aufruf text = Starten({"analyze", well});
+  EXPECT_EQ(text.status, ERFOLG) << text.err;
+  EXPECT_NE(text.out.find("Gegendruckgleichung: es fehlen Messpunkte"), std::string::npos) << text.out;
+  const Aufruf json = Starten({"analyze", well, "--json"});
+  EXPECT_EQ(json.status, ERFOLG);
+  EXPECT_NE(json.out.find("\"LIT\": {\"initial\": null, \"aktuell\": null}"), std::string::npos) << json.out;
+  Schreiben("null.txt", "Gp Rate Druck\n100 0 100\n");  // no positive rate: no model at all
+  EXPECT_EQ(Starten({"analyze", well, "--rates", Pfad("null.txt")}).status, ABGEBROCHEN);
+  EXPECT_EQ(Starten({"graph", well, "-o", Pfad("x.png"), "--view", "tabelle"}).status, FEHLER);
+}
+
+}  // namespace
+}  // namespace zelvor::cli
