@@ -4,6 +4,8 @@
 #include <cctype>
 #include <set>
 
+#include "doc/Export.h"
+
 namespace zelvor::cli {
 namespace {
 
@@ -18,8 +20,10 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
                                               "--view"};
   static const std::set<std::string> analyze = {"--rates", "--variable-c", "--json"};
   static const std::set<std::string> print = {"--rates", "--variable-c", "--landscape", "-o"};
+  static const std::set<std::string> exportieren = {"--rates", "--variable-c", "--rate-graph", "--dialekt", "-o"};
   if (befehl == "evaluate") return evaluate;
   if (befehl == "analyze") return analyze;
+  if (befehl == "export") return exportieren;
   if (befehl == "graph") return graph;
   if (befehl == "print") return print;
   if (befehl == "propose") return propose;
@@ -38,6 +42,16 @@ std::optional<std::string> ZeichenausgabePruefen(const Argumente& a) {
   if (a.quer && format != Ausgabeformat::Pdf) return std::string("--landscape gilt nur für eine PDF-Ausgabe.");
   if (a.grafiklupe && a.ansicht != Zeichenansichten().front())
     return "--zoom gilt nur für --view " + Zeichenansichten().front() + ".";
+  return std::nullopt;
+}
+
+// The output rules of export.
+std::optional<std::string> ExportausgabePruefen(const Argumente& a) {
+  if (!a.ausgabe) return std::string("Der Befehl export verlangt eine Ausgabedatei (-o).");
+  if (a.dialekt && *a.dialekt != "de") return "Unbekannter Dialekt \"" + *a.dialekt + "\" (bekannt: de).";
+  const std::optional<Exportformat> format = ExportformatAus(*a.ausgabe, a.dialekt.has_value());
+  if (!format) return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .csv oder .xlsx enden.";
+  if (a.dialekt && format == Exportformat::Xlsx) return std::string("--dialekt gilt nur für eine CSV-Ausgabe.");
   return std::nullopt;
 }
 
@@ -71,6 +85,8 @@ std::string Gebrauch() {
          "  zelvor-cli analyze BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
+         "  zelvor-cli export BOHRUNG.zlv -o TABELLEN.csv|TABELLEN.xlsx [--dialekt de] [--rates RATENDATEI]\n"
+         "             [--variable-c] [--rate-graph]\n"
          "  zelvor-cli show BOHRUNG.zlv\n"
          "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI]\n"
          "  zelvor-cli graph BOHRUNG.zlv -o BILD.png|BILD.svg|BILD.pdf [--rates RATENDATEI] [--variable-c]\n"
@@ -82,14 +98,14 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   if (argc < 2) return std::string("Kein Befehl angegeben.");
   a.befehl = argv[1];
   static const std::set<std::string> befehle = {"evaluate", "analyze", "propose", "results", "show",
-                                                  "set",      "graph",   "print"};
+                                                  "set",      "graph",   "print",   "export"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg.size() > 1 && arg[0] == '-') {
       if (!erlaubt.count(arg)) return "Unbekannte Option \"" + arg + "\" für " + a.befehl + ".";
-      const bool mitWert = arg == "--rates" || arg == "-o" || arg == "--wgv" || arg == "--view";
+      const bool mitWert = arg == "--rates" || arg == "-o" || arg == "--wgv" || arg == "--view" || arg == "--dialekt";
       if (mitWert) {
         if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
         const std::string wert = argv[++i];
@@ -102,6 +118,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
             return "Unbekannte Ansicht \"" + wert + "\" für --view.";
           a.ansicht = wert;
         }
+        if (arg == "--dialekt") a.dialekt = wert;
       } else if (arg == "--variable-c") {
         a.variablerC = true;
       } else if (arg == "--rate-graph") {
@@ -125,6 +142,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   }
   if (a.datei.empty()) return std::string("Keine Bohrungsdatei angegeben.");
   if (IstZeichenbefehl(a.befehl)) return ZeichenausgabePruefen(a);
+  if (a.befehl == "export") return ExportausgabePruefen(a);
   return std::nullopt;
 }
 

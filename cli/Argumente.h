@@ -12,6 +12,7 @@ struct Argumente {
   std::optional<std::string> raten;    // --rates
   std::optional<std::string> ausgabe;  // -o
   std::optional<std::string> wgv;      // --wgv
+  std::optional<std::string> dialekt;  // --dialekt (export: "de")
   bool variablerC = false;             // --variable-c
   bool grafikRaten = false;            // --rate-graph
   bool json = false;

@@ -14,6 +14,8 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/Eingabepruefung.h"
+#include "doc/Export.h"
+#include "doc/Exporttabellen.h"
 #include "doc/Programmversion.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/Ratendatei.h"
@@ -93,6 +95,17 @@ int Results(const Argumente& a, std::ostream& out, std::ostream& err) {
     out << ERGEBNISSE_GESCHRIEBEN << '\n';
   else
     out << "Die Ergebnisse sind in die Datei " << pfad << " geschrieben!\n";
+  return lauf == Lauf::Abgebrochen ? ABGEBROCHEN : ERFOLG;
+}
+
+int Export(const Argumente& a, std::ostream& out, std::ostream& err) {
+  CZelvorDoc doc;
+  const Lauf lauf = Auswerten(a, doc, err);
+  if (lauf == Lauf::Fehler) return FEHLER;
+  const Exportformat format = *ExportformatAus(*a.ausgabe, a.dialekt.has_value());  // checked with the arguments
+  const std::string fehler = ExportSchreiben(*a.ausgabe, ExporttabellenDesDokuments(doc), format);
+  if (!fehler.empty()) return Fehler(err, fehler);
+  out << "Die Tabellen sind in die Datei " << *a.ausgabe << " exportiert.\n";
   return lauf == Lauf::Abgebrochen ? ABGEBROCHEN : ERFOLG;
 }
 
@@ -195,6 +208,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (a.befehl == "evaluate") return Evaluate(a, out, err);
   if (a.befehl == "analyze") return Analyze(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);
+  if (a.befehl == "export") return Export(a, out, err);
   if (a.befehl == "propose") return Propose(a, out, err);
   if (a.befehl == "show") return Show(a, out, err);
   return Set(a, err);

@@ -80,6 +80,20 @@ TEST_F(Cli, VersionIsTheProjects) {
   EXPECT_EQ(r.out, "zelvor-cli 1.0\n");
 }
 
+TEST_F(Cli, ExportChecksItsOutputAndWrites) {
+  const std::string well = Bohrung();
+  const std::vector<std::vector<std::string>> falsch = {
+      {"export", well},
+      {"export", well, "-o", Pfad("a.txt")},
+      {"export", well, "-o", Pfad("a.csv"), "--dialekt", "fr"},
+      {"export", well, "-o", Pfad("a.xlsx"), "--dialekt", "de"},
+  };
+  for (const auto& args : falsch) EXPECT_EQ(Starten(args).status, FEHLER) << args.back();
+  const Aufruf r = Starten({"export", well, "-o", Pfad("a.csv"), "--dialekt", "de"});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  EXPECT_EQ(Lesen("a.csv").rfind("\xEF\xBB\xBFRatenzeilen\r\n", 0), 0u);
+}
+
 TEST_F(Cli, EvaluateAsJson) {
   const Aufruf r = Starten({"evaluate", Bohrung(), "--json", "--rate-graph"});
   EXPECT_EQ(r.status, ERFOLG) << r.err;

@@ -1,0 +1,20 @@
+#pragma once
+// The tables a well gives to the export: its evaluated rate lines, its characteristic values and the
+// graph series. An analysis that adds tables of its own appends them in ExporttabellenDesDokuments.
+#include <vector>
+
+#include "doc/CZelvorDoc.h"
+#include "doc/Exporttabelle.h"
+
+namespace zelvor {
+
+// Every evaluated line at full precision: Gp, Q, the three pressures, P/Z, C.
+Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf);
+// Name, Zi, Bgi, mean C-value and, when the run made one, the variable C-value's line.
+Exporttabelle KennwerteTabelle(const CZelvorDoc& doc);
+// The graph's two series over Gp, headed by their captions.
+Exporttabelle GrafikTabelle(const CZelvorDoc& doc);
+
+std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
+
+}  // namespace zelvor

@@ -1,0 +1,83 @@
+#include "doc/XlsxExport.h"
+
+#include <xlsxwriter.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+namespace zelvor {
+namespace {
+
+// Excel's rules for a sheet name: 1 to 31 characters, none of []:*?/\, unique in the workbook.
+std::string Blattname(const std::string& name, std::set<std::string>& vergeben) {
+  std::string s;
+  for (char c : name)
+    if (std::string("[]:*?/\\").find(c) == std::string::npos) s += c;
+  if (s.size() > 31) s.resize(31);
+  while (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0x80) s.pop_back();  // no cut UTF-8
+  if (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0xC0) s.pop_back();
+  if (s.empty()) s = "Tabelle";
+  std::string eindeutig = s;
+  for (int n = 2; vergeben.count(eindeutig); ++n) eindeutig = s.substr(0, 28) + " " + std::to_string(n);
+  vergeben.insert(eindeutig);
+  return eindeutig;
+}
+
+std::string Zahlenformat(int stellen) {
+  if (stellen <= 0) return "0";
+  return "0." + std::string(static_cast<std::size_t>(stellen > 15 ? 15 : stellen), '0');
+}
+
+}  // namespace
+
+std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabelle>& tabellen) {
+  lxw_workbook* mappe = workbook_new(pfad.c_str());
+  if (!mappe) return "Die Arbeitsmappe kann nicht angelegt werden.";
+  lxw_format* fett = workbook_add_format(mappe);
+  format_set_bold(fett);
+  std::map<int, lxw_format*> formate;
+  std::set<std::string> vergeben;
+  lxw_error fehler = LXW_NO_ERROR;
+  auto merken = [&](lxw_error e) {
+    if (fehler == LXW_NO_ERROR) fehler = e;
+  };
+  for (const Exporttabelle& t : tabellen) {
+    lxw_worksheet* blatt = workbook_add_worksheet(mappe, Blattname(t.name, vergeben).c_str());
+    if (!blatt) {
+      merken(LXW_ERROR_MEMORY_MALLOC_FAILED);
+      break;
+    }
+    for (std::size_t s = 0; s < t.spalten.size() && s < LXW_COL_MAX; ++s) {
+      const auto spalte = static_cast<lxw_col_t>(s);
+      merken(worksheet_write_string(blatt, 0, spalte, t.spalten[s].titel.c_str(), fett));
+      const double breite = static_cast<double>(t.spalten[s].titel.size()) + 2.0;
+      merken(worksheet_set_column(blatt, spalte, spalte, breite < 12.0 ? 12.0 : breite, nullptr));
+    }
+    for (std::size_t z = 0; z < t.zeilen.size() && z + 1 < LXW_ROW_MAX; ++z) {
+      const auto zeile = static_cast<lxw_row_t>(z + 1);
+      for (std::size_t s = 0; s < t.zeilen[z].size() && s < LXW_COL_MAX; ++s) {
+        const auto spalte = static_cast<lxw_col_t>(s);
+        const Exportwert& w = t.zeilen[z][s];
+        if (const double* d = std::get_if<double>(&w)) {
+          if (!std::isfinite(*d)) continue;  // a workbook has no such number: the cell stays empty
+          const int stellen = s < t.spalten.size() ? t.spalten[s].stellen : 3;
+          lxw_format*& f = formate[stellen];
+          if (!f) {
+            f = workbook_add_format(mappe);
+            format_set_num_format(f, Zahlenformat(stellen).c_str());
+          }
+          merken(worksheet_write_number(blatt, zeile, spalte, *d, f));
+        } else if (const std::string* text = std::get_if<std::string>(&w)) {
+          if (!text->empty()) merken(worksheet_write_string(blatt, zeile, spalte, text->c_str(), nullptr));
+        }
+      }
+    }
+  }
+  const lxw_error schliessen = workbook_close(mappe);  // frees the workbook in every case
+  merken(schliessen);
+  if (fehler != LXW_NO_ERROR) return lxw_strerror(fehler);
+  return {};
+}
+
+}  // namespace zelvor

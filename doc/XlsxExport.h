@@ -1,0 +1,14 @@
+#pragma once
+// The Excel workbook through libxlsxwriter: one sheet per table, bold column titles, numbers as numbers
+// shown with their column's decimals.
+#include <string>
+#include <vector>
+
+#include "doc/Exporttabelle.h"
+
+namespace zelvor {
+
+// Writes the workbook to pfad (a new file); "" on success, else the library's reason.
+std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabelle>& tabellen);
+
+}  // namespace zelvor

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "DateiTestHilfen.h"
+#include "doc/Export.h"
+#include "doc/Exporttabellen.h"
+#include "doc/ZlvArchiv.h"
+
+namespace zelvor {
+namespace {
+
+Exporttabelle EineZelle(Exportwert w) {
+  Exporttabelle t;
+  t.name = "T";
+  t.spalten = {{"Spalte", 3}};
+  t.zeilen = {{std::move(w)}};
+  return t;
+}
+
+// The data line of a one-cell table, without its CR LF.
+std::string Zelle(Exportwert w, Exportformat dialekt) {
+  std::string csv = CsvText({EineZelle(std::move(w))}, dialekt);
+  if (dialekt == Exportformat::CsvExcelDeutsch) csv.erase(0, 3);
+  return csv.substr(std::string("T\r\nSpalte\r\n").size(), csv.size() - std::string("T\r\nSpalte\r\n\r\n").size());
+}
+
+TEST(CsvExport, CellsInBothDialects) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Fall {
+    Exportwert wert;
+    const char* einfach;
+    const char* deutsch;
+  } faelle[] = {
+      {0.5, "0.5", "0,5"},
+      {-1234.25, "-1234.25", "-1234,25"},
+      {AusFloat(100.1f), "100.1", "100,1"},
+      {nan, "", ""},
+      {std::monostate{}, "", ""},
+      {std::string("Bohrung Z3"), "Bohrung Z3", "Bohrung Z3"},
+      {std::string("A, B"), "\"A, B\"", "A, B"},
+      {std::string("A; B"), "A; B", "\"A; B\""},
+      {std::string("sagt \"ja\""), "\"sagt \"\"ja\"\"\"", "\"sagt \"\"ja\"\"\""},
+      {std::string("zwei\nZeilen"), "\"zwei\nZeilen\"", "\"zwei\nZeilen\""},
+      {std::string(" Rand"), "\" Rand\"", "\" Rand\""},
+      {std::string("=1+2"), "'=1+2", "'=1+2"},
+      {std::string("-"), "-", "-"},
+  };
+  for (const Fall& f : faelle) {
+    EXPECT_EQ(Zelle(f.wert, Exportformat::Csv), f.einfach);
+    EXPECT_EQ(Zelle(f.wert, Exportformat::CsvExcelDeutsch), f.deutsch);
+  }
+}
+
+TEST(CsvExport, GermanDialectStartsWithTheByteOrderMark) {
+  EXPECT_EQ(CsvText({}, Exportformat::CsvExcelDeutsch), "\xEF\xBB\xBF");
+  EXPECT_EQ(CsvText({EineZelle(1.0), EineZelle(2.0)}, Exportformat::Csv), "T\r\nSpalte\r\n1\r\n\r\nT\r\nSpalte\r\n2\r\n");
+}
+
+TEST(Export, FormatFromTheExtension) {
+  EXPECT_EQ(ExportformatAus("a.CSV", false), Exportformat::Csv);
+  EXPECT_EQ(ExportformatAus("a.csv", true), Exportformat::CsvExcelDeutsch);
+  EXPECT_EQ(ExportformatAus("x/b.Xlsx", true), Exportformat::Xlsx);
+  EXPECT_EQ(ExportformatAus("a.txt", false), std::nullopt);
+  EXPECT_EQ(ExportformatAus("dir/.csv", false), std::nullopt);
+}
+
+TEST(Exporttabellen, TheEvaluatedWellAtFullPrecision) {
+  CZelvorDoc doc;
+  ASSERT_EQ(ZlvDateiLaden(ZELVOR_EXAMPLES_DIR "/sauergas.zlv", doc).status, ZlvStatus::Ok);
+  doc.m_bVariablerC = 1;
+  ASSERT_TRUE(doc.Auswertung());
+  const std::vector<Exporttabelle> t = ExporttabellenDesDokuments(doc);
+  ASSERT_EQ(t.size(), 3u);
+
+  ASSERT_EQ(t[0].zeilen.size(), doc.m_Lauf.punkte.size());
+  const AusgewerteterPunkt& p = doc.m_Lauf.punkte.back();
+  const std::vector<Exportwert> letzte = {AusFloat(p.gp), AusFloat(p.q), AusFloat(p.pwh), p.pwf, p.pws, p.pz, p.c};
+  EXPECT_EQ(t[0].zeilen.back(), letzte);
+
+  EXPECT_EQ(t[1].zeilen.front()[1], Exportwert(doc.m_Gasbohrung));
+  EXPECT_EQ(t[1].zeilen.size(), 6u);  // name, Zi, Bgi, mean C, the line's two coefficients
+  EXPECT_EQ(t[1].zeilen.back()[1], Exportwert(doc.m_Lauf.steigung));
+
+  ASSERT_EQ(t[2].zeilen.size(), static_cast<std::size_t>(doc.m_MaxWerte));
+  EXPECT_EQ(t[2].spalten[1].titel, doc.m_TextKurve1);
+  EXPECT_EQ(t[2].zeilen[0][2], Exportwert(AusFloat(doc.m_Kurve2Y[0])));
+}
+
+TEST(Exporttabellen, AnUnevaluatedWellGivesOnlyItsName) {
+  CZelvorDoc doc;
+  doc.StandardwerteSetzen();
+  const std::vector<Exporttabelle> t = ExporttabellenDesDokuments(doc);
+  EXPECT_TRUE(t[0].zeilen.empty());
+  EXPECT_EQ(t[1].zeilen.size(), 1u);
+  EXPECT_TRUE(t[2].zeilen.empty());
+}
+
+TEST(Export, AFailedWriteKeepsThePreviousFile) {
+  test::TempVerzeichnis dir;
+  const std::string pfad = dir / "fehlt/a.xlsx";
+  const std::string meldung = ExportSchreiben(pfad, {EineZelle(1.0)}, Exportformat::Xlsx);
+  EXPECT_NE(meldung.find("a.xlsx"), std::string::npos) << meldung;
+  EXPECT_TRUE(ExportSchreiben(dir / "b.xlsx", {EineZelle(1.0)}, Exportformat::Xlsx).empty());
+  EXPECT_EQ(dir.Eintraege(), std::vector<std::string>{"b.xlsx"});
+}
+
+}  // namespace
+}  // namespace zelvor
