@@ -24,6 +24,7 @@
 #include "app/Rueckfrage.h"
 #include "dialogs/DlgInput.h"
 #include "views/CGrafik.h"
+#include "views/CLieferfaehigkeit.h"
 #include "views/CZelvorView.h"
 
 namespace zelvor {
@@ -61,6 +62,11 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
     auto* g = new CGrafik(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
     g->setObjectName(QStringLiteral("CGrafik"));
     return g;
+  });
+  AnsichtsartAnmelden(ANSICHT_LIEFERFAEHIGKEIT, ID_LIEFERFAEHIGKEIT, [this](QWidget* eltern) {
+    auto* l = new CLieferfaehigkeit(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
+    l->setObjectName(QStringLiteral("CLieferfaehigkeit"));
+    return l;
   });
 
   connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this,
@@ -198,7 +204,13 @@ void CMainFrame::MenuesAnlegen() {
                                 QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nTabelle"), QStringLiteral("tabelle.svg"));
   tabelle->setShortcut(QKeySequence(Qt::Key_F4));
   connect(tabelle, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_TABELLE); });
-  menuBar()->addMenu(QStringLiteral("Ansicht"))->addActions({symbolleiste, statusleiste, grafik, tabelle});
+  QAction* liefer = NeueAktion(ID_LIEFERFAEHIGKEIT, QStringLiteral("Lieferfähigkeit"),
+                               QStringLiteral("Zeigt die Lieferfähigkeit: Exponent n, LIT-Koeffizienten, offene "
+                                              "Förderleistung und Zuflusskurven\nLieferfähigkeit"),
+                               QStringLiteral("lieferfaehigkeit.svg"));
+  liefer->setShortcut(QKeySequence(Qt::Key_F5));
+  connect(liefer, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_LIEFERFAEHIGKEIT); });
+  menuBar()->addMenu(QStringLiteral("Ansicht"))->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer});
 
   // ?
   QAction* info = NeueAktion(ID_APP_ABOUT, QStringLiteral("Inf&o über zelvor..."),
@@ -251,7 +263,7 @@ void CMainFrame::SymbolleisteAnlegen() {
   m_Symbolleiste->setMovable(true);
   m_Symbolleiste->setAllowedAreas(Qt::AllToolBarAreas);
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIKLUPE, ID_DATEN_AENDERN, ID_GRAFIK, ID_TABELLE,
-                 ID_FILE_PRINT})
+                 ID_LIEFERFAEHIGKEIT, ID_FILE_PRINT})
     m_Symbolleiste->addAction(Aktion(id));
   m_Symbolleiste->addSeparator();
   m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
@@ -283,6 +295,8 @@ void CMainFrame::KontextmenueAnlegen() {
       {ID_DATEN_AENDERN, "Daten ändern"}, {ID_GRAFIK, "Grafik"},         {ID_TABELLE, "Tabelle"},
       {ID_FILE_NEW, "Datei Neu"},         {ID_FILE_OPEN, "Datei Öffnen"}, {ID_FILE_SAVE_AS, "Speichern unter"},
       {ID_ERGEBNISSE_AUSGEBEN, "Ergebnisse speichern"},
+      // Beyond the original seven.
+      {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"},
   };
   for (const auto& e : eintraege) {
     QAction* ziel = Aktion(e.id);

@@ -10,6 +10,7 @@
 #include "doc/Dokumenttitel.h"
 #include "views/Drucken.h"
 #include "views/GrafikZeichnen.h"
+#include "views/LieferfaehigkeitZeichnen.h"
 #include "views/TabelleZeichnen.h"
 
 namespace zelvor::cli {
@@ -31,7 +32,15 @@ int Graph(const Argumente& a, std::ostream& err) {
   GrafikZustand zustand;  // the screen's layout
   zustand.grafiklupe = a.grafiklupe;
   bool geschrieben = false;
-  switch (AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf)) {
+  const Ausgabeformat format = AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf);
+  if (a.ansicht == "lieferfaehigkeit") {
+    if (format == Ausgabeformat::Png) geschrieben = LieferfaehigkeitBild(doc, titel, 96).save(pfad, "PNG");
+    if (format == Ausgabeformat::Svg) geschrieben = LieferfaehigkeitAlsSvg(pfad, doc, titel);
+    if (format == Ausgabeformat::Pdf)
+      geschrieben = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
+    return Ergebnis(lauf, geschrieben, a, err);
+  }
+  switch (format) {
     case Ausgabeformat::Png:
       geschrieben = GrafikBild(doc, titel, zustand, 96).save(pfad, "PNG");
       break;

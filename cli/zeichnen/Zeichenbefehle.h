@@ -7,7 +7,8 @@ namespace zelvor::cli {
 
 struct Argumente;
 
-// graph: the graph as the screen shows it, into a PNG (96 dpi), an SVG, or one printed PDF page.
+// graph: the view chosen with --view (the graph, or the deliverability page) as the screen shows it,
+// into a PNG (96 dpi), an SVG, or one printed PDF page.
 int Graph(const Argumente& a, std::ostream& err);
 
 // print: the result table's printed pages into a PDF.

@@ -123,6 +123,21 @@ class CMainFrameTest : public QObject {
     QCOMPARE(grafik->InitialUpdates(), 1);
   }
 
+  void deliverabilityViewJoinsTheSwitchAndFollowsTheWell() {
+    QVERIFY(Rahmen().Ansicht(CMainFrame::ANSICHT_LIEFERFAEHIGKEIT) == nullptr);
+    A(ID_LIEFERFAEHIGKEIT)->trigger();
+    CAnsicht* liefer = Rahmen().Ansicht(CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
+    QVERIFY(liefer && Rahmen().GetActiveView() == liefer);
+    QVERIFY(!A(ID_LIEFERFAEHIGKEIT)->isEnabled());
+    QVERIFY(A(ID_TABELLE)->isEnabled() && A(ID_GRAFIK)->isEnabled());
+    const int vorher = liefer->Gesamtgroesse().height();
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/mehrraten.zlv")));
+    QVERIFY(liefer->Gesamtgroesse().height() > vorher);  // the text block of an analysed well
+    A(ID_TABELLE)->trigger();
+    A(ID_LIEFERFAEHIGKEIT)->trigger();
+    QVERIFY(Rahmen().Ansicht(CMainFrame::ANSICHT_LIEFERFAEHIGKEIT) == liefer);
+  }
+
   void keysReachTheCommands() {
     QCOMPARE(A(ID_FILE_NEW)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     QCOMPARE(A(ID_FILE_OPEN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -132,6 +147,7 @@ class CMainFrameTest : public QObject {
     QCOMPARE(A(ID_DATEN_AENDERN)->shortcut(), QKeySequence(Qt::Key_F2));
     QCOMPARE(A(ID_GRAFIK)->shortcut(), QKeySequence(Qt::Key_F3));
     QCOMPARE(A(ID_TABELLE)->shortcut(), QKeySequence(Qt::Key_F4));
+    QCOMPARE(A(ID_LIEFERFAEHIGKEIT)->shortcut(), QKeySequence(Qt::Key_F5));
     QVERIFY(!A(ID_EDIT_COPY)->isEnabled());
     QCOMPARE(A(ID_GRAFIK)->toolTip(), QStringLiteral("Grafik"));
     QCOMPARE(A(ID_GRAFIK)->statusTip(), QStringLiteral("Zeigt die Ergebnisse als Grafik an"));
@@ -353,10 +369,11 @@ class CMainFrameTest : public QObject {
     QCOMPARE(m_Fragen->meldungen, QStringList{QStringLiteral("Onlinehilfe nicht gefunden!")});
   }
 
-  void contextMenuOverEitherViewOffersTheSevenCommands() {
+  void contextMenuOverEveryViewOffersTheSevenCommandsFirst() {
     Rahmen().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
-    for (int ansicht : {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK}) {
+    for (int ansicht :
+         {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK, CMainFrame::ANSICHT_LIEFERFAEHIGKEIT}) {
       Rahmen().AnsichtWechseln(ansicht);
       QWidget* sicht = Rahmen().GetActiveView()->viewport();
       const QPoint mitte = sicht->rect().center();
@@ -366,9 +383,11 @@ class CMainFrameTest : public QObject {
       QTRY_VERIFY(menue->isVisible());
       QStringList texte;
       for (QAction* a : menue->actions()) texte << a->text();
-      QCOMPARE(texte, (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
-                                   "Speichern unter", "Ergebnisse speichern"}));
-      QCOMPARE(menue->actions()[1]->isEnabled(), ansicht == CMainFrame::ANSICHT_TABELLE);
+      QCOMPARE(texte.mid(0, 7), (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
+                                             "Speichern unter", "Ergebnisse speichern"}));
+      QCOMPARE(texte.mid(7), QStringList{"Lieferfähigkeit"});
+      QCOMPARE(menue->actions()[1]->isEnabled(), ansicht != CMainFrame::ANSICHT_GRAFIK);
+      QCOMPARE(menue->actions()[7]->isEnabled(), ansicht != CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
       menue->hide();
     }
   }
