@@ -21,7 +21,9 @@
 #include "app/Dateiwahl.h"
 #include "app/Dokumentsteuerung.h"
 #include "app/Hilfe.h"
+#include "app/Menuehinweise.h"
 #include "app/Rueckfrage.h"
+#include "app/Sperrtasten.h"
 #include "dialogs/DlgInput.h"
 #include "views/CGrafik.h"
 #include "views/CLieferfaehigkeit.h"
@@ -57,6 +59,7 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
   SymbolleisteAnlegen();
   StatusleisteAnlegen();
   KontextmenueAnlegen();
+  MenuehinweiseEinrichten(*this);
 
   AnsichtsartAnmelden(ANSICHT_GRAFIK, ID_GRAFIK, [this](QWidget* eltern) {
     auto* g = new CGrafik(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
@@ -275,15 +278,7 @@ void CMainFrame::SymbolleisteAnlegen() {
 void CMainFrame::StatusleisteAnlegen() {
   m_Meldung = new QLabel(BEREIT, this);
   statusBar()->addWidget(m_Meldung, 1);
-  // Indicators for caps lock, num lock and scroll lock.
-  for (const QString& text : {QStringLiteral("UF"), QStringLiteral("NUM"), QStringLiteral("RF")}) {
-    auto* feld = new QLabel(text, this);
-    feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    feld->setAlignment(Qt::AlignCenter);
-    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 12);
-    feld->setEnabled(false);  // the lock states cannot be read portably; the panes stay grey
-    statusBar()->addPermanentWidget(feld);
-  }
+  new Sperrtastenanzeige(*statusBar());
 }
 
 void CMainFrame::KontextmenueAnlegen() {

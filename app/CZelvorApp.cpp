@@ -48,7 +48,8 @@ void CZelvorApp::DeutschEinrichten() {
   RessourcenEinbinden();
   QApplication::setApplicationName(ANWENDUNGSTITEL);
   QApplication::setOrganizationName(PROFILSCHLUESSEL);
-  QApplication::setApplicationDisplayName(ANWENDUNGSTITEL);
+  // No display name: Qt would append it to every window's caption, and only the main window carries the
+  // program's name.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const QString pfad = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   for (const char* name : {"qtbase_de"}) {

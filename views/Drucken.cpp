@@ -16,6 +16,7 @@ namespace {
 
 Druckerwahl& WahlDienst() {
   static Druckerwahl wahl = [](QPrinter& drucker, QWidget* besitzer, int maxSeite) {
+    AlleSeitenVorwaehlen(drucker, maxSeite);
     QPrintDialog dlg(&drucker, besitzer);
     dlg.setMinMax(1, std::max(1, maxSeite));
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -64,6 +65,11 @@ bool AufDruckerAusgeben(QPrinter& drucker, const Druckvorlage& vorlage) {
     p.restore();
   }
   return p.end();
+}
+
+void AlleSeitenVorwaehlen(QPrinter& drucker, int maxSeite) {
+  drucker.setPrintRange(QPrinter::AllPages);
+  drucker.setFromTo(1, std::max(1, maxSeite));
 }
 
 void DruckerwahlSetzen(Druckerwahl wahl) { WahlDienst() = std::move(wahl); }

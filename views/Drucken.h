@@ -32,6 +32,9 @@ bool AufDruckerAusgeben(QPrinter& drucker, const Druckvorlage& vorlage);
 using Druckerwahl = std::function<bool(QPrinter& drucker, QWidget* besitzer, int maxSeite)>;
 void DruckerwahlSetzen(Druckerwahl wahl);
 bool DruckerWaehlen(QPrinter& drucker, QWidget* besitzer, int maxSeite);
+// Every print dialog starts with all pages, its range fields at 1 to the page count, whatever range the
+// previous print had.
+void AlleSeitenVorwaehlen(QPrinter& drucker, int maxSeite);
 
 // The print preview, modal; replaceable like the print dialog.
 using Vorschau = std::function<void(QPrinter& drucker, QWidget* besitzer, const Druckvorlage& vorlage)>;

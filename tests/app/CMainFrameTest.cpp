@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QStatusBar>
+#include <QMouseEvent>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QUrl>
 #include <QSettings>
@@ -390,6 +393,52 @@ class CMainFrameTest : public QObject {
       QCOMPARE(menue->actions()[7]->isEnabled(), ansicht != CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
       menue->hide();
     }
+  }
+
+  // Every item's prompt shows while the mouse is over it, a disabled one's and a context menu item's
+  // too; "Bereit" again when the menu closes.
+  void menuItemsShowTheirPromptEnabledOrNot() {
+    Rahmen().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
+    QMenu* ansicht = nullptr;
+    for (QAction* m : Rahmen().menuBar()->actions())
+      if (m->text() == QStringLiteral("Ansicht")) ansicht = m->menu();
+    QVERIFY(ansicht);
+    QVERIFY(!A(ID_TABELLE)->isEnabled());
+    const struct {
+      QMenu* menue;
+      int eintrag;
+      QString prompt;
+    } faelle[] = {
+        {ansicht, 3, QStringLiteral("Zeigt die Ergebnisse als Tabelle an")},  // disabled
+        {ansicht, 2, QStringLiteral("Zeigt die Ergebnisse als Grafik an")},
+        {Rahmen().Kontextmenue(), 0, QStringLiteral("Daten ändern")},
+        {Rahmen().Kontextmenue(), 2, QStringLiteral("Zeigt die Ergebnisse als Tabelle an")},
+    };
+    for (const auto& f : faelle) {
+      f.menue->popup(Rahmen().mapToGlobal(QPoint(50, 50)));
+      QTRY_VERIFY(f.menue->isVisible());
+      QAction* a = f.menue->actions()[f.eintrag];
+      QMouseEvent bewegung(QEvent::MouseMove, f.menue->actionGeometry(a).center(),
+                           f.menue->mapToGlobal(f.menue->actionGeometry(a).center()), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
+      QApplication::sendEvent(f.menue, &bewegung);
+      QCOMPARE(Rahmen().statusBar()->currentMessage(), f.prompt);
+      f.menue->hide();
+      QCOMPARE(Rahmen().statusBar()->currentMessage(), QString());
+      QCOMPARE(Rahmen().Meldungsfeld()->text(), QStringLiteral("Bereit"));
+    }
+  }
+
+  // Qt appends a set display name to every window's caption; the program sets none, so that only the
+  // main window, whose caption ends with it, carries the program's name.
+  void onlyTheMainWindowCarriesTheProgramsName() {
+    QCOMPARE(Rahmen().windowTitle(), QStringLiteral("Unbenannt - zelvor"));
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    const QString anzeige = QGuiApplication::applicationDisplayName();
+    QCoreApplication::setApplicationName(name);
+    QCOMPARE(anzeige, QStringLiteral("probe"));
   }
 
   void exitAsksAboutAModifiedWell() {

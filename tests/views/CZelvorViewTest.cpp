@@ -2,6 +2,8 @@
 // its scrolling surface and its painting.
 #include <QImage>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -81,6 +83,7 @@ class CZelvorViewTest : public QObject {
   void kuerzereTabelleBeginntOben();
   void tastenRollen_data();
   void tastenRollen();
+  void druckdialogBeginntMitAllenSeiten();
 };
 
 void CZelvorViewTest::druckseitenImPdf_data() {
@@ -303,6 +306,21 @@ void CZelvorViewTest::tastenRollen() {
     if (s == QStringLiteral("+")) QVERIFY(wert > mitte[i]);
     if (s == QStringLiteral("0")) QCOMPARE(wert, 0);
     if (s == QStringLiteral("max")) QCOMPARE(wert, balken[i]->maximum());
+  }
+}
+
+// After printing pages 2 to 2 the next dialog offers all pages again, its fields at 1 to the count.
+void CZelvorViewTest::druckdialogBeginntMitAllenSeiten() {
+  QPrinter drucker;
+  drucker.setPrintRange(QPrinter::PageRange);
+  drucker.setFromTo(2, 2);
+  for (int seiten : {2, 7}) {
+    AlleSeitenVorwaehlen(drucker, seiten);
+    QPrintDialog dialog(&drucker);
+    dialog.setMinMax(1, seiten);
+    QCOMPARE(dialog.printRange(), QAbstractPrintDialog::AllPages);
+    QCOMPARE(dialog.fromPage(), 1);
+    QCOMPARE(dialog.toPage(), seiten);
   }
 }
 
