@@ -53,6 +53,7 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
   m_Stapel->addWidget(m_Tabelle);
   m_Aktiv = m_Tabelle;
   m_Tabelle->OnInitialUpdate();
+  m_Tabelle->setFocus();  // the keys scroll the visible view from the start
   m_Arten[ANSICHT_TABELLE] = {ID_TABELLE, {}, m_Tabelle};
 
   MenuesAnlegen();
