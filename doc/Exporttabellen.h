@@ -14,6 +14,8 @@ Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf);
 Exporttabelle KennwerteTabelle(const CZelvorDoc& doc);
 // The graph's two series over Gp, headed by their captions.
 Exporttabelle GrafikTabelle(const CZelvorDoc& doc);
+// The deliverability analysis of the run: fits, open flow at both pressures, and why a model is missing.
+Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf);
 
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 

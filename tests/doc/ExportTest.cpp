@@ -72,7 +72,7 @@ TEST(Exporttabellen, TheEvaluatedWellAtFullPrecision) {
   doc.m_bVariablerC = 1;
   ASSERT_TRUE(doc.Auswertung());
   const std::vector<Exporttabelle> t = ExporttabellenDesDokuments(doc);
-  ASSERT_EQ(t.size(), 3u);
+  ASSERT_EQ(t.size(), 4u);
 
   ASSERT_EQ(t[0].zeilen.size(), doc.m_Lauf.punkte.size());
   const AusgewerteterPunkt& p = doc.m_Lauf.punkte.back();
@@ -86,6 +86,9 @@ TEST(Exporttabellen, TheEvaluatedWellAtFullPrecision) {
   ASSERT_EQ(t[2].zeilen.size(), static_cast<std::size_t>(doc.m_MaxWerte));
   EXPECT_EQ(t[2].spalten[1].titel, doc.m_TextKurve1);
   EXPECT_EQ(t[2].zeilen[0][2], Exportwert(AusFloat(doc.m_Kurve2Y[0])));
+
+  EXPECT_EQ(t[3].name, "Lieferfähigkeit");
+  EXPECT_EQ(t[3].zeilen[2][1], Exportwert(doc.m_Lauf.mittlererC));  // the run's own model
 }
 
 TEST(Exporttabellen, AnUnevaluatedWellGivesOnlyItsName) {
