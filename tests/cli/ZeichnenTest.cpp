@@ -171,3 +171,29 @@ TEST_F(Zeichnen, CommandLineProgramLinksNoQt) {
 }
 
 }  // namespace
+
+namespace {
+
+// The deliverability page of every example well, on one page of either orientation, with its numbers.
+TEST_F(Zeichnen, DeliverabilityViewOfEveryExampleWell) {
+  for (const char* bohrung : {"suessgas", "sauergas", "injektion", "mehrraten"}) {
+    const std::string well = std::string(ZELVOR_EXAMPLES_DIR) + "/" + bohrung + ".zlv";
+    for (const char* datei : {"l.png", "l.svg", "l.pdf", "q.pdf"}) {
+      std::vector<std::string> args = {"graph", well, "--view", "lieferfaehigkeit", "-o", Pfad(datei)};
+      if (std::string(datei) == "q.pdf") args.push_back("--landscape");
+      const Ergebnis r = Starten(args);
+      EXPECT_EQ(r.status, 0) << bohrung << " " << datei << r.err;
+    }
+    EXPECT_EQ(Seiten(Lesen(Pfad("l.pdf"))), 1) << bohrung;
+    EXPECT_EQ(Seiten(Lesen(Pfad("q.pdf"))), 1) << bohrung;
+  }
+  ASSERT_EQ(Starten({"graph", WELL, "-o", Pfad("g.png")}).status, 0);
+  EXPECT_NE(Lesen(Pfad("g.png")), Lesen(Pfad("l.png")));
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext fehlt";
+  ASSERT_EQ(std::system(("pdftotext " + Quote(Pfad("l.pdf")) + " " + Quote(Pfad("l.txt"))).c_str()), 0);
+  const std::string text = Lesen(Pfad("l.txt"));
+  EXPECT_NE(text.find("0.7821"), std::string::npos) << text;  // n of the multi-rate test
+  EXPECT_NE(text.find("Zuflusskurven"), std::string::npos);
+}
+
+}  // namespace
