@@ -39,6 +39,8 @@ Diagramm GegendruckDiagramm(const Lieferfaehigkeit& l) {
     linie.linie = m == MODELL_GEGENDRUCK ? Linienart::Durchgezogen : Linienart::Gestrichelt;
     linie.legende = m == MODELL_GEGENDRUCK ? Formatiere("Ausgleich n = %.3f", l.gegendruck.n)
                                            : std::string("C-Wert-Modell n = 1");
+    // A refused fit is still drawn beside its points, so the user sees why it was refused.
+    if (!l.ModellNr(m).gueltig) linie.legende += " (verworfen)";
     for (int i = 0; i <= LINIENPUNKTE; ++i) {
       const double delta = dMin * std::pow(dMax / dMin, static_cast<double>(i) / LINIENPUNKTE);
       linie.y.push_back(delta);
@@ -61,7 +63,7 @@ Diagramm ZuflussDiagramm(const Lieferfaehigkeit& l) {
     for (int p = 0; p < DRUCK_ANZAHL; ++p) {
       if (!l.aofGueltig[m][p]) continue;
       Diagrammreihe r;
-      static const char* const KURZ[MODELL_ANZAHL] = {"C-Wert-Modell", "Gegendruck", "LIT"};
+      static const char* const KURZ[MODELL_ANZAHL] = {"C-Wert", "Gegendruck", "LIT"};
       r.legende = std::string(KURZ[m]) + (p == DRUCK_INITIAL ? " initial" : " aktuell");
       r.farbe = FARBEN[m];
       r.linie = p == DRUCK_INITIAL ? Linienart::Durchgezogen : Linienart::Gestrichelt;
