@@ -1,6 +1,8 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -20,6 +22,7 @@
 #include "app/CAboutDlg.h"
 #include "app/Dateiwahl.h"
 #include "app/Dokumentsteuerung.h"
+#include "app/Exportieren.h"
 #include "app/Hilfe.h"
 #include "app/Menuehinweise.h"
 #include "app/Rueckfrage.h"
@@ -156,8 +159,15 @@ void CMainFrame::MenuesAnlegen() {
                                 QStringLiteral("Beendet die Anwendung; fordert zum Speichern von Dokumenten auf\nBeenden"));
   connect(beenden, &QAction::triggered, this, &QWidget::close);
 
+  QAction* exportieren = NeueAktion(ID_EXPORTIEREN, QStringLiteral("E&xportieren..."),
+                                    QStringLiteral("Schreibt die Ansicht als Bild oder die Zahlen als CSV- oder Excel-Datei\nExportieren"));
+  connect(exportieren, &QAction::triggered, this, [this] {
+    const QFileInfo well(m_Dokument.PathName());
+    Exportieren(this, *m_Aktiv, m_Dokument.Doc(), well.fileName().isEmpty() ? QString() : well.completeBaseName());
+  });
+
   QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-  datei->addActions({neu, oeffnen, speichern, unter});
+  datei->addActions({neu, oeffnen, speichern, unter, exportieren});
   datei->addSeparator();
   datei->addActions({drucken, ansicht, einrichten});
   datei->addSeparator();
@@ -187,7 +197,16 @@ void CMainFrame::MenuesAnlegen() {
   QAction* einlesen = NeueAktion(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen"),
                                  QStringLiteral("Liest die Datei AUS.TXT ein\nEinlesen der Datei AUS.TXT"));
   connect(einlesen, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnErgebnisseEinlesen);
-  menuBar()->addMenu(QStringLiteral("&Bearbeiten"))->addActions({daten, ausgeben, einlesen});
+  QMenu* bearbeitenMenue = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  bearbeitenMenue->addActions({daten, ausgeben, einlesen});
+  bearbeitenMenue->addSeparator();
+  // "Kopieren": the visible view says what the clipboard gets (the table its text, the graph its picture).
+  QAction* kopieren = NeueAktion(ID_EDIT_COPY, QStringLiteral("&Kopieren"),
+                                 QStringLiteral("Kopiert die Ansicht in die Zwischenablage\nKopieren"));
+  kopieren->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+  connect(kopieren, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setMimeData(m_Aktiv->Kopierdaten().release()); });
+  bearbeitenMenue->addAction(kopieren);
 
   // Ansicht
   QAction* symbolleiste = NeueAktion(ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"),
@@ -236,12 +255,11 @@ void CMainFrame::MenuesAnlegen() {
     BefehleAktualisieren();
   });
 
-  // The editing keys have no handler in this program: their commands exist, but stay disabled.
+  // The other editing keys have no handler in this program: their commands exist, but stay disabled.
   const struct {
     int id;
     QList<QKeySequence> tasten;
   } bearbeiten[] = {
-      {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
       {ID_EDIT_PASTE, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
       {ID_EDIT_CUT, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
       {ID_EDIT_UNDO, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
@@ -292,9 +310,13 @@ void CMainFrame::KontextmenueAnlegen() {
       {ID_FILE_NEW, "Datei Neu"},         {ID_FILE_OPEN, "Datei Öffnen"}, {ID_FILE_SAVE_AS, "Speichern unter"},
       {ID_ERGEBNISSE_AUSGEBEN, "Ergebnisse speichern"},
       // Beyond the original seven.
-      {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"},
+      {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"}, {0, nullptr}, {ID_EDIT_COPY, "Kopieren"},
   };
   for (const auto& e : eintraege) {
+    if (!e.text) {  // copying follows the views, after a separator
+      m_Kontext->addSeparator();
+      continue;
+    }
     QAction* ziel = Aktion(e.id);
     QAction* a = m_Kontext->addAction(QString::fromUtf8(e.text));
     a->setData(e.id);
@@ -303,7 +325,8 @@ void CMainFrame::KontextmenueAnlegen() {
   }
   connect(m_Kontext, &QMenu::aboutToShow, this, [this] {
     BefehleAktualisieren();
-    for (QAction* a : m_Kontext->actions()) a->setEnabled(Aktion(a->data().toInt())->isEnabled());
+    for (QAction* a : m_Kontext->actions())
+      if (!a->isSeparator()) a->setEnabled(Aktion(a->data().toInt())->isEnabled());
   });
 }
 

@@ -1,6 +1,11 @@
 #include "views/CAnsicht.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
@@ -107,5 +112,67 @@ void CAnsicht::resizeEvent(QResizeEvent* e) {
 }
 
 void CAnsicht::scrollContentsBy(int, int) { viewport()->update(); }
+
+}  // namespace zelvor
+
+namespace zelvor {
+
+void CAnsicht::BildZeichnen(QPainter& p) const {
+  const QSize flaeche = Bildflaeche();
+  Vorlage()->SeiteZeichnen(p, QSizeF(flaeche), 1);
+}
+
+QImage CAnsicht::Bild(double dpi) const {
+  const QSize flaeche = Bildflaeche();
+  const auto pixel = [dpi](int logisch) { return std::max(1, static_cast<int>(std::lround(logisch * dpi / 254.0))); };
+  QImage bild(pixel(flaeche.width()), pixel(flaeche.height()), QImage::Format_RGB32);
+  // The painter takes the resolution from here, so the logical units come out at the asked dpi.
+  const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
+  bild.setDotsPerMeterX(proMeter);
+  bild.setDotsPerMeterY(proMeter);
+  bild.fill(Qt::white);
+  QPainter p(&bild);
+  BildZeichnen(p);
+  return bild;
+}
+
+QByteArray CAnsicht::SvgBild() const {
+  const QSize flaeche = Bildflaeche();
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&puffer);
+  svg.setSize(flaeche);
+  svg.setViewBox(QRect(QPoint(0, 0), flaeche));
+  svg.setResolution(254);
+  svg.setTitle(QString::fromStdString(m_Doc.m_Gasbohrung));
+  QPainter p;
+  if (!p.begin(&svg)) return {};
+  p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
+  BildZeichnen(p);
+  p.end();
+  return daten;
+}
+
+std::unique_ptr<QMimeData> CAnsicht::Kopierdaten() const {
+  auto daten = std::make_unique<QMimeData>();
+  QByteArray png;
+  QBuffer puffer(&png);
+  puffer.open(QIODevice::WriteOnly);
+  Bild().save(&puffer, "PNG");
+  daten->setData(QStringLiteral("image/png"), png);
+  daten->setData(QStringLiteral("image/svg+xml"), SvgBild());
+  return daten;
+}
+
+bool CAnsicht::BildExportieren(const QString& pfad) const {
+  const QString endung = QFileInfo(pfad).suffix().toLower();
+  if (endung == QStringLiteral("pdf")) return InPdfAusgeben(pfad, *Vorlage(), false);
+  if (endung == QStringLiteral("png")) return Bild().save(pfad, "PNG");
+  if (endung != QStringLiteral("svg")) return false;
+  const QByteArray svg = SvgBild();
+  QSaveFile datei(pfad);  // the previous file stays until the new one is complete
+  return !svg.isEmpty() && datei.open(QIODevice::WriteOnly) && datei.write(svg) == svg.size() && datei.commit();
+}
 
 }  // namespace zelvor

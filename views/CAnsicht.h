@@ -2,6 +2,9 @@
 // What the table view and the graph view share: a scrolling surface in logical units (0.1 mm, y up),
 // the document they show (read afresh on every paint, never copied) and the three print commands.
 #include <QAbstractScrollArea>
+#include <QByteArray>
+#include <QImage>
+#include <QMimeData>
 #include <QSize>
 #include <functional>
 #include <memory>
@@ -31,6 +34,18 @@ class CAnsicht : public QAbstractScrollArea {
 
   // The view's pages, as printer, preview and PDF export print them.
   virtual std::unique_ptr<Druckvorlage> Vorlage() const = 0;
+
+  // "Kopieren": what the clipboard gets. By default the view's picture as PNG and SVG.
+  virtual std::unique_ptr<QMimeData> Kopierdaten() const;
+  // The view's whole surface as the screen shows it, for the clipboard and "Exportieren...": its size in
+  // logical units and its drawing with (0, 0) at the top-left. By default the first printed page.
+  virtual QSize Bildflaeche() const { return Gesamtgroesse(); }
+  virtual void BildZeichnen(QPainter& p) const;
+  QImage Bild(double dpi = 96) const;
+  QByteArray SvgBild() const;  // one user unit per 0.1 mm
+  // The picture as PNG or SVG, or the printed pages as PDF, told by the extension. False when the file
+  // cannot be written.
+  bool BildExportieren(const QString& pfad) const;
 
   // Scroll sizes in logical units; the scroll bars follow the device's resolution.
   QSize Gesamtgroesse() const { return m_gesamt; }

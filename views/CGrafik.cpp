@@ -72,3 +72,15 @@ void CGrafik::paintEvent(QPaintEvent*) {
 }
 
 }  // namespace zelvor
+
+namespace zelvor {
+
+QSize CGrafik::Bildflaeche() const { return {GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE}; }
+
+void CGrafik::BildZeichnen(QPainter& p) const {
+  GrafikZustand zustand;  // the screen's layout, with the zoom as it is
+  zustand.grafiklupe = m_bGrafiklupe;
+  GrafikZeichnen(p, QPointF(0, 0), m_Doc, m_Titel(), zustand);
+}
+
+}  // namespace zelvor

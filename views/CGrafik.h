@@ -30,6 +30,8 @@ class CGrafik : public CAnsicht {
   int InitialUpdates() const { return m_InitialUpdates; }
 
   std::unique_ptr<Druckvorlage> Vorlage() const override;
+  QSize Bildflaeche() const override;
+  void BildZeichnen(QPainter& p) const override;
 
  protected:
   int AngekuendigteSeiten() const override { return 1; }

@@ -42,3 +42,15 @@ void CZelvorView::paintEvent(QPaintEvent* e) {
 }
 
 }  // namespace zelvor
+
+namespace zelvor {
+
+std::unique_ptr<QMimeData> CZelvorView::Kopierdaten() const {
+  QString text;
+  for (const std::string& zeile : m_Doc.m_Ergebnis) text += QString::fromStdString(zeile) + QLatin1Char('\n');
+  auto daten = std::make_unique<QMimeData>();
+  daten->setText(text);
+  return daten;
+}
+
+}  // namespace zelvor

@@ -20,6 +20,8 @@ class CZelvorView : public CAnsicht {
   void OnUpdate() override;
 
   std::unique_ptr<Druckvorlage> Vorlage() const override;
+  // The whole result table as plain text, one line each.
+  std::unique_ptr<QMimeData> Kopierdaten() const override;
 
   // How often the initial update ran (the frame runs it on first showing and after each opened file).
   int InitialUpdates() const { return m_initialUpdates; }

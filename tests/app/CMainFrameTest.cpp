@@ -151,7 +151,8 @@ class CMainFrameTest : public QObject {
     QCOMPARE(A(ID_GRAFIK)->shortcut(), QKeySequence(Qt::Key_F3));
     QCOMPARE(A(ID_TABELLE)->shortcut(), QKeySequence(Qt::Key_F4));
     QCOMPARE(A(ID_LIEFERFAEHIGKEIT)->shortcut(), QKeySequence(Qt::Key_F5));
-    QVERIFY(!A(ID_EDIT_COPY)->isEnabled());
+    QVERIFY(A(ID_EDIT_COPY)->isEnabled());
+    QVERIFY(!A(ID_EDIT_PASTE)->isEnabled());
     QCOMPARE(A(ID_GRAFIK)->toolTip(), QStringLiteral("Grafik"));
     QCOMPARE(A(ID_GRAFIK)->statusTip(), QStringLiteral("Zeigt die Ergebnisse als Grafik an"));
     QCOMPARE(A(ID_ERGEBNISSE_EINLESEN)->toolTip(), QStringLiteral("Einlesen der Datei AUS.TXT"));
@@ -388,7 +389,7 @@ class CMainFrameTest : public QObject {
       for (QAction* a : menue->actions()) texte << a->text();
       QCOMPARE(texte.mid(0, 7), (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
                                              "Speichern unter", "Ergebnisse speichern"}));
-      QCOMPARE(texte.mid(7), QStringList{"Lieferfähigkeit"});
+      QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "", "Kopieren"}));
       QCOMPARE(menue->actions()[1]->isEnabled(), ansicht != CMainFrame::ANSICHT_GRAFIK);
       QCOMPARE(menue->actions()[7]->isEnabled(), ansicht != CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
       menue->hide();

@@ -1,0 +1,78 @@
+#include "app/Exportieren.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/Rueckfrage.h"
+#include "dialogs/Dateidialog.h"
+#include "doc/Export.h"
+#include "doc/Exporttabellen.h"
+#include "views/CAnsicht.h"
+
+namespace zelvor {
+namespace {
+
+const char* const ENDUNGEN[] = {"png", "svg", "pdf", "csv", "csv", "xlsx"};
+
+Exportwahl& Dienst() {
+  static Exportwahl wahl = [](QWidget* besitzer, const QString& vorschlag) {
+    const QStringList filter = Exportfilter();
+    QFileDialog dlg(besitzer, QStringLiteral("Exportieren"), vorschlag, filter.join(QStringLiteral(";;")));
+    DateidialogEinrichten(dlg);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QString::fromLatin1(ENDUNGEN[0]));
+    // The extension follows the chosen kind, so that the dialog asks about the file really written.
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, filter](const QString& f) {
+      dlg.setDefaultSuffix(QString::fromLatin1(ENDUNGEN[std::max<qsizetype>(0, filter.indexOf(f))]));
+    });
+    Exportziel ziel;
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return ziel;
+    ziel.pfad = dlg.selectedFiles().constFirst();
+    ziel.art = static_cast<Exportart>(std::max<qsizetype>(0, filter.indexOf(dlg.selectedNameFilter())));
+    return ziel;
+  };
+  return wahl;
+}
+
+}  // namespace
+
+QStringList Exportfilter() {
+  return {QStringLiteral("PNG-Bild der Ansicht (*.png)"), QStringLiteral("SVG-Grafik der Ansicht (*.svg)"),
+          QStringLiteral("PDF-Dokument der Ansicht (*.pdf)"),
+          QStringLiteral("CSV-Tabellen, Komma und Dezimalpunkt (*.csv)"),
+          QStringLiteral("CSV-Tabellen für Excel deutsch, Semikolon und Dezimalkomma (*.csv)"),
+          QStringLiteral("Excel-Arbeitsmappe (*.xlsx)")};
+}
+
+void ExportwahlSetzen(Exportwahl wahl) { Dienst() = std::move(wahl); }
+
+bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& doc, const QString& vorschlag) {
+  Exportziel ziel = Dienst()(besitzer, vorschlag);
+  if (ziel.pfad.isEmpty()) return false;
+  const QString endung = QString::fromLatin1(ENDUNGEN[static_cast<int>(ziel.art)]);
+  if (QFileInfo(ziel.pfad).suffix().compare(endung, Qt::CaseInsensitive) != 0) ziel.pfad += QLatin1Char('.') + endung;
+  QString fehler;
+  switch (ziel.art) {
+    case Exportart::Png:
+    case Exportart::Svg:
+    case Exportart::Pdf:
+      if (!ansicht.BildExportieren(ziel.pfad))
+        fehler = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(ziel.pfad);
+      break;
+    case Exportart::Csv:
+    case Exportart::CsvExcelDeutsch:
+    case Exportart::Xlsx: {
+      const Exportformat format = ziel.art == Exportart::Csv               ? Exportformat::Csv
+                                  : ziel.art == Exportart::CsvExcelDeutsch ? Exportformat::CsvExcelDeutsch
+                                                                           : Exportformat::Xlsx;
+      fehler = QString::fromStdString(
+          ExportSchreiben(QFile::encodeName(ziel.pfad).toStdString(), ExporttabellenDesDokuments(doc), format));
+      break;
+    }
+  }
+  if (fehler.isEmpty()) return true;
+  Rueckfragen().Meldung(besitzer, fehler);
+  return false;
+}
+
+}  // namespace zelvor

@@ -1,0 +1,29 @@
+#pragma once
+// "Exportieren...": the current view as a picture (PNG, SVG) or its printed pages (PDF), or the well's
+// numbers as CSV (two dialects) or an Excel workbook. The file dialog is replaceable for tests.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace zelvor {
+
+class CAnsicht;
+class CZelvorDoc;
+
+// The dialog's filters, in this order; the chosen one decides what is written.
+enum class Exportart { Png, Svg, Pdf, Csv, CsvExcelDeutsch, Xlsx };
+QStringList Exportfilter();
+
+struct Exportziel {
+  QString pfad;  // empty: cancelled
+  Exportart art = Exportart::Png;
+};
+using Exportwahl = std::function<Exportziel(QWidget* besitzer, const QString& vorschlag)>;
+void ExportwahlSetzen(Exportwahl wahl);
+
+// Asks for the file and writes it; a failure is told to the user. False when nothing was written.
+bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& doc, const QString& vorschlag);
+
+}  // namespace zelvor

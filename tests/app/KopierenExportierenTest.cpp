@@ -1,0 +1,96 @@
+// "Kopieren" and "Exportieren..." through the main window's commands.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/Anwendungstexte.h"
+#include "app/CMainFrame.h"
+#include "app/CZelvorApp.h"
+#include "app/Dokumentsteuerung.h"
+#include "app/Exportieren.h"
+#include "SkriptRueckfrage.h"
+#include "views/CGrafik.h"
+
+using namespace zelvor;
+
+class KopierenExportierenTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<SkriptRueckfrage> m_Fragen;
+  std::unique_ptr<CZelvorApp> m_App;
+  CMainFrame* m_Rahmen = nullptr;
+  Dokumentsteuerung* m_Dok = nullptr;
+  QTemporaryDir m_Ordner;
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void init() {
+    m_Fragen = std::make_unique<SkriptRueckfrage>();
+    m_App = std::make_unique<CZelvorApp>();
+    int ende = -1;
+    QVERIFY(m_App->InitInstance({}, &ende));
+    m_Rahmen = m_App->Rahmen();
+    m_Dok = m_App->Dokument();
+    m_Dok->EingabeSetzen([](Eingabewerte&) { return true; });
+    QVERIFY(m_Rahmen->DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/suessgas.zlv")));
+  }
+
+  void cleanup() {
+    m_App.reset();
+    m_Fragen.reset();
+  }
+
+  void copyGivesTheTableAsTextAndTheGraphAsPicture() {
+    m_Rahmen->Aktion(ID_EDIT_COPY)->trigger();
+    const QStringList zeilen = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    QCOMPARE(zeilen.size() - 1, static_cast<qsizetype>(m_Dok->Doc().m_Ergebnis.size()));
+    QCOMPARE(zeilen.front(), QString::fromStdString(m_Dok->Doc().m_Ergebnis.front()));
+
+    m_Rahmen->AnsichtWechseln(CMainFrame::ANSICHT_GRAFIK);
+    m_Rahmen->Aktion(ID_EDIT_COPY)->trigger();
+    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+    QImage bild;
+    QVERIFY(bild.loadFromData(daten->data(QStringLiteral("image/png")), "PNG"));
+    QCOMPARE(bild.size(), m_Rahmen->Grafik()->Bild().size());
+    QVERIFY(QSvgRenderer(daten->data(QStringLiteral("image/svg+xml"))).isValid());
+  }
+
+  // Each kind of the dialog writes its file; a name without the kind's extension gets it.
+  void exportWritesEveryKind() {
+    const struct {
+      Exportart art;
+      const char* datei;
+      const char* anfang;
+    } faelle[] = {
+        {Exportart::Png, "a.png", "\x89PNG"},      {Exportart::Svg, "a.svg", "<?xml"},
+        {Exportart::Pdf, "a.pdf", "%PDF"},         {Exportart::Csv, "b.csv", "Ratenzeilen\r\n"},
+        {Exportart::CsvExcelDeutsch, "c.csv", "\xEF\xBB\xBFRatenzeilen"}, {Exportart::Xlsx, "d.xlsx", "PK"},
+    };
+    for (const auto& f : faelle) {
+      const QString pfad = m_Ordner.filePath(QString::fromLatin1(f.datei));
+      ExportwahlSetzen([&](QWidget*, const QString&) {
+        return Exportziel{QFileInfo(pfad).path() + QLatin1Char('/') + QFileInfo(pfad).completeBaseName(), f.art};
+      });
+      m_Rahmen->Aktion(ID_EXPORTIEREN)->trigger();
+      QFile datei(pfad);
+      QVERIFY2(datei.open(QIODevice::ReadOnly), f.datei);
+      QVERIFY2(datei.readAll().startsWith(f.anfang), f.datei);
+    }
+    QVERIFY(m_Fragen->meldungen.isEmpty());
+  }
+
+  void aFailedExportIsTold() {
+    ExportwahlSetzen([&](QWidget*, const QString&) {
+      return Exportziel{m_Ordner.filePath(QStringLiteral("fehlt/a.xlsx")), Exportart::Xlsx};
+    });
+    m_Rahmen->Aktion(ID_EXPORTIEREN)->trigger();
+    QCOMPARE(m_Fragen->meldungen.size(), 1);
+  }
+};
+
+QTEST_MAIN(KopierenExportierenTest)
+#include "KopierenExportierenTest.moc"
