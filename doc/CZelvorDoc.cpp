@@ -22,6 +22,7 @@ void CZelvorDoc::StandardwerteSetzen() {
   m_bVariablerC = 0;
   m_bGrafikRaten = 0;
   m_bInjektion = 0;
+  m_Prognose = Prognoseeinstellungen{};
   m_bRechnen = 1;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/Laufdaten.h"
+#include "doc/Prognoseeinstellungen.h"
 
 namespace zelvor {
 
@@ -55,6 +56,8 @@ class CZelvorDoc {
   BOOL m_bGrafikRaten = 0;
   BOOL m_bInjektion = 0;
   CStringArray m_Ratenzeilen;
+  // The forecast's settings: an input kept in the well file (reset by the defaults, replaced on load).
+  Prognoseeinstellungen m_Prognose;
   CStringArray m_Ergebnis;
   // The last evaluation run at full precision, for the analyses built on it (not saved; cleared with
   // the results).

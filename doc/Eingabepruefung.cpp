@@ -187,6 +187,15 @@ std::optional<std::string> FloatLesen(const std::string& text, double min, doubl
   return std::nullopt;
 }
 
+std::optional<std::string> IntLesen(const std::string& text, int min, int max, std::int32_t& wert) {
+  const Eingabefeld feld{"", Feldart::Int, true, double(min), double(max)};
+  long long n = 0;
+  if (!Ganzzahl(text, n)) return std::string("Bitte geben Sie eine ganze Zahl ein.");
+  if (n < min || n > max) return BereichMeldung(feld);
+  wert = static_cast<std::int32_t>(n);
+  return std::nullopt;
+}
+
 std::string EingabeAlsText(const CZelvorDoc& doc, const Eingabefeld& feld) {
   switch (feld.art) {
     case Feldart::Text:

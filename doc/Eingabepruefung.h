@@ -1,6 +1,7 @@
 #pragma once
 // The inputs of a well by name, with the ranges the input dialog accepts, and the checks the dialog
 // makes before it accepts a well. Used by the command-line program and the input dialog alike.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ std::optional<std::string> EingabeSetzen(CZelvorDoc& doc, const Eingabefeld& fel
 
 // Reads one single-precision number the same way, checked against [min, max].
 std::optional<std::string> FloatLesen(const std::string& text, double min, double max, float& wert);
+// Reads one whole number the same way, checked against [min, max].
+std::optional<std::string> IntLesen(const std::string& text, int min, int max, std::int32_t& wert);
 
 // The value of a field as text that reads back to the same bits (shortest form).
 std::string EingabeAlsText(const CZelvorDoc& doc, const Eingabefeld& feld);

@@ -7,6 +7,7 @@
 
 #include "calc/Format.h"
 #include "doc/Dateizugriff.h"
+#include "doc/Prognoseblock.h"
 #include "doc/Windows1252.h"
 
 namespace zelvor {
@@ -48,7 +49,7 @@ class Leser {
   void Ratenzeile(std::uint64_t nummer) { m_zeile = nummer; }
 
   bool Ganzzahl(std::uint64_t& wert, std::size_t breite) {
-    if (Rest() < breite) return Abgeschnitten();
+    if (RestBytes() < breite) return Abgeschnitten();
     wert = 0;
     for (std::size_t i = 0; i < breite; ++i) wert |= std::uint64_t{m_bytes[m_pos + i]} << (8 * i);
     m_pos += breite;
@@ -81,7 +82,7 @@ class Leser {
     bool breit = false;
     if (!Laenge(laenge, breit, true)) return false;
     const std::uint64_t bytes = breit ? 2 * laenge : laenge;
-    if (bytes > Rest()) {
+    if (bytes > RestBytes()) {
       // Nothing is allocated before this check; a length no accepted file could hold is not a cut-off file.
       if (bytes > ZLV_MAX_BYTES) return Unerwartet(Formatiere("die Länge %llu ist unmöglich groß",
                                                               static_cast<unsigned long long>(laenge)));
@@ -125,6 +126,7 @@ class Leser {
   }
 
   ZlvErgebnis Fehler() const { return {m_status, m_meldung}; }
+  std::span<const unsigned char> Rest() const { return m_bytes.subspan(m_pos); }
 
  private:
   template <typename T>
@@ -158,7 +160,7 @@ class Leser {
     return true;
   }
 
-  std::size_t Rest() const { return m_bytes.size() - m_pos; }
+  std::size_t RestBytes() const { return m_bytes.size() - m_pos; }
 
   std::string Ort() const {
     if (m_zeile > 0) return Formatiere("in Ratenzeile %llu", static_cast<unsigned long long>(m_zeile));
@@ -225,6 +227,8 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   Leser leser(bytes, std::move(datei));
   Felder f;
   if (!FelderLesen(leser, f)) return leser.Fehler();
+  // A block that is not sound costs only the settings: the well itself opens.
+  const Prognoseeinstellungen prognose = PrognoseblockLesen(leser.Rest()).value_or(Prognoseeinstellungen{});
   doc.m_A1 = f.a1;
   doc.m_B1 = f.b1;
   doc.m_OGIP = f.ogip;
@@ -240,6 +244,7 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   doc.m_Bohrungsanzahl = f.bohrungsanzahl;
   doc.m_Komponenten = f.komponenten;
   doc.m_Ratenzeilen = std::move(f.ratenzeilen);
+  doc.m_Prognose = prognose;
   doc.NachDemLaden();
   return {};
 }
@@ -316,6 +321,9 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
     if (auto fehler = Speicherbar(doc.m_Ratenzeilen[i], was, zeilen[i]); !fehler.empty()) return fehler;
     gesamt += 7 + zeilen[i].size();
   }
+  if (const auto fehler = PrognoseeinstellungenPruefen(doc.m_Prognose))
+    return "Die Prognoseeinstellungen können nicht gespeichert werden: " + *fehler;
+  gesamt += PROGNOSEBLOCK_BYTES;
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -336,6 +344,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   for (const float k : doc.m_Komponenten) s.Schreib(k);
   s.Anzahl(zeilen.size());
   for (const std::string& z : zeilen) s.Text(z);
+  PrognoseblockAnhaengen(doc.m_Prognose, bytes);
   return "";
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The well file (*.zlv): the stored fields of CZelvorDoc as one fixed sequence of little-endian values,
-// no header, no version. Texts are Windows-1252 on disk and UTF-8 in memory.
+// no header, no version; the forecast settings follow the rate lines in a block of their own
+// (doc/Prognoseblock.h) when they differ from the defaults. Texts are Windows-1252 on disk and UTF-8 in
+// memory.
 #include <cstddef>
 #include <span>
 #include <string>
@@ -26,7 +28,8 @@ struct ZlvErgebnis {
 // Parses a whole file image. On success the stored fields replace those of doc (the rate lines become
 // exactly the lines read) and doc.NachDemLaden() runs; on any failure doc is not touched.
 // A file that ends too early is Abgeschnitten; anything no well file can hold is UnerwartetesFormat.
-// Bytes after the last rate line are ignored.
+// After the last rate line only a sound forecast block is taken (else the defaults); all other bytes are
+// ignored.
 ZlvErgebnis ZlvLesen(std::span<const unsigned char> bytes, CZelvorDoc& doc);
 
 // Serialises the stored fields. "" on success; a text Windows-1252 cannot represent is refused with a

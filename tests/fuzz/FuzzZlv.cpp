@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "FuzzHilfen.h"
+#include "doc/Prognoseblock.h"
 #include "doc/Windows1252.h"
 #include "doc/ZlvArchiv.h"
 
@@ -22,6 +23,8 @@ struct Modell {
   std::size_t ende = 0;  // bytes the reader takes
   std::string name;      // Windows-1252
   std::vector<std::string> zeilen;
+  Prognoseeinstellungen prognose;  // the block's settings, or the defaults
+  std::size_t blockEnde = 0;       // end of a block taken, else ende
 };
 
 class ModellLeser {
@@ -132,7 +135,28 @@ Modell Modellieren(const std::uint8_t* daten, std::size_t groesse) {
     if (!l.Text(z)) return m;
     m.zeilen.push_back(std::move(z));
   }
-  m.ende = l.Position();
+  m.ende = m.blockEnde = l.Position();
+  // A forecast block counts when its tag, length and version are those of the layout and its values
+  // lie in the settings' ranges.
+  const std::uint8_t* b = daten + m.ende;
+  const std::size_t rest = groesse - m.ende;
+  const auto wort = [b](std::size_t i, std::size_t breite) {
+    std::uint32_t w = 0;
+    for (std::size_t k = 0; k < breite; ++k) w |= std::uint32_t{b[i + k]} << (8 * k);
+    return w;
+  };
+  if (rest >= 30 && std::memcmp(b, "ZFPG", 4) == 0 && wort(4, 4) == 22 && wort(8, 2) == 1) {
+    Prognoseeinstellungen e;
+    std::memcpy(&e.pMin, b + 10, 4);
+    std::memcpy(&e.qPlan, b + 14, 4);
+    std::memcpy(&e.qEnde, b + 18, 4);
+    std::memcpy(&e.modell, b + 22, 4);
+    std::memcpy(&e.schritte, b + 26, 4);
+    if (!PrognoseeinstellungenPruefen(e)) {
+      m.prognose = e;
+      m.blockEnde = m.ende + 30;
+    }
+  }
   return m;
 }
 
@@ -158,6 +182,7 @@ CZelvorDoc Ausgangsdokument() {
   doc.m_Kurve1Y[1] = 2.0f;
   doc.m_Kurve2X[0] = 3.0f;
   doc.m_Kurve2Y[1] = 4.0f;
+  doc.m_Prognose.schritte = 77;
   return doc;
 }
 
@@ -197,6 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   FUZZ_PRUEFE(doc.m_Ratenzeilen.size() == m.zeilen.size(), "");
   for (std::size_t i = 0; i < m.zeilen.size(); ++i)
     FUZZ_PRUEFE(doc.m_Ratenzeilen[i] == Windows1252NachUtf8(m.zeilen[i]), Sichtbar(doc.m_Ratenzeilen[i]));
+  FUZZ_PRUEFE(BitGleich(doc.m_Prognose, m.prognose), "die Prognoseeinstellungen weichen ab");
 
   // The settings the file does not keep are reset, the products of the last evaluation stay.
   FUZZ_PRUEFE(doc.m_bVariablerC == 0 && doc.m_bGrafikRaten == 0 && doc.m_bRechnen == 1 && doc.m_WGV == 0.0f, "");
@@ -211,14 +237,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   const std::string fehler = ZlvSchreiben(doc, geschrieben);
   FUZZ_PRUEFE(fehler.empty(), fehler);
 
+  // Default settings are not written, whatever block held them.
+  const std::size_t ende = m.prognose == Prognoseeinstellungen{} ? m.ende : m.blockEnde;
   if (m.kanonisch) {
-    FUZZ_PRUEFE(geschrieben.size() == m.ende && std::memcmp(geschrieben.data(), daten, m.ende) == 0,
-                "geschrieben " + std::to_string(geschrieben.size()) + " Bytes, gelesen " + std::to_string(m.ende));
+    FUZZ_PRUEFE(geschrieben.size() == ende && std::memcmp(geschrieben.data(), daten, ende) == 0,
+                "geschrieben " + std::to_string(geschrieben.size()) + " Bytes, gelesen " + std::to_string(ende));
     return 0;
   }
 
   // Converted texts or long prefixes: reading what was written gives the same well and the same bytes.
-  FUZZ_PRUEFE(geschrieben.size() <= m.ende, "");
+  FUZZ_PRUEFE(geschrieben.size() <= ende, "");
   CZelvorDoc wieder = ausgang;
   const ZlvErgebnis e2 = ZlvLesen(geschrieben, wieder);
   FUZZ_PRUEFE(e2.status == ZlvStatus::Ok, e2.meldung);

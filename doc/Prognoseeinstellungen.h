@@ -1,0 +1,41 @@
+#pragma once
+// The settings of a well's deliverability forecast, kept in the well file beside the inputs, and the
+// ranges the settings dialog and the command line accept.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "calc/Prognosemodell.h"
+
+namespace zelvor {
+
+// The defaults describe a common case: gas delivered into a 50-bar gathering line, no plateau
+// (the well produces at capacity), abandonment at 500 m3/h, the run's mean C-value, 50 steps.
+struct Prognoseeinstellungen {
+  float pMin = 50.0f;    // minimum wellhead flowing pressure, bar
+  float qPlan = 0.0f;    // plateau rate, m3/h; 0: none
+  float qEnde = 500.0f;  // abandonment rate, m3/h
+  Prognosemodell modell = Prognosemodell::Mittel;
+  std::int32_t schritte = 50;  // equal steps of Gp between the start and the abandonment
+
+  friend bool operator==(const Prognoseeinstellungen&, const Prognoseeinstellungen&) = default;
+};
+
+// The ranges, inclusive.
+inline constexpr double PROGNOSE_PMIN_MIN = 0.1, PROGNOSE_PMIN_MAX = 1000;
+inline constexpr double PROGNOSE_RATE_MAX = 500000;
+inline constexpr double PROGNOSE_QENDE_MIN = 0.1;
+inline constexpr int PROGNOSE_SCHRITTE_MIN = 10, PROGNOSE_SCHRITTE_MAX = 1000;
+
+// Each reads a text as the input dialog's fields do and sets the value, or answers the German message
+// and leaves the settings alone.
+std::optional<std::string> PminSetzen(Prognoseeinstellungen& e, const std::string& text);
+std::optional<std::string> QPlanSetzen(Prognoseeinstellungen& e, const std::string& text);
+std::optional<std::string> QEndeSetzen(Prognoseeinstellungen& e, const std::string& text);
+std::optional<std::string> SchritteSetzen(Prognoseeinstellungen& e, const std::string& text);
+std::optional<std::string> ModellSetzen(Prognoseeinstellungen& e, const std::string& name);
+
+// Every range and the rule between the two rates; the first problem's message, or nothing.
+std::optional<std::string> PrognoseeinstellungenPruefen(const Prognoseeinstellungen& e);
+
+}  // namespace zelvor

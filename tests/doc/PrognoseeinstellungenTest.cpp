@@ -1,0 +1,137 @@
+#include "doc/Prognoseeinstellungen.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "doc/Prognoseblock.h"
+#include "doc/ZlvArchiv.h"
+
+namespace zelvor {
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+CZelvorDoc Bohrung(const Prognoseeinstellungen& e) {
+  CZelvorDoc doc;
+  doc.StandardwerteSetzen();
+  doc.m_Ratenzeilen = {"10 1000 100"};
+  doc.m_Prognose = e;
+  return doc;
+}
+
+Bytes Speichern(const CZelvorDoc& doc) {
+  Bytes b;
+  EXPECT_EQ(ZlvSchreiben(doc, b), "");
+  return b;
+}
+
+Prognoseeinstellungen Eigene() {
+  Prognoseeinstellungen e;
+  e.pMin = 35.5f;
+  e.qPlan = 4000.0f;
+  e.qEnde = 250.0f;
+  e.modell = Prognosemodell::Variabel;
+  e.schritte = 200;
+  return e;
+}
+
+TEST(Prognoseeinstellungen, TextsAreReadWithTheDialogsRanges) {
+  using Setzer = std::function<std::optional<std::string>(Prognoseeinstellungen&, const std::string&)>;
+  struct Fall {
+    Setzer setzen;
+    const char* text;
+    bool angenommen;
+  };
+  const Fall faelle[] = {
+      {PminSetzen, "0.1", true},      {PminSetzen, "0", false},        {PminSetzen, "1000.5", false},
+      {PminSetzen, "5,5", false},     {QPlanSetzen, "0", true},        {QPlanSetzen, "-1", false},
+      {QEndeSetzen, "0", false},      {QEndeSetzen, "500000", true},   {SchritteSetzen, "10", true},
+      {SchritteSetzen, "9", false},   {SchritteSetzen, "50.5", false}, {ModellSetzen, "gegendruck", true},
+      {ModellSetzen, "Mittel", false},
+  };
+  for (const Fall& f : faelle) {
+    Prognoseeinstellungen e;
+    const auto meldung = f.setzen(e, f.text);
+    EXPECT_EQ(!meldung.has_value(), f.angenommen) << f.text;
+    if (meldung) {
+      EXPECT_EQ(e, Prognoseeinstellungen{}) << f.text;
+    }
+  }
+  Prognoseeinstellungen e;
+  EXPECT_EQ(PminSetzen(e, "0"), "Bitte geben Sie eine Zahl zwischen 0.1 und 1000 ein.");
+}
+
+TEST(Prognoseeinstellungen, APlateauMustLieAboveTheAbandonmentRate) {
+  Prognoseeinstellungen e;
+  e.qPlan = e.qEnde;
+  EXPECT_EQ(PrognoseeinstellungenPruefen(e), "Die Plateaurate muss 0 oder größer als die Aufgaberate sein.");
+  e.qPlan = e.qEnde + 1;
+  EXPECT_FALSE(PrognoseeinstellungenPruefen(e));
+}
+
+TEST(Prognoseeinstellungen, DefaultsWriteNoBlockAndAreRestoredByNew) {
+  EXPECT_EQ(Speichern(Bohrung({})).size(), 128u + 1 + 11);  // the well as always, no block
+  CZelvorDoc doc = Bohrung(Eigene());
+  doc.StandardwerteSetzen();
+  EXPECT_EQ(doc.m_Prognose, Prognoseeinstellungen{});
+}
+
+TEST(Prognoseeinstellungen, OtherSettingsTravelInABlockAfterTheRateLines) {
+  const Bytes ohne = Speichern(Bohrung({}));
+  const Bytes mit = Speichern(Bohrung(Eigene()));
+  ASSERT_EQ(mit.size(), ohne.size() + PROGNOSEBLOCK_BYTES);
+  EXPECT_TRUE(std::equal(ohne.begin(), ohne.end(), mit.begin()));
+  const Bytes kopf(mit.begin() + static_cast<long>(ohne.size()), mit.begin() + static_cast<long>(ohne.size()) + 10);
+  EXPECT_EQ(kopf, (Bytes{'Z', 'F', 'P', 'G', 22, 0, 0, 0, 1, 0}));
+
+  CZelvorDoc geladen = Bohrung({});
+  ASSERT_EQ(ZlvLesen(mit, geladen).status, ZlvStatus::Ok);
+  EXPECT_EQ(geladen.m_Prognose, Eigene());
+  // A file without a block replaces the settings by the defaults.
+  ASSERT_EQ(ZlvLesen(ohne, geladen).status, ZlvStatus::Ok);
+  EXPECT_EQ(geladen.m_Prognose, Prognoseeinstellungen{});
+}
+
+TEST(Prognoseeinstellungen, AnUnsoundBlockIsIgnoredAndTheWellStillOpens) {
+  const Bytes gut = Speichern(Bohrung(Eigene()));
+  const std::size_t block = gut.size() - PROGNOSEBLOCK_BYTES;
+  const auto float_bei = [](Bytes& b, std::size_t i, float w) {
+    const auto u = std::bit_cast<std::uint32_t>(w);
+    for (std::size_t k = 0; k < 4; ++k) b[i + k] = static_cast<unsigned char>(u >> (8 * k));
+  };
+  const std::function<void(Bytes&)> schaeden[] = {
+      [&](Bytes& b) { b[block] = 'X'; },                       // tag
+      [&](Bytes& b) { b[block + 4] = 23; },                    // length
+      [&](Bytes& b) { b[block + 8] = 2; },                     // version
+      [&](Bytes& b) { b.pop_back(); },                         // cut short
+      [&](Bytes& b) { float_bei(b, block + 10, 0.0f); },       // p_min 0
+      [&](Bytes& b) { float_bei(b, block + 18, std::bit_cast<float>(0x7FC00000u)); },  // Q_end NaN
+      [&](Bytes& b) { float_bei(b, block + 14, 100.0f); },     // plateau below the abandonment rate
+      [&](Bytes& b) { b[block + 22] = 7; },                    // C model
+      [&](Bytes& b) { b[block + 29] = 0x80; },                 // negative step count
+  };
+  for (std::size_t i = 0; i < std::size(schaeden); ++i) {
+    Bytes b = gut;
+    schaeden[i](b);
+    CZelvorDoc doc = Bohrung(Eigene());
+    ASSERT_EQ(ZlvLesen(b, doc).status, ZlvStatus::Ok) << i;
+    EXPECT_EQ(doc.m_Ratenzeilen, CStringArray{"10 1000 100"}) << i;
+    EXPECT_EQ(doc.m_Prognose, Prognoseeinstellungen{}) << i;
+  }
+}
+
+TEST(Prognoseeinstellungen, SettingsTheReaderWouldIgnoreAreNotSaved) {
+  Prognoseeinstellungen e;
+  e.schritte = 5;
+  Bytes b;
+  EXPECT_EQ(ZlvSchreiben(Bohrung(e), b),
+            "Die Prognoseeinstellungen können nicht gespeichert werden: Die Schrittzahl liegt außerhalb von 10 "
+            "bis 1000.");
+}
+
+}  // namespace
+}  // namespace zelvor
