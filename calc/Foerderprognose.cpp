@@ -1,0 +1,194 @@
+#include "calc/Foerderprognose.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "calc/DruckAusPZ.h"
+#include "calc/Format.h"
+
+namespace zelvor {
+namespace {
+
+constexpr double GENAUIGKEIT = 1e-9;  // relative, of every root the forecast looks for
+constexpr int MAX_HALBIERUNGEN = 200;
+constexpr double STUNDEN_JE_JAHR = 24.0 * 365.0;
+
+// The lowest x in [lo, hi] where oben(x) turns false, to GENAUIGKEIT × skala; oben(lo) holds.
+template <typename F>
+double Halbieren(double lo, double hi, double skala, F oben) {
+  for (int i = 0; i < MAX_HALBIERUNGEN && hi - lo > GENAUIGKEIT * skala; ++i) {
+    const double mitte = 0.5 * (lo + hi);
+    (oben(mitte) ? lo : hi) = mitte;
+  }
+  return lo;
+}
+
+class Rechner {
+ public:
+  Rechner(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a)
+      : m_lauf(lauf), m_e(e), m_a(a), m_hy(HallYarboroughKoeffizienten(lauf.temperatur, lauf.tca)) {}
+
+  // pws by the run's material balance; 0 once the reservoir is empty.
+  double Schliessdruck(double gp, double& pz) {
+    pz = m_lauf.PZ(gp);
+    if (!(pz > 0.0)) return pz = 0.0;
+    const double pws = DruckAusPZ(m_hy, pz, m_lauf.pca);
+    if (!std::isfinite(pws)) m_fehlerGp = m_fehlerGp.value_or(gp);
+    return std::isfinite(pws) ? pws : 0.0;
+  }
+
+  double QMax(double gp) {
+    double pz = 0;
+    return QMax(gp, Schliessdruck(gp, pz));
+  }
+  double QMax(double gp, double pws) {
+    const double D = pws * pws - m_lauf.b1 * m_e.pMin * m_e.pMin;
+    return LieferbareRate(m_a.C(gp), m_a.n, D, m_lauf.nA1);
+  }
+
+  Prognosezeile Zeile(double gp) {
+    Prognosezeile z;
+    z.gp = gp;
+    z.pws = Schliessdruck(gp, z.pz);
+    z.qMax = QMax(gp, z.pws);
+    z.q = m_e.qPlan > 0 ? std::min(m_e.qPlan, z.qMax) : z.qMax;
+    return z;
+  }
+
+  // The first Gp where a pressure could not be computed.
+  std::optional<double> m_fehlerGp;
+
+ private:
+  const Laufdaten& m_lauf;
+  const PrognoseEingaben& m_e;
+  const Lieferansatz& m_a;
+  HallYarborough m_hy;
+};
+
+std::optional<std::string> AnsatzWaehlen(const Laufdaten& lauf, const PrognoseEingaben& e, Lieferansatz& a) {
+  switch (e.modell) {
+    case Prognosemodell::Mittel:
+      a = {lauf.mittlererC, 0.0, 1.0};
+      return std::nullopt;
+    case Prognosemodell::Variabel:
+      if (!lauf.ausgleich)
+        return std::string("Der variable C-Wert ist nicht berechnet: bitte die Option \"Variabler C-Wert\" wählen.");
+      a = {lauf.achsenabschnitt, lauf.steigung, 1.0};
+      return std::nullopt;
+    case Prognosemodell::Gegendruck:
+      if (!e.gegendruck) {
+        if (!e.gegendruckMeldung.empty()) return e.gegendruckMeldung;
+        return std::string("Für diese Bohrung gibt es keine Gegendruckgleichung (C_n, n).");
+      }
+      a = {e.gegendruck->cn, 0.0, e.gegendruck->n};
+      if (!std::isfinite(a.c0) || !std::isfinite(a.n) || !(a.n > 0.0))
+        return std::string("Die Gegendruckgleichung hat keine brauchbaren Werte C_n und n.");
+      return std::nullopt;
+  }
+  return std::string("Das C-Modell ist unbekannt.");
+}
+
+std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
+  if (lauf.injektion) return std::string("Für eine Injektionsbohrung wird keine Förderprognose erstellt.");
+  if (!lauf.vollstaendig || lauf.punkte.empty() || !(lauf.ogip > 0.0))
+    return std::string("Die Förderprognose braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.");
+  if (!(lauf.nA1 > 0.0)) return std::string("Mit A1 = 0 lässt sich keine lieferbare Rate berechnen.");
+  if (!(e.pMin > 0.0) || !(e.qEnde > 0.0) || !(e.qPlan >= 0.0) || e.schritte < 1 || !std::isfinite(e.pMin) ||
+      !std::isfinite(e.qEnde) || !std::isfinite(e.qPlan))
+    return std::string("Die Prognoseeinstellungen sind ungültig.");
+  if (e.qPlan > 0.0 && e.qPlan <= e.qEnde)
+    return std::string("Die Plateaurate muss 0 oder größer als die Aufgaberate sein.");
+  return std::nullopt;
+}
+
+bool Endlich(const Foerderprognose& p) {
+  for (const Prognosezeile& z : p.zeilen)
+    if (!std::isfinite(z.gp + z.pz + z.pws + z.qMax + z.q + z.jahre)) return false;
+  return std::isfinite(p.gpEnde + p.qMaxStart + p.plateauJahre + p.jahre + p.Ausbeute());
+}
+
+}  // namespace
+
+double Lieferansatz::C(double gp) const { return std::max(0.0, c0 + steigung * gp); }
+
+double LieferbareRate(double C, double n, double D, double nA1) {
+  if (!(D > 0.0) || !(C > 0.0)) return 0.0;
+  const double k = D / (nA1 * nA1);  // (Q/(N·A1))² reaches D where pwf would equal pws
+  if (n == 1.0) return 2.0 * C * D / (1.0 + std::sqrt(1.0 + 4.0 * C * C * k));
+  // Q − C·(D − (Q/(N·A1))²)^n rises from −C·D^n at 0 to N·A1·√D at N·A1·√D.
+  double lo = 0.0, hi = nA1 * std::sqrt(D);
+  for (int i = 0; i < MAX_HALBIERUNGEN && hi - lo > GENAUIGKEIT * hi; ++i) {  // relative to the root
+    const double q = 0.5 * (lo + hi);
+    const double rest = D - (q / nA1) * (q / nA1);
+    (rest > 0.0 && q < C * std::pow(rest, n) ? lo : hi) = q;
+  }
+  return lo;
+}
+
+Foerderprognose PrognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e) {
+  Foerderprognose p;
+  p.eingaben = e;
+  p.ogip = lauf.ogip;
+  // A refusal keeps no half-made rows.
+  const auto ablehnen = [&p](std::string meldung) {
+    Foerderprognose a;
+    a.eingaben = p.eingaben;
+    a.ogip = p.ogip;
+    a.meldung = std::move(meldung);
+    return a;
+  };
+  if (auto m = Ablehnung(lauf, e)) return ablehnen(*m);
+  if (auto m = AnsatzWaehlen(lauf, e, p.ansatz)) return ablehnen(*m);
+
+  Rechner r(lauf, e, p.ansatz);
+  p.gpStart = lauf.punkte.back().gp;
+  if (!(p.ansatz.C(p.gpStart) > 0.0))
+    return ablehnen("Es gibt keinen positiven C-Wert, mit dem sich eine Rate berechnen lässt.");
+  p.qMaxStart = r.QMax(p.gpStart);
+  if (r.m_fehlerGp)
+    return ablehnen(Formatiere("Der Lagerstättendruck bei Gp = %.3f Mio m3 lässt sich nicht berechnen.", p.gpStart));
+  if (!(p.qMaxStart > e.qEnde))
+    return ablehnen(Formatiere("Die Bohrung liefert bei Gp = %.3f Mio m3 höchstens %.1f m3/h und damit nicht mehr als "
+                                  "die Aufgaberate von %.1f m3/h.",
+                                  p.gpStart, p.qMaxStart, e.qEnde));
+
+  // Q_max falls with Gp and is 0 once the reservoir is empty.
+  p.gpEnde = Halbieren(p.gpStart, lauf.ogip, lauf.ogip, [&](double gp) { return r.QMax(gp) > e.qEnde; });
+  p.plateau = e.qPlan > 0.0 && p.qMaxStart > e.qPlan;
+  const double gpPlateau =
+      p.plateau ? Halbieren(p.gpStart, p.gpEnde, lauf.ogip, [&](double gp) { return r.QMax(gp) > e.qPlan; }) : p.gpStart;
+
+  const int k = e.schritte;
+  const double schritt = (p.gpEnde - p.gpStart) / k;
+  const double naehe = GENAUIGKEIT * lauf.ogip;
+  bool plateauEingetragen = !p.plateau;
+  for (int i = 0; i <= k; ++i) {
+    const double gp = i == k ? p.gpEnde : p.gpStart + schritt * i;
+    if (!plateauEingetragen && gpPlateau < gp - naehe) {
+      p.zeilen.push_back(r.Zeile(gpPlateau));
+      p.zeilen.back().plateauEnde = plateauEingetragen = true;
+    }
+    p.zeilen.push_back(r.Zeile(gp));
+    if (!plateauEingetragen && std::fabs(gp - gpPlateau) <= naehe) {
+      p.zeilen.back().plateauEnde = plateauEingetragen = true;
+    }
+  }
+  if (r.m_fehlerGp)
+    return ablehnen(Formatiere("Der Lagerstättendruck bei Gp = %.3f Mio m3 lässt sich nicht berechnen.", *r.m_fehlerGp));
+
+  // Trapezoidal time: dt = 10^6 dGp · (1/Q_a + 1/Q_b) / 2 hours, Gp in Mio m3.
+  for (std::size_t i = 1; i < p.zeilen.size(); ++i) {
+    Prognosezeile& b = p.zeilen[i];
+    const Prognosezeile& a = p.zeilen[i - 1];
+    if (!(a.q > 0.0) || !(b.q > 0.0))
+      return ablehnen(Formatiere("Die Rate fällt bei Gp = %.3f Mio m3 vor der Aufgaberate auf 0.", b.gp));
+    b.jahre = a.jahre + 1e6 * (b.gp - a.gp) * (1.0 / a.q + 1.0 / b.q) / 2.0 / STUNDEN_JE_JAHR;
+    if (b.plateauEnde) p.plateauJahre = b.jahre;
+  }
+  p.jahre = p.zeilen.back().jahre;
+  if (!Endlich(p)) return ablehnen("Die Förderprognose lässt sich mit diesen Werten nicht berechnen.");
+  return p;
+}
+
+}  // namespace zelvor
