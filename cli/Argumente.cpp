@@ -23,6 +23,8 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> exportieren = {"--rates", "--variable-c", "--rate-graph", "--dialekt", "-o"};
   if (befehl == "evaluate") return evaluate;
   if (befehl == "analyze") return analyze;
+  static const std::set<std::string> forecast = {"--rates", "--pmin", "--plateau", "--end", "--model", "--steps", "--json"};
+  if (befehl == "forecast") return forecast;
   if (befehl == "export") return exportieren;
   if (befehl == "graph") return graph;
   if (befehl == "print") return print;
@@ -83,6 +85,8 @@ std::string Gebrauch() {
          "  zelvor-cli --version\n"
          "  zelvor-cli evaluate BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [--json]\n"
          "  zelvor-cli analyze BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--json]\n"
+         "  zelvor-cli forecast BOHRUNG.zlv [--pmin P] [--plateau Q] [--end Q] [--model mittel|variabel|gegendruck]\n"
+         "             [--steps K] [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
          "  zelvor-cli export BOHRUNG.zlv -o TABELLEN.csv|TABELLEN.xlsx [--dialekt de] [--rates RATENDATEI]\n"
@@ -97,7 +101,7 @@ std::string Gebrauch() {
 std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Argumente& a) {
   if (argc < 2) return std::string("Kein Befehl angegeben.");
   a.befehl = argv[1];
-  static const std::set<std::string> befehle = {"evaluate", "analyze", "propose", "results", "show",
+  static const std::set<std::string> befehle = {"evaluate", "analyze", "forecast", "propose", "results", "show",
                                                   "set",      "graph",   "print",   "export"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
@@ -105,7 +109,10 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
     const std::string arg = argv[i];
     if (arg.size() > 1 && arg[0] == '-') {
       if (!erlaubt.count(arg)) return "Unbekannte Option \"" + arg + "\" für " + a.befehl + ".";
-      const bool mitWert = arg == "--rates" || arg == "-o" || arg == "--wgv" || arg == "--view" || arg == "--dialekt";
+      const bool prognosewert = arg == "--pmin" || arg == "--plateau" || arg == "--end" || arg == "--model" ||
+                                arg == "--steps";
+      const bool mitWert = prognosewert || arg == "--rates" || arg == "-o" || arg == "--wgv" || arg == "--view" ||
+                           arg == "--dialekt";
       if (mitWert) {
         if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
         const std::string wert = argv[++i];
@@ -119,6 +126,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
           a.ansicht = wert;
         }
         if (arg == "--dialekt") a.dialekt = wert;
+        if (prognosewert) a.prognose.emplace_back(arg, wert);
       } else if (arg == "--variable-c") {
         a.variablerC = true;
       } else if (arg == "--rate-graph") {

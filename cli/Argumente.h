@@ -2,6 +2,7 @@
 // The command line of zelvor-cli: a command, one well file, options and NAME=VALUE pairs.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelvor::cli {
@@ -12,6 +13,8 @@ struct Argumente {
   std::optional<std::string> raten;    // --rates
   std::optional<std::string> ausgabe;  // -o
   std::optional<std::string> wgv;      // --wgv
+  // forecast: --pmin, --plateau, --end, --model, --steps with their texts, in the order given
+  std::vector<std::pair<std::string, std::string>> prognose;
   std::optional<std::string> dialekt;  // --dialekt (export: "de")
   bool variablerC = false;             // --variable-c
   bool grafikRaten = false;            // --rate-graph

@@ -9,6 +9,7 @@
 #include "calc/Format.h"
 #include "calc/Grafikskalierung.h"
 #include "cli/Analyse.h"
+#include "cli/Prognose.h"
 #include "cli/Argumente.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
@@ -207,6 +208,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (IstZeichenbefehl(a.befehl)) return Fehler(err, "Den Befehl " + a.befehl + " führt zelvor-cli-zeichnen aus.");
   if (a.befehl == "evaluate") return Evaluate(a, out, err);
   if (a.befehl == "analyze") return Analyze(a, out, err);
+  if (a.befehl == "forecast") return Forecast(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);
   if (a.befehl == "export") return Export(a, out, err);
   if (a.befehl == "propose") return Propose(a, out, err);

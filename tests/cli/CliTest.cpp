@@ -104,6 +104,19 @@ TEST_F(Cli, EvaluateAsJson) {
     EXPECT_NE(r.out.find(schluessel), std::string::npos) << schluessel << "\n" << r.out;
 }
 
+TEST_F(Cli, ForecastTakesItsOptionsOverTheStoredSettings) {
+  const std::string well = Bohrung();
+  const Aufruf r = Starten({"forecast", well, "--pmin", "20", "--plateau", "1000", "--end", "200", "--steps", "10"});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  EXPECT_NE(r.out.find("Plateauende"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("    Zeit bis zur Aufgabe     (Jahre):"), std::string::npos) << r.out;
+  const Aufruf j = Starten({"forecast", well, "--json", "--end", "400000"});
+  EXPECT_EQ(j.status, ABGEBROCHEN);
+  EXPECT_NE(j.out.find("\"Meldung\": \"Die Bohrung liefert"), std::string::npos) << j.out;
+  EXPECT_EQ(Starten({"forecast", well, "--steps", "9"}).status, FEHLER);
+  EXPECT_EQ(Starten({"forecast", well, "--model", "konstant"}).status, FEHLER);
+}
+
 TEST_F(Cli, EvaluateWithARateFileAndAnAbort) {
   const std::string well = Bohrung();
   Schreiben("neu.txt", "Kopf\n100 1000 100\n2000 1000 100\n");
