@@ -1,5 +1,7 @@
 #include "views/CAnsicht.h"
 
+#include "views/Lometric.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -124,13 +126,7 @@ void CAnsicht::BildZeichnen(QPainter& p) const {
 
 QImage CAnsicht::Bild(double dpi) const {
   const QSize flaeche = Bildflaeche();
-  const auto pixel = [dpi](int logisch) { return std::max(1, static_cast<int>(std::lround(logisch * dpi / 254.0))); };
-  QImage bild(pixel(flaeche.width()), pixel(flaeche.height()), QImage::Format_RGB32);
-  // The painter takes the resolution from here, so the logical units come out at the asked dpi.
-  const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
-  bild.setDotsPerMeterX(proMeter);
-  bild.setDotsPerMeterY(proMeter);
-  bild.fill(Qt::white);
+  QImage bild = WeissesBild(flaeche.width(), flaeche.height(), dpi);
   QPainter p(&bild);
   BildZeichnen(p);
   return bild;

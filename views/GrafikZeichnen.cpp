@@ -167,13 +167,7 @@ std::unique_ptr<Druckvorlage> GrafikDruckvorlage(const CZelvorDoc& doc, std::str
 }
 
 QImage GrafikBild(const CZelvorDoc& doc, const std::string& titel, const GrafikZustand& zustand, double dpi) {
-  const auto pixel = [dpi](int logisch) { return std::max(1, static_cast<int>(std::lround(logisch * dpi / 254.0))); };
-  QImage bild(pixel(GRAFIK_FLAECHE_BREITE), pixel(GRAFIK_FLAECHE_HOEHE), QImage::Format_RGB32);
-  // The painter takes the resolution from here, so the logical units come out at the asked dpi.
-  const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
-  bild.setDotsPerMeterX(proMeter);
-  bild.setDotsPerMeterY(proMeter);
-  bild.fill(Qt::white);
+  QImage bild = WeissesBild(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE, dpi);
   QPainter p(&bild);
   GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand);
   return bild;

@@ -119,12 +119,7 @@ std::unique_ptr<Druckvorlage> LieferfaehigkeitDruckvorlage(const CZelvorDoc& doc
 
 QImage LieferfaehigkeitBild(const CZelvorDoc& doc, const std::string& titel, double dpi) {
   const QSizeF flaeche = LieferfaehigkeitFlaeche(doc, false);
-  const auto pixel = [dpi](double logisch) { return std::max(1, static_cast<int>(std::lround(logisch * dpi / 254.0))); };
-  QImage bild(pixel(flaeche.width()), pixel(flaeche.height()), QImage::Format_RGB32);
-  const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
-  bild.setDotsPerMeterX(proMeter);
-  bild.setDotsPerMeterY(proMeter);
-  bild.fill(Qt::white);
+  QImage bild = WeissesBild(flaeche.width(), flaeche.height(), dpi);
   QPainter p(&bild);
   Zeichnen(p, QPointF(0, 0), doc, titel, false, 1.0);
   return bild;

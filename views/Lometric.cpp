@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
 namespace zelvor {
@@ -68,5 +69,15 @@ double Lometric::TextBreite(const QString& text) const {
 }
 
 double Lometric::Zeilenhoehe() const { return LogischY(QFontMetricsF(m_p.font(), m_p.device()).height()); }
+
+QImage WeissesBild(double breite, double hoehe, double dpi) {
+  const auto pixel = [dpi](double logisch) { return std::max(1, static_cast<int>(std::lround(logisch * dpi / 254.0))); };
+  QImage bild(pixel(breite), pixel(hoehe), QImage::Format_RGB32);
+  const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
+  bild.setDotsPerMeterX(proMeter);
+  bild.setDotsPerMeterY(proMeter);
+  bild.fill(Qt::white);
+  return bild;
+}
 
 }  // namespace zelvor

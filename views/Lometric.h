@@ -3,12 +3,17 @@
 // image). Coordinates are mapped by hand instead of through a flipped painter transform, so that text
 // stays upright, and font heights are cell heights as the table and graph layouts assume.
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 #include <QString>
 
 namespace zelvor {
+
+// A white image for a surface of breite x hoehe logical units at dpi dots per inch. Its resolution is
+// set too, so a painter on it maps the logical units at that dpi.
+QImage WeissesBild(double breite, double hoehe, double dpi);
 
 class Lometric {
  public:
