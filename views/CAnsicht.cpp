@@ -138,15 +138,7 @@ QByteArray CAnsicht::SvgBild() const {
   QBuffer puffer(&daten);
   QSvgGenerator svg;
   svg.setOutputDevice(&puffer);
-  svg.setSize(flaeche);
-  svg.setViewBox(QRect(QPoint(0, 0), flaeche));
-  svg.setResolution(254);
-  svg.setTitle(QString::fromStdString(m_Doc.m_Gasbohrung));
-  QPainter p;
-  if (!p.begin(&svg)) return {};
-  p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
-  BildZeichnen(p);
-  p.end();
+  if (!WeissesSvg(svg, flaeche, m_Doc.m_Gasbohrung, [this](QPainter& p) { BildZeichnen(p); })) return {};
   return daten;
 }
 

@@ -177,15 +177,9 @@ bool GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string&
                   const GrafikZustand& zustand) {
   QSvgGenerator svg;
   svg.setFileName(pfad);
-  svg.setSize(QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE));
-  svg.setViewBox(QRect(0, 0, GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE));
-  svg.setResolution(254);  // one user unit per 0.1 mm
-  svg.setTitle(QString::fromStdString(doc.m_Gasbohrung));
-  QPainter p;
-  if (!p.begin(&svg)) return false;
-  p.fillRect(QRect(0, 0, GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), Qt::white);
-  GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand);
-  return p.end() && QFile::exists(pfad);
+  return WeissesSvg(svg, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
+                    [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); }) &&
+         QFile::exists(pfad);
 }
 
 }  // namespace zelvor

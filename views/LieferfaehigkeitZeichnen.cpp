@@ -130,15 +130,7 @@ bool LieferfaehigkeitAlsSvg(const QString& pfad, const CZelvorDoc& doc, const st
   const QSize groesse(static_cast<int>(std::ceil(flaeche.width())), static_cast<int>(std::ceil(flaeche.height())));
   QSvgGenerator svg;
   svg.setFileName(pfad);
-  svg.setSize(groesse);
-  svg.setViewBox(QRect(QPoint(0, 0), groesse));
-  svg.setResolution(254);
-  svg.setTitle(QString::fromStdString(doc.m_Gasbohrung));
-  QPainter p;
-  if (!p.begin(&svg)) return false;
-  p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
-  Zeichnen(p, QPointF(0, 0), doc, titel, false, 1.0);
-  return p.end() && QFile::exists(pfad);
+  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { Zeichnen(p, QPointF(0, 0), doc, titel, false, 1.0); }) && QFile::exists(pfad);
 }
 
 }  // namespace zelvor

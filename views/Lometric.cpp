@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPolygonF>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
@@ -78,6 +79,19 @@ QImage WeissesBild(double breite, double hoehe, double dpi) {
   bild.setDotsPerMeterY(proMeter);
   bild.fill(Qt::white);
   return bild;
+}
+
+bool WeissesSvg(QSvgGenerator& svg, QSize flaeche, const std::string& name,
+                const std::function<void(QPainter&)>& zeichnen) {
+  svg.setSize(flaeche);
+  svg.setViewBox(QRect(QPoint(0, 0), flaeche));
+  svg.setResolution(254);
+  svg.setTitle(QString::fromStdString(name));
+  QPainter p;
+  if (!p.begin(&svg)) return false;
+  p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
+  zeichnen(p);
+  return p.end();
 }
 
 }  // namespace zelvor

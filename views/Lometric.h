@@ -7,13 +7,23 @@
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
+#include <QSize>
+#include <functional>
+#include <string>
 #include <QString>
+
+class QSvgGenerator;
 
 namespace zelvor {
 
 // A white image for a surface of breite x hoehe logical units at dpi dots per inch. Its resolution is
 // set too, so a painter on it maps the logical units at that dpi.
 QImage WeissesBild(double breite, double hoehe, double dpi);
+
+// Draws on an SVG generator whose file or device is set: a surface of flaeche logical units, one user
+// unit per 0.1 mm, on white, titled with the well's name. False when the generator cannot be painted on.
+bool WeissesSvg(QSvgGenerator& svg, QSize flaeche, const std::string& name,
+                const std::function<void(QPainter&)>& zeichnen);
 
 class Lometric {
  public:
