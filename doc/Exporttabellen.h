@@ -16,6 +16,9 @@ Exporttabelle KennwerteTabelle(const CZelvorDoc& doc);
 Exporttabelle GrafikTabelle(const CZelvorDoc& doc);
 // The deliverability analysis of the run: fits, open flow at both pressures, and why a model is missing.
 Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf);
+// The forecast with the document's settings: its rows, and its settings with the summary (or why no
+// forecast was made).
+std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc);
 
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 

@@ -72,7 +72,7 @@ TEST(Exporttabellen, TheEvaluatedWellAtFullPrecision) {
   doc.m_bVariablerC = 1;
   ASSERT_TRUE(doc.Auswertung());
   const std::vector<Exporttabelle> t = ExporttabellenDesDokuments(doc);
-  ASSERT_EQ(t.size(), 4u);
+  ASSERT_EQ(t.size(), 6u);
 
   ASSERT_EQ(t[0].zeilen.size(), doc.m_Lauf.punkte.size());
   const AusgewerteterPunkt& p = doc.m_Lauf.punkte.back();

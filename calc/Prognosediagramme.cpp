@@ -1,0 +1,65 @@
+#include "calc/Prognosediagramme.h"
+
+#include "calc/Format.h"
+
+namespace zelvor {
+namespace {
+
+constexpr Farbe BLAU{0, 0, 255}, ROT{255, 0, 0}, GRUEN{0, 128, 0}, GRAU{128, 128, 128};
+
+// The forecast's curves over x(row): Q_max, the produced rate when it differs (a plateau), and the
+// abandonment rate as a dotted level.
+template <typename X>
+void Kurven(Diagramm& d, const Foerderprognose& p, X x) {
+  if (!p.Gemacht()) return;
+  const bool plateau = p.eingaben.qPlan > 0;
+  Diagrammreihe qMax{plateau ? "Q_max bei p_min" : "Q = Q_max bei p_min", {}, {}, BLAU,
+                     plateau ? Linienart::Gestrichelt : Linienart::Durchgezogen, Markierung::Keine};
+  Diagrammreihe q{"Förderrate Q", {}, {}, ROT, Linienart::Durchgezogen, Markierung::Keine};
+  for (const Prognosezeile& z : p.zeilen) {
+    qMax.x.push_back(x(z));
+    qMax.y.push_back(z.qMax);
+    q.x.push_back(x(z));
+    q.y.push_back(z.q);
+  }
+  d.reihen.push_back(std::move(qMax));
+  if (plateau) d.reihen.push_back(std::move(q));
+  d.reihen.push_back({Formatiere("Aufgaberate %.1f m3/h", p.eingaben.qEnde),
+                      {x(p.zeilen.front()), x(p.zeilen.back())},
+                      {p.eingaben.qEnde, p.eingaben.qEnde},
+                      GRAU,
+                      Linienart::Punktiert,
+                      Markierung::Keine});
+}
+
+}  // namespace
+
+Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf) {
+  Diagramm d;
+  d.titel = "Rate über der kumulativen Förderung";
+  d.xText = "Kumulative Förderung Gp (Mio m3)";
+  d.yText = "Rate (m3/h)";
+  d.yMin = 0;
+  Diagrammreihe gemessen{"Raten (gemessen)", {}, {}, GRUEN, Linienart::Keine, Markierung::Kreis};
+  for (const AusgewerteterPunkt& pt : lauf.punkte) {
+    if (!(pt.q > 0)) continue;
+    gemessen.x.push_back(pt.gp);
+    gemessen.y.push_back(pt.q);
+  }
+  if (!gemessen.x.empty()) d.reihen.push_back(std::move(gemessen));
+  Kurven(d, p, [](const Prognosezeile& z) { return z.gp; });
+  return d;
+}
+
+Diagramm PrognoseDiagrammZeit(const Foerderprognose& p) {
+  Diagramm d;
+  d.titel = "Rate über der Zeit";
+  d.xText = "Zeit ab Prognosebeginn (Jahre)";
+  d.yText = "Rate (m3/h)";
+  d.xMin = 0;
+  d.yMin = 0;
+  Kurven(d, p, [](const Prognosezeile& z) { return z.jahre; });
+  return d;
+}
+
+}  // namespace zelvor

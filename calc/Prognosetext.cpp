@@ -1,0 +1,86 @@
+#include "calc/Prognosetext.h"
+
+#include <algorithm>
+
+#include "calc/Format.h"
+
+namespace zelvor {
+namespace {
+
+std::string Ansatz(const Foerderprognose& p) {
+  const Lieferansatz& a = p.ansatz;
+  switch (p.eingaben.modell) {
+    case Prognosemodell::Mittel: return Formatiere("    Q = C·(pws² - pwf²) mit C = %.5f m3/h/bar²", a.c0);
+    case Prognosemodell::Variabel:
+      return Formatiere("    Q = C(Gp)·(pws² - pwf²) mit C(Gp) = %.5f %c %.6f·Gp m3/h/bar²", a.c0,
+                        a.steigung < 0 ? '-' : '+', a.steigung < 0 ? -a.steigung : a.steigung);
+    case Prognosemodell::Gegendruck:
+      return Formatiere("    Q = C_n·(pws² - pwf²)^n mit C_n = %.4e m3/h/bar^2n, n = %.4f", a.c0, a.n);
+  }
+  return "";
+}
+
+}  // namespace
+
+std::vector<std::string> PrognoseKopf(const Foerderprognose& p) {
+  const PrognoseEingaben& e = p.eingaben;
+  std::vector<std::string> t;
+  t.push_back(Formatiere("    Förderprognose bei p_min %.1f bar, C-Modell: %s", e.pMin,
+                         PrognosemodellText(e.modell).c_str()));
+  t.push_back(Formatiere("    Plateaurate %s, Aufgaberate %.1f m3/h, %d Schritte",
+                         e.qPlan > 0 ? Formatiere("%.1f m3/h", e.qPlan).c_str() : "keine", e.qEnde, e.schritte));
+  if (p.Gemacht()) {
+    t.push_back(Ansatz(p));
+  } else {
+    t.push_back("    " + p.meldung);
+  }
+  return t;
+}
+
+std::vector<std::string> PrognoseSpaltenkopf() {
+  return {"          Gp        P/Z    Schliess-      Q_max           Q      Zeit",
+          "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"};
+}
+
+std::string PrognoseZeilentext(const Prognosezeile& z) {
+  return Formatiere("%13.3f %9.2f %11.2f %11.1f %11.1f %9.2f%s", z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
+                    z.plateauEnde ? "  Plateauende" : "");
+}
+
+std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p) {
+  return {Formatiere("    Gp bei Aufgabe          (Mio m3):%12.3f", p.gpEnde),
+          Formatiere("    Restreserven            (Mio m3):%12.3f", p.Restreserven()),
+          Formatiere("    Ausbeutefaktor Gp/OGIP       (%%):%12.2f", 100.0 * p.Ausbeute()),
+          Formatiere("    Plateaudauer             (Jahre):%12.2f", p.plateauJahre),
+          Formatiere("    Zeit bis zur Aufgabe     (Jahre):%12.2f", p.jahre),
+          Formatiere("    Q_max zu Beginn           (m3/h):%12.1f", p.qMaxStart)};
+}
+
+std::vector<std::string> PrognoseText(const Foerderprognose& p) {
+  std::vector<std::string> t = PrognoseKopf(p);
+  if (!p.Gemacht()) return t;
+  t.emplace_back();
+  for (std::string& s : PrognoseSpaltenkopf()) t.push_back(std::move(s));
+  for (const Prognosezeile& z : p.zeilen) t.push_back(PrognoseZeilentext(z));
+  t.emplace_back();
+  for (std::string& s : PrognoseZusammenfassung(p)) t.push_back(std::move(s));
+  return t;
+}
+
+int PrognoseTabellenseiten(int zeilen, int summe, int zeilenJeSeite) {
+  const int je = std::max(1, zeilenJeSeite);
+  zeilen = std::max(0, zeilen);
+  const int seiten = std::max(1, (zeilen + je - 1) / je);
+  const int rest = zeilen - (seiten - 1) * je;
+  return rest + summe > je && rest > 0 ? seiten + 1 : seiten;
+}
+
+PrognoseSeitenzeilen PrognoseTabellenseite(int seite, int zeilen, int summe, int zeilenJeSeite) {
+  const int je = std::max(1, zeilenJeSeite);
+  zeilen = std::max(0, zeilen);
+  const int von = std::clamp(seite - 1, 0, zeilen / je + 1) * je;  // no overflow for any page number
+  return {std::min(von, zeilen), std::min(von + je, zeilen),
+          seite == PrognoseTabellenseiten(zeilen, summe, zeilenJeSeite)};
+}
+
+}  // namespace zelvor

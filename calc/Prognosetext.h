@@ -1,0 +1,32 @@
+#pragma once
+// The forecast as text lines, printf-style with a decimal point: the forecast view's table and summary,
+// its printed table pages, the clipboard and "zelvor-cli forecast" all use these.
+#include <string>
+#include <vector>
+
+#include "calc/Foerderprognose.h"
+
+namespace zelvor {
+
+// What the forecast was made with: the settings and the equation. A refused forecast adds its reason.
+std::vector<std::string> PrognoseKopf(const Foerderprognose& p);
+// The two heading lines of the table's columns, repeated on every printed table page.
+std::vector<std::string> PrognoseSpaltenkopf();
+std::string PrognoseZeilentext(const Prognosezeile& z);
+// Gp at abandonment, remaining reserves, recovery factor, plateau duration, time, Q_max at the start.
+std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p);
+
+// All of it: the head, and when the forecast was made, a blank line, the table and the summary.
+std::vector<std::string> PrognoseText(const Foerderprognose& p);
+
+// The printed table: zeilen rows at zeilenJeSeite lines a page, the summary of summe lines kept whole
+// beneath the last rows, or on a page of its own when it does not fit there. How many pages (at least
+// one), and which rows [von, bis) page seite (from 1) holds and whether the summary follows them.
+int PrognoseTabellenseiten(int zeilen, int summe, int zeilenJeSeite);
+struct PrognoseSeitenzeilen {
+  int von = 0, bis = 0;
+  bool summe = false;
+};
+PrognoseSeitenzeilen PrognoseTabellenseite(int seite, int zeilen, int summe, int zeilenJeSeite);
+
+}  // namespace zelvor

@@ -1,0 +1,37 @@
+#include "doc/DokumentPrognose.h"
+
+#include "calc/Lieferfaehigkeit.h"
+#include "doc/CZelvorDoc.h"
+
+namespace zelvor {
+
+PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinstellungen& e) {
+  PrognoseEingaben pe;
+  pe.pMin = e.pMin;
+  pe.qPlan = e.qPlan;
+  pe.qEnde = e.qEnde;
+  pe.modell = e.modell;
+  pe.schritte = e.schritte;
+  if (e.modell != Prognosemodell::Gegendruck) return pe;
+  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf);
+  if (l.gegendruck.gueltig) {
+    pe.gegendruck = Gegendruckwerte{l.gegendruck.cn, l.gegendruck.n};
+  } else if (!l.gegendruck.meldung.empty()) {
+    pe.gegendruckMeldung = l.gegendruck.meldung;
+  } else if (!l.meldungen.empty()) {
+    pe.gegendruckMeldung = l.meldungen.front();
+  }
+  return pe;
+}
+
+Foerderprognose DokumentPrognose(const CZelvorDoc& doc) {
+  return PrognoseBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose));
+}
+
+void VariablenCFuerPrognoseEinschalten(CZelvorDoc& doc, Prognosemodell modell) {
+  if (modell != Prognosemodell::Variabel || doc.m_bVariablerC) return;
+  doc.m_bVariablerC = 1;
+  doc.Auswertung();
+}
+
+}  // namespace zelvor

@@ -1,0 +1,23 @@
+#pragma once
+// The forecast of a document's well with its stored settings: the one place that turns the settings into
+// the computation's inputs (the back-pressure model from the deliverability analysis of the same run),
+// used by the forecast view, the export and the command line alike.
+#include "calc/Foerderprognose.h"
+#include "calc/Laufdaten.h"
+#include "doc/Prognoseeinstellungen.h"
+
+namespace zelvor {
+
+class CZelvorDoc;
+
+PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinstellungen& e);
+
+// The forecast of the document's last run with its settings m_Prognose.
+Foerderprognose DokumentPrognose(const CZelvorDoc& doc);
+
+// The well file does not keep "Variabler C-Wert", yet the variable model needs the run's line C(Gp): the
+// command line, which has no input dialog to set it in, switches it on and evaluates again when the model
+// asks for it.
+void VariablenCFuerPrognoseEinschalten(CZelvorDoc& doc, Prognosemodell modell);
+
+}  // namespace zelvor

@@ -1,0 +1,53 @@
+#include <string>
+
+#include "calc/Prognosemodell.h"
+#include "doc/DokumentPrognose.h"
+#include "doc/Exporttabellen.h"
+
+namespace zelvor {
+namespace {
+
+void Zeile(Exporttabelle& t, const char* groesse, Exportwert wert, const char* einheit) {
+  t.zeilen.push_back({std::string(groesse), std::move(wert), std::string(einheit)});
+}
+
+}  // namespace
+
+std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
+  const Foerderprognose p = DokumentPrognose(doc);
+  Exporttabelle zeilen;
+  zeilen.name = "Förderprognose";
+  zeilen.spalten = {{"Gp (Mio m3)", 3}, {"P/Z (bar)", 2},   {"Schließdruck (bar)", 2}, {"Q_max (m3/h)", 1},
+                    {"Q (m3/h)", 1},    {"Zeit (Jahre)", 2}, {"Plateauende", 0}};
+  for (const Prognosezeile& z : p.zeilen)
+    zeilen.zeilen.push_back({z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
+                             z.plateauEnde ? Exportwert(std::string("Plateauende")) : Exportwert()});
+
+  const PrognoseEingaben& e = p.eingaben;
+  Exporttabelle summe;
+  summe.name = "Prognoseergebnis";
+  summe.spalten = {{"Größe", 0}, {"Wert", 6}, {"Einheit", 0}};
+  Zeile(summe, "Minimaler Kopffließdruck p_min", e.pMin, "bar");
+  Zeile(summe, "Plateaurate Q_plan", e.qPlan, "m3/h");
+  Zeile(summe, "Aufgaberate Q_end", e.qEnde, "m3/h");
+  Zeile(summe, "C-Modell", PrognosemodellText(e.modell), "");
+  Zeile(summe, "Schritte K", static_cast<double>(e.schritte), "-");
+  if (p.Gemacht()) {
+    Zeile(summe, e.modell == Prognosemodell::Gegendruck ? "C_n" : "C bei Gp = 0", p.ansatz.c0,
+          e.modell == Prognosemodell::Gegendruck ? "m3/h bar^2n" : "m3/h bar2");
+    if (e.modell == Prognosemodell::Variabel) Zeile(summe, "Steigung von C", p.ansatz.steigung, "m3/h bar2 je Mio m3");
+    if (e.modell == Prognosemodell::Gegendruck) Zeile(summe, "Exponent n", p.ansatz.n, "-");
+    Zeile(summe, "Gp zu Beginn", p.gpStart, "Mio m3");
+    Zeile(summe, "Gp bei Aufgabe", p.gpEnde, "Mio m3");
+    Zeile(summe, "Restreserven", p.Restreserven(), "Mio m3");
+    Zeile(summe, "Ausbeutefaktor Gp/OGIP", p.Ausbeute(), "-");
+    Zeile(summe, "Plateaudauer", p.plateauJahre, "Jahre");
+    Zeile(summe, "Zeit bis zur Aufgabe", p.jahre, "Jahre");
+    Zeile(summe, "Q_max zu Beginn", p.qMaxStart, "m3/h");
+  } else {
+    Zeile(summe, "Hinweis", p.meldung, "");
+  }
+  return {std::move(zeilen), std::move(summe)};
+}
+
+}  // namespace zelvor
