@@ -30,6 +30,7 @@
 #include "dialogs/DlgInput.h"
 #include "views/CGrafik.h"
 #include "views/CLieferfaehigkeit.h"
+#include "views/CPrognose.h"
 #include "views/CZelvorView.h"
 
 namespace zelvor {
@@ -74,6 +75,11 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
     auto* l = new CLieferfaehigkeit(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
     l->setObjectName(QStringLiteral("CLieferfaehigkeit"));
     return l;
+  });
+  AnsichtsartAnmelden(ANSICHT_PROGNOSE, ID_PROGNOSE, [this](QWidget* eltern) {
+    auto* p = new CPrognose(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
+    p->setObjectName(QStringLiteral("CPrognose"));
+    return p;
   });
 
   connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this,
@@ -233,7 +239,14 @@ void CMainFrame::MenuesAnlegen() {
                                QStringLiteral("lieferfaehigkeit.svg"));
   liefer->setShortcut(QKeySequence(Qt::Key_F5));
   connect(liefer, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_LIEFERFAEHIGKEIT); });
-  menuBar()->addMenu(QStringLiteral("Ansicht"))->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer});
+  QAction* prognose = NeueAktion(ID_PROGNOSE, QStringLiteral("Förderprognose"),
+                                 QStringLiteral("Zeigt die Förderprognose: lieferbare Rate, Plateau und Aufgabe bis zum "
+                                                "Ende der Lagerstätte\nFörderprognose"),
+                                 QStringLiteral("prognose.svg"));
+  prognose->setShortcut(QKeySequence(Qt::Key_F7));
+  connect(prognose, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_PROGNOSE); });
+  menuBar()->addMenu(QStringLiteral("Ansicht"))
+      ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose});
 
   // ?
   QAction* info = NeueAktion(ID_APP_ABOUT, QStringLiteral("Inf&o über zelvor..."),
@@ -285,7 +298,7 @@ void CMainFrame::SymbolleisteAnlegen() {
   m_Symbolleiste->setMovable(true);
   m_Symbolleiste->setAllowedAreas(Qt::AllToolBarAreas);
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIKLUPE, ID_DATEN_AENDERN, ID_GRAFIK, ID_TABELLE,
-                 ID_LIEFERFAEHIGKEIT, ID_FILE_PRINT})
+                 ID_LIEFERFAEHIGKEIT, ID_PROGNOSE, ID_FILE_PRINT})
     m_Symbolleiste->addAction(Aktion(id));
   m_Symbolleiste->addSeparator();
   m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
@@ -310,7 +323,8 @@ void CMainFrame::KontextmenueAnlegen() {
       {ID_FILE_NEW, "Datei Neu"},         {ID_FILE_OPEN, "Datei Öffnen"}, {ID_FILE_SAVE_AS, "Speichern unter"},
       {ID_ERGEBNISSE_AUSGEBEN, "Ergebnisse speichern"},
       // Beyond the original seven.
-      {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"}, {0, nullptr}, {ID_EDIT_COPY, "Kopieren"},
+      {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"}, {ID_PROGNOSE, "Förderprognose"}, {0, nullptr},
+      {ID_EDIT_COPY, "Kopieren"},
   };
   for (const auto& e : eintraege) {
     if (!e.text) {  // copying follows the views, after a separator

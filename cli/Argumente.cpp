@@ -72,7 +72,7 @@ std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad) {
 }
 
 const std::vector<std::string>& Zeichenansichten() {
-  static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit"};
+  static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit", "prognose"};
   return ansichten;
 }
 

@@ -7,10 +7,12 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentPrognose.h"
 #include "doc/Dokumenttitel.h"
 #include "views/Drucken.h"
 #include "views/GrafikZeichnen.h"
 #include "views/LieferfaehigkeitZeichnen.h"
+#include "views/PrognoseZeichnen.h"
 #include "views/TabelleZeichnen.h"
 
 namespace zelvor::cli {
@@ -38,6 +40,13 @@ int Graph(const Argumente& a, std::ostream& err) {
     if (format == Ausgabeformat::Svg) geschrieben = LieferfaehigkeitAlsSvg(pfad, doc, titel);
     if (format == Ausgabeformat::Pdf)
       geschrieben = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
+    return Ergebnis(lauf, geschrieben, a, err);
+  }
+  if (a.ansicht == "prognose") {
+    VariablenCFuerPrognoseEinschalten(doc, doc.m_Prognose.modell);
+    if (format == Ausgabeformat::Png) geschrieben = PrognoseBild(doc, titel, 96).save(pfad, "PNG");
+    if (format == Ausgabeformat::Svg) geschrieben = PrognoseAlsSvg(pfad, doc, titel);
+    if (format == Ausgabeformat::Pdf) geschrieben = InPdfAusgeben(pfad, *PrognoseDruckvorlage(doc, titel), a.quer);
     return Ergebnis(lauf, geschrieben, a, err);
   }
   switch (format) {

@@ -126,19 +126,24 @@ class CMainFrameTest : public QObject {
     QCOMPARE(grafik->InitialUpdates(), 1);
   }
 
-  void deliverabilityViewJoinsTheSwitchAndFollowsTheWell() {
-    QVERIFY(Rahmen().Ansicht(CMainFrame::ANSICHT_LIEFERFAEHIGKEIT) == nullptr);
-    A(ID_LIEFERFAEHIGKEIT)->trigger();
-    CAnsicht* liefer = Rahmen().Ansicht(CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
-    QVERIFY(liefer && Rahmen().GetActiveView() == liefer);
-    QVERIFY(!A(ID_LIEFERFAEHIGKEIT)->isEnabled());
-    QVERIFY(A(ID_TABELLE)->isEnabled() && A(ID_GRAFIK)->isEnabled());
-    const int vorher = liefer->Gesamtgroesse().height();
-    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/mehrraten.zlv")));
-    QVERIFY(liefer->Gesamtgroesse().height() > vorher);  // the text block of an analysed well
-    A(ID_TABELLE)->trigger();
-    A(ID_LIEFERFAEHIGKEIT)->trigger();
-    QVERIFY(Rahmen().Ansicht(CMainFrame::ANSICHT_LIEFERFAEHIGKEIT) == liefer);
+  // The analyses' views: each joins the switch and grows with an evaluated well's text.
+  void analysisViewsJoinTheSwitchAndFollowTheWell() {
+    for (const auto& [art, befehl] : {std::pair{CMainFrame::ANSICHT_LIEFERFAEHIGKEIT, ID_LIEFERFAEHIGKEIT},
+                                     std::pair{CMainFrame::ANSICHT_PROGNOSE, ID_PROGNOSE}}) {
+      A(ID_FILE_NEW)->trigger();
+      QVERIFY(Rahmen().Ansicht(art) == nullptr);
+      A(befehl)->trigger();
+      CAnsicht* sicht = Rahmen().Ansicht(art);
+      QVERIFY(sicht && Rahmen().GetActiveView() == sicht);
+      QVERIFY(!A(befehl)->isEnabled());
+      QVERIFY(A(ID_TABELLE)->isEnabled() && A(ID_GRAFIK)->isEnabled());
+      const int vorher = sicht->Gesamtgroesse().height();
+      QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/mehrraten.zlv")));
+      QVERIFY(sicht->Gesamtgroesse().height() > vorher);
+      A(ID_TABELLE)->trigger();
+      A(befehl)->trigger();
+      QVERIFY(Rahmen().Ansicht(art) == sicht);
+    }
   }
 
   void keysReachTheCommands() {
@@ -151,6 +156,7 @@ class CMainFrameTest : public QObject {
     QCOMPARE(A(ID_GRAFIK)->shortcut(), QKeySequence(Qt::Key_F3));
     QCOMPARE(A(ID_TABELLE)->shortcut(), QKeySequence(Qt::Key_F4));
     QCOMPARE(A(ID_LIEFERFAEHIGKEIT)->shortcut(), QKeySequence(Qt::Key_F5));
+    QCOMPARE(A(ID_PROGNOSE)->shortcut(), QKeySequence(Qt::Key_F7));
     QVERIFY(A(ID_EDIT_COPY)->isEnabled());
     QVERIFY(!A(ID_EDIT_PASTE)->isEnabled());
     QCOMPARE(A(ID_GRAFIK)->toolTip(), QStringLiteral("Grafik"));
@@ -377,7 +383,8 @@ class CMainFrameTest : public QObject {
     Rahmen().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
     for (int ansicht :
-         {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK, CMainFrame::ANSICHT_LIEFERFAEHIGKEIT}) {
+         {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK, CMainFrame::ANSICHT_LIEFERFAEHIGKEIT,
+          CMainFrame::ANSICHT_PROGNOSE}) {
       Rahmen().AnsichtWechseln(ansicht);
       QWidget* sicht = Rahmen().GetActiveView()->viewport();
       const QPoint mitte = sicht->rect().center();
@@ -389,9 +396,10 @@ class CMainFrameTest : public QObject {
       for (QAction* a : menue->actions()) texte << a->text();
       QCOMPARE(texte.mid(0, 7), (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
                                              "Speichern unter", "Ergebnisse speichern"}));
-      QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "", "Kopieren"}));
+      QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "Förderprognose", "", "Kopieren"}));
       QCOMPARE(menue->actions()[1]->isEnabled(), ansicht != CMainFrame::ANSICHT_GRAFIK);
       QCOMPARE(menue->actions()[7]->isEnabled(), ansicht != CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
+      QCOMPARE(menue->actions()[8]->isEnabled(), ansicht != CMainFrame::ANSICHT_PROGNOSE);
       menue->hide();
     }
   }

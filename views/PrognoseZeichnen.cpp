@@ -1,0 +1,200 @@
+#include "views/PrognoseZeichnen.h"
+
+#include <QFile>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "calc/Grafiklayout.h"
+#include "calc/Prognosediagramme.h"
+#include "calc/Prognosetext.h"
+#include "doc/DokumentPrognose.h"
+#include "views/DiagrammZeichnen.h"
+#include "views/Lometric.h"
+
+namespace zelvor {
+namespace {
+
+constexpr double RAND = 150;    // around the page's content
+constexpr double KOPF = 250;    // well name and subtitle
+constexpr double FUSS = 100;    // the document line at the bottom
+constexpr double ZEILE = 45;    // text line pitch
+constexpr double ZEICHEN = 21;  // width of a character of the text, generously
+constexpr int SCHRIFTHOEHE = 40;
+constexpr Rahmen RAHMEN{1300, 750};
+constexpr double ABSTAND = 100;  // between the blocks
+
+struct Inhalt {
+  std::vector<std::string> kopf;     // what the forecast was made with
+  std::vector<std::string> spalten;  // the column heads; none when no forecast was made
+  std::vector<std::string> zeilen;
+  std::vector<std::string> summe;    // a blank line and the summary
+  Diagramm gp, zeit;
+};
+
+Inhalt InhaltAus(const CZelvorDoc& doc) {
+  const Foerderprognose p = DokumentPrognose(doc);
+  Inhalt i{PrognoseKopf(p), {}, {}, {}, PrognoseDiagrammGp(p, doc.m_Lauf), PrognoseDiagrammZeit(p)};
+  if (!p.Gemacht()) return i;
+  i.spalten = PrognoseSpaltenkopf();
+  for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z));
+  i.summe.emplace_back();
+  for (std::string& s : PrognoseZusammenfassung(p)) i.summe.push_back(std::move(s));
+  return i;
+}
+
+double DiagrammHoehe(const Diagramm& d) { return DIAGRAMM_RAND_OBEN + RAHMEN.hoehe + DiagrammRandUnten(d); }
+constexpr double DIAGRAMM_BREITE = DIAGRAMM_RAND_LINKS + RAHMEN.breite + DIAGRAMM_RAND_RECHTS;
+
+double TextBreite(const std::vector<std::string>& text) {
+  size_t laengste = 0;
+  for (const std::string& z : text) laengste = std::max(laengste, z.size());
+  return static_cast<double>(laengste) * ZEICHEN;
+}
+
+double TextHoehe(const std::vector<std::string>& text) { return static_cast<double>(text.size()) * ZEILE; }
+
+// The diagram page's content: head text and both diagrams, stacked or side by side.
+QSizeF DiagrammseiteFlaeche(const Inhalt& i, bool quer) {
+  const double diagramme = quer ? std::max(DiagrammHoehe(i.gp), DiagrammHoehe(i.zeit))
+                                : DiagrammHoehe(i.gp) + ABSTAND + DiagrammHoehe(i.zeit);
+  const double breite = quer ? 2 * DIAGRAMM_BREITE + ABSTAND : DIAGRAMM_BREITE;
+  return {2 * RAND + std::max(TextBreite(i.kopf), breite), 2 * RAND + KOPF + TextHoehe(i.kopf) + ABSTAND + diagramme + FUSS};
+}
+
+QSizeF Flaeche(const Inhalt& i) {
+  const QSizeF oben = DiagrammseiteFlaeche(i, false);
+  if (i.spalten.empty()) return oben;
+  const double tabelle = ABSTAND + TextHoehe(i.spalten) + TextHoehe(i.zeilen) + TextHoehe(i.summe);
+  const double breite = std::max({TextBreite(i.spalten), TextBreite(i.zeilen), TextBreite(i.summe)});
+  return {std::max(oben.width(), 2 * RAND + breite), oben.height() + tabelle};
+}
+
+void Ueberschrift(QPainter& p, Lometric& l, const CZelvorDoc& doc, double mitte, const QString& unter) {
+  p.setPen(Qt::black);
+  p.setFont(l.Schrift(Diagrammschrift(600), 80));
+  l.Text(mitte, -RAND, QString::fromStdString(doc.m_Gasbohrung), Lometric::Ausrichtung::MitteOben);
+  p.setFont(l.Schrift(Diagrammschrift(700), 60));
+  l.Text(mitte, -RAND - 100, unter, Lometric::Ausrichtung::MitteOben);
+}
+
+// Lines from y downwards; answers the y beneath the last.
+double Textzeilen(QPainter& p, Lometric& l, const std::vector<std::string>& text, size_t von, size_t bis, double y) {
+  p.setFont(l.Schrift(Diagrammschrift(400), SCHRIFTHOEHE));
+  for (size_t k = von; k < bis && k < text.size(); ++k) {
+    l.Text(RAND, y, QString::fromStdString(text[k]));
+    y -= ZEILE;
+  }
+  return y;
+}
+
+void Dokumentzeile(QPainter& p, Lometric& l, const std::string& titel, double hoehe) {
+  p.setFont(l.Schrift(Diagrammschrift(700), 50));
+  l.Text(RAND, -hoehe + RAND, QString::fromStdString(GrafikDokumentzeile(titel)));
+}
+
+// Name, head text and the diagrams; answers the y beneath them.
+double DiagrammteilZeichnen(QPainter& p, Lometric& l, const Inhalt& i, const CZelvorDoc& doc, double breite,
+                            bool quer) {
+  Ueberschrift(p, l, doc, breite / 2, QStringLiteral("Förderprognose"));
+  double y = Textzeilen(p, l, i.kopf, 0, i.kopf.size(), -RAND - KOPF) - ABSTAND;
+  double x = RAND + DIAGRAMM_RAND_LINKS;
+  double unten = y;
+  for (const Diagramm* d : {&i.gp, &i.zeit}) {
+    DiagrammZeichnen(l, *d, DiagrammlayoutBerechnen(*d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
+    unten = std::min(unten, y - DiagrammHoehe(*d));
+    if (quer) {
+      x += DIAGRAMM_BREITE + ABSTAND;
+    } else {
+      y -= DiagrammHoehe(*d) + ABSTAND;
+    }
+  }
+  return unten;
+}
+
+// Rows beneath the column heads.
+int ZeilenJeTabellenseite(QSizeF seite, const Inhalt& i) {
+  return static_cast<int>(std::floor((seite.height() - 2 * RAND - KOPF - FUSS) / ZEILE)) -
+         static_cast<int>(i.spalten.size());
+}
+
+int Zahl(const std::vector<std::string>& v) { return static_cast<int>(v.size()); }
+
+class PrognoseSeiten : public Druckvorlage {
+ public:
+  PrognoseSeiten(const CZelvorDoc& doc, std::string titel) : m_doc(doc), m_titel(std::move(titel)) {}
+
+  int Seitenanzahl(QSizeF seite) const override {
+    const Inhalt i = InhaltAus(m_doc);
+    if (i.spalten.empty()) return 1;
+    return 1 + PrognoseTabellenseiten(Zahl(i.zeilen), Zahl(i.summe), ZeilenJeTabellenseite(seite, i));
+  }
+
+  void SeiteZeichnen(QPainter& p, QSizeF seite, int nr) const override {
+    const Inhalt i = InhaltAus(m_doc);
+    p.save();
+    if (nr <= 1) {
+      const bool quer = seite.width() >= seite.height();
+      const QSizeF f = DiagrammseiteFlaeche(i, quer);
+      const double faktor = std::min({1.0, seite.width() / f.width(), seite.height() / f.height()});
+      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX() * faktor, p.device()->logicalDpiY() * faktor);
+      DiagrammteilZeichnen(p, l, i, m_doc, f.width(), quer);
+      Dokumentzeile(p, l, m_titel, f.height());
+    } else {
+      // The column heads on every table page, then this page's share of the rows and the summary.
+      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX(), p.device()->logicalDpiY());
+      const PrognoseSeitenzeilen z =
+          PrognoseTabellenseite(nr - 1, Zahl(i.zeilen), Zahl(i.summe), ZeilenJeTabellenseite(seite, i));
+      Ueberschrift(p, l, m_doc, seite.width() / 2, QStringLiteral("Förderprognose: Tabelle"));
+      double y = -RAND - KOPF;
+      if (z.bis > z.von) y = Textzeilen(p, l, i.spalten, 0, i.spalten.size(), y);
+      y = Textzeilen(p, l, i.zeilen, static_cast<size_t>(z.von), static_cast<size_t>(z.bis), y);
+      if (z.summe) Textzeilen(p, l, i.summe, 0, i.summe.size(), y);
+      Dokumentzeile(p, l, m_titel, seite.height());
+    }
+    p.restore();
+  }
+
+ private:
+  const CZelvorDoc& m_doc;
+  std::string m_titel;
+};
+
+}  // namespace
+
+QSizeF PrognoseFlaeche(const CZelvorDoc& doc) { return Flaeche(InhaltAus(doc)); }
+
+void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::string& titel) {
+  const Inhalt i = InhaltAus(doc);
+  const QSizeF f = Flaeche(i);
+  p.save();
+  Lometric l(p, ursprung, p.device()->logicalDpiX(), p.device()->logicalDpiY());
+  double y = DiagrammteilZeichnen(p, l, i, doc, f.width(), false) - ABSTAND;
+  for (const std::vector<std::string>* t : {&i.spalten, &i.zeilen, &i.summe}) y = Textzeilen(p, l, *t, 0, t->size(), y);
+  Dokumentzeile(p, l, titel, f.height());
+  p.restore();
+}
+
+std::unique_ptr<Druckvorlage> PrognoseDruckvorlage(const CZelvorDoc& doc, std::string titel) {
+  return std::make_unique<PrognoseSeiten>(doc, std::move(titel));
+}
+
+QImage PrognoseBild(const CZelvorDoc& doc, const std::string& titel, double dpi) {
+  const QSizeF f = PrognoseFlaeche(doc);
+  QImage bild = WeissesBild(f.width(), f.height(), dpi);
+  QPainter p(&bild);
+  PrognoseZeichnen(p, QPointF(0, 0), doc, titel);
+  return bild;
+}
+
+bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
+  const QSizeF f = PrognoseFlaeche(doc);
+  const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
+  QSvgGenerator svg;
+  svg.setFileName(pfad);
+  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) && QFile::exists(pfad);
+}
+
+}  // namespace zelvor
