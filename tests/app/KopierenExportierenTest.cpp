@@ -57,6 +57,15 @@ class KopierenExportierenTest : public QObject {
     QVERIFY(bild.loadFromData(daten->data(QStringLiteral("image/png")), "PNG"));
     QCOMPARE(bild.size(), m_Rahmen->Grafik()->Bild().size());
     QVERIFY(QSvgRenderer(daten->data(QStringLiteral("image/svg+xml"))).isValid());
+
+    // The forecast: its whole page as a picture and its table and summary as text.
+    m_Rahmen->AnsichtWechseln(CMainFrame::ANSICHT_PROGNOSE);
+    m_Rahmen->Aktion(ID_EDIT_COPY)->trigger();
+    daten = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(bild.loadFromData(daten->data(QStringLiteral("image/png")), "PNG"));
+    QCOMPARE(bild.size(), m_Rahmen->GetActiveView()->Bild().size());
+    QVERIFY(bild.height() > bild.width());
+    QVERIFY(daten->text().contains(QStringLiteral("    Zeit bis zur Aufgabe     (Jahre):")));
   }
 
   // Each kind of the dialog writes its file; a name without the kind's extension gets it.

@@ -197,3 +197,29 @@ TEST_F(Zeichnen, DeliverabilityViewOfEveryExampleWell) {
 }
 
 }  // namespace
+
+namespace {
+
+// The forecast of every example well: a diagram page and table pages, a refused one (the injection
+// well) on its one page with the reason.
+TEST_F(Zeichnen, ForecastViewOfEveryExampleWell) {
+  const struct {
+    const char* bohrung;
+    int hoch, quer;
+  } faelle[] = {{"suessgas", 3, 4}, {"sauergas", 3, 4}, {"mehrraten", 3, 4}, {"injektion", 1, 1}};
+  for (const auto& f : faelle) {
+    const std::string well = std::string(ZELVOR_EXAMPLES_DIR) + "/" + f.bohrung + ".zlv";
+    for (const char* datei : {"p.png", "p.svg", "p.pdf", "pq.pdf"}) {
+      std::vector<std::string> args = {"graph", well, "--view", "prognose", "-o", Pfad(datei)};
+      if (std::string(datei) == "pq.pdf") args.push_back("--landscape");
+      EXPECT_EQ(Starten(args).status, 0) << f.bohrung << " " << datei;
+    }
+    EXPECT_EQ(Seiten(Lesen(Pfad("p.pdf"))), f.hoch) << f.bohrung;
+    EXPECT_EQ(Seiten(Lesen(Pfad("pq.pdf"))), f.quer) << f.bohrung;
+  }
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext fehlt";
+  ASSERT_EQ(std::system(("pdftotext " + Quote(Pfad("p.pdf")) + " " + Quote(Pfad("p.txt"))).c_str()), 0);
+  EXPECT_NE(Lesen(Pfad("p.txt")).find("Injektionsbohrung"), std::string::npos);
+}
+
+}  // namespace
