@@ -211,6 +211,8 @@ std::string EingabeAlsText(const CZelvorDoc& doc, const Eingabefeld& feld) {
   return {};
 }
 
+std::string FloatAlsText(float wert) { return Kuerzeste(wert, 9); }
+
 float KomponentenSumme(const Zusammensetzung& komponenten) {
   float summe = 0.0f;
   for (float c : komponenten) summe += c;

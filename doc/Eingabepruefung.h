@@ -37,6 +37,8 @@ std::optional<std::string> IntLesen(const std::string& text, int min, int max, s
 
 // The value of a field as text that reads back to the same bits (shortest form).
 std::string EingabeAlsText(const CZelvorDoc& doc, const Eingabefeld& feld);
+// A single-precision number the same way, with a decimal point in any locale: "50", "0", "12.5".
+std::string FloatAlsText(float wert);
 
 // Sum of the composition as the dialog forms it: single precision, in order.
 float KomponentenSumme(const Zusammensetzung& komponenten);

@@ -1,6 +1,7 @@
 #include "doc/Prognoseeinstellungen.h"
 
 #include <cmath>
+#include <utility>
 
 #include "calc/Format.h"
 #include "doc/Eingabepruefung.h"
@@ -12,6 +13,29 @@ bool ImBereich(float w, double min, double max) { return std::isfinite(w) && w >
 
 // A plateau at or below the abandonment rate would end the well's life at once.
 constexpr const char* PLATEAU_MELDUNG = "Die Plateaurate muss 0 oder größer als die Aufgaberate sein.";
+
+// The first problem and the field that holds it.
+std::optional<Prognosefehler> Pruefen(const Prognoseeinstellungen& e) {
+  const auto fehler = [](Prognosefeld feld, std::string meldung) {
+    return std::optional<Prognosefehler>(Prognosefehler{feld, std::move(meldung)});
+  };
+  if (!ImBereich(e.pMin, PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX))
+    return fehler(Prognosefeld::Pmin, Formatiere("Der minimale Kopffließdruck liegt außerhalb von %g bis %g bar.",
+                                                 PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX));
+  if (!ImBereich(e.qPlan, 0, PROGNOSE_RATE_MAX))
+    return fehler(Prognosefeld::QPlan,
+                  Formatiere("Die Plateaurate liegt außerhalb von 0 bis %g m3/h.", PROGNOSE_RATE_MAX));
+  if (!ImBereich(e.qEnde, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX))
+    return fehler(Prognosefeld::QEnde, Formatiere("Die Aufgaberate liegt außerhalb von %g bis %g m3/h.",
+                                                  PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX));
+  const auto modell = static_cast<std::int32_t>(e.modell);
+  if (modell < 0 || modell >= PROGNOSEMODELL_ANZAHL) return fehler(Prognosefeld::Modell, "Das C-Modell ist unbekannt.");
+  if (e.schritte < PROGNOSE_SCHRITTE_MIN || e.schritte > PROGNOSE_SCHRITTE_MAX)
+    return fehler(Prognosefeld::Schritte, Formatiere("Die Schrittzahl liegt außerhalb von %d bis %d.",
+                                                     PROGNOSE_SCHRITTE_MIN, PROGNOSE_SCHRITTE_MAX));
+  if (e.qPlan != 0.0f && e.qPlan <= e.qEnde) return fehler(Prognosefeld::QPlan, PLATEAU_MELDUNG);
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -39,19 +63,37 @@ std::optional<std::string> ModellSetzen(Prognoseeinstellungen& e, const std::str
 }
 
 std::optional<std::string> PrognoseeinstellungenPruefen(const Prognoseeinstellungen& e) {
-  if (!ImBereich(e.pMin, PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX))
-    return Formatiere("Der minimale Kopffließdruck liegt außerhalb von %g bis %g bar.", PROGNOSE_PMIN_MIN,
-                      PROGNOSE_PMIN_MAX);
-  if (!ImBereich(e.qPlan, 0, PROGNOSE_RATE_MAX))
-    return Formatiere("Die Plateaurate liegt außerhalb von 0 bis %g m3/h.", PROGNOSE_RATE_MAX);
-  if (!ImBereich(e.qEnde, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX))
-    return Formatiere("Die Aufgaberate liegt außerhalb von %g bis %g m3/h.", PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX);
-  const auto modell = static_cast<std::int32_t>(e.modell);
-  if (modell < 0 || modell >= PROGNOSEMODELL_ANZAHL) return std::string("Das C-Modell ist unbekannt.");
-  if (e.schritte < PROGNOSE_SCHRITTE_MIN || e.schritte > PROGNOSE_SCHRITTE_MAX)
-    return Formatiere("Die Schrittzahl liegt außerhalb von %d bis %d.", PROGNOSE_SCHRITTE_MIN, PROGNOSE_SCHRITTE_MAX);
-  if (e.qPlan != 0.0f && e.qPlan <= e.qEnde) return std::string(PLATEAU_MELDUNG);
+  if (auto fehler = Pruefen(e)) return std::move(fehler->meldung);
   return std::nullopt;
+}
+
+Prognosefelder PrognosefelderAus(const Prognoseeinstellungen& e) {
+  return {FloatAlsText(e.pMin), FloatAlsText(e.qPlan), FloatAlsText(e.qEnde), e.modell,
+          Formatiere("%d", e.schritte)};
+}
+
+std::optional<Prognosefehler> PrognosefelderLesen(const Prognosefelder& f, Prognoseeinstellungen& e) {
+  Prognoseeinstellungen neu = e;
+  const struct {
+    Prognosefeld feld;
+    std::optional<std::string> (*setzen)(Prognoseeinstellungen&, const std::string&);
+    const std::string& text;
+  } felder[] = {
+      {Prognosefeld::Pmin, PminSetzen, f.pMin},
+      {Prognosefeld::QPlan, QPlanSetzen, f.qPlan},
+      {Prognosefeld::QEnde, QEndeSetzen, f.qEnde},
+      {Prognosefeld::Schritte, SchritteSetzen, f.schritte},
+  };
+  for (const auto& feld : felder)
+    if (auto meldung = feld.setzen(neu, feld.text)) return Prognosefehler{feld.feld, std::move(*meldung)};
+  neu.modell = f.modell;
+  if (auto fehler = Pruefen(neu)) return fehler;
+  e = neu;
+  return std::nullopt;
+}
+
+bool VariablerCWaehlbar(const Prognoseeinstellungen& e, bool variablerC) {
+  return variablerC || e.modell == Prognosemodell::Variabel;
 }
 
 }  // namespace zelvor

@@ -38,4 +38,30 @@ std::optional<std::string> ModellSetzen(Prognoseeinstellungen& e, const std::str
 // Every range and the rule between the two rates; the first problem's message, or nothing.
 std::optional<std::string> PrognoseeinstellungenPruefen(const Prognoseeinstellungen& e);
 
+// The settings dialog's fields, in the order they are read.
+enum class Prognosefeld { Pmin, QPlan, QEnde, Modell, Schritte };
+
+// What the dialog shows and the user edits: the numbers as text, the model as the chosen button.
+struct Prognosefelder {
+  std::string pMin, qPlan, qEnde;
+  Prognosemodell modell = Prognosemodell::Mittel;
+  std::string schritte;
+};
+
+// The shortest texts that read back to the same values, with a decimal point in any locale.
+Prognosefelder PrognosefelderAus(const Prognoseeinstellungen& e);
+
+struct Prognosefehler {
+  Prognosefeld feld;  // where the user must correct it
+  std::string meldung;
+};
+
+// Reads every field in order, then checks the whole. On the first problem `e` stays as it was and the
+// answer names the field and the message; a plateau at or below the abandonment rate is the plateau's.
+std::optional<Prognosefehler> PrognosefelderLesen(const Prognosefelder& f, Prognoseeinstellungen& e);
+
+// The run has a line C(Gp) only with the input option "Variabler C-Wert", so the variable model is offered
+// with it; a stored choice stays selectable, so that opening the dialog never changes a setting.
+bool VariablerCWaehlbar(const Prognoseeinstellungen& e, bool variablerC);
+
 }  // namespace zelvor

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "doc/Eingabepruefung.h"
 #include "doc/Prognoseblock.h"
 #include "doc/ZlvArchiv.h"
 
@@ -71,6 +72,57 @@ TEST(Prognoseeinstellungen, APlateauMustLieAboveTheAbandonmentRate) {
   EXPECT_EQ(PrognoseeinstellungenPruefen(e), "Die Plateaurate muss 0 oder größer als die Aufgaberate sein.");
   e.qPlan = e.qEnde + 1;
   EXPECT_FALSE(PrognoseeinstellungenPruefen(e));
+}
+
+TEST(Prognoseeinstellungen, FieldsShowTheShortestTextThatReadsBack) {
+  EXPECT_EQ(FloatAlsText(12.5f), "12.5");
+  EXPECT_EQ(FloatAlsText(0.1f), "0.1");
+  EXPECT_EQ(FloatAlsText(1e-6f), "1e-06");
+  const Prognosefelder f = PrognosefelderAus(Eigene());
+  EXPECT_EQ(f.pMin, "35.5");
+  EXPECT_EQ(f.qPlan, "4000");
+  EXPECT_EQ(f.qEnde, "250");
+  EXPECT_EQ(f.modell, Prognosemodell::Variabel);
+  EXPECT_EQ(f.schritte, "200");
+  const Prognosefelder vorgabe = PrognosefelderAus({});
+  EXPECT_EQ(vorgabe.pMin + " " + vorgabe.qPlan + " " + vorgabe.qEnde + " " + vorgabe.schritte, "50 0 500 50");
+}
+
+TEST(Prognoseeinstellungen, FieldsAreReadInOrderAndTheFirstProblemNamesItsField) {
+  struct Fall {
+    Prognosefelder felder;
+    Prognosefeld feld;
+    const char* meldung;
+  };
+  const auto felder = [](const char* pMin, const char* qPlan, const char* qEnde, const char* schritte) {
+    return Prognosefelder{pMin, qPlan, qEnde, Prognosemodell::Gegendruck, schritte};
+  };
+  const Fall faelle[] = {
+      {felder("x", "-1", "0", "5"), Prognosefeld::Pmin, "Bitte geben Sie eine Zahl ein."},
+      {felder("40", "-1", "0", "5"), Prognosefeld::QPlan, "Bitte geben Sie eine Zahl zwischen 0 und 500000 ein."},
+      {felder("40", "0", "0", "5"), Prognosefeld::QEnde, "Bitte geben Sie eine Zahl zwischen 0.1 und 500000 ein."},
+      {felder("40", "0", "100", "5"), Prognosefeld::Schritte, "Bitte geben Sie eine ganze Zahl zwischen 10 und 1000 ein."},
+      {felder("40", "100", "100", "20"), Prognosefeld::QPlan, "Die Plateaurate muss 0 oder größer als die Aufgaberate sein."},
+  };
+  for (const Fall& f : faelle) {
+    Prognoseeinstellungen e = Eigene();
+    const auto fehler = PrognosefelderLesen(f.felder, e);
+    ASSERT_TRUE(fehler) << f.meldung;
+    EXPECT_EQ(fehler->feld, f.feld) << f.meldung;
+    EXPECT_EQ(fehler->meldung, f.meldung);
+    EXPECT_EQ(e, Eigene()) << f.meldung;
+  }
+  Prognoseeinstellungen e;
+  ASSERT_FALSE(PrognosefelderLesen(felder(" 40", "3000", "12.5", "20"), e));
+  EXPECT_EQ(e, (Prognoseeinstellungen{40.0f, 3000.0f, 12.5f, Prognosemodell::Gegendruck, 20}));
+}
+
+TEST(Prognoseeinstellungen, TheVariableModelIsOfferedWithTheOptionOrWhenStored) {
+  Prognoseeinstellungen e;
+  EXPECT_FALSE(VariablerCWaehlbar(e, false));
+  EXPECT_TRUE(VariablerCWaehlbar(e, true));
+  e.modell = Prognosemodell::Variabel;
+  EXPECT_TRUE(VariablerCWaehlbar(e, false));
 }
 
 TEST(Prognoseeinstellungen, DefaultsWriteNoBlockAndAreRestoredByNew) {
