@@ -11,8 +11,9 @@
 namespace zelvor {
 
 Dokumentsteuerung::Dokumentsteuerung(QObject* parent) : QObject(parent) {
-  // Until an input dialog is installed, a data entry confirms the values unchanged.
+  // Until the dialogs are installed, a data entry and the forecast settings confirm the values unchanged.
   m_Eingabe = [](Eingabewerte&) { return true; };
+  m_Prognoseeingabe = [](Prognoseeinstellungen&, bool) { return true; };
 }
 
 QString Dokumentsteuerung::GetTitle() const {
@@ -121,6 +122,16 @@ void Dokumentsteuerung::OnDatenAendern() {
   Eingabewerte werte = EingabewerteAusDokument(m_Doc);
   if (!m_Eingabe(werte)) return;
   if (EingabewerteUebernehmen(m_Doc, werte)) SetModifiedFlag(true);
+  UpdateAllViews();
+}
+
+void Dokumentsteuerung::OnPrognoseEinstellungen() {
+  Prognoseeinstellungen e = m_Doc.m_Prognose;
+  if (!m_Prognoseeingabe(e, m_Doc.m_bVariablerC != 0)) return;
+  if (e != m_Doc.m_Prognose) {
+    m_Doc.m_Prognose = e;
+    SetModifiedFlag(true);
+  }
   UpdateAllViews();
 }
 

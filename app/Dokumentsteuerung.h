@@ -18,6 +18,9 @@ class Dokumentsteuerung : public QObject {
  public:
   // The input dialog: edits the values and returns true on OK.
   using Eingabe = std::function<bool(Eingabewerte& werte)>;
+  // The forecast settings dialog: edits the settings and returns true on OK. variablerC: the run has
+  // the line C(Gp).
+  using Prognoseeingabe = std::function<bool(Prognoseeinstellungen& einstellungen, bool variablerC)>;
 
   explicit Dokumentsteuerung(QObject* parent = nullptr);
 
@@ -27,6 +30,7 @@ class Dokumentsteuerung : public QObject {
   // The window that owns message boxes and dialogs.
   void BesitzerSetzen(QWidget* besitzer) { m_Besitzer = besitzer; }
   void EingabeSetzen(Eingabe eingabe) { m_Eingabe = std::move(eingabe); }
+  void PrognoseeingabeSetzen(Prognoseeingabe eingabe) { m_Prognoseeingabe = std::move(eingabe); }
 
   QString PathName() const { return m_Pfad; }
   // The file name, or "Unbenannt" for a well never saved.
@@ -54,6 +58,9 @@ class Dokumentsteuerung : public QObject {
   void OnDatenAendern();
   void OnErgebnisseAusgeben();
   void OnErgebnisseEinlesen();
+  // "Förderprognose...": the settings dialog; on OK the well keeps its settings and counts as modified
+  // when they changed.
+  void OnPrognoseEinstellungen();
 
   void UpdateAllViews() { emit AnsichtenAktualisieren(); }
 
@@ -75,6 +82,7 @@ class Dokumentsteuerung : public QObject {
   bool m_bModified = false;
   QWidget* m_Besitzer = nullptr;
   Eingabe m_Eingabe;
+  Prognoseeingabe m_Prognoseeingabe;
 };
 
 }  // namespace zelvor

@@ -63,6 +63,11 @@ class CMainFrameTest : public QObject {
   Dokumentsteuerung& Dok() { return *m_App->Dokument(); }
   QAction* A(int id) { return Rahmen().Aktion(id); }
   QString Pfad(const char* name) { return m_Ordner.filePath(QString::fromLatin1(name)); }
+  QMenu* Menue(const QString& titel) {
+    for (QAction* m : Rahmen().menuBar()->actions())
+      if (m->text() == titel) return m->menu();
+    return nullptr;
+  }
 
  private slots:
   void initTestCase() {
@@ -409,10 +414,9 @@ class CMainFrameTest : public QObject {
   void menuItemsShowTheirPromptEnabledOrNot() {
     Rahmen().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
-    QMenu* ansicht = nullptr;
-    for (QAction* m : Rahmen().menuBar()->actions())
-      if (m->text() == QStringLiteral("Ansicht")) ansicht = m->menu();
-    QVERIFY(ansicht);
+    QMenu* ansicht = Menue(QStringLiteral("Ansicht"));
+    QMenu* bearbeiten = Menue(QStringLiteral("&Bearbeiten"));
+    QVERIFY(ansicht && bearbeiten);
     QVERIFY(!A(ID_TABELLE)->isEnabled());
     const struct {
       QMenu* menue;
@@ -421,6 +425,7 @@ class CMainFrameTest : public QObject {
     } faelle[] = {
         {ansicht, 3, QStringLiteral("Zeigt die Ergebnisse als Tabelle an")},  // disabled
         {ansicht, 2, QStringLiteral("Zeigt die Ergebnisse als Grafik an")},
+        {bearbeiten, 3, QStringLiteral("Legt die Einstellungen der Förderprognose fest")},
         {Rahmen().Kontextmenue(), 0, QStringLiteral("Daten ändern")},
         {Rahmen().Kontextmenue(), 2, QStringLiteral("Zeigt die Ergebnisse als Tabelle an")},
     };
@@ -437,6 +442,34 @@ class CMainFrameTest : public QObject {
       QCOMPARE(Rahmen().statusBar()->currentMessage(), QString());
       QCOMPARE(Rahmen().Meldungsfeld()->text(), QStringLiteral("Bereit"));
     }
+  }
+
+  // "Förderprognose..." follows "Ergebnisse einlesen"; an OK that changes the settings keeps them and
+  // marks the well modified, and the views redraw.
+  void forecastSettingsComeFromTheEditMenu() {
+    const QList<QAction*> eintraege = Menue(QStringLiteral("&Bearbeiten"))->actions();
+    const qsizetype stelle = eintraege.indexOf(A(ID_PROGNOSE_EINSTELLUNGEN));
+    QCOMPARE(stelle, eintraege.indexOf(A(ID_ERGEBNISSE_EINLESEN)) + 1);
+    QVERIFY(eintraege[stelle + 1]->isSeparator());
+    QCOMPARE(A(ID_PROGNOSE_EINSTELLUNGEN)->text(), QStringLiteral("&Förderprognose..."));
+    QCOMPARE(A(ID_PROGNOSE_EINSTELLUNGEN)->toolTip(), QStringLiteral("Förderprognose"));
+
+    Dok().Doc().m_bVariablerC = 1;
+    bool variablerC = false;
+    Dok().PrognoseeingabeSetzen([&](Prognoseeinstellungen& e, bool v) {
+      variablerC = v;
+      e.qEnde = 250.0f;
+      return true;
+    });
+    QSignalSpy ansichten(&Dok(), &Dokumentsteuerung::AnsichtenAktualisieren);
+    A(ID_PROGNOSE_EINSTELLUNGEN)->trigger();
+    QVERIFY(variablerC);
+    QCOMPARE(Dok().Doc().m_Prognose.qEnde, 250.0f);
+    QVERIFY(Dok().IsModified());
+    QCOMPARE(ansichten.count(), 1);
+    Dok().SetModifiedFlag(false);
+    A(ID_PROGNOSE_EINSTELLUNGEN)->trigger();  // OK with the same settings
+    QVERIFY(!Dok().IsModified());
   }
 
   // Qt appends a set display name to every window's caption; the program sets none, so that only the

@@ -1,0 +1,164 @@
+#include "dialogs/DlgPrognose.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <iterator>
+#include <utility>
+
+#include "dialogs/Dialogeinheiten.h"
+
+namespace zelvor {
+namespace {
+
+// The template in dialog units: labels left of their fields, vertically centred on them; the buttons
+// top right, as in the input dialog.
+struct Platz {
+  int x, y, breite, hoehe;
+};
+constexpr int BREITE = 262, HOEHE = 140;
+constexpr Platz FELDER[] = {{150, 7, 48, 14}, {150, 25, 48, 14}, {150, 43, 48, 14}, {150, 118, 48, 14}};
+constexpr int TEXT_X = 7, TEXT_BREITE = 140, TEXT_HOEHE = 8, TEXT_TIEFER = 3;
+constexpr Platz RAHMEN = {7, 62, 191, 50};
+constexpr Platz KNOPF_IM_RAHMEN = {7, 12, 170, 10};  // the first; the others 12 units below each other
+constexpr int KNOPF_ABSTAND = 12;
+constexpr Platz OK = {205, 7, 50, 14};
+constexpr Platz ABBRECHEN = {205, 24, 50, 14};
+
+QRect Rechteck(const Dialogeinheiten& du, const Platz& p) { return du.Rechteck(p.x, p.y, p.breite, p.hoehe); }
+
+}  // namespace
+
+DlgPrognose::DlgPrognose(const Prognoseeinstellungen& einstellungen, bool variablerC, DialogDienste dienste,
+                         QWidget* besitzer)
+    : QDialog(besitzer), m_Dienste(std::move(dienste)), m_Einstellungen(einstellungen) {
+  if (!m_Dienste.meldung) m_Dienste.meldung = StandardDienste().meldung;
+  Anlegen(variablerC);
+  Zeigen();
+  connect(m_Ok, &QAbstractButton::clicked, this, &DlgPrognose::OnOk);
+  connect(m_Abbrechen, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+void DlgPrognose::Anlegen(bool variablerC) {
+  setFont(DialogSchrift());
+  setWindowTitle(QStringLiteral("Prognoseeinstellungen"));
+  const Dialogeinheiten du(font());
+
+  const struct {
+    QLineEdit*& feld;
+    const char* text;  // UTF-8, with the mnemonic
+  } felder[] = {
+      {m_Pmin, "Minimaler &Kopffliessdruck p_min (bar)"},
+      {m_QPlan, "&Plateaurate Q_plan (m3/h, 0 = keine)"},
+      {m_QEnde, "&Aufgaberate Q_end (m3/h)"},
+      {m_Schritte, "Anzahl &Schritte K"},
+  };
+  for (std::size_t i = 0; i < std::size(felder); ++i) {
+    felder[i].feld = new QLineEdit(this);
+    felder[i].feld->setGeometry(Rechteck(du, FELDER[i]));
+    auto* text = new QLabel(QString::fromUtf8(felder[i].text), this);
+    text->setBuddy(felder[i].feld);
+    felder[i].feld->installEventFilter(this);
+    text->setGeometry(du.Rechteck(TEXT_X, FELDER[i].y + TEXT_TIEFER, TEXT_BREITE, TEXT_HOEHE));
+  }
+
+  auto* rahmen = new QGroupBox(QStringLiteral("C-Modell"), this);
+  rahmen->setGeometry(Rechteck(du, RAHMEN));
+  const char mnemonik[PROGNOSEMODELL_ANZAHL] = {'M', 'V', 'G'};  // each model's first letter
+  for (int i = 0; i < PROGNOSEMODELL_ANZAHL; ++i) {
+    const auto m = static_cast<Prognosemodell>(i);
+    QString text = QString::fromStdString(PrognosemodellText(m));
+    text.insert(text.indexOf(QLatin1Char(mnemonik[i])), QLatin1Char('&'));
+    m_Modelle[i] = new QRadioButton(text, rahmen);
+    Platz p = KNOPF_IM_RAHMEN;
+    p.y += i * KNOPF_ABSTAND;
+    m_Modelle[i]->setGeometry(Rechteck(du, p));
+  }
+  Modellknopf(Prognosemodell::Variabel)->setEnabled(VariablerCWaehlbar(m_Einstellungen, variablerC));
+
+  m_Ok = new QPushButton(QStringLiteral("OK"), this);
+  m_Ok->setDefault(true);
+  m_Ok->setGeometry(Rechteck(du, OK));
+  m_Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+  m_Abbrechen->setGeometry(Rechteck(du, ABBRECHEN));
+
+  // Tab goes down the form, then to the buttons.
+  QWidget* folge[] = {m_Pmin,       m_QPlan,    m_QEnde, m_Modelle[0], m_Modelle[1],
+                      m_Modelle[2], m_Schritte, m_Ok,    m_Abbrechen};
+  for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
+  setFixedSize(du.X(BREITE), du.Y(HOEHE));
+}
+
+void DlgPrognose::Zeigen() {
+  const Prognosefelder f = PrognosefelderAus(m_Einstellungen);
+  m_Pmin->setText(QString::fromStdString(f.pMin));
+  m_QPlan->setText(QString::fromStdString(f.qPlan));
+  m_QEnde->setText(QString::fromStdString(f.qEnde));
+  m_Schritte->setText(QString::fromStdString(f.schritte));
+  if (QRadioButton* k = Modellknopf(f.modell)) k->setChecked(true);
+  m_Pmin->setFocus(Qt::OtherFocusReason);
+  m_Pmin->selectAll();
+}
+
+bool DlgPrognose::eventFilter(QObject* objekt, QEvent* ereignis) {
+  // An Alt key that matched no mnemonic reaches the field as a key press; it must not type its letter.
+  if (ereignis->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(objekt)) {
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if ((taste->modifiers() & Qt::AltModifier) && !(taste->modifiers() & Qt::ControlModifier) &&
+        !taste->text().isEmpty() && taste->text().front().isPrint())
+      return true;
+  }
+  return QDialog::eventFilter(objekt, ereignis);
+}
+
+QLineEdit* DlgPrognose::Feld(Prognosefeld feld) const {
+  switch (feld) {
+    case Prognosefeld::Pmin: return m_Pmin;
+    case Prognosefeld::QPlan: return m_QPlan;
+    case Prognosefeld::QEnde: return m_QEnde;
+    case Prognosefeld::Schritte: return m_Schritte;
+    case Prognosefeld::Modell: return nullptr;
+  }
+  return nullptr;
+}
+
+QRadioButton* DlgPrognose::Modellknopf(Prognosemodell m) const {
+  const auto i = static_cast<int>(m);
+  return i >= 0 && i < PROGNOSEMODELL_ANZAHL ? m_Modelle[i] : nullptr;
+}
+
+Prognosemodell DlgPrognose::GewaehltesModell() const {
+  for (int i = 0; i < PROGNOSEMODELL_ANZAHL; ++i)
+    if (m_Modelle[i]->isChecked()) return static_cast<Prognosemodell>(i);
+  return m_Einstellungen.modell;  // none checked: the core judges the stored one
+}
+
+void DlgPrognose::OnOk() {
+  const Prognosefelder felder{m_Pmin->text().toStdString(), m_QPlan->text().toStdString(),
+                              m_QEnde->text().toStdString(), GewaehltesModell(), m_Schritte->text().toStdString()};
+  const auto fehler = PrognosefelderLesen(felder, m_Einstellungen);
+  if (!fehler) {
+    accept();
+    return;
+  }
+  m_Dienste.meldung(this, QString::fromStdString(fehler->meldung));
+  if (QLineEdit* feld = Feld(fehler->feld)) {
+    feld->setFocus(Qt::OtherFocusReason);
+    feld->selectAll();
+  } else {
+    m_Modelle[0]->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+bool PrognoseDialogAusfuehren(QWidget* besitzer, Prognoseeinstellungen& einstellungen, bool variablerC,
+                              const DialogDienste& dienste) {
+  DlgPrognose dialog(einstellungen, variablerC, dienste, besitzer);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  einstellungen = dialog.Einstellungen();
+  return true;
+}
+
+}  // namespace zelvor

@@ -1,0 +1,60 @@
+#pragma once
+// The forecast settings dialog: p_min, plateau and abandonment rate, C model and step count, laid out
+// in dialog units in the input dialog's font. The core reads and checks the fields; the dialog shows
+// what it answers and puts the focus where the user must correct it.
+#include <QDialog>
+
+#include "dialogs/DialogDienste.h"
+#include "doc/Prognoseeinstellungen.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zelvor {
+
+class DlgPrognose : public QDialog {
+  Q_OBJECT
+
+ public:
+  // variablerC: the run has the line C(Gp) (input option "Variabler C-Wert"). Services left empty fall
+  // back to StandardDienste().
+  DlgPrognose(const Prognoseeinstellungen& einstellungen, bool variablerC, DialogDienste dienste = {},
+              QWidget* besitzer = nullptr);
+
+  // The settings shown at the start; after an accepted OK, the ones read from the fields.
+  const Prognoseeinstellungen& Einstellungen() const { return m_Einstellungen; }
+
+  QLineEdit* Feld(Prognosefeld feld) const;  // null for the model
+  QRadioButton* Modellknopf(Prognosemodell m) const;
+  QPushButton* OkKnopf() const { return m_Ok; }
+  QPushButton* AbbrechenKnopf() const { return m_Abbrechen; }
+
+  // Reads the fields; closes with Accepted when they pass, else says why and stays open.
+  void OnOk();
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  void Anlegen(bool variablerC);
+  void Zeigen();
+  Prognosemodell GewaehltesModell() const;
+
+  DialogDienste m_Dienste;
+  Prognoseeinstellungen m_Einstellungen;
+  QLineEdit* m_Pmin = nullptr;
+  QLineEdit* m_QPlan = nullptr;
+  QLineEdit* m_QEnde = nullptr;
+  QLineEdit* m_Schritte = nullptr;
+  QRadioButton* m_Modelle[PROGNOSEMODELL_ANZAHL] = {};
+  QPushButton* m_Ok = nullptr;
+  QPushButton* m_Abbrechen = nullptr;
+};
+
+// Runs the dialog over `einstellungen`; on OK they become the dialog's and the result is true, on
+// cancel they stay as they were.
+bool PrognoseDialogAusfuehren(QWidget* besitzer, Prognoseeinstellungen& einstellungen, bool variablerC,
+                              const DialogDienste& dienste);
+
+}  // namespace zelvor
