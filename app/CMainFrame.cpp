@@ -204,16 +204,17 @@ void CMainFrame::MenuesAnlegen() {
   QAction* einlesen = NeueAktion(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen"),
                                  QStringLiteral("Liest die Datei AUS.TXT ein\nEinlesen der Datei AUS.TXT"));
   connect(einlesen, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnErgebnisseEinlesen);
-  QAction* prognose = NeueAktion(ID_PROGNOSE_EINSTELLUNGEN, QStringLiteral("&Förderprognose..."),
-                                 QStringLiteral("Legt die Einstellungen der Förderprognose fest\nFörderprognose"));
-  connect(prognose, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnPrognoseEinstellungen);
+  QAction* prognoseeinstellungen =
+      NeueAktion(ID_PROGNOSE_EINSTELLUNGEN, QStringLiteral("&Förderprognose..."),
+                 QStringLiteral("Legt die Einstellungen der Förderprognose fest\nPrognoseeinstellungen"));
+  connect(prognoseeinstellungen, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnPrognoseEinstellungen);
   m_Dokument.PrognoseeingabeSetzen([this](Prognoseeinstellungen& e, bool variablerC) {
     DialogDienste dienste;
     dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
     return PrognoseDialogAusfuehren(this, e, variablerC, dienste);
   });
   QMenu* bearbeitenMenue = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-  bearbeitenMenue->addActions({daten, ausgeben, einlesen, prognose});
+  bearbeitenMenue->addActions({daten, ausgeben, einlesen, prognoseeinstellungen});
   bearbeitenMenue->addSeparator();
   // "Kopieren": the visible view says what the clipboard gets (the table its text, the graph its picture).
   QAction* kopieren = NeueAktion(ID_EDIT_COPY, QStringLiteral("&Kopieren"),

@@ -452,7 +452,7 @@ class CMainFrameTest : public QObject {
     QCOMPARE(stelle, eintraege.indexOf(A(ID_ERGEBNISSE_EINLESEN)) + 1);
     QVERIFY(eintraege[stelle + 1]->isSeparator());
     QCOMPARE(A(ID_PROGNOSE_EINSTELLUNGEN)->text(), QStringLiteral("&Förderprognose..."));
-    QCOMPARE(A(ID_PROGNOSE_EINSTELLUNGEN)->toolTip(), QStringLiteral("Förderprognose"));
+    QCOMPARE(A(ID_PROGNOSE_EINSTELLUNGEN)->toolTip(), QStringLiteral("Prognoseeinstellungen"));
 
     Dok().Doc().m_bVariablerC = 1;
     bool variablerC = false;
