@@ -142,6 +142,7 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   CZelvorDoc doc;
   if (!Laden(a.datei, doc, err)) return FEHLER;
   for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << EingabeAlsText(doc, f) << '\n';
+  for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << p.text(doc.m_Prognose) << '\n';
   for (const std::string& zeile : doc.m_Ratenzeilen) out << "Ratenzeile=" << zeile << '\n';
   return ERFOLG;
 }
@@ -161,10 +162,18 @@ int Set(const Argumente& a, std::ostream& err) {
   for (const std::string& zuweisung : a.zuweisungen) {
     const size_t gleich = zuweisung.find('=');
     const std::string name = zuweisung.substr(0, gleich);
-    const Eingabefeld* feld = EingabefeldSuchen(name);
-    if (!feld) return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
-    if (const auto m = EingabeSetzen(doc, *feld, zuweisung.substr(gleich + 1))) return Fehler(err, name + ": " + *m);
+    const std::string wert = zuweisung.substr(gleich + 1);
+    std::optional<std::string> m;
+    if (const Eingabefeld* feld = EingabefeldSuchen(name)) {
+      m = EingabeSetzen(doc, *feld, wert);
+    } else if (const Prognoseangabe* p = PrognoseangabeSuchen(name)) {
+      m = p->setzen(doc.m_Prognose, wert);
+    } else {
+      return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
+    }
+    if (m) return Fehler(err, name + ": " + *m);
   }
+  if (const auto m = PrognoseeinstellungenPruefen(doc.m_Prognose)) return Fehler(err, *m);
   if (a.raten && !RatenImportieren(*a.raten, doc, err)) return FEHLER;
   if (const auto warnung = EingabenPruefen(doc)) err << "Warnung: " << *warnung << '\n';
   const std::string fehler = ZlvDateiSpeichern(a.datei, doc);

@@ -67,6 +67,24 @@ std::optional<std::string> PrognoseeinstellungenPruefen(const Prognoseeinstellun
   return std::nullopt;
 }
 
+const std::vector<Prognoseangabe>& Prognoseangaben() {
+  static const std::vector<Prognoseangabe> angaben = {
+      {"PrognosePmin", PminSetzen, [](const Prognoseeinstellungen& e) { return FloatAlsText(e.pMin); }},
+      {"PrognosePlateaurate", QPlanSetzen, [](const Prognoseeinstellungen& e) { return FloatAlsText(e.qPlan); }},
+      {"PrognoseAufgaberate", QEndeSetzen, [](const Prognoseeinstellungen& e) { return FloatAlsText(e.qEnde); }},
+      {"PrognoseModell", ModellSetzen, [](const Prognoseeinstellungen& e) { return PrognosemodellName(e.modell); }},
+      {"PrognoseSchritte", SchritteSetzen,
+       [](const Prognoseeinstellungen& e) { return Formatiere("%d", static_cast<int>(e.schritte)); }},
+  };
+  return angaben;
+}
+
+const Prognoseangabe* PrognoseangabeSuchen(const std::string& name) {
+  for (const Prognoseangabe& a : Prognoseangaben())
+    if (name == a.name) return &a;
+  return nullptr;
+}
+
 Prognosefelder PrognosefelderAus(const Prognoseeinstellungen& e) {
   return {FloatAlsText(e.pMin), FloatAlsText(e.qPlan), FloatAlsText(e.qEnde), e.modell,
           Formatiere("%d", e.schritte)};

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/Prognosemodell.h"
 
@@ -37,6 +38,15 @@ std::optional<std::string> ModellSetzen(Prognoseeinstellungen& e, const std::str
 
 // Every range and the rule between the two rates; the first problem's message, or nothing.
 std::optional<std::string> PrognoseeinstellungenPruefen(const Prognoseeinstellungen& e);
+
+// The settings by name, as "zelvor-cli show" lists them (after the inputs) and "set" takes them.
+struct Prognoseangabe {
+  const char* name;
+  std::optional<std::string> (*setzen)(Prognoseeinstellungen&, const std::string&);
+  std::string (*text)(const Prognoseeinstellungen&);
+};
+const std::vector<Prognoseangabe>& Prognoseangaben();
+const Prognoseangabe* PrognoseangabeSuchen(const std::string& name);
 
 // The settings dialog's fields, in the order they are read.
 enum class Prognosefeld { Pmin, QPlan, QEnde, Modell, Schritte };

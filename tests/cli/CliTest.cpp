@@ -176,12 +176,14 @@ TEST_F(Cli, SetShowRoundTrip) {
   const Aufruf neu = Starten({"set", well, "Gasbohrung=Süd 3 %d", "Temperatur=-12.5", "Kopftemperatur=0.1",
                               "OGIP=90000", "Initialdruck=1", "Wasserinvasion=10000", "Teufe=0.001",
                               "Bohrlochlaenge=20000", "Durchmesser=6.2", "A1=0.1", "B1=10", "Bohrungsanzahl=20",
-                              "Injektion=1", "H2S=1.5", "CH4=98.5"});
+                              "Injektion=1", "H2S=1.5", "CH4=98.5", "PrognosePlateaurate=1200.5",
+                              "PrognoseModell=gegendruck"});
   ASSERT_EQ(neu.status, ERFOLG) << neu.err;
   const std::string gezeigt = Starten({"show", well}).out;
   for (const char* z : {"Gasbohrung=Süd 3 %d\n", "Temperatur=-12.5\n", "Kopftemperatur=0.1\n", "Teufe=0.001\n",
                         "Durchmesser=6.2\n", "A1=0.1\n", "B1=10\n", "Bohrungsanzahl=20\n", "Injektion=1\n",
-                        "H2S=1.5\n", "CH4=98.5\n", "C10H22=0\n"})
+                        "H2S=1.5\n", "CH4=98.5\n", "C10H22=0\n", "PrognosePlateaurate=1200.5\n",
+                        "PrognoseModell=gegendruck\n", "PrognoseSchritte=50\n"})
     EXPECT_NE(gezeigt.find(z), std::string::npos) << z << gezeigt;
   // Every shown value set again gives the same file.
   std::vector<std::string> args = {"set", Pfad("kopie.zlv")};
@@ -196,7 +198,7 @@ TEST_F(Cli, SetRefusesTheWholeCallOnABadValue) {
   const std::string vorher = Lesen("bohrung.zlv");
   for (const char* falsch : {"OGIP=90001", "Initialdruck=0", "Bohrungsanzahl=21", "Bohrungsanzahl=1.5", "CH4=nan",
                              "Temperatur=inf", "Temperatur=1e39", "A1=0x10", "B1=1,2", "Teufe=", "Unbekannt=1",
-                             "Injektion=2", "Gasbohrung=Ω"}) {
+                             "Injektion=2", "Gasbohrung=Ω", "PrognosePlateaurate=100", "PrognoseModell=x"}) {
     const Aufruf r = Starten({"set", well, "Temperatur=50", falsch});
     EXPECT_EQ(r.status, FEHLER) << falsch;
     EXPECT_FALSE(r.err.empty()) << falsch;
