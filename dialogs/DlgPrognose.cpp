@@ -51,7 +51,7 @@ void DlgPrognose::Anlegen(bool variablerC) {
     QLineEdit*& feld;
     const char* text;  // UTF-8, with the mnemonic
   } felder[] = {
-      {m_Pmin, "Minimaler &Kopffliessdruck p_min (bar)"},
+      {m_Pmin, "Minimaler &Kopffließdruck p_min (bar)"},
       {m_QPlan, "&Plateaurate Q_plan (m3/h, 0 = keine)"},
       {m_QEnde, "&Aufgaberate Q_end (m3/h)"},
       {m_Schritte, "Anzahl &Schritte K"},
