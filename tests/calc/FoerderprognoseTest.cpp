@@ -38,12 +38,18 @@ Laufdaten Lauf(bool injektion = false) {
   return r.lauf;
 }
 
-TEST(Foerderprognose, PlateauTimeIsTheProducedVolumeOverTheRate) {
+// p_min 20 bar, a plateau at 1000 m3/h, abandonment at 200 m3/h, 10 steps.
+PrognoseEingaben Plateau() {
   PrognoseEingaben e;
   e.pMin = 20;
   e.qPlan = 1000;
   e.qEnde = 200;
   e.schritte = 10;
+  return e;
+}
+
+TEST(Foerderprognose, PlateauTimeIsTheProducedVolumeOverTheRate) {
+  PrognoseEingaben e = Plateau();
   const Foerderprognose p = PrognoseBerechnen(Lauf(), e);
   ASSERT_TRUE(p.Gemacht()) << p.meldung;
   EXPECT_DOUBLE_EQ(p.gpStart, 100.0);
@@ -93,11 +99,7 @@ TEST(Foerderprognose, PrintedTableKeepsTheSummaryWhole) {
 
 // Text and diagrams of a plateau forecast and of a refused one: the reason instead of a table, no nan.
 TEST(Foerderprognose, TextAndDiagramsShowWhatWasMade) {
-  PrognoseEingaben e;
-  e.pMin = 20;
-  e.qPlan = 1000;
-  e.qEnde = 200;
-  e.schritte = 10;
+  PrognoseEingaben e = Plateau();
   const Laufdaten lauf = Lauf();
   const Foerderprognose p = PrognoseBerechnen(lauf, e);
   const std::vector<std::string> text = PrognoseText(p);
