@@ -43,6 +43,7 @@ void CZelvorDoc::NachDemLaden() {
 
 void CZelvorDoc::ErgebnisseLoeschen() {
   m_Ergebnis.clear();
+  ++m_ErgebnisStand;
   m_Lauf = Laufdaten{};
   GrafikLoeschen();
   // The captions name the previous well's curves; the next complete evaluation sets them again.

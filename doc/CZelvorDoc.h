@@ -59,6 +59,9 @@ class CZelvorDoc {
   // The forecast's settings: an input kept in the well file (reset by the defaults, replaced on load).
   Prognoseeinstellungen m_Prognose;
   CStringArray m_Ergebnis;
+  // Counts every new m_Ergebnis (an evaluation, a read, a clearing), so a view can tell a new table from
+  // a redraw after some other change.
+  std::uint64_t m_ErgebnisStand = 0;
   // The last evaluation run at full precision, for the analyses built on it (not saved; cleared with
   // the results).
   Laufdaten m_Lauf;

@@ -24,6 +24,7 @@ bool CZelvorDoc::Auswertung() {
   AuswertungsErgebnis r;
   Auswerten(e, r);
   m_Ergebnis = std::move(r.zeilen);
+  ++m_ErgebnisStand;
   m_MaxWerte = r.maxWerte;
   m_Kurve1X = r.kurve1X;
   m_Kurve1Y = r.kurve1Y;

@@ -13,13 +13,16 @@ CZelvorView::CZelvorView(const CZelvorDoc& doc, std::function<std::string()> tit
 
 void CZelvorView::OnInitialUpdate() {
   ++m_initialUpdates;
+  m_gezeigterStand.reset();
   OnUpdate();
 }
 
 void CZelvorView::OnUpdate() {
   FlaecheAnpassen();
-  // The table is a new one (an evaluation, a read, another well): it is shown from its first line.
-  NachObenRollen();
+  // A new table (an evaluation, a read, another well) is shown from its first line; after any other
+  // change (the forecast's settings, say) the view stays where the user scrolled it.
+  if (m_gezeigterStand != m_Doc.m_ErgebnisStand) NachObenRollen();
+  m_gezeigterStand = m_Doc.m_ErgebnisStand;
   CAnsicht::OnUpdate();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The table view: the evaluation's result lines, one per screen line in a fixed-pitch font, scrolled in
 // logical units and printed page by page under the "Dokument:" header.
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "views/CAnsicht.h"
@@ -15,8 +17,8 @@ class CZelvorView : public CAnsicht {
   CZelvorView(const CZelvorDoc& doc, std::function<std::string()> titel, QWidget* parent = nullptr);
 
   void OnInitialUpdate() override;
-  // The table may have grown or shrunk: the scrolling surface follows it (length and longest line), the
-  // view goes back to the first line and repaints.
+  // The table may have grown or shrunk: the scrolling surface follows it (length and longest line); a
+  // new table is shown from its first line.
   void OnUpdate() override;
 
   std::unique_ptr<Druckvorlage> Vorlage() const override;
@@ -35,6 +37,7 @@ class CZelvorView : public CAnsicht {
   void FlaecheAnpassen();
 
   int m_initialUpdates = 0;
+  std::optional<std::uint64_t> m_gezeigterStand;  // the table last shown; none before the first
 };
 
 }  // namespace zelvor
