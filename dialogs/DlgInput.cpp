@@ -11,6 +11,7 @@
 #include <QStyledItemDelegate>
 
 #include "calc/A1B1Vorschlag.h"
+#include "dialogs/Alttaste.h"
 #include "dialogs/DlgInputVorlage.h"
 
 namespace zelvor {
@@ -161,13 +162,7 @@ bool DlgInput::eventFilter(QObject* objekt, QEvent* ereignis) {
     OnDblclkListe();
     return true;
   }
-  // An Alt key that matched no mnemonic reaches the field as a key press; it must not type its letter.
-  if (ereignis->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(objekt)) {
-    const auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if ((taste->modifiers() & Qt::AltModifier) && !(taste->modifiers() & Qt::ControlModifier) &&
-        !taste->text().isEmpty() && taste->text().front().isPrint())
-      return true;
-  }
+  if (AltTasteOhneMnemonik(objekt, ereignis)) return true;
   // Leaving a field: by a click, Tab, or the dialog losing the focus; not by the field's own context
   // menu, and not while the dialog ends.
   if (ereignis->type() == QEvent::FocusOut && m_nBeschaeftigt == 0 && !m_bBeendet && isVisible() &&

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <utility>
 
+#include "dialogs/Alttaste.h"
 #include "dialogs/Dialogeinheiten.h"
 
 namespace zelvor {
@@ -104,13 +105,7 @@ void DlgPrognose::Zeigen() {
 }
 
 bool DlgPrognose::eventFilter(QObject* objekt, QEvent* ereignis) {
-  // An Alt key that matched no mnemonic reaches the field as a key press; it must not type its letter.
-  if (ereignis->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(objekt)) {
-    const auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if ((taste->modifiers() & Qt::AltModifier) && !(taste->modifiers() & Qt::ControlModifier) &&
-        !taste->text().isEmpty() && taste->text().front().isPrint())
-      return true;
-  }
+  if (AltTasteOhneMnemonik(objekt, ereignis)) return true;
   return QDialog::eventFilter(objekt, ereignis);
 }
 
