@@ -1,5 +1,6 @@
 #include "views/CPrognose.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
@@ -52,9 +53,9 @@ int CPrognose::AngekuendigteSeiten() const {
   return Vorlage()->Seitenanzahl(DruckbereichLogisch(AnwendungsDrucker()));
 }
 
-void CPrognose::paintEvent(QPaintEvent*) {
+void CPrognose::paintEvent(QPaintEvent* e) {
   QPainter p(viewport());
-  PrognoseZeichnen(p, Ursprung(), m_Doc, m_Titel ? m_Titel() : std::string());
+  PrognoseZeichnen(p, Ursprung(), m_Doc, m_Titel ? m_Titel() : std::string(), QRectF(e->rect()));
 }
 
 }  // namespace zelvor

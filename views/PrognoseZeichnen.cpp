@@ -80,11 +80,15 @@ void Ueberschrift(QPainter& p, Lometric& l, const CZelvorDoc& doc, double mitte,
   l.Text(mitte, -RAND - 100, unter, Lometric::Ausrichtung::MitteOben);
 }
 
-// Lines from y downwards; answers the y beneath the last.
-double Textzeilen(QPainter& p, Lometric& l, const std::vector<std::string>& text, size_t von, size_t bis, double y) {
+// Lines from y downwards; answers the y beneath the last. Only the lines that reach into sichtbar (device
+// pixels; a null rectangle: everywhere) are drawn, so a long table scrolls without drawing it all.
+double Textzeilen(QPainter& p, Lometric& l, const std::vector<std::string>& text, size_t von, size_t bis, double y,
+                  const QRectF& sichtbar = {}) {
   p.setFont(l.Schrift(Diagrammschrift(400), SCHRIFTHOEHE));
   for (size_t k = von; k < bis && k < text.size(); ++k) {
-    l.Text(RAND, y, QString::fromStdString(text[k]));
+    const double oben = l.Geraet(RAND, y).y();
+    if (sichtbar.isNull() || (oben <= sichtbar.bottom() && oben + l.GeraetY(ZEILE) >= sichtbar.top()))
+      l.Text(RAND, y, QString::fromStdString(text[k]));
     y -= ZEILE;
   }
   return y;
@@ -166,13 +170,15 @@ class PrognoseSeiten : public Druckvorlage {
 
 QSizeF PrognoseFlaeche(const CZelvorDoc& doc) { return Flaeche(InhaltAus(doc)); }
 
-void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::string& titel) {
+void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::string& titel,
+                      const QRectF& sichtbar) {
   const Inhalt i = InhaltAus(doc);
   const QSizeF f = Flaeche(i);
   p.save();
   Lometric l(p, ursprung, p.device()->logicalDpiX(), p.device()->logicalDpiY());
   double y = DiagrammteilZeichnen(p, l, i, doc, f.width(), false) - ABSTAND;
-  for (const std::vector<std::string>* t : {&i.spalten, &i.zeilen, &i.summe}) y = Textzeilen(p, l, *t, 0, t->size(), y);
+  for (const std::vector<std::string>* t : {&i.spalten, &i.zeilen, &i.summe})
+    y = Textzeilen(p, l, *t, 0, t->size(), y, sichtbar);
   Dokumentzeile(p, l, titel, f.height());
   p.restore();
 }

@@ -6,6 +6,7 @@
 // call from the document's last run and settings.
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <memory>
@@ -22,8 +23,9 @@ namespace zelvor {
 QSizeF PrognoseFlaeche(const CZelvorDoc& doc);
 
 // Paints the screen's page with its top-left corner at the device point ursprung. titel is the
-// document's title.
-void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::string& titel);
+// document's title. With a sichtbar rectangle (device pixels) the table draws only its lines inside it.
+void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::string& titel,
+                      const QRectF& sichtbar = {});
 
 // The printed pages: the diagram page (stacked on a portrait page, side by side on a landscape one,
 // shrunk to fit), then as many table pages as the rows need at true size. A refused forecast prints its
