@@ -32,8 +32,11 @@
 
 #include "FuzzHilfen.h"
 #include "calc/Format.h"
+#include "calc/Lieferfaehigkeitstext.h"
+#include "calc/Prognosetext.h"
 #include "calc/Grafikskalierung.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentPrognose.h"
 
 namespace zelvor::fuzz {
 namespace {
@@ -473,5 +476,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   Skalieren(s, 0, doc.m_Kurve1X.data(), doc.m_Kurve1Y.data(), doc.m_Kurve2Y.data());
   if (!XBereichLeer(s)) FUZZ_PRUEFE(s.xmax > s.xmin && s.deltax > 0, "");
   if (!YBereichLeer(s)) FUZZ_PRUEFE(s.ymax > s.ymin && s.deltay > 0, "");
+
+  // The analyses built on the run: no nan or inf in their texts; a forecast's rows run forward in Gp and
+  // time, its rates stay within Q_max.
+  for (const std::string& zeile : LieferfaehigkeitText(LieferfaehigkeitBerechnen(doc.m_Lauf)))
+    FUZZ_PRUEFE(!EnthaeltNanOderInf(zeile), zeile + "\n" + EingabenText(eingaben));
+  const Prognoseeinstellungen einstellungen[] = {
+      {}, {20.0f, 10000.0f, 100.0f, Prognosemodell::Gegendruck, 10}, {5.0f, 0.0f, 1.0f, Prognosemodell::Variabel, 20}};
+  for (const Prognoseeinstellungen& pe : einstellungen) {
+    const Foerderprognose p = PrognoseBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, pe));
+    for (const std::string& zeile : PrognoseText(p))
+      FUZZ_PRUEFE(!EnthaeltNanOderInf(zeile), zeile + "\n" + EingabenText(eingaben));
+    if (!p.Gemacht()) {
+      FUZZ_PRUEFE(p.zeilen.empty(), p.meldung);
+      continue;
+    }
+    FUZZ_PRUEFE(p.qMaxStart > pe.qEnde && p.zeilen.size() >= static_cast<std::size_t>(pe.schritte) + 1 &&
+                    p.zeilen.size() <= static_cast<std::size_t>(pe.schritte) + 2,
+                EingabenText(eingaben));
+    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+      const Prognosezeile& z = p.zeilen[i];
+      FUZZ_PRUEFE(z.q <= z.qMax && z.q > 0, PrognoseZeilentext(z) + "\n" + EingabenText(eingaben));
+      if (i > 0)
+        FUZZ_PRUEFE(z.gp >= p.zeilen[i - 1].gp && z.jahre >= p.zeilen[i - 1].jahre,
+                    PrognoseZeilentext(z) + "\n" + EingabenText(eingaben));
+    }
+  }
   return 0;
 }
