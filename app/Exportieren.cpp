@@ -5,8 +5,8 @@
 
 #include "app/Rueckfrage.h"
 #include "dialogs/Dateidialog.h"
-#include "doc/Export.h"
-#include "doc/Exporttabellen.h"
+#include "export/Export.h"
+#include "export/Exporttabellen.h"
 #include "views/CAnsicht.h"
 
 namespace zelvor {

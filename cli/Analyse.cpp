@@ -1,11 +1,11 @@
 #include "cli/Analyse.h"
 
 #include "calc/Lieferfaehigkeit.h"
-#include "calc/Lieferfaehigkeitstext.h"
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
+#include "report/Lieferfaehigkeitstext.h"
 
 namespace zelvor::cli {
 namespace {

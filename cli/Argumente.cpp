@@ -4,7 +4,7 @@
 #include <cctype>
 #include <set>
 
-#include "doc/Export.h"
+#include "export/Export.h"
 
 namespace zelvor::cli {
 namespace {

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "calc/Foerderprognose.h"
-#include "calc/Prognosetext.h"
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentPrognose.h"
+#include "report/Prognosetext.h"
 
 namespace zelvor::cli {
 namespace {

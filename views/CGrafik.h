@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "calc/Grafiklayout.h"
-#include "calc/Grafikskalierung.h"
+#include "report/Grafiklayout.h"
+#include "report/Grafikskalierung.h"
 #include "views/CAnsicht.h"
 
 namespace zelvor {

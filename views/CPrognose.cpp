@@ -5,8 +5,8 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "calc/Prognosetext.h"
 #include "doc/DokumentPrognose.h"
+#include "report/Prognosetext.h"
 #include "views/PrognoseZeichnen.h"
 
 namespace zelvor {

@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "calc/Tabellenseiten.h"
+#include "report/Tabellenseiten.h"
 #include "views/TabelleZeichnen.h"
 
 namespace zelvor {

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "calc/Grafikskalierung.h"
-#include "calc/Grafiklayout.h"  // GrafikZustand, the layout flags of the graph view
 #include "doc/CZelvorDoc.h"
+#include "report/Grafiklayout.h"  // GrafikZustand, the layout flags of the graph view
+#include "report/Grafikskalierung.h"
 #include "views/Drucken.h"
 
 class QPainter;

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/Grafiklayout.h"
-#include "calc/Lieferdiagramme.h"
-#include "calc/Lieferfaehigkeitstext.h"
+#include "report/Grafiklayout.h"
+#include "report/Lieferdiagramme.h"
+#include "report/Lieferfaehigkeitstext.h"
 #include "views/DiagrammZeichnen.h"
 #include "views/Lometric.h"
 

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/Grafiklayout.h"
-#include "calc/Prognosediagramme.h"
-#include "calc/Prognosetext.h"
 #include "doc/DokumentPrognose.h"
+#include "report/Grafiklayout.h"
+#include "report/Prognosediagramme.h"
+#include "report/Prognosetext.h"
 #include "views/DiagrammZeichnen.h"
 #include "views/Lometric.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/Tabellenseiten.h"
+#include "report/Tabellenseiten.h"
 #include "views/Lometric.h"
 
 namespace zelvor {

@@ -4,7 +4,6 @@
 
 #include "calc/Lieferfaehigkeit.h"
 #include "doc/CZelvorDoc.h"
-#include "doc/Exporttabellen.h"
 #include "doc/ZlvArchiv.h"
 
 namespace zelvor {
@@ -31,24 +30,6 @@ TEST(DokumentPrognose, EachModelTakesItsEquationFromTheRun) {
   p = DokumentPrognose(doc);
   ASSERT_TRUE(p.Gemacht()) << p.meldung;
   EXPECT_EQ(p.ansatz.steigung, doc.m_Lauf.steigung);
-
-  // The export gives the same forecast: its rows, then settings and summary.
-  doc.m_Prognose.modell = Prognosemodell::Mittel;
-  p = DokumentPrognose(doc);
-  const std::vector<Exporttabelle> t = PrognoseTabellen(doc);
-  ASSERT_EQ(t.size(), 2u);
-  ASSERT_EQ(t[0].zeilen.size(), p.zeilen.size());
-  EXPECT_EQ(t[0].zeilen.back()[3], Exportwert(p.zeilen.back().qMax));
-  EXPECT_EQ(t[1].zeilen.back()[1], Exportwert(p.qMaxStart));
-}
-
-TEST(DokumentPrognose, ARefusedForecastExportsItsReason) {
-  CZelvorDoc doc;
-  ASSERT_EQ(ZlvDateiLaden(ZELVOR_EXAMPLES_DIR "/injektion.zlv", doc).status, ZlvStatus::Ok);
-  ASSERT_TRUE(doc.Auswertung());
-  const std::vector<Exporttabelle> t = PrognoseTabellen(doc);
-  EXPECT_TRUE(t[0].zeilen.empty());
-  EXPECT_EQ(t[1].zeilen.back()[1], Exportwert(DokumentPrognose(doc).meldung));
 }
 
 }  // namespace

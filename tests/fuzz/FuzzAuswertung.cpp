@@ -32,11 +32,11 @@
 
 #include "FuzzHilfen.h"
 #include "calc/Format.h"
-#include "calc/Lieferfaehigkeitstext.h"
-#include "calc/Prognosetext.h"
-#include "calc/Grafikskalierung.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentPrognose.h"
+#include "report/Grafikskalierung.h"
+#include "report/Lieferfaehigkeitstext.h"
+#include "report/Prognosetext.h"
 
 namespace zelvor::fuzz {
 namespace {

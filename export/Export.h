@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "doc/Exporttabelle.h"
+#include "export/Exporttabelle.h"
 
 namespace zelvor {
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "DateiTestHilfen.h"
-#include "doc/Export.h"
-#include "doc/Exporttabellen.h"
 #include "doc/ZlvArchiv.h"
+#include "export/Export.h"
+#include "export/Exporttabellen.h"
+#include "tests/doc/DateiTestHilfen.h"
 
 namespace zelvor {
 namespace {

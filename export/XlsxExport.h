@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "doc/Exporttabelle.h"
+#include "export/Exporttabelle.h"
 
 namespace zelvor {
 

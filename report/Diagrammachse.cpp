@@ -1,9 +1,9 @@
-#include "calc/Diagrammachse.h"
+#include "report/Diagrammachse.h"
 
 #include <cmath>
 
 #include "calc/Format.h"
-#include "calc/Grafikskalierung.h"
+#include "report/Grafikskalierung.h"
 
 namespace zelvor {
 namespace {

@@ -1,7 +1,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "doc/Export.h"
+#include "export/Export.h"
 
 namespace zelvor {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/Tabellenseiten.h"
+#include "report/Tabellenseiten.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calc/Prognosetext.h"
+#include "report/Prognosetext.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "doc/CZelvorDoc.h"
-#include "doc/Exporttabelle.h"
+#include "export/Exporttabelle.h"
 
 namespace zelvor {
 

@@ -1,4 +1,4 @@
-#include "calc/Lieferfaehigkeitstext.h"
+#include "report/Lieferfaehigkeitstext.h"
 
 #include "calc/Format.h"
 

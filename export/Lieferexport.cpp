@@ -1,7 +1,7 @@
 #include <string>
 
 #include "calc/Lieferfaehigkeit.h"
-#include "doc/Exporttabellen.h"
+#include "export/Exporttabellen.h"
 
 namespace zelvor {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/Grafikskalierung.h"
+#include "report/Grafikskalierung.h"
 
 namespace zelvor {
 

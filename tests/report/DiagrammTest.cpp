@@ -1,4 +1,4 @@
-#include "calc/Diagramm.h"
+#include "report/Diagramm.h"
 
 #include <gtest/gtest.h>
 

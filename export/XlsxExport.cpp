@@ -1,4 +1,4 @@
-#include "doc/XlsxExport.h"
+#include "export/XlsxExport.h"
 
 #include <xlsxwriter.h>
 

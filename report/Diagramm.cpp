@@ -1,4 +1,4 @@
-#include "calc/Diagramm.h"
+#include "report/Diagramm.h"
 
 #include <algorithm>
 #include <cmath>

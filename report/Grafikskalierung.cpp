@@ -1,4 +1,4 @@
-#include "calc/Grafikskalierung.h"
+#include "report/Grafikskalierung.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "calc/Prognosediagramme.h"
+#include "report/Prognosediagramme.h"
 
 #include "calc/Format.h"
 

@@ -1,4 +1,4 @@
-#include "doc/Export.h"
+#include "export/Export.h"
 
 #include <unistd.h>
 
@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "doc/Dateizugriff.h"
-#include "doc/XlsxExport.h"
+#include "export/XlsxExport.h"
 
 namespace zelvor {
 namespace {

@@ -1,4 +1,4 @@
-#include "doc/Exporttabellen.h"
+#include "export/Exporttabellen.h"
 
 #include <charconv>
 #include <cstdlib>

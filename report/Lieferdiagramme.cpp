@@ -1,4 +1,4 @@
-#include "calc/Lieferdiagramme.h"
+#include "report/Lieferdiagramme.h"
 
 #include <algorithm>
 #include <cmath>

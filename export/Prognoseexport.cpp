@@ -2,7 +2,7 @@
 
 #include "calc/Prognosemodell.h"
 #include "doc/DokumentPrognose.h"
-#include "doc/Exporttabellen.h"
+#include "export/Exporttabellen.h"
 
 namespace zelvor {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/Grafiklayout.h"
+#include "report/Grafiklayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/Diagrammachse.h"
-#include "calc/Grafiklayout.h"  // Rahmen, Punkt, Achsmarke, Koordinate
+#include "report/Diagrammachse.h"
+#include "report/Grafiklayout.h"  // Rahmen, Punkt, Achsmarke, Koordinate
 
 namespace zelvor {
 
