@@ -49,6 +49,8 @@ enum Befehl : int {
   ID_PROGNOSE = 32781,                 // view "Förderprognose"
   ID_PROGNOSE_EINSTELLUNGEN = 32782,   // "Förderprognose..." settings dialog
   ID_EXPORTIEREN = 32783,              // "Exportieren..."
+  ID_MATERIALBILANZ = 32784,           // view "Materialbilanz"
+  ID_GASVORRAT_UEBERNEHMEN = 32785,    // "Gasvorrat übernehmen"
 };
 
 }  // namespace zelvor

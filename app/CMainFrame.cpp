@@ -31,6 +31,7 @@
 #include "dialogs/DlgPrognose.h"
 #include "views/CGrafik.h"
 #include "views/CLieferfaehigkeit.h"
+#include "views/CMaterialbilanz.h"
 #include "views/CPrognose.h"
 #include "views/CZelvorView.h"
 
@@ -82,9 +83,16 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
     p->setObjectName(QStringLiteral("CPrognose"));
     return p;
   });
+  AnsichtsartAnmelden(ANSICHT_MATERIALBILANZ, ID_MATERIALBILANZ, [this](QWidget* eltern) {
+    auto* m = new CMaterialbilanz(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
+    m->setObjectName(QStringLiteral("CMaterialbilanz"));
+    return m;
+  });
 
-  connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this,
-          [this] { AlleAnsichten([](CAnsicht& a) { a.OnUpdate(); }); });
+  connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this, [this] {
+    AlleAnsichten([](CAnsicht& a) { a.OnUpdate(); });
+    BefehleAktualisieren();
+  });
   connect(&m_Dokument, &Dokumentsteuerung::AnsichtenNeuInitialisieren, this, [this] {
     AlleAnsichten([](CAnsicht& a) { a.OnInitialUpdate(); });
     BefehleAktualisieren();
@@ -213,8 +221,13 @@ void CMainFrame::MenuesAnlegen() {
     dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
     return PrognoseDialogAusfuehren(this, e, variablerC, dienste);
   });
+  QAction* gasvorrat = NeueAktion(ID_GASVORRAT_UEBERNEHMEN, QStringLiteral("&Gasvorrat übernehmen"),
+                                  QStringLiteral("Übernimmt den aus den Fließdaten abgeglichenen Gasvorrat als OGIP\n"
+                                                 "Gasvorrat übernehmen"));
+  connect(gasvorrat, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnGasvorratUebernehmen);
   QMenu* bearbeitenMenue = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-  bearbeitenMenue->addActions({daten, ausgeben, einlesen, prognoseeinstellungen});
+  bearbeitenMenue->addActions({daten, ausgeben, einlesen, prognoseeinstellungen, gasvorrat});
+  connect(bearbeitenMenue, &QMenu::aboutToShow, this, &CMainFrame::BefehleAktualisieren);
   bearbeitenMenue->addSeparator();
   // "Kopieren": the visible view says what the clipboard gets (the table its text, the graph its picture).
   QAction* kopieren = NeueAktion(ID_EDIT_COPY, QStringLiteral("&Kopieren"),
@@ -255,8 +268,14 @@ void CMainFrame::MenuesAnlegen() {
                                  QStringLiteral("prognose.svg"));
   prognose->setShortcut(QKeySequence(Qt::Key_F7));
   connect(prognose, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_PROGNOSE); });
+  QAction* bilanz = NeueAktion(ID_MATERIALBILANZ, QStringLiteral("Materialbilanz"),
+                               QStringLiteral("Zeigt den aus den Fließdaten abgeglichenen Gasvorrat mit seinem "
+                                              "Vertrauensbereich und das P/Z-Diagramm\nMaterialbilanz"),
+                               QStringLiteral("materialbilanz.svg"));
+  bilanz->setShortcut(QKeySequence(Qt::Key_F8));
+  connect(bilanz, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_MATERIALBILANZ); });
   menuBar()->addMenu(QStringLiteral("Ansicht"))
-      ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose});
+      ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose, bilanz});
 
   // ?
   QAction* info = NeueAktion(ID_APP_ABOUT, QStringLiteral("Inf&o über zelvor..."),
@@ -308,7 +327,7 @@ void CMainFrame::SymbolleisteAnlegen() {
   m_Symbolleiste->setMovable(true);
   m_Symbolleiste->setAllowedAreas(Qt::AllToolBarAreas);
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIKLUPE, ID_DATEN_AENDERN, ID_GRAFIK, ID_TABELLE,
-                 ID_LIEFERFAEHIGKEIT, ID_PROGNOSE, ID_FILE_PRINT})
+                 ID_LIEFERFAEHIGKEIT, ID_PROGNOSE, ID_MATERIALBILANZ, ID_FILE_PRINT})
     m_Symbolleiste->addAction(Aktion(id));
   m_Symbolleiste->addSeparator();
   m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
@@ -333,7 +352,8 @@ void CMainFrame::KontextmenueAnlegen() {
       {ID_FILE_NEW, "Datei Neu"},         {ID_FILE_OPEN, "Datei Öffnen"}, {ID_FILE_SAVE_AS, "Speichern unter"},
       {ID_ERGEBNISSE_AUSGEBEN, "Ergebnisse speichern"},
       // Beyond the original seven.
-      {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"}, {ID_PROGNOSE, "Förderprognose"}, {0, nullptr},
+      {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"}, {ID_PROGNOSE, "Förderprognose"}, {ID_MATERIALBILANZ, "Materialbilanz"},
+      {0, nullptr},
       {ID_EDIT_COPY, "Kopieren"},
   };
   for (const auto& e : eintraege) {
@@ -398,6 +418,7 @@ void CMainFrame::BefehleAktualisieren() {
   QAction* lupe = Aktion(ID_GRAFIKLUPE);
   lupe->setEnabled(grafikAktiv);
   lupe->setChecked(grafikAktiv && g->Grafiklupe());
+  Aktion(ID_GASVORRAT_UEBERNEHMEN)->setEnabled(m_Dokument.GasvorratAbgeglichen());
 }
 
 void CMainFrame::LetzteDateienAktualisieren() {

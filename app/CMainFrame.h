@@ -25,7 +25,8 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
   // View identities for the switch.
-  enum { ANSICHT_TABELLE = 1, ANSICHT_GRAFIK = 2, ANSICHT_LIEFERFAEHIGKEIT = 3, ANSICHT_PROGNOSE = 4 };
+  enum { ANSICHT_TABELLE = 1, ANSICHT_GRAFIK = 2, ANSICHT_LIEFERFAEHIGKEIT = 3, ANSICHT_PROGNOSE = 4,
+         ANSICHT_MATERIALBILANZ = 5 };
 
   explicit CMainFrame(Dokumentsteuerung& dokument, QWidget* parent = nullptr);
 

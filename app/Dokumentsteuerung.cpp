@@ -4,6 +4,8 @@
 
 #include "app/Dateiwahl.h"
 #include "app/Rueckfrage.h"
+#include "calc/Format.h"
+#include "doc/DokumentAbgleich.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/ZlvArchiv.h"
@@ -132,6 +134,24 @@ void Dokumentsteuerung::OnPrognoseEinstellungen() {
     m_Doc.m_Prognose = e;
     SetModifiedFlag(true);
   }
+  UpdateAllViews();
+}
+
+bool Dokumentsteuerung::GasvorratAbgeglichen() const { return DokumentAbgleich(m_Doc).Gemacht(); }
+
+void Dokumentsteuerung::OnGasvorratUebernehmen() {
+  const Gasvorratsabgleich a = DokumentAbgleich(m_Doc);
+  if (!a.Gemacht()) return;
+  const QString frage = QString::fromStdString(
+      Formatiere("Soll der abgeglichene Gasvorrat von %.1f Mio m3 (95 %%-Bereich %.1f bis %.1f Mio m3) als OGIP "
+                 "übernommen werden? Bisher sind es %.1f Mio m3.",
+                 UebernommenerGasvorrat(a.g), a.gUnten, a.gOben, a.ogip));
+  if (!Rueckfragen().JaNein(m_Besitzer, frage)) return;
+  if (const auto m = GasvorratUebernehmen(m_Doc, a.g)) {
+    Rueckfragen().Meldung(m_Besitzer, QString::fromStdString(*m));
+    return;
+  }
+  SetModifiedFlag(true);
   UpdateAllViews();
 }
 

@@ -61,6 +61,11 @@ class Dokumentsteuerung : public QObject {
   // "Förderprognose...": the settings dialog; on OK the well keeps its settings and counts as modified
   // when they changed.
   void OnPrognoseEinstellungen();
+  // "Gasvorrat übernehmen": asks whether the matched gas in place becomes the well's OGIP; Ja sets it,
+  // marks the well modified, evaluates and redraws, Nein changes nothing.
+  void OnGasvorratUebernehmen();
+  // The last run's gas in place could be matched: the command is offered.
+  bool GasvorratAbgeglichen() const;
 
   void UpdateAllViews() { emit AnsichtenAktualisieren(); }
 

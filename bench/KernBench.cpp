@@ -1,8 +1,10 @@
-// Speed of the computing core: Z-factor, pressure from P/Z, a whole evaluation, the well file.
+// Speed of the computing core: Z-factor, pressure from P/Z, a whole evaluation, the gas-in-place match,
+// the well file.
 #include <benchmark/benchmark.h>
 
 #include "calc/DruckAusPZ.h"
 #include "calc/Format.h"
+#include "calc/Gasvorratsabgleich.h"
 #include "calc/Gaseigenschaften.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/ZlvArchiv.h"
@@ -66,6 +68,18 @@ void BM_Auswertung300(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Auswertung300)->Unit(benchmark::kMicrosecond);
+
+// One gas-in-place match over 300 rate lines, without the document's memo (goal: under 50 ms).
+void BM_Gasvorratsabgleich300(benchmark::State& state) {
+  CZelvorDoc doc = BohrungMit300Zeilen();
+  doc.Auswertung();
+  for (auto _ : state) {
+    const Gasvorratsabgleich a = GasvorratAbgleichen(doc.m_Lauf);
+    benchmark::DoNotOptimize(a.g);
+  }
+  state.counters["gemacht"] = GasvorratAbgleichen(doc.m_Lauf).Gemacht();
+}
+BENCHMARK(BM_Gasvorratsabgleich300)->Unit(benchmark::kMillisecond);
 
 void BM_ZlvSchreiben300(benchmark::State& state) {
   const CZelvorDoc doc = BohrungMit300Zeilen();

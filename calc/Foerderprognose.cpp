@@ -67,6 +67,12 @@ class Rechner {
 };
 
 std::optional<std::string> AnsatzWaehlen(const Laufdaten& lauf, const PrognoseEingaben& e, Lieferansatz& a) {
+  if (e.festerAnsatz) {
+    a = *e.festerAnsatz;
+    if (!std::isfinite(a.c0) || !std::isfinite(a.steigung) || !std::isfinite(a.n) || !(a.n > 0.0))
+      return std::string("Die Gleichung der Förderprognose hat keine brauchbaren Werte.");
+    return std::nullopt;
+  }
   switch (e.modell) {
     case Prognosemodell::Mittel:
       a = {lauf.mittlererC, 0.0, 1.0};
@@ -127,6 +133,19 @@ double LieferbareRate(double C, double n, double D, double nA1) {
 }
 
 Foerderprognose PrognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e) {
+  if (e.gasvorrat) {
+    PrognoseEingaben ohne = e;
+    ohne.gasvorrat.reset();
+    if (!(*e.gasvorrat > 0.0) || !std::isfinite(*e.gasvorrat) || !(lauf.bgi > 0.0)) {
+      Foerderprognose a;
+      a.eingaben = e;
+      a.meldung = "Der Gasvorrat der Förderprognose ist ungültig.";
+      return a;
+    }
+    Foerderprognose p = PrognoseBerechnen(lauf.MitGasvorrat(*e.gasvorrat), ohne);
+    p.eingaben = e;
+    return p;
+  }
   Foerderprognose p;
   p.eingaben = e;
   p.ogip = lauf.ogip;

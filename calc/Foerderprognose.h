@@ -33,6 +33,10 @@ struct PrognoseEingaben {
   int schritte = 50;
   std::optional<Gegendruckwerte> gegendruck;  // for Prognosemodell::Gegendruck
   std::string gegendruckMeldung;              // why there is none
+  // The ends of a matched gas in place's interval: another gas in place and its own equation, in place
+  // of the entered OGIP and the model.
+  std::optional<double> gasvorrat;  // Mio m3
+  std::optional<Lieferansatz> festerAnsatz;
 };
 
 struct Prognosezeile {
@@ -60,6 +64,14 @@ struct Foerderprognose {
   bool Gemacht() const { return meldung.empty(); }
   double Restreserven() const { return gpEnde - gpStart; }
   double Ausbeute() const { return gpEnde / ogip; }  // recovery factor Gp_end / OGIP
+};
+
+// The forecast at both ends of the gas in place's 95 % interval: how sure the forecast is. Each end may
+// be refused on its own.
+struct Prognosebereich {
+  double gUnten = 0, gOben = 0;  // Mio m3
+  Foerderprognose unten, oben;
+  bool Gemacht() const { return unten.Gemacht() && oben.Gemacht(); }
 };
 
 // The deliverable rate at a wellhead pressure p_min for a reservoir pressure pws: the root Q ≥ 0 of

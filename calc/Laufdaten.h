@@ -39,7 +39,21 @@ struct Laufdaten {
   std::vector<AusgewerteterPunkt> punkte;
 
   // P/Z at a cumulative production, by the run's own material balance.
-  double PZ(double gp) const { return pzi * (1.0 - gp / ogip) / (1.0 - wasserinvasion / ogipReservoir); }
+  double PZ(double gp) const { return PZBei(gp, ogip, ogipReservoir); }
+  // The same balance for another gas in place g (Mio m3), as a trial value of a match.
+  double PZBei(double gp, double g) const { return PZBei(gp, g, g / bgi); }
+  // The run as it would stand with the gas in place g: the same points, the balance with g.
+  Laufdaten MitGasvorrat(double g) const {
+    Laufdaten l = *this;
+    l.ogip = g;
+    l.ogipReservoir = g / bgi;
+    return l;
+  }
+
+ private:
+  double PZBei(double gp, double g, double gReservoir) const {
+    return pzi * (1.0 - gp / g) / (1.0 - wasserinvasion / gReservoir);
+  }
 };
 
 }  // namespace zelvor

@@ -19,6 +19,8 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> graph = {"--rates", "--variable-c", "--rate-graph", "--zoom", "--landscape", "-o",
                                               "--view"};
   static const std::set<std::string> analyze = {"--rates", "--variable-c", "--json"};
+  static const std::set<std::string> ogip = {"--rates", "--gegendruck", "--json", "--apply"};
+  if (befehl == "ogip") return ogip;
   static const std::set<std::string> print = {"--rates", "--variable-c", "--landscape", "-o"};
   static const std::set<std::string> exportieren = {"--rates", "--variable-c", "--rate-graph", "--dialekt", "-o"};
   if (befehl == "evaluate") return evaluate;
@@ -72,7 +74,7 @@ std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad) {
 }
 
 const std::vector<std::string>& Zeichenansichten() {
-  static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit", "prognose"};
+  static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit", "prognose", "materialbilanz"};
   return ansichten;
 }
 
@@ -87,6 +89,7 @@ std::string Gebrauch() {
          "  zelvor-cli analyze BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--json]\n"
          "  zelvor-cli forecast BOHRUNG.zlv [--pmin P] [--plateau Q] [--end Q] [--model mittel|variabel|gegendruck]\n"
          "             [--steps K] [--rates RATENDATEI] [--json]\n"
+         "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json] [--apply]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
          "  zelvor-cli export BOHRUNG.zlv -o TABELLEN.csv|TABELLEN.xlsx [--dialekt de] [--rates RATENDATEI]\n"
@@ -102,7 +105,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   if (argc < 2) return std::string("Kein Befehl angegeben.");
   a.befehl = argv[1];
   static const std::set<std::string> befehle = {"evaluate", "analyze", "forecast", "propose", "results", "show",
-                                                  "set",      "graph",   "print",   "export"};
+                                                  "set",      "graph",   "print",   "export",  "ogip"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   for (int i = 2; i < argc; ++i) {
@@ -135,6 +138,8 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
         a.json = true;
       } else if (arg == "--apply") {
         a.uebernehmen = true;
+      } else if (arg == "--gegendruck") {
+        a.gegendruck = true;
       } else if (arg == "--zoom") {
         a.grafiklupe = true;
       } else if (arg == "--landscape") {

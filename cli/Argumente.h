@@ -20,6 +20,7 @@ struct Argumente {
   bool grafikRaten = false;            // --rate-graph
   bool json = false;
   bool uebernehmen = false;            // --apply
+  bool gegendruck = false;             // --gegendruck (ogip)
   bool grafiklupe = false;             // --zoom
   bool quer = false;                   // --landscape
   std::string ansicht = "grafik";      // --view, of graph

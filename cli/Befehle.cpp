@@ -9,6 +9,7 @@
 #include "calc/Format.h"
 #include "cli/Analyse.h"
 #include "cli/Argumente.h"
+#include "cli/Gasvorrat.h"
 #include "cli/Json.h"
 #include "cli/Prognose.h"
 #include "doc/CZelvorDoc.h"
@@ -218,6 +219,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (a.befehl == "evaluate") return Evaluate(a, out, err);
   if (a.befehl == "analyze") return Analyze(a, out, err);
   if (a.befehl == "forecast") return Forecast(a, out, err);
+  if (a.befehl == "ogip") return Ogip(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);
   if (a.befehl == "export") return Export(a, out, err);
   if (a.befehl == "propose") return Propose(a, out, err);

@@ -2,19 +2,31 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "calc/Foerderprognose.h"
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
 #include "report/Prognosetext.h"
 
 namespace zelvor::cli {
 namespace {
 
-std::string Json(const Foerderprognose& p) {
+std::string BereichJson(const std::optional<Prognosebereich>& b) {
+  if (!b) return "null";
+  std::string j = "{\"GUnten\": " + JsonZahl(b->gUnten) + ", \"GOben\": " + JsonZahl(b->gOben);
+  for (const auto& [name, p] : {std::pair{"Unten", &b->unten}, std::pair{"Oben", &b->oben}})
+    j += std::string(", \"") + name + "\": {\"Meldung\": " + JsonText(p->meldung) +
+         ", \"Restreserven\": " + (p->Gemacht() ? JsonZahl(p->Restreserven()) : "null") +
+         ", \"Jahre\": " + (p->Gemacht() ? JsonZahl(p->jahre) : "null") + "}";
+  return j + "}";
+}
+
+std::string Json(const Foerderprognose& p, const std::optional<Prognosebereich>& bereich) {
   std::string j = "{\n  \"Meldung\": " + JsonText(p.meldung) + ",\n";
   j += "  \"GpStart\": " + JsonZahl(p.gpStart) + ", \"GpEnde\": " + JsonZahl(p.gpEnde) + ", \"QmaxStart\": " +
        JsonZahl(p.qMaxStart) + ", \"Ausbeute\": " + JsonZahl(p.Gemacht() ? p.Ausbeute() : 0.0) +
@@ -25,7 +37,7 @@ std::string Json(const Foerderprognose& p) {
          ", \"pws\": " + JsonZahl(z.pws) + ", \"Qmax\": " + JsonZahl(z.qMax) + ", \"Q\": " + JsonZahl(z.q) +
          ", \"Jahre\": " + JsonZahl(z.jahre) + ", \"Plateauende\": " + (z.plateauEnde ? "true" : "false") + "}";
   }
-  return j + "]\n}\n";
+  return j + "],\n  \"Bereich\": " + BereichJson(bereich) + "\n}\n";
 }
 
 }  // namespace
@@ -45,13 +57,18 @@ int Forecast(const Argumente& a, std::ostream& out, std::ostream& err) {
   }
   if (const auto m = PrognoseeinstellungenPruefen(e)) return Fehler(err, *m);
   VariablenCFuerPrognoseEinschalten(doc, e.modell);
-  const Foerderprognose p = PrognoseBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, e));
+  const PrognoseEingaben eingaben = PrognoseEingabenAus(doc.m_Lauf, e);
+  const Foerderprognose p = PrognoseBerechnen(doc.m_Lauf, eingaben);
+  // The range from the gas-in-place match, with n as the match of these settings takes it.
+  std::optional<Prognosebereich> bereich;
+  if (p.Gemacht())
+    bereich = PrognosebereichAus(doc.m_Lauf, eingaben, DokumentAbgleich(doc, e.modell == Prognosemodell::Gegendruck));
   if (a.json) {
-    out << Json(p);
+    out << Json(p, bereich);
   } else if (!p.Gemacht()) {
     out << p.meldung << '\n';
   } else {
-    for (const std::string& zeile : PrognoseText(p)) out << zeile << '\n';
+    for (const std::string& zeile : PrognoseText(p, bereich ? &*bereich : nullptr)) out << zeile << '\n';
   }
   return p.Gemacht() ? ERFOLG : ABGEBROCHEN;
 }

@@ -63,6 +63,7 @@ std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   tabellen.push_back(GrafikTabelle(doc));
   tabellen.push_back(LieferfaehigkeitTabelle(doc.m_Lauf));
   for (Exporttabelle& t : PrognoseTabellen(doc)) tabellen.push_back(std::move(t));
+  for (Exporttabelle& t : AbgleichTabellen(doc)) tabellen.push_back(std::move(t));
   return tabellen;
 }
 

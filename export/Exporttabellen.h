@@ -19,6 +19,8 @@ Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf);
 // The forecast with the document's settings: its rows, and its settings with the summary (or why no
 // forecast was made).
 std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc);
+// The gas-in-place match: its values (or why none was made) and the misfit S over the trial gas in place.
+std::vector<Exporttabelle> AbgleichTabellen(const CZelvorDoc& doc);
 
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 

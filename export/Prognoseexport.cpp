@@ -1,6 +1,9 @@
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "calc/Prognosemodell.h"
+#include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
 #include "export/Exporttabellen.h"
 
@@ -44,6 +47,18 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
     Zeile(summe, "Plateaudauer", p.plateauJahre, "Jahre");
     Zeile(summe, "Zeit bis zur Aufgabe", p.jahre, "Jahre");
     Zeile(summe, "Q_max zu Beginn", p.qMaxStart, "m3/h");
+    if (const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc)) {
+      for (const auto& [wo, g, ende] : {std::tuple{"untere", b->gUnten, &b->unten}, std::tuple{"obere", b->gOben, &b->oben}}) {
+        const std::string vorsatz = std::string("OGIP-Bereich, ") + wo + " Grenze: ";
+        Zeile(summe, (vorsatz + "OGIP").c_str(), g, "Mio m3");
+        if (!ende->Gemacht()) {
+          Zeile(summe, (vorsatz + "Hinweis").c_str(), ende->meldung, "");
+          continue;
+        }
+        Zeile(summe, (vorsatz + "Restreserven").c_str(), ende->Restreserven(), "Mio m3");
+        Zeile(summe, (vorsatz + "Zeit bis zur Aufgabe").c_str(), ende->jahre, "Jahre");
+      }
+    }
   } else {
     Zeile(summe, "Hinweis", p.meldung, "");
   }

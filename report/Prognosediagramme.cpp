@@ -1,16 +1,19 @@
 #include "report/Prognosediagramme.h"
 
+#include <tuple>
+
 #include "calc/Format.h"
 
 namespace zelvor {
 namespace {
 
 constexpr Farbe BLAU{0, 0, 255}, ROT{255, 0, 0}, GRUEN{0, 128, 0}, GRAU{128, 128, 128};
+constexpr Farbe ORANGE{230, 120, 0}, VIOLETT{128, 0, 160};
 
 // The forecast's curves over x(row): Q_max, the produced rate when it differs (a plateau), and the
 // abandonment rate as a dotted level.
 template <typename X>
-void Kurven(Diagramm& d, const Foerderprognose& p, X x) {
+void Kurven(Diagramm& d, const Foerderprognose& p, const Prognosebereich* bereich, X x) {
   if (!p.Gemacht()) return;
   const bool plateau = p.eingaben.qPlan > 0;
   Diagrammreihe qMax{plateau ? "Q_max bei p_min" : "Q = Q_max bei p_min", {}, {}, BLAU,
@@ -24,6 +27,18 @@ void Kurven(Diagramm& d, const Foerderprognose& p, X x) {
   }
   d.reihen.push_back(std::move(qMax));
   if (plateau) d.reihen.push_back(std::move(q));
+  if (bereich) {
+    for (const auto& [g, ende, farbe] : {std::tuple{bereich->gUnten, &bereich->unten, ORANGE},
+                                         std::tuple{bereich->gOben, &bereich->oben, VIOLETT}}) {
+      if (!ende->Gemacht()) continue;
+      Diagrammreihe r{Formatiere("Q bei OGIP %.1f Mio m3", g), {}, {}, farbe, Linienart::Gestrichelt, Markierung::Keine};
+      for (const Prognosezeile& z : ende->zeilen) {
+        r.x.push_back(x(z));
+        r.y.push_back(z.q);
+      }
+      d.reihen.push_back(std::move(r));
+    }
+  }
   d.reihen.push_back({Formatiere("Aufgaberate %.1f m3/h", p.eingaben.qEnde),
                       {x(p.zeilen.front()), x(p.zeilen.back())},
                       {p.eingaben.qEnde, p.eingaben.qEnde},
@@ -34,7 +49,7 @@ void Kurven(Diagramm& d, const Foerderprognose& p, X x) {
 
 }  // namespace
 
-Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf) {
+Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf, const Prognosebereich* bereich) {
   Diagramm d;
   d.titel = "Rate über der kumulativen Förderung";
   d.xText = "Kumulative Förderung Gp (Mio m3)";
@@ -47,18 +62,18 @@ Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf) {
     gemessen.y.push_back(pt.q);
   }
   if (!gemessen.x.empty()) d.reihen.push_back(std::move(gemessen));
-  Kurven(d, p, [](const Prognosezeile& z) { return z.gp; });
+  Kurven(d, p, bereich, [](const Prognosezeile& z) { return z.gp; });
   return d;
 }
 
-Diagramm PrognoseDiagrammZeit(const Foerderprognose& p) {
+Diagramm PrognoseDiagrammZeit(const Foerderprognose& p, const Prognosebereich* bereich) {
   Diagramm d;
   d.titel = "Rate über der Zeit";
   d.xText = "Zeit ab Prognosebeginn (Jahre)";
   d.yText = "Rate (m3/h)";
   d.xMin = 0;
   d.yMin = 0;
-  Kurven(d, p, [](const Prognosezeile& z) { return z.jahre; });
+  Kurven(d, p, bereich, [](const Prognosezeile& z) { return z.jahre; });
   return d;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // The two diagrams of the forecast view: the rates over the cumulative production (with the measured
-// rates as points) and over the time from the start of the forecast.
+// rates as points) and over the time from the start of the forecast. With a range from the gas-in-place
+// match, the produced rates at the interval's ends as dashed curves.
 #include "calc/Foerderprognose.h"
 #include "calc/Laufdaten.h"
 #include "report/Diagramm.h"
 
 namespace zelvor {
 
-Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf);
-Diagramm PrognoseDiagrammZeit(const Foerderprognose& p);
+Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf, const Prognosebereich* bereich = nullptr);
+Diagramm PrognoseDiagrammZeit(const Foerderprognose& p, const Prognosebereich* bereich = nullptr);
 
 }  // namespace zelvor

@@ -1,6 +1,7 @@
 #include "report/Prognosetext.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "calc/Format.h"
 
@@ -56,7 +57,23 @@ std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p) {
           Formatiere("    Q_max zu Beginn           (m3/h):%12.1f", p.qMaxStart)};
 }
 
-std::vector<std::string> PrognoseText(const Foerderprognose& p) {
+std::vector<std::string> PrognosebereichText(const Prognosebereich& b) {
+  std::vector<std::string> t;
+  t.push_back(Formatiere("    Bereich aus dem Gasvorratsabgleich (95 %%), OGIP %.1f bis %.1f Mio m3:", b.gUnten, b.gOben));
+  if (!b.Gemacht()) {
+    for (const auto& [g, p] : {std::pair{b.gUnten, &b.unten}, std::pair{b.gOben, &b.oben}})
+      if (!p->Gemacht()) t.push_back(Formatiere("    bei %.1f Mio m3: %s", g, p->meldung.c_str()));
+    return t;
+  }
+  const auto spanne = [](double x, double y) {
+    return Formatiere("%12.3f bis %.3f", std::min(x, y), std::max(x, y));
+  };
+  t.push_back("    Restreserven            (Mio m3):" + spanne(b.unten.Restreserven(), b.oben.Restreserven()));
+  t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne(b.unten.jahre, b.oben.jahre));
+  return t;
+}
+
+std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebereich* bereich) {
   std::vector<std::string> t = PrognoseKopf(p);
   if (!p.Gemacht()) return t;
   t.emplace_back();
@@ -64,6 +81,8 @@ std::vector<std::string> PrognoseText(const Foerderprognose& p) {
   for (const Prognosezeile& z : p.zeilen) t.push_back(PrognoseZeilentext(z));
   t.emplace_back();
   for (std::string& s : PrognoseZusammenfassung(p)) t.push_back(std::move(s));
+  if (bereich)
+    for (std::string& s : PrognosebereichText(*bereich)) t.push_back(std::move(s));
   return t;
 }
 

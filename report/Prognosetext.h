@@ -16,8 +16,13 @@ std::string PrognoseZeilentext(const Prognosezeile& z);
 // Gp at abandonment, remaining reserves, recovery factor, plateau duration, time, Q_max at the start.
 std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p);
 
-// All of it: the head, and when the forecast was made, a blank line, the table and the summary.
-std::vector<std::string> PrognoseText(const Foerderprognose& p);
+// The range of the remaining reserves and of the years to abandonment at the ends of the gas in place's
+// interval, or why an end has none.
+std::vector<std::string> PrognosebereichText(const Prognosebereich& b);
+
+// All of it: the head, and when the forecast was made, a blank line, the table and the summary, with
+// the range when there is one.
+std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebereich* bereich = nullptr);
 
 // The printed table: zeilen rows at zeilenJeSeite lines a page, the summary of summe lines kept whole
 // beneath the last rows, or on a page of its own when it does not fit there. How many pages (at least

@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <cmath>
 
+#include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
 #include "report/Prognosetext.h"
 #include "views/PrognoseZeichnen.h"
@@ -40,7 +41,9 @@ void CPrognose::BildZeichnen(QPainter& p) const {
 std::unique_ptr<QMimeData> CPrognose::Kopierdaten() const {
   std::unique_ptr<QMimeData> daten = CAnsicht::Kopierdaten();
   QString text;
-  for (const std::string& zeile : PrognoseText(DokumentPrognose(m_Doc))) text += QString::fromStdString(zeile) + '\n';
+  const std::optional<Prognosebereich> bereich = DokumentPrognosebereich(m_Doc);
+  for (const std::string& zeile : PrognoseText(DokumentPrognose(m_Doc), bereich ? &*bereich : nullptr))
+    text += QString::fromStdString(zeile) + '\n';
   daten->setText(text);
   return daten;
 }

@@ -6,7 +6,9 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
 #include "report/Grafiklayout.h"
 #include "report/Prognosediagramme.h"
@@ -36,12 +38,16 @@ struct Inhalt {
 
 Inhalt InhaltAus(const CZelvorDoc& doc) {
   const Foerderprognose p = DokumentPrognose(doc);
-  Inhalt i{PrognoseKopf(p), {}, {}, {}, PrognoseDiagrammGp(p, doc.m_Lauf), PrognoseDiagrammZeit(p)};
+  const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc);
+  const Prognosebereich* bereich = b ? &*b : nullptr;
+  Inhalt i{PrognoseKopf(p), {}, {}, {}, PrognoseDiagrammGp(p, doc.m_Lauf, bereich), PrognoseDiagrammZeit(p, bereich)};
   if (!p.Gemacht()) return i;
   i.spalten = PrognoseSpaltenkopf();
   for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z));
   i.summe.emplace_back();
   for (std::string& s : PrognoseZusammenfassung(p)) i.summe.push_back(std::move(s));
+  if (bereich)
+    for (std::string& s : PrognosebereichText(*bereich)) i.summe.push_back(std::move(s));
   return i;
 }
 

@@ -12,6 +12,7 @@
 #include "views/Drucken.h"
 #include "views/GrafikZeichnen.h"
 #include "views/LieferfaehigkeitZeichnen.h"
+#include "views/MaterialbilanzZeichnen.h"
 #include "views/PrognoseZeichnen.h"
 #include "views/TabelleZeichnen.h"
 
@@ -40,6 +41,14 @@ int Graph(const Argumente& a, std::ostream& err) {
     if (format == Ausgabeformat::Svg) geschrieben = LieferfaehigkeitAlsSvg(pfad, doc, titel);
     if (format == Ausgabeformat::Pdf)
       geschrieben = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
+    return Ergebnis(lauf, geschrieben, a, err);
+  }
+  if (a.ansicht == "materialbilanz") {
+    const Analyseseite seite = MaterialbilanzSeite(doc);
+    if (format == Ausgabeformat::Png) geschrieben = AnalyseseiteBild(seite, titel, 96).save(pfad, "PNG");
+    if (format == Ausgabeformat::Svg) geschrieben = AnalyseseiteAlsSvg(pfad, seite, titel);
+    if (format == Ausgabeformat::Pdf)
+      geschrieben = InPdfAusgeben(pfad, *AnalyseseiteDruckvorlage([&seite] { return seite; }, titel), a.quer);
     return Ergebnis(lauf, geschrieben, a, err);
   }
   if (a.ansicht == "prognose") {

@@ -19,6 +19,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <clocale>
+#include <cmath>
 
 #include "app/Anwendungstexte.h"
 #include "app/CAboutDlg.h"
@@ -149,6 +150,32 @@ class CMainFrameTest : public QObject {
       A(befehl)->trigger();
       QVERIFY(Rahmen().Ansicht(art) == sicht);
     }
+  }
+
+  // "Materialbilanz" (F8) shows the match; "Gasvorrat übernehmen" is offered once a match was made, and
+  // only Ja changes the well.
+  void gasInPlaceMatchIsShownAndAdoptedOnlyOnYes() {
+    QCOMPARE(A(ID_MATERIALBILANZ)->shortcut(), QKeySequence(Qt::Key_F8));
+    QVERIFY(!A(ID_GASVORRAT_UEBERNEHMEN)->isEnabled());
+    A(ID_MATERIALBILANZ)->trigger();
+    CAnsicht* sicht = Rahmen().Ansicht(CMainFrame::ANSICHT_MATERIALBILANZ);
+    QVERIFY(sicht && Rahmen().GetActiveView() == sicht);
+    const int ohneAbgleich = sicht->Gesamtgroesse().height();
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/suessgas.zlv")));
+    QVERIFY(sicht->Gesamtgroesse().height() > ohneAbgleich + 1000);  // text block and two diagrams
+    QVERIFY(A(ID_GASVORRAT_UEBERNEHMEN)->isEnabled());
+
+    A(ID_GASVORRAT_UEBERNEHMEN)->trigger();  // the script answers Nein
+    QCOMPARE(m_Fragen->fragen.size(), 1);
+    QVERIFY(m_Fragen->fragen.front().startsWith(QStringLiteral("Soll der abgeglichene Gasvorrat von ")));
+    QCOMPARE(Dok().Doc().m_OGIP, 2400.0f);
+    QVERIFY(!Dok().IsModified());
+
+    m_Fragen->antworten = {Rueckfrage::Antwort::Ja};
+    A(ID_GASVORRAT_UEBERNEHMEN)->trigger();
+    QVERIFY(std::abs(Dok().Doc().m_OGIP - 2330.0f) < 60.0f);
+    QVERIFY(Dok().IsModified());
+    QCOMPARE(Dok().Doc().m_Lauf.ogip, static_cast<double>(Dok().Doc().m_OGIP));
   }
 
   void keysReachTheCommands() {
@@ -389,7 +416,7 @@ class CMainFrameTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
     for (int ansicht :
          {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK, CMainFrame::ANSICHT_LIEFERFAEHIGKEIT,
-          CMainFrame::ANSICHT_PROGNOSE}) {
+          CMainFrame::ANSICHT_PROGNOSE, CMainFrame::ANSICHT_MATERIALBILANZ}) {
       Rahmen().AnsichtWechseln(ansicht);
       QWidget* sicht = Rahmen().GetActiveView()->viewport();
       const QPoint mitte = sicht->rect().center();
@@ -401,10 +428,11 @@ class CMainFrameTest : public QObject {
       for (QAction* a : menue->actions()) texte << a->text();
       QCOMPARE(texte.mid(0, 7), (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
                                              "Speichern unter", "Ergebnisse speichern"}));
-      QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "Förderprognose", "", "Kopieren"}));
+      QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "Förderprognose", "Materialbilanz", "", "Kopieren"}));
       QCOMPARE(menue->actions()[1]->isEnabled(), ansicht != CMainFrame::ANSICHT_GRAFIK);
       QCOMPARE(menue->actions()[7]->isEnabled(), ansicht != CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
       QCOMPARE(menue->actions()[8]->isEnabled(), ansicht != CMainFrame::ANSICHT_PROGNOSE);
+      QCOMPARE(menue->actions()[9]->isEnabled(), ansicht != CMainFrame::ANSICHT_MATERIALBILANZ);
       menue->hide();
     }
   }
@@ -450,7 +478,8 @@ class CMainFrameTest : public QObject {
     const QList<QAction*> eintraege = Menue(QStringLiteral("&Bearbeiten"))->actions();
     const qsizetype stelle = eintraege.indexOf(A(ID_PROGNOSE_EINSTELLUNGEN));
     QCOMPARE(stelle, eintraege.indexOf(A(ID_ERGEBNISSE_EINLESEN)) + 1);
-    QVERIFY(eintraege[stelle + 1]->isSeparator());
+    QCOMPARE(eintraege[stelle + 1], A(ID_GASVORRAT_UEBERNEHMEN));
+    QVERIFY(eintraege[stelle + 2]->isSeparator());
     QCOMPARE(A(ID_PROGNOSE_EINSTELLUNGEN)->text(), QStringLiteral("&Förderprognose..."));
     QCOMPARE(A(ID_PROGNOSE_EINSTELLUNGEN)->toolTip(), QStringLiteral("Prognoseeinstellungen"));
 

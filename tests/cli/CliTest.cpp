@@ -243,5 +243,28 @@ TEST_F(Cli, AnalyzeGivesTheModelsThatCanBeMadeAndRefusesTheRest) {
   EXPECT_EQ(Starten({"graph", well, "-o", Pfad("x.png"), "--view", "tabelle"}).status, FEHLER);
 }
 
+// ogip: the text or JSON of the match, 1 with the reason when refused, --apply stores only OGIP.
+TEST_F(Cli, OgipMatchesRefusesAndApplies) {
+  const std::string well = Pfad("suessgas.zlv");
+  fs::copy_file(ZELVOR_EXAMPLES_DIR "/suessgas.zlv", well);
+  const Aufruf text = Starten({"ogip", well});
+  ASSERT_EQ(text.status, ERFOLG) << text.err;
+  EXPECT_NE(text.out.find("Abgeglichenes OGIP G*"), std::string::npos) << text.out;
+  const Aufruf json = Starten({"ogip", well, "--json"});
+  EXPECT_EQ(json.status, ERFOLG);
+  EXPECT_NE(json.out.find("\"Profil\": [{\"G\": "), std::string::npos) << json.out;
+  const std::string vorher = Lesen("suessgas.zlv");
+
+  const Aufruf mehrraten = Starten({"ogip", ZELVOR_EXAMPLES_DIR "/mehrraten.zlv"});
+  EXPECT_EQ(mehrraten.status, ABGEBROCHEN);
+  EXPECT_NE(mehrraten.out.find("zu wenig Förderung"), std::string::npos) << mehrraten.out;
+
+  ASSERT_EQ(Starten({"ogip", well, "--apply"}).status, ERFOLG);
+  const Aufruf zeigen = Starten({"show", well});
+  EXPECT_EQ(zeigen.out.find("OGIP=2400\n"), std::string::npos) << zeigen.out;
+  EXPECT_EQ(Lesen("suessgas.zlv").size(), vorher.size());  // the rest of the well as it was
+  EXPECT_EQ(Starten({"ogip", well, "--gegendruck", "--view", "x"}).status, FEHLER);
+}
+
 }  // namespace
 }  // namespace zelvor::cli

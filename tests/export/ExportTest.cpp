@@ -72,7 +72,7 @@ TEST(Exporttabellen, TheEvaluatedWellAtFullPrecision) {
   doc.m_bVariablerC = 1;
   ASSERT_TRUE(doc.Auswertung());
   const std::vector<Exporttabelle> t = ExporttabellenDesDokuments(doc);
-  ASSERT_EQ(t.size(), 6u);
+  ASSERT_EQ(t.size(), 8u);
 
   ASSERT_EQ(t[0].zeilen.size(), doc.m_Lauf.punkte.size());
   const AusgewerteterPunkt& p = doc.m_Lauf.punkte.back();
@@ -89,6 +89,8 @@ TEST(Exporttabellen, TheEvaluatedWellAtFullPrecision) {
 
   EXPECT_EQ(t[3].name, "Lieferfähigkeit");
   EXPECT_EQ(t[3].zeilen[2][1], Exportwert(doc.m_Lauf.mittlererC));  // the run's own model
+  EXPECT_EQ(t[6].name, "Gasvorratsabgleich");
+  EXPECT_EQ(t[7].name, "Abgleichprofil");
 }
 
 TEST(Exporttabellen, AnUnevaluatedWellGivesOnlyItsName) {

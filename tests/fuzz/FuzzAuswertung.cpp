@@ -26,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,9 @@
 #include "FuzzHilfen.h"
 #include "calc/Format.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
+#include "report/Abgleichtext.h"
 #include "report/Grafikskalierung.h"
 #include "report/Lieferfaehigkeitstext.h"
 #include "report/Prognosetext.h"
@@ -501,6 +504,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         FUZZ_PRUEFE(z.gp >= p.zeilen[i - 1].gp && z.jahre >= p.zeilen[i - 1].jahre,
                     PrognoseZeilentext(z) + "\n" + EingabenText(eingaben));
     }
+  }
+
+  // The gas-in-place match: no nan or inf in its text, an interval around G* inside the search range,
+  // and the forecast's range as text.
+  const Gasvorratsabgleich a = GasvorratAbgleichen(doc.m_Lauf);
+  for (const std::string& zeile : AbgleichText(a))
+    FUZZ_PRUEFE(!EnthaeltNanOderInf(zeile), zeile + "\n" + EingabenText(eingaben));
+  if (a.Gemacht()) {
+    FUZZ_PRUEFE(a.gMin <= a.gUnten && a.gUnten <= a.g && a.g <= a.gOben && a.gOben <= a.gMax,
+                AbgleichText(a).front() + "\n" + EingabenText(eingaben));
+    const PrognoseEingaben pe = PrognoseEingabenAus(doc.m_Lauf, Prognoseeinstellungen{});
+    if (const std::optional<Prognosebereich> b = PrognosebereichAus(doc.m_Lauf, pe, a))
+      for (const std::string& zeile : PrognosebereichText(*b))
+        FUZZ_PRUEFE(!EnthaeltNanOderInf(zeile), zeile + "\n" + EingabenText(eingaben));
   }
   return 0;
 }

@@ -1,0 +1,100 @@
+#include "doc/DokumentAbgleich.h"
+
+#include <cmath>
+#include <tuple>
+
+#include "calc/Format.h"
+#include "calc/Lieferfaehigkeit.h"
+#include "doc/CZelvorDoc.h"
+#include "doc/DokumentPrognose.h"
+#include "doc/Eingabepruefung.h"
+
+namespace zelvor {
+namespace {
+
+// What the match depends on: the run's balance and gas, its points' Gp, Q and pwf, and the choice of n.
+bool GleicheEingaben(const Laufdaten& a, const Laufdaten& b) {
+  if (a.vollstaendig != b.vollstaendig || a.injektion != b.injektion || a.temperatur != b.temperatur ||
+      a.ogip != b.ogip || a.ogipReservoir != b.ogipReservoir || a.wasserinvasion != b.wasserinvasion ||
+      a.tca != b.tca || a.pca != b.pca || a.pzi != b.pzi || a.bgi != b.bgi || a.initialdruck != b.initialdruck ||
+      a.b1 != b.b1 || a.nA1 != b.nA1 || a.punkte.size() != b.punkte.size())
+    return false;
+  for (size_t i = 0; i < a.punkte.size(); ++i) {
+    const AusgewerteterPunkt &p = a.punkte[i], &q = b.punkte[i];
+    if (p.gp != q.gp || p.q != q.q || p.pwf != q.pwf || p.pws != q.pws || p.c != q.c) return false;
+  }
+  return true;
+}
+
+struct Zwischenspeicher {
+  bool belegt = false;
+  bool mitGegendruck = false;
+  Laufdaten lauf;
+  Gasvorratsabgleich abgleich;
+};
+
+}  // namespace
+
+AbgleichEingaben AbgleichEingabenAus(const Laufdaten& lauf, bool mitGegendruck) {
+  AbgleichEingaben e;
+  if (!mitGegendruck) return e;
+  e.gegendruck = true;
+  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf);
+  if (l.gegendruck.gueltig) {
+    e.n = l.gegendruck.n;
+  } else if (!l.gegendruck.meldung.empty()) {
+    e.gegendruckMeldung = l.gegendruck.meldung;
+  } else if (!l.meldungen.empty()) {
+    e.gegendruckMeldung = l.meldungen.front();
+  } else {
+    e.gegendruckMeldung = "Für diese Bohrung gibt es keine Gegendruckgleichung (C_n, n).";
+  }
+  return e;
+}
+
+Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc, bool mitGegendruck) {
+  // One entry per thread: the views of one window, or one well after another of a worker.
+  thread_local Zwischenspeicher speicher;
+  if (!speicher.belegt || speicher.mitGegendruck != mitGegendruck || !GleicheEingaben(speicher.lauf, doc.m_Lauf)) {
+    speicher.abgleich = GasvorratAbgleichen(doc.m_Lauf, AbgleichEingabenAus(doc.m_Lauf, mitGegendruck));
+    speicher.lauf = doc.m_Lauf;
+    speicher.mitGegendruck = mitGegendruck;
+    speicher.belegt = true;
+  }
+  return speicher.abgleich;
+}
+
+Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc) {
+  return DokumentAbgleich(doc, doc.m_Prognose.modell == Prognosemodell::Gegendruck);
+}
+
+std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const PrognoseEingaben& e,
+                                                   const Gasvorratsabgleich& a) {
+  if (!a.Gemacht()) return std::nullopt;
+  Prognosebereich b;
+  b.gUnten = a.gUnten;
+  b.gOben = a.gOben;
+  for (auto [g, c, ziel] : {std::tuple{a.gUnten, a.unten.c, &b.unten}, std::tuple{a.gOben, a.oben.c, &b.oben}}) {
+    PrognoseEingaben ende = e;
+    ende.gasvorrat = g;
+    ende.festerAnsatz = Lieferansatz{c, 0.0, a.n};
+    *ziel = PrognoseBerechnen(lauf, ende);
+  }
+  return b;
+}
+
+std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc) {
+  if (!DokumentPrognose(doc).Gemacht()) return std::nullopt;
+  return PrognosebereichAus(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), DokumentAbgleich(doc));
+}
+
+double UebernommenerGasvorrat(double g) { return std::round(g * 10.0) / 10.0; }
+
+std::optional<std::string> GasvorratUebernehmen(CZelvorDoc& doc, double g) {
+  const Eingabefeld* ogip = EingabefeldSuchen("OGIP");
+  if (const auto m = EingabeSetzen(doc, *ogip, Formatiere("%.1f", UebernommenerGasvorrat(g)))) return m;
+  doc.Auswertung();
+  return std::nullopt;
+}
+
+}  // namespace zelvor

@@ -1,0 +1,35 @@
+#pragma once
+// The gas-in-place match of a document's well: the one place that turns the document into the match's
+// inputs (n from the back-pressure fit when the well's forecast uses that model, else 1), and that
+// carries the match into the forecast and back into the well.
+#include <optional>
+#include <string>
+
+#include "calc/Foerderprognose.h"
+#include "calc/Gasvorratsabgleich.h"
+
+namespace zelvor {
+
+class CZelvorDoc;
+
+// The match's inputs for a run: the back-pressure exponent when mitGegendruck, else n = 1.
+AbgleichEingaben AbgleichEingabenAus(const Laufdaten& lauf, bool mitGegendruck);
+
+// The match of the document's last run. The same run and choice give the same match without computing
+// it again (views ask on every paint).
+Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc);
+Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc, bool mitGegendruck);
+
+// The forecast with the document's settings at both ends of a made match's interval, each with the C
+// the match found there; nothing when there is no match or no forecast.
+std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const PrognoseEingaben& e,
+                                                   const Gasvorratsabgleich& a);
+std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc);
+
+// "Gasvorrat übernehmen": OGIP becomes g, rounded to the 0.1 Mio m3 the table shows, and the well is
+// evaluated again. The German message when the value is outside the input dialog's range.
+std::optional<std::string> GasvorratUebernehmen(CZelvorDoc& doc, double g);
+// The value that GasvorratUebernehmen stores.
+double UebernommenerGasvorrat(double g);
+
+}  // namespace zelvor

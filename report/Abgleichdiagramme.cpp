@@ -1,0 +1,74 @@
+#include "report/Abgleichdiagramme.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/Format.h"
+
+namespace zelvor {
+namespace {
+
+constexpr Farbe SCHWARZ{0, 0, 0}, BLAU{0, 0, 255}, ROT{255, 0, 0}, GRAU{128, 128, 128};
+
+// The balance's straight line from Gp = 0 to the gas in place g.
+Diagrammreihe Bilanzgerade(const Laufdaten& lauf, double g, std::string legende, Farbe farbe, Linienart linie) {
+  return {std::move(legende), {0.0, g}, {lauf.PZBei(0.0, g), 0.0}, farbe, linie, Markierung::Keine};
+}
+
+}  // namespace
+
+double AbgleichGrenzeOben(const Gasvorratsabgleich& a) { return std::max(a.gOben, a.ogip); }
+
+Diagramm AbgleichPZDiagramm(const Gasvorratsabgleich& a, const Laufdaten& lauf) {
+  Diagramm d;
+  d.titel = "P/Z über der kumulativen Förderung";
+  d.xText = "Kumulative Förderung Gp (Mio m3)";
+  d.yText = "P/Z (bar)";
+  d.xMin = 0;
+  d.yMin = 0;
+  if (!a.Gemacht()) return d;
+  d.xMax = AbgleichGrenzeOben(a);
+  d.reihen.push_back(Bilanzgerade(lauf, a.ogip, Formatiere("Eingegebenes OGIP %.1f Mio m3", a.ogip), GRAU,
+                                  Linienart::Durchgezogen));
+  d.reihen.push_back(
+      Bilanzgerade(lauf, a.g, Formatiere("Abgeglichen G* = %.1f Mio m3", a.g), ROT, Linienart::Durchgezogen));
+  d.reihen.push_back(Bilanzgerade(lauf, a.gUnten, Formatiere("95 %%-Bereich %.1f bis %.1f", a.gUnten, a.gOben), ROT,
+                                  Linienart::Gestrichelt));
+  d.reihen.push_back(Bilanzgerade(lauf, a.gOben, "", ROT, Linienart::Gestrichelt));
+  Diagrammreihe punkte{"P/Z aus den Fließdaten mit C(G*)", {}, {}, BLAU, Linienart::Keine, Markierung::Kreis};
+  for (const Abgleichpunkt& p : a.punkte) {
+    punkte.x.push_back(p.gp);
+    punkte.y.push_back(PZAusFliessdaten(lauf, p, a.stern.c, a.n));
+  }
+  d.reihen.push_back(std::move(punkte));
+  return d;
+}
+
+Diagramm AbgleichProfilDiagramm(const Gasvorratsabgleich& a) {
+  Diagramm d;
+  d.titel = "Abweichung über dem Gasvorrat";
+  d.xText = "Gasvorrat G (Mio m3)";
+  d.yText = "Summe der quadrierten relativen Abweichungen S";
+  d.yLogarithmisch = true;
+  if (!a.Gemacht()) return d;
+  const double bis = 1.25 * AbgleichGrenzeOben(a);
+  Diagrammreihe s{"S(G)", {}, {}, SCHWARZ, Linienart::Durchgezogen, Markierung::Keine};
+  double sMin = a.stern.s, sMax = a.sGrenze;
+  for (const Profilpunkt& p : a.profil) {
+    if (p.g > bis || !(p.s > 0.0)) continue;
+    s.x.push_back(p.g);
+    s.y.push_back(p.s);
+    sMax = std::max(sMax, p.s);
+  }
+  if (!(sMin > 0.0)) sMin = a.sGrenze > 0.0 ? a.sGrenze : 1e-12;
+  d.reihen.push_back(std::move(s));
+  d.reihen.push_back({Formatiere("G* = %.1f Mio m3", a.g), {a.g}, {a.stern.s}, ROT, Linienart::Keine,
+                      Markierung::Quadrat});
+  d.reihen.push_back({"95 %-Bereich: S ≤ S*·(1 + t²/(m - 2))", {a.gUnten, a.gOben}, {a.sGrenze, a.sGrenze}, ROT,
+                      Linienart::Gestrichelt, Markierung::Keine});
+  d.reihen.push_back({Formatiere("Eingegebenes OGIP %.1f Mio m3", a.ogip), {a.ogip, a.ogip}, {sMin, sMax}, GRAU,
+                      Linienart::Punktiert, Markierung::Keine});
+  return d;
+}
+
+}  // namespace zelvor

@@ -1,0 +1,16 @@
+#pragma once
+// The two diagrams of the view "Materialbilanz": P/Z over Gp (the straight lines of the entered and the
+// matched gas in place, the interval's ends, and P/Z derived from the flowing data) and the misfit S
+// over the trial gas in place.
+#include "calc/Gasvorratsabgleich.h"
+#include "report/Diagramm.h"
+
+namespace zelvor {
+
+Diagramm AbgleichPZDiagramm(const Gasvorratsabgleich& a, const Laufdaten& lauf);
+Diagramm AbgleichProfilDiagramm(const Gasvorratsabgleich& a);
+
+// The largest gas in place the diagrams show: the interval's upper end or the entered OGIP.
+double AbgleichGrenzeOben(const Gasvorratsabgleich& a);
+
+}  // namespace zelvor
