@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/Format.h"
 
 namespace zelvor {
 namespace {
 
-constexpr Farbe SCHWARZ{0, 0, 0}, BLAU{0, 0, 255}, ROT{255, 0, 0}, GRAU{128, 128, 128};
+constexpr Farbe SCHWARZ{0, 0, 0}, BLAU{0, 0, 255}, ROT{255, 0, 0}, GRUEN{0, 128, 0};
 
 // The balance's straight line from Gp = 0 to the gas in place g.
 Diagrammreihe Bilanzgerade(const Laufdaten& lauf, double g, std::string legende, Farbe farbe, Linienart linie) {
@@ -28,14 +27,12 @@ Diagramm AbgleichPZDiagramm(const Gasvorratsabgleich& a, const Laufdaten& lauf) 
   d.yMin = 0;
   if (!a.Gemacht()) return d;
   d.xMax = AbgleichGrenzeOben(a);
-  d.reihen.push_back(Bilanzgerade(lauf, a.ogip, Formatiere("Eingegebenes OGIP %.1f Mio m3", a.ogip), GRAU,
-                                  Linienart::Durchgezogen));
+  d.reihen.push_back(Bilanzgerade(lauf, a.ogip, "Eingegebenes OGIP", GRUEN, Linienart::Durchgezogen));
   d.reihen.push_back(
-      Bilanzgerade(lauf, a.g, Formatiere("Abgeglichen G* = %.1f Mio m3", a.g), ROT, Linienart::Durchgezogen));
-  d.reihen.push_back(Bilanzgerade(lauf, a.gUnten, Formatiere("95 %%-Bereich %.1f bis %.1f", a.gUnten, a.gOben), ROT,
-                                  Linienart::Gestrichelt));
+      Bilanzgerade(lauf, a.g, "Abgeglichenes OGIP G*", ROT, Linienart::Durchgezogen));
+  d.reihen.push_back(Bilanzgerade(lauf, a.gUnten, "95 %-Bereich", ROT, Linienart::Gestrichelt));
   d.reihen.push_back(Bilanzgerade(lauf, a.gOben, "", ROT, Linienart::Gestrichelt));
-  Diagrammreihe punkte{"P/Z aus den Fließdaten mit C(G*)", {}, {}, BLAU, Linienart::Keine, Markierung::Kreis};
+  Diagrammreihe punkte{"P/Z aus den Fließdaten", {}, {}, BLAU, Linienart::Keine, Markierung::Kreis};
   for (const Abgleichpunkt& p : a.punkte) {
     punkte.x.push_back(p.gp);
     punkte.y.push_back(PZAusFliessdaten(lauf, p, a.stern.c, a.n));
@@ -62,12 +59,11 @@ Diagramm AbgleichProfilDiagramm(const Gasvorratsabgleich& a) {
   }
   if (!(sMin > 0.0)) sMin = a.sGrenze > 0.0 ? a.sGrenze : 1e-12;
   d.reihen.push_back(std::move(s));
-  d.reihen.push_back({Formatiere("G* = %.1f Mio m3", a.g), {a.g}, {a.stern.s}, ROT, Linienart::Keine,
-                      Markierung::Quadrat});
-  d.reihen.push_back({"95 %-Bereich: S ≤ S*·(1 + t²/(m - 2))", {a.gUnten, a.gOben}, {a.sGrenze, a.sGrenze}, ROT,
-                      Linienart::Gestrichelt, Markierung::Keine});
-  d.reihen.push_back({Formatiere("Eingegebenes OGIP %.1f Mio m3", a.ogip), {a.ogip, a.ogip}, {sMin, sMax}, GRAU,
-                      Linienart::Punktiert, Markierung::Keine});
+  d.reihen.push_back({"G*", {a.g}, {a.stern.s}, ROT, Linienart::Keine, Markierung::Quadrat});
+  d.reihen.push_back({"95 %-Bereich", {a.gUnten, a.gOben}, {a.sGrenze, a.sGrenze}, ROT, Linienart::Gestrichelt,
+                      Markierung::Keine});
+  d.reihen.push_back({"Eingegebenes OGIP", {a.ogip, a.ogip}, {sMin, sMax}, GRUEN, Linienart::Gestrichelt,
+                      Markierung::Keine});
   return d;
 }
 

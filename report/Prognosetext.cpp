@@ -58,18 +58,20 @@ std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p) {
 }
 
 std::vector<std::string> PrognosebereichText(const Prognosebereich& b) {
-  std::vector<std::string> t;
+  std::vector<std::string> t{""};
   t.push_back(Formatiere("    Bereich aus dem Gasvorratsabgleich (95 %%), OGIP %.1f bis %.1f Mio m3:", b.gUnten, b.gOben));
   if (!b.Gemacht()) {
     for (const auto& [g, p] : {std::pair{b.gUnten, &b.unten}, std::pair{b.gOben, &b.oben}})
       if (!p->Gemacht()) t.push_back(Formatiere("    bei %.1f Mio m3: %s", g, p->meldung.c_str()));
     return t;
   }
-  const auto spanne = [](double x, double y) {
-    return Formatiere("%12.3f bis %.3f", std::min(x, y), std::max(x, y));
+  // As the summary shows the single values: Mio m3 with three decimals, years with two.
+  const auto spanne = [](const char* format, double x, double y) {
+    return Formatiere(format, std::min(x, y), std::max(x, y));
   };
-  t.push_back("    Restreserven            (Mio m3):" + spanne(b.unten.Restreserven(), b.oben.Restreserven()));
-  t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne(b.unten.jahre, b.oben.jahre));
+  t.push_back("    Restreserven            (Mio m3):" +
+              spanne("%12.3f bis %.3f", b.unten.Restreserven(), b.oben.Restreserven()));
+  t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne("%12.2f bis %.2f", b.unten.jahre, b.oben.jahre));
   return t;
 }
 
