@@ -216,10 +216,10 @@ void CMainFrame::MenuesAnlegen() {
       NeueAktion(ID_PROGNOSE_EINSTELLUNGEN, QStringLiteral("&Förderprognose..."),
                  QStringLiteral("Legt die Einstellungen der Förderprognose fest\nPrognoseeinstellungen"));
   connect(prognoseeinstellungen, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnPrognoseEinstellungen);
-  m_Dokument.PrognoseeingabeSetzen([this](Prognoseeinstellungen& e, bool variablerC) {
+  m_Dokument.PrognoseeingabeSetzen([this](Prognoseeinstellungen& e, bool variablerC, bool injektion) {
     DialogDienste dienste;
     dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
-    return PrognoseDialogAusfuehren(this, e, variablerC, dienste);
+    return PrognoseDialogAusfuehren(this, e, variablerC, dienste, injektion);
   });
   QAction* gasvorrat = NeueAktion(ID_GASVORRAT_UEBERNEHMEN, QStringLiteral("&Gasvorrat übernehmen"),
                                   QStringLiteral("Übernimmt den aus den Fließdaten abgeglichenen Gasvorrat als OGIP\n"

@@ -15,7 +15,7 @@ namespace zelvor {
 Dokumentsteuerung::Dokumentsteuerung(QObject* parent) : QObject(parent) {
   // Until the dialogs are installed, a data entry and the forecast settings confirm the values unchanged.
   m_Eingabe = [](Eingabewerte&) { return true; };
-  m_Prognoseeingabe = [](Prognoseeinstellungen&, bool) { return true; };
+  m_Prognoseeingabe = [](Prognoseeinstellungen&, bool, bool) { return true; };
 }
 
 QString Dokumentsteuerung::GetTitle() const {
@@ -129,7 +129,7 @@ void Dokumentsteuerung::OnDatenAendern() {
 
 void Dokumentsteuerung::OnPrognoseEinstellungen() {
   Prognoseeinstellungen e = m_Doc.m_Prognose;
-  if (!m_Prognoseeingabe(e, m_Doc.m_bVariablerC != 0)) return;
+  if (!m_Prognoseeingabe(e, m_Doc.m_bVariablerC != 0, m_Doc.m_bInjektion != 0)) return;
   if (e != m_Doc.m_Prognose) {
     m_Doc.m_Prognose = e;
     SetModifiedFlag(true);

@@ -19,8 +19,9 @@ class Dokumentsteuerung : public QObject {
   // The input dialog: edits the values and returns true on OK.
   using Eingabe = std::function<bool(Eingabewerte& werte)>;
   // The forecast settings dialog: edits the settings and returns true on OK. variablerC: the run has
-  // the line C(Gp).
-  using Prognoseeingabe = std::function<bool(Prognoseeinstellungen& einstellungen, bool variablerC)>;
+  // the line C(Gp); injektion: the well is an injection well, whose settings the dialog shows.
+  using Prognoseeingabe =
+      std::function<bool(Prognoseeinstellungen& einstellungen, bool variablerC, bool injektion)>;
 
   explicit Dokumentsteuerung(QObject* parent = nullptr);
 

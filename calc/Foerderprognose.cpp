@@ -66,7 +66,9 @@ class Rechner {
   HallYarborough m_hy;
 };
 
-std::optional<std::string> AnsatzWaehlen(const Laufdaten& lauf, const PrognoseEingaben& e, Lieferansatz& a) {
+}  // namespace
+
+std::optional<std::string> LieferansatzWaehlen(const Laufdaten& lauf, const PrognoseEingaben& e, Lieferansatz& a) {
   if (e.festerAnsatz) {
     a = *e.festerAnsatz;
     if (!std::isfinite(a.c0) || !std::isfinite(a.steigung) || !std::isfinite(a.n) || !(a.n > 0.0))
@@ -95,8 +97,9 @@ std::optional<std::string> AnsatzWaehlen(const Laufdaten& lauf, const PrognoseEi
   return std::string("Das C-Modell ist unbekannt.");
 }
 
+namespace {
+
 std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
-  if (lauf.injektion) return std::string("Für eine Injektionsbohrung wird keine Förderprognose erstellt.");
   if (!lauf.vollstaendig || lauf.punkte.empty() || !(lauf.ogip > 0.0))
     return std::string("Die Förderprognose braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.");
   if (!(lauf.nA1 > 0.0)) return std::string("Mit A1 = 0 lässt sich keine lieferbare Rate berechnen.");
@@ -146,6 +149,7 @@ Foerderprognose PrognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben&
     p.eingaben = e;
     return p;
   }
+  if (lauf.injektion) return EinspeicherprognoseBerechnen(lauf, e);
   Foerderprognose p;
   p.eingaben = e;
   p.ogip = lauf.ogip;
@@ -158,7 +162,7 @@ Foerderprognose PrognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben&
     return a;
   };
   if (auto m = Ablehnung(lauf, e)) return ablehnen(*m);
-  if (auto m = AnsatzWaehlen(lauf, e, p.ansatz)) return ablehnen(*m);
+  if (auto m = LieferansatzWaehlen(lauf, e, p.ansatz)) return ablehnen(*m);
 
   Rechner r(lauf, e, p.ansatz);
   p.gpStart = lauf.punkte.back().gp;

@@ -25,10 +25,13 @@ struct Gegendruckwerte {
   double n = 1;
 };
 
+// For an injection well qPlan is the planned injection rate and qEnde the minimum injection rate.
 struct PrognoseEingaben {
   double pMin = 0;   // minimum wellhead flowing pressure, bar
-  double qPlan = 0;  // plateau rate, m3/h; 0: none
-  double qEnde = 0;  // abandonment rate, m3/h
+  double qPlan = 0;  // plateau rate, m3/h; 0: none (injection: as much as the well takes)
+  double qEnde = 0;  // abandonment rate, m3/h (injection: injection ends below it)
+  double pMax = 0;     // injection: maximum wellhead injection pressure, bar
+  double pResMax = 0;  // injection: the reservoir pressure at which the storage is full, bar
   Prognosemodell modell = Prognosemodell::Mittel;
   int schritte = 50;
   std::optional<Gegendruckwerte> gegendruck;  // for Prognosemodell::Gegendruck
@@ -49,8 +52,13 @@ struct Prognosezeile {
   bool plateauEnde = false;
 };
 
+// A production well's forecast runs up in Gp to the abandonment; an injection well's ("Einspeicher-
+// prognose") runs down in Gp, as gas is injected, until the storage is full or the rate the well takes
+// falls to the minimum rate. Its qMax is then the rate the well takes at p_max.
 struct Foerderprognose {
   std::string meldung;  // why no forecast was made (one German sentence); empty when it was
+  bool injektion = false;
+  bool voll = false;  // injection: it ended because the reservoir reached its maximum pressure
   PrognoseEingaben eingaben;
   Lieferansatz ansatz;
   double ogip = 0;
@@ -64,6 +72,7 @@ struct Foerderprognose {
   bool Gemacht() const { return meldung.empty(); }
   double Restreserven() const { return gpEnde - gpStart; }
   double Ausbeute() const { return gpEnde / ogip; }  // recovery factor Gp_end / OGIP
+  double Einspeicherbar() const { return gpStart - gpEnde; }  // injection: volume still to inject, Mio m3
 };
 
 // The forecast at both ends of the gas in place's 95 % interval: how sure the forecast is. Each end may
@@ -78,7 +87,14 @@ struct Prognosebereich {
 // Q = C·(D − (Q/(N·A1))²)^n with D = pws² − B1·p_min². 0 when D ≤ 0 or C ≤ 0.
 double LieferbareRate(double C, double n, double D, double nA1);
 
-// From a run (Laufdaten of a complete run). Never leaves NaN or infinity in its numbers.
+// From a run (Laufdaten of a complete run), a production or an injection well's. Never leaves NaN or
+// infinity in its numbers.
 Foerderprognose PrognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e);
+
+// The equation the settings ask for, from the run; the German reason when there is none.
+std::optional<std::string> LieferansatzWaehlen(const Laufdaten& lauf, const PrognoseEingaben& e, Lieferansatz& a);
+
+// The injection well's forecast (PrognoseBerechnen calls it for an injection run).
+Foerderprognose EinspeicherprognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e);
 
 }  // namespace zelvor

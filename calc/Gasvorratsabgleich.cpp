@@ -53,8 +53,10 @@ class Zielfunktion {
       if (!(pz > 0.0) || !std::isfinite(pz)) return w;
       PZFehler fehler = PZFehler::Keiner;
       const double pws = DruckAusPZ(m_hy, pz, m_lauf.pca, &fehler);
-      if (fehler != PZFehler::Keiner || !std::isfinite(pws) || !(pws > p.pwf)) return w;
-      const double delta = pws * pws - p.pwf * p.pwf;
+      if (fehler != PZFehler::Keiner || !std::isfinite(pws)) return w;
+      // The run's sign: an injection well's flowing pressure lies above the static one.
+      const double delta = m_lauf.injektion ? p.pwf * p.pwf - pws * pws : pws * pws - p.pwf * p.pwf;
+      if (!(delta > 0.0)) return w;
       const double x = m_n == 1.0 ? delta : std::pow(delta, m_n);
       if (!(x > 0.0) || !std::isfinite(x)) return w;
       u[i] = x / p.q;  // Q̂/Q = C·u
@@ -135,7 +137,6 @@ std::string SuchgrenzeMeldung(const char* ende, double g) {
 }
 
 std::optional<std::string> Ablehnung(const Laufdaten& lauf, const AbgleichEingaben& e, size_t punkte) {
-  if (lauf.injektion) return std::string("Für eine Injektionsbohrung wird der Gasvorrat nicht abgeglichen.");
   if (lauf.punkte.empty() && !lauf.vollstaendig) return std::string("Es liegt keine vollständige Auswertung vor.");
   if (!lauf.vollstaendig || !(lauf.ogip > 0.0) || !(lauf.bgi > 0.0))
     return std::string("Die Auswertung ist mit einer ABBRUCH- oder ERROR-Zeile beendet worden.");
@@ -157,13 +158,15 @@ Abgleichwert AbgleichBei(const Laufdaten& lauf, double n, double g) {
 
 double PZAusFliessdaten(const Laufdaten& lauf, const Abgleichpunkt& p, double c, double n) {
   if (!(c > 0.0) || !(n > 0.0)) return std::numeric_limits<double>::quiet_NaN();
-  const double pws = std::sqrt(p.pwf * p.pwf + std::pow(p.q / c, 1.0 / n));
+  const double delta = std::pow(p.q / c, 1.0 / n);
+  const double pws = std::sqrt(lauf.injektion ? p.pwf * p.pwf - delta : p.pwf * p.pwf + delta);
   const double z = ZFaktor(HallYarboroughKoeffizienten(lauf.temperatur, lauf.tca), pws, lauf.pca);
   return z > 0.0 ? pws / z : std::numeric_limits<double>::quiet_NaN();
 }
 
 Gasvorratsabgleich GasvorratAbgleichen(const Laufdaten& lauf, const AbgleichEingaben& e) {
   Gasvorratsabgleich a;
+  a.injektion = lauf.injektion;
   a.n = e.n;
   a.gegendruck = e.gegendruck;
   a.ogip = lauf.ogip;
@@ -172,6 +175,7 @@ Gasvorratsabgleich GasvorratAbgleichen(const Laufdaten& lauf, const AbgleichEing
   const auto ablehnen = [&a](std::string meldung) {
     Gasvorratsabgleich r;
     r.meldung = std::move(meldung);
+    r.injektion = a.injektion;
     r.n = a.n;
     r.gegendruck = a.gegendruck;
     r.ogip = a.ogip;
@@ -198,8 +202,8 @@ Gasvorratsabgleich GasvorratAbgleichen(const Laufdaten& lauf, const AbgleichEing
   }
   if (beste < 0)
     return ablehnen(Formatiere("Kein Gasvorrat zwischen %.1f und %.1f Mio m3 ergibt für alle Ratenzeilen einen "
-                               "Schließdruck über dem Bodenfließdruck.",
-                               a.gMin, a.gMax));
+                               "Schließdruck %s dem Bodenfließdruck.",
+                               a.gMin, a.gMax, lauf.injektion ? "unter" : "über"));
   if (beste == RASTER - 1) return ablehnen(SuchgrenzeMeldung("obere", a.gMax));
   a.g = GoldenerSchnitt(f, g[std::max(beste - 1, 0)], g[beste + 1]);
   if (!(f.S(a.g) <= s[beste])) a.g = g[beste];

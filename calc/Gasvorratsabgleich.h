@@ -3,7 +3,8 @@
 // deliverability level over its life. For a trial G the run's own material balance gives P/Z and pws
 // for every evaluated line, the model Q = C·(pws² - pwf²)^n its best C (least squares of the relative
 // residuals), and S(G) their sum of squares. The match is the G that minimises S, with a 95 % interval
-// from the profile of S. pwf comes from the run and does not depend on G.
+// from the profile of S. pwf comes from the run and does not depend on G. An injection well's pressure
+// difference is pwf² - pws², the run's sign: for a storage the match checks the booked inventory.
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,7 +26,7 @@ struct AbgleichEingaben {
 
 // What the rate lines say at one trial G.
 struct Abgleichwert {
-  bool moeglich = false;  // every line has P/Z > 0 and pws > pwf
+  bool moeglich = false;  // every line has P/Z > 0 and pws > pwf (injection: pws < pwf)
   double s = 0;           // sum of squared relative residuals
   double c = 0;           // best C, m3/h per bar^(2n)
   double rms = 0;         // sqrt(S / m)
@@ -43,6 +44,7 @@ struct Profilpunkt {
 
 struct Gasvorratsabgleich {
   std::string meldung;  // why no match was made (one German sentence); empty when it was
+  bool injektion = false;
   double n = 1.0;
   bool gegendruck = false;
   double ogip = 0;               // entered, Mio m3
@@ -64,8 +66,8 @@ Abgleichwert AbgleichBei(const Laufdaten& lauf, double n, double g);
 
 Gasvorratsabgleich GasvorratAbgleichen(const Laufdaten& lauf, const AbgleichEingaben& e = {});
 
-// P/Z of a line from its flowing data alone, with a C and n: pws² = pwf² + (Q/C)^(1/n), then P/Z with
-// the run's gas properties. NaN when it cannot be computed.
+// P/Z of a line from its flowing data alone, with a C and n: pws² = pwf² + (Q/C)^(1/n) (injection:
+// pwf² - (Q/C)^(1/n)), then P/Z with the run's gas properties. NaN when it cannot be computed.
 double PZAusFliessdaten(const Laufdaten& lauf, const Abgleichpunkt& p, double c, double n);
 
 }  // namespace zelvor

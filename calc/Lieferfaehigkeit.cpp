@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "calc/Format.h"
 
@@ -146,6 +147,40 @@ double Rate(const Lieferfaehigkeit& l, int modell, double delta) {
   }
 }
 
+double Injektionsrate(const Lieferfaehigkeit& l, int modell, double D, double nA1) {
+  switch (modell) {
+    case MODELL_C_WERT: return InjektionsrateCWert(l.cWert.c, D, nA1);
+    case MODELL_GEGENDRUCK: return InjektionsrateGegendruck(l.gegendruck.cn, l.gegendruck.n, D, nA1);
+    default: return InjektionsrateLit(l.lit.a, l.lit.b, D, nA1);
+  }
+}
+
+// Production: the inflow curve from p_R down to the atmosphere, its end the open flow.
+std::optional<Zuflusskurve> Zufluss(const Lieferfaehigkeit& l, int m, double pR) {
+  Zuflusskurve kurve;
+  for (int k = 0; k < IPR_STUETZSTELLEN; ++k) {
+    // The last point is the atmosphere itself, not a sum of steps.
+    const double pwf =
+        k == IPR_STUETZSTELLEN - 1 ? ATMOSPHAERENDRUCK : pR - k * (pR - ATMOSPHAERENDRUCK) / (IPR_STUETZSTELLEN - 1);
+    kurve.pwf.push_back(pwf);
+    kurve.q.push_back(Rate(l, m, pR * pR - pwf * pwf));
+  }
+  return kurve;
+}
+
+// Injection: the curve from pws up to the pwf that p_max gives at Q = 0.
+std::optional<Zuflusskurve> Injektion(const Lieferfaehigkeit& l, int m, double pR, double b1) {
+  const double pwfMax = std::sqrt(b1) * l.pMax;
+  if (!(pwfMax > pR)) return std::nullopt;
+  Zuflusskurve kurve;
+  for (int k = 0; k < IPR_STUETZSTELLEN; ++k) {
+    const double pwf = k == IPR_STUETZSTELLEN - 1 ? pwfMax : pR + k * (pwfMax - pR) / (IPR_STUETZSTELLEN - 1);
+    kurve.pwf.push_back(pwf);
+    kurve.q.push_back(Rate(l, m, pwf * pwf - pR * pR));
+  }
+  return kurve;
+}
+
 }  // namespace
 
 const char* Modellname(int m) {
@@ -163,14 +198,38 @@ double RateLit(double a, double b, double delta) {
   return 2.0 * delta / (a + std::sqrt(a * a + 4.0 * b * delta));
 }
 
+double InjektionsrateCWert(double c, double D, double nA1) { return InjektionsrateGegendruck(c, 1.0, D, nA1); }
+
+double InjektionsrateGegendruck(double cn, double n, double D, double nA1) {
+  if (!(D > 0.0) || !(cn > 0.0) || !(nA1 > 0.0)) return 0.0;
+  const double k = D / (nA1 * nA1);
+  if (n == 1.0) return 2.0 * cn * D / (1.0 + std::sqrt(1.0 + 4.0 * cn * cn * k));
+  // Q - Cn·(D - (Q/(N·A1))²)^n rises from -Cn·D^n at 0 to N·A1·√D at N·A1·√D: bisection to 1e-9.
+  double lo = 0.0, hi = nA1 * std::sqrt(D);
+  for (int i = 0; i < 200 && hi - lo > 1e-9 * hi; ++i) {
+    const double q = 0.5 * (lo + hi);
+    const double rest = D - (q / nA1) * (q / nA1);
+    (rest > 0.0 && q < cn * std::pow(rest, n) ? lo : hi) = q;
+  }
+  return lo;
+}
+
+double InjektionsrateLit(double a, double b, double D, double nA1) {
+  if (!(D > 0.0) || !(nA1 > 0.0)) return 0.0;
+  // a·Q + b·Q² = D - Q²/(N·A1)²: the positive root of (b + 1/(N·A1)²)·Q² + a·Q - D = 0.
+  return RateLit(a, b + 1.0 / (nA1 * nA1), D);
+}
+
 const Modell& Lieferfaehigkeit::ModellNr(int m) const {
   if (m == MODELL_C_WERT) return cWert;
   if (m == MODELL_GEGENDRUCK) return gegendruck;
   return lit;
 }
 
-Lieferfaehigkeit LieferfaehigkeitBerechnen(const Laufdaten& lauf) {
+Lieferfaehigkeit LieferfaehigkeitBerechnen(const Laufdaten& lauf, double pMax) {
   Lieferfaehigkeit l;
+  l.injektion = lauf.injektion;
+  l.pMax = pMax > 0.0 && std::isfinite(pMax) ? pMax : lauf.initialdruck;
   // Reasons that stop every model before its fit; the models then carry no message of their own.
   const auto allesVerwerfen = [&l](const std::string& grund) {
     l.meldungen.push_back(grund);
@@ -180,10 +239,8 @@ Lieferfaehigkeit LieferfaehigkeitBerechnen(const Laufdaten& lauf) {
     return allesVerwerfen("Es liegt keine vollständige Auswertung vor.");
   if (!lauf.vollstaendig)
     return allesVerwerfen("Die Auswertung ist mit einer ABBRUCH- oder ERROR-Zeile beendet worden.");
-  if (lauf.injektion)
-    return allesVerwerfen("Die Lieferfähigkeit gilt nur für eine Förderbohrung, nicht für Injektionsraten.");
   for (const AusgewerteterPunkt& p : lauf.punkte) {
-    const double delta = p.pws * p.pws - p.pwf * p.pwf;
+    const double delta = l.injektion ? p.pwf * p.pwf - p.pws * p.pws : p.pws * p.pws - p.pwf * p.pwf;
     if (p.q > 0 && p.c > 0 && delta > 0 && Endlich({delta, p.pwf, p.pws}))
       l.punkte.push_back({p.gp, p.q, p.pwf, p.pws, delta});
   }
@@ -200,34 +257,34 @@ Lieferfaehigkeit LieferfaehigkeitBerechnen(const Laufdaten& lauf) {
     if (!l.druckGueltig[d]) {
       l.druck[d] = 0;
       l.meldungen.push_back(Formatiere("Der %s Lagerstättendruck liegt nicht über dem Atmosphärendruck: "
-                                       "dafür gibt es keine offene Förderleistung.",
-                                       d == DRUCK_INITIAL ? "initiale" : "aktuelle"));
+                                       "dafür gibt es keine %s.",
+                                       d == DRUCK_INITIAL ? "initiale" : "aktuelle",
+                                       l.injektion ? "maximale Injektionsrate" : "offene Förderleistung"));
     }
   }
+  if (l.injektion && !(std::sqrt(lauf.b1) * l.pMax > std::max(l.druck[DRUCK_INITIAL], l.druck[DRUCK_AKTUELL])))
+    l.meldungen.push_back(Formatiere("Bei p_max = %.1f bar ist der Bodenfließdruck nicht höher als der "
+                                     "Lagerstättendruck: die Bohrung nimmt dort kein Gas auf.",
+                                     l.pMax));
 
   for (int m = 0; m < MODELL_ANZAHL; ++m) {
     if (!l.ModellNr(m).gueltig) continue;
     for (int d = 0; d < DRUCK_ANZAHL; ++d) {
       if (!l.druckGueltig[d]) continue;
       const double pR = l.druck[d];
-      Zuflusskurve kurve;
-      for (int k = 0; k < IPR_STUETZSTELLEN; ++k) {
-        // The last point is the atmosphere itself, not a sum of steps.
-        const double pwf = k == IPR_STUETZSTELLEN - 1
-                               ? ATMOSPHAERENDRUCK
-                               : pR - k * (pR - ATMOSPHAERENDRUCK) / (IPR_STUETZSTELLEN - 1);
-        kurve.pwf.push_back(pwf);
-        kurve.q.push_back(Rate(l, m, pR * pR - pwf * pwf));
-      }
-      const double aof = kurve.q.back();
-      if (!std::all_of(kurve.q.begin(), kurve.q.end(), [](double q) { return std::isfinite(q); })) {
-        l.meldungen.push_back(Formatiere("%s: die offene Förderleistung beim %s Lagerstättendruck ist nicht darstellbar.",
-                                         Modellname(m), DruckName(d)));
+      const std::optional<Zuflusskurve> kurve = l.injektion ? Injektion(l, m, pR, lauf.b1) : Zufluss(l, m, pR);
+      const double grenze = l.injektion ? Injektionsrate(l, m, lauf.b1 * l.pMax * l.pMax - pR * pR, lauf.nA1)
+                                        : kurve->q.back();
+      if (kurve && !std::all_of(kurve->q.begin(), kurve->q.end(), [](double q) { return std::isfinite(q); })) {
+        l.meldungen.push_back(Formatiere("%s: die %s beim %s Lagerstättendruck ist nicht darstellbar.", Modellname(m),
+                                         l.injektion ? "maximale Injektionsrate" : "offene Förderleistung",
+                                         DruckName(d)));
         continue;
       }
+      if (!std::isfinite(grenze)) continue;
       l.aofGueltig[m][d] = true;
-      l.aof[m][d] = aof;
-      l.ipr[m][d] = std::move(kurve);
+      l.aof[m][d] = grenze;
+      if (kurve) l.ipr[m][d] = *kurve;
     }
   }
   return l;

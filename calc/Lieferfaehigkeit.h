@@ -1,10 +1,14 @@
 #pragma once
-// The deliverability analysis of a production well, from the points of a complete evaluation run: the
-// back-pressure equation Q = Cn·Δ^n, the LIT (Houpeurt/Forchheimer) equation Δ = a·Q + b·Q², the
-// open-flow potential (AOF) of these two and of the run's own model (n = 1, the mean C-value) at the
-// initial and the current reservoir pressure, and the inflow curves (IPR) Q over pwf. Δ = pws² - pwf²
-// in bar², Q in m3/h. A model that cannot be made says why in one German sentence; every number a model
-// or pressure reports is finite.
+// The deliverability analysis of a well, from the points of a complete evaluation run: the
+// back-pressure equation Q = Cn·Δ^n, the LIT (Houpeurt/Forchheimer) equation Δ = a·Q + b·Q², and the
+// run's own model (n = 1, the mean C-value). Δ in bar², Q in m3/h.
+// A production well: Δ = pws² - pwf²; the open-flow potential (AOF) of each model at the initial and
+// the current reservoir pressure, and the inflow curves (IPR) Q over pwf down to the atmosphere.
+// An injection well: Δ = pwf² - pws², the run's sign; in place of the AOF the maximum injection rate at
+// the maximum wellhead injection pressure p_max, where pwf² = B1·p_max² - (Q/(N·A1))², and injection
+// curves Q over pwf from pws up to the pwf of p_max at Q = 0.
+// A model that cannot be made says why in one German sentence; every number a model or pressure
+// reports is finite.
 #include <array>
 #include <string>
 #include <vector>
@@ -53,6 +57,8 @@ struct Zuflusskurve {
 };
 
 struct Lieferfaehigkeit {
+  bool injektion = false;  // aof and ipr hold the maximum injection rates and the injection curves
+  double pMax = 0;         // injection: maximum wellhead injection pressure, bar
   std::vector<std::string> meldungen;  // why no model at all could be made, and notes on the pressures
   std::vector<Lieferpunkt> punkte;
   CWertModell cWert;
@@ -69,7 +75,9 @@ struct Lieferfaehigkeit {
   bool IrgendeinModell() const { return cWert.gueltig || gegendruck.gueltig || lit.gueltig; }
 };
 
-Lieferfaehigkeit LieferfaehigkeitBerechnen(const Laufdaten& lauf);
+// pMax: the maximum wellhead injection pressure of an injection well (bar); 0 or less takes the
+// initial reservoir pressure. A production well ignores it.
+Lieferfaehigkeit LieferfaehigkeitBerechnen(const Laufdaten& lauf, double pMax = 0);
 
 // "C-Wert-Modell", "Gegendruckgleichung", "LIT-Gleichung".
 const char* Modellname(int modell);
@@ -78,5 +86,11 @@ const char* Modellname(int modell);
 double RateCWert(double c, double delta);
 double RateGegendruck(double cn, double n, double delta);
 double RateLit(double a, double b, double delta);
+
+// The maximum injection rate of a model at p_max: the Q ≥ 0 with Δ(Q) = D - (Q/(N·A1))² on the model's
+// curve, D = B1·p_max² - pws². 0 when D ≤ 0.
+double InjektionsrateCWert(double c, double D, double nA1);
+double InjektionsrateGegendruck(double cn, double n, double D, double nA1);
+double InjektionsrateLit(double a, double b, double D, double nA1);
 
 }  // namespace zelvor

@@ -5,6 +5,7 @@
 #include "cli/Befehle.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentPrognose.h"
 #include "report/Lieferfaehigkeitstext.h"
 
 namespace zelvor::cli {
@@ -78,7 +79,7 @@ int Analyze(const Argumente& a, std::ostream& out, std::ostream& err) {
   CZelvorDoc doc;
   if (Auswerten(a, doc, err) == Lauf::Fehler) return FEHLER;
   // An aborted run is no error of the call: the analysis says why it has nothing.
-  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(doc.m_Lauf);
+  const Lieferfaehigkeit l = DokumentLieferfaehigkeit(doc);
   if (a.json) {
     out << LieferfaehigkeitJson(l);
   } else {

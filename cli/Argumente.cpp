@@ -25,7 +25,8 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> exportieren = {"--rates", "--variable-c", "--rate-graph", "--dialekt", "-o"};
   if (befehl == "evaluate") return evaluate;
   if (befehl == "analyze") return analyze;
-  static const std::set<std::string> forecast = {"--rates", "--pmin", "--plateau", "--end", "--model", "--steps", "--json"};
+  static const std::set<std::string> forecast = {"--rates", "--pmin", "--plateau", "--end",     "--model",
+                                                 "--steps", "--pmax", "--pres-max", "--json"};
   if (befehl == "forecast") return forecast;
   if (befehl == "export") return exportieren;
   if (befehl == "graph") return graph;
@@ -88,7 +89,7 @@ std::string Gebrauch() {
          "  zelvor-cli evaluate BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [--json]\n"
          "  zelvor-cli analyze BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--json]\n"
          "  zelvor-cli forecast BOHRUNG.zlv [--pmin P] [--plateau Q] [--end Q] [--model mittel|variabel|gegendruck]\n"
-         "             [--steps K] [--rates RATENDATEI] [--json]\n"
+         "             [--steps K] [--pmax P] [--pres-max P] [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json] [--apply]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
@@ -113,7 +114,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
     if (arg.size() > 1 && arg[0] == '-') {
       if (!erlaubt.count(arg)) return "Unbekannte Option \"" + arg + "\" für " + a.befehl + ".";
       const bool prognosewert = arg == "--pmin" || arg == "--plateau" || arg == "--end" || arg == "--model" ||
-                                arg == "--steps";
+                                arg == "--steps" || arg == "--pmax" || arg == "--pres-max";
       const bool mitWert = prognosewert || arg == "--rates" || arg == "-o" || arg == "--wgv" || arg == "--view" ||
                            arg == "--dialekt";
       if (mitWert) {

@@ -28,6 +28,8 @@ std::string BereichJson(const std::optional<Prognosebereich>& b) {
 
 std::string Json(const Foerderprognose& p, const std::optional<Prognosebereich>& bereich) {
   std::string j = "{\n  \"Meldung\": " + JsonText(p.meldung) + ",\n";
+  j += std::string("  \"Injektion\": ") + (p.injektion ? "true" : "false") + ", \"Voll\": " + (p.voll ? "true" : "false") +
+       ", \"Einspeicherbar\": " + JsonZahl(p.injektion && p.Gemacht() ? p.Einspeicherbar() : 0.0) + ",\n";
   j += "  \"GpStart\": " + JsonZahl(p.gpStart) + ", \"GpEnde\": " + JsonZahl(p.gpEnde) + ", \"QmaxStart\": " +
        JsonZahl(p.qMaxStart) + ", \"Ausbeute\": " + JsonZahl(p.Gemacht() ? p.Ausbeute() : 0.0) +
        ", \"PlateauJahre\": " + JsonZahl(p.plateauJahre) + ", \"Jahre\": " + JsonZahl(p.jahre) + ",\n  \"Zeilen\": [";
@@ -46,11 +48,15 @@ int Forecast(const Argumente& a, std::ostream& out, std::ostream& err) {
   CZelvorDoc doc;
   if (Auswerten(a, doc, err) == Lauf::Fehler) return FEHLER;
   Prognoseeinstellungen e = doc.m_Prognose;
+  // --plateau and --end are an injection well's planned and minimum injection rate.
+  const bool injektion = doc.m_Lauf.injektion;
   for (const auto& [option, wert] : a.prognose) {
     std::optional<std::string> m;
     if (option == "--pmin") m = PminSetzen(e, wert);
-    if (option == "--plateau") m = QPlanSetzen(e, wert);
-    if (option == "--end") m = QEndeSetzen(e, wert);
+    if (option == "--plateau") m = injektion ? QInjektionSetzen(e, wert) : QPlanSetzen(e, wert);
+    if (option == "--end") m = injektion ? QMindestSetzen(e, wert) : QEndeSetzen(e, wert);
+    if (option == "--pmax") m = PmaxSetzen(e, wert);
+    if (option == "--pres-max") m = PresMaxSetzen(e, wert);
     if (option == "--model") m = ModellSetzen(e, wert);
     if (option == "--steps") m = SchritteSetzen(e, wert);
     if (m) return Fehler(err, option + ": " + *m);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <iterator>
+#include <span>
+#include <vector>
 #include <utility>
 
 #include "dialogs/Alttaste.h"
@@ -22,6 +24,8 @@ struct Platz {
 };
 constexpr int BREITE = 262, HOEHE = 140;
 constexpr Platz FELDER[] = {{150, 7, 48, 14}, {150, 25, 48, 14}, {150, 43, 48, 14}, {150, 118, 48, 14}};
+// An injection well's dialog has one field more: everything from the model on moves down a row.
+constexpr int ZUSATZZEILE = 18;
 constexpr int TEXT_X = 7, TEXT_BREITE = 140, TEXT_HOEHE = 8, TEXT_TIEFER = 3;
 constexpr Platz RAHMEN = {7, 62, 191, 50};
 constexpr Platz KNOPF_IM_RAHMEN = {7, 12, 170, 10};  // the first; the others 12 units below each other
@@ -34,8 +38,8 @@ QRect Rechteck(const Dialogeinheiten& du, const Platz& p) { return du.Rechteck(p
 }  // namespace
 
 DlgPrognose::DlgPrognose(const Prognoseeinstellungen& einstellungen, bool variablerC, DialogDienste dienste,
-                         QWidget* besitzer)
-    : QDialog(besitzer), m_Dienste(std::move(dienste)), m_Einstellungen(einstellungen) {
+                         QWidget* besitzer, bool injektion)
+    : QDialog(besitzer), m_Dienste(std::move(dienste)), m_Einstellungen(einstellungen), m_Injektion(injektion) {
   if (!m_Dienste.meldung) m_Dienste.meldung = StandardDienste().meldung;
   Anlegen(variablerC);
   Zeigen();
@@ -48,26 +52,37 @@ void DlgPrognose::Anlegen(bool variablerC) {
   setWindowTitle(QStringLiteral("Prognoseeinstellungen"));
   const Dialogeinheiten du(font());
 
-  const struct {
+  struct Eintrag {
     QLineEdit*& feld;
     const char* text;  // UTF-8, with the mnemonic
-  } felder[] = {
-      {m_Pmin, "Minimaler &Kopffließdruck p_min (bar)"},
-      {m_QPlan, "&Plateaurate Q_plan (m3/h, 0 = keine)"},
-      {m_QEnde, "&Aufgaberate Q_end (m3/h)"},
-      {m_Schritte, "Anzahl &Schritte K"},
+    Platz platz;
   };
-  for (std::size_t i = 0; i < std::size(felder); ++i) {
-    felder[i].feld = new QLineEdit(this);
-    felder[i].feld->setGeometry(Rechteck(du, FELDER[i]));
-    auto* text = new QLabel(QString::fromUtf8(felder[i].text), this);
-    text->setBuddy(felder[i].feld);
-    felder[i].feld->installEventFilter(this);
-    text->setGeometry(du.Rechteck(TEXT_X, FELDER[i].y + TEXT_TIEFER, TEXT_BREITE, TEXT_HOEHE));
+  const int tiefer = m_Injektion ? ZUSATZZEILE : 0;
+  const Platz schritte{FELDER[3].x, FELDER[3].y + tiefer, FELDER[3].breite, FELDER[3].hoehe};
+  const Eintrag foerderung[] = {
+      {m_Pmin, "Minimaler &Kopffließdruck p_min (bar)", FELDER[0]},
+      {m_QPlan, "&Plateaurate Q_plan (m3/h, 0 = keine)", FELDER[1]},
+      {m_QEnde, "&Aufgaberate Q_end (m3/h)", FELDER[2]},
+      {m_Schritte, "Anzahl &Schritte K", schritte},
+  };
+  const Eintrag einspeicherung[] = {
+      {m_Pmin, "Max. Kopf&injektionsdruck p_max (bar, 0 = p_i)", FELDER[0]},
+      {m_QPlan, "&Geplante Injektionsrate (m3/h, 0 = max.)", FELDER[1]},
+      {m_QEnde, "&Mindestrate der Injektion (m3/h)", FELDER[2]},
+      {m_PresMax, "Max. &Lagerstättendruck (bar, 0 = p_i)", {FELDER[2].x, FELDER[2].y + ZUSATZZEILE, 48, 14}},
+      {m_Schritte, "Anzahl &Schritte K", schritte},
+  };
+  for (const Eintrag& e : m_Injektion ? std::span<const Eintrag>(einspeicherung) : std::span<const Eintrag>(foerderung)) {
+    e.feld = new QLineEdit(this);
+    e.feld->setGeometry(Rechteck(du, e.platz));
+    auto* text = new QLabel(QString::fromUtf8(e.text), this);
+    text->setBuddy(e.feld);
+    e.feld->installEventFilter(this);
+    text->setGeometry(du.Rechteck(TEXT_X, e.platz.y + TEXT_TIEFER, TEXT_BREITE, TEXT_HOEHE));
   }
 
   auto* rahmen = new QGroupBox(QStringLiteral("C-Modell"), this);
-  rahmen->setGeometry(Rechteck(du, RAHMEN));
+  rahmen->setGeometry(Rechteck(du, {RAHMEN.x, RAHMEN.y + tiefer, RAHMEN.breite, RAHMEN.hoehe}));
   const char mnemonik[PROGNOSEMODELL_ANZAHL] = {'M', 'V', 'G'};  // each model's first letter
   for (int i = 0; i < PROGNOSEMODELL_ANZAHL; ++i) {
     const auto m = static_cast<Prognosemodell>(i);
@@ -87,17 +102,19 @@ void DlgPrognose::Anlegen(bool variablerC) {
   m_Abbrechen->setGeometry(Rechteck(du, ABBRECHEN));
 
   // Tab goes down the form, then to the buttons.
-  QWidget* folge[] = {m_Pmin,       m_QPlan,    m_QEnde, m_Modelle[0], m_Modelle[1],
-                      m_Modelle[2], m_Schritte, m_Ok,    m_Abbrechen};
-  for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
-  setFixedSize(du.X(BREITE), du.Y(HOEHE));
+  std::vector<QWidget*> folge = {m_Pmin, m_QPlan, m_QEnde};
+  if (m_PresMax) folge.push_back(m_PresMax);
+  folge.insert(folge.end(), {m_Modelle[0], m_Modelle[1], m_Modelle[2], m_Schritte, m_Ok, m_Abbrechen});
+  for (std::size_t i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
+  setFixedSize(du.X(BREITE), du.Y(HOEHE + tiefer));
 }
 
 void DlgPrognose::Zeigen() {
   const Prognosefelder f = PrognosefelderAus(m_Einstellungen);
-  m_Pmin->setText(QString::fromStdString(f.pMin));
-  m_QPlan->setText(QString::fromStdString(f.qPlan));
-  m_QEnde->setText(QString::fromStdString(f.qEnde));
+  m_Pmin->setText(QString::fromStdString(m_Injektion ? f.pMax : f.pMin));
+  m_QPlan->setText(QString::fromStdString(m_Injektion ? f.qInjektion : f.qPlan));
+  m_QEnde->setText(QString::fromStdString(m_Injektion ? f.qMindest : f.qEnde));
+  if (m_PresMax) m_PresMax->setText(QString::fromStdString(f.pResMax));
   m_Schritte->setText(QString::fromStdString(f.schritte));
   if (QRadioButton* k = Modellknopf(f.modell)) k->setChecked(true);
   m_Pmin->setFocus(Qt::OtherFocusReason);
@@ -111,13 +128,28 @@ bool DlgPrognose::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 QLineEdit* DlgPrognose::Feld(Prognosefeld feld) const {
   switch (feld) {
-    case Prognosefeld::Pmin: return m_Pmin;
-    case Prognosefeld::QPlan: return m_QPlan;
-    case Prognosefeld::QEnde: return m_QEnde;
+    case Prognosefeld::Pmin: return m_Injektion ? nullptr : m_Pmin;
+    case Prognosefeld::QPlan: return m_Injektion ? nullptr : m_QPlan;
+    case Prognosefeld::QEnde: return m_Injektion ? nullptr : m_QEnde;
+    case Prognosefeld::Pmax: return m_Injektion ? m_Pmin : nullptr;
+    case Prognosefeld::QInjektion: return m_Injektion ? m_QPlan : nullptr;
+    case Prognosefeld::QMindest: return m_Injektion ? m_QEnde : nullptr;
+    case Prognosefeld::PresMax: return m_PresMax;
     case Prognosefeld::Schritte: return m_Schritte;
     case Prognosefeld::Modell: return nullptr;
   }
   return nullptr;
+}
+
+Prognosefelder DlgPrognose::Felder() const {
+  Prognosefelder f = PrognosefelderAus(m_Einstellungen);
+  (m_Injektion ? f.pMax : f.pMin) = m_Pmin->text().toStdString();
+  (m_Injektion ? f.qInjektion : f.qPlan) = m_QPlan->text().toStdString();
+  (m_Injektion ? f.qMindest : f.qEnde) = m_QEnde->text().toStdString();
+  if (m_PresMax) f.pResMax = m_PresMax->text().toStdString();
+  f.modell = GewaehltesModell();
+  f.schritte = m_Schritte->text().toStdString();
+  return f;
 }
 
 QRadioButton* DlgPrognose::Modellknopf(Prognosemodell m) const {
@@ -132,9 +164,7 @@ Prognosemodell DlgPrognose::GewaehltesModell() const {
 }
 
 void DlgPrognose::OnOk() {
-  const Prognosefelder felder{m_Pmin->text().toStdString(), m_QPlan->text().toStdString(),
-                              m_QEnde->text().toStdString(), GewaehltesModell(), m_Schritte->text().toStdString()};
-  const auto fehler = PrognosefelderLesen(felder, m_Einstellungen);
+  const auto fehler = PrognosefelderLesen(Felder(), m_Einstellungen, m_Injektion);
   if (!fehler) {
     accept();
     return;
@@ -149,8 +179,8 @@ void DlgPrognose::OnOk() {
 }
 
 bool PrognoseDialogAusfuehren(QWidget* besitzer, Prognoseeinstellungen& einstellungen, bool variablerC,
-                              const DialogDienste& dienste) {
-  DlgPrognose dialog(einstellungen, variablerC, dienste, besitzer);
+                              const DialogDienste& dienste, bool injektion) {
+  DlgPrognose dialog(einstellungen, variablerC, dienste, besitzer, injektion);
   if (dialog.exec() != QDialog::Accepted) return false;
   einstellungen = dialog.Einstellungen();
   return true;

@@ -17,15 +17,16 @@ class DlgPrognose : public QDialog {
   Q_OBJECT
 
  public:
-  // variablerC: the run has the line C(Gp) (input option "Variabler C-Wert"). Services left empty fall
-  // back to StandardDienste().
+  // variablerC: the run has the line C(Gp) (input option "Variabler C-Wert"). injektion: the well is an
+  // injection well; the dialog then shows the injection settings in place of the production ones.
+  // Services left empty fall back to StandardDienste().
   DlgPrognose(const Prognoseeinstellungen& einstellungen, bool variablerC, DialogDienste dienste = {},
-              QWidget* besitzer = nullptr);
+              QWidget* besitzer = nullptr, bool injektion = false);
 
   // The settings shown at the start; after an accepted OK, the ones read from the fields.
   const Prognoseeinstellungen& Einstellungen() const { return m_Einstellungen; }
 
-  QLineEdit* Feld(Prognosefeld feld) const;  // null for the model
+  QLineEdit* Feld(Prognosefeld feld) const;  // null for the model and the other kind's fields
   QRadioButton* Modellknopf(Prognosemodell m) const;
   QPushButton* OkKnopf() const { return m_Ok; }
   QPushButton* AbbrechenKnopf() const { return m_Abbrechen; }
@@ -38,14 +39,18 @@ class DlgPrognose : public QDialog {
 
  private:
   void Anlegen(bool variablerC);
+  Prognosefelder Felder() const;
   void Zeigen();
   Prognosemodell GewaehltesModell() const;
 
   DialogDienste m_Dienste;
   Prognoseeinstellungen m_Einstellungen;
+  bool m_Injektion = false;
+  // Production: p_min, plateau, abandonment; injection: p_max, planned rate, minimum rate (and m_PresMax).
   QLineEdit* m_Pmin = nullptr;
   QLineEdit* m_QPlan = nullptr;
   QLineEdit* m_QEnde = nullptr;
+  QLineEdit* m_PresMax = nullptr;
   QLineEdit* m_Schritte = nullptr;
   QRadioButton* m_Modelle[PROGNOSEMODELL_ANZAHL] = {};
   QPushButton* m_Ok = nullptr;
@@ -55,6 +60,6 @@ class DlgPrognose : public QDialog {
 // Runs the dialog over `einstellungen`; on OK they become the dialog's and the result is true, on
 // cancel they stay as they were.
 bool PrognoseDialogAusfuehren(QWidget* besitzer, Prognoseeinstellungen& einstellungen, bool variablerC,
-                              const DialogDienste& dienste);
+                              const DialogDienste& dienste, bool injektion = false);
 
 }  // namespace zelvor

@@ -12,8 +12,14 @@ PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinste
   pe.qEnde = e.qEnde;
   pe.modell = e.modell;
   pe.schritte = e.schritte;
+  if (lauf.injektion) {
+    pe.qPlan = e.qInjektion;
+    pe.qEnde = e.qMindest;
+    pe.pMax = DruckOderInitial(e.pMax, lauf.initialdruck);
+    pe.pResMax = DruckOderInitial(e.pResMax, lauf.initialdruck);
+  }
   if (e.modell != Prognosemodell::Gegendruck) return pe;
-  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf);
+  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf, pe.pMax);
   if (l.gegendruck.gueltig) {
     pe.gegendruck = Gegendruckwerte{l.gegendruck.cn, l.gegendruck.n};
   } else if (!l.gegendruck.meldung.empty()) {
@@ -22,6 +28,10 @@ PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinste
     pe.gegendruckMeldung = l.meldungen.front();
   }
   return pe;
+}
+
+Lieferfaehigkeit DokumentLieferfaehigkeit(const CZelvorDoc& doc) {
+  return LieferfaehigkeitBerechnen(doc.m_Lauf, DruckOderInitial(doc.m_Prognose.pMax, doc.m_Lauf.initialdruck));
 }
 
 Foerderprognose DokumentPrognose(const CZelvorDoc& doc) {

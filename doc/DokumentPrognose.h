@@ -4,13 +4,18 @@
 // used by the forecast view, the export and the command line alike.
 #include "calc/Foerderprognose.h"
 #include "calc/Laufdaten.h"
+#include "calc/Lieferfaehigkeit.h"
 #include "doc/Prognoseeinstellungen.h"
 
 namespace zelvor {
 
 class CZelvorDoc;
 
+// An injection well takes the injection settings, its pressures of 0 as the initial reservoir pressure.
 PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinstellungen& e);
+
+// The deliverability analysis of the document's last run, an injection well's at its p_max setting.
+Lieferfaehigkeit DokumentLieferfaehigkeit(const CZelvorDoc& doc);
 
 // The forecast of the document's last run with its settings m_Prognose.
 Foerderprognose DokumentPrognose(const CZelvorDoc& doc);

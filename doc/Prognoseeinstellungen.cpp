@@ -1,6 +1,7 @@
 #include "doc/Prognoseeinstellungen.h"
 
 #include <cmath>
+#include <span>
 #include <utility>
 
 #include "calc/Format.h"
@@ -34,6 +35,20 @@ std::optional<Prognosefehler> Pruefen(const Prognoseeinstellungen& e) {
     return fehler(Prognosefeld::Schritte, Formatiere("Die Schrittzahl liegt außerhalb von %d bis %d.",
                                                      PROGNOSE_SCHRITTE_MIN, PROGNOSE_SCHRITTE_MAX));
   if (e.qPlan != 0.0f && e.qPlan <= e.qEnde) return fehler(Prognosefeld::QPlan, PLATEAU_MELDUNG);
+  if (!ImBereich(e.pMax, 0, PROGNOSE_DRUCK_MAX))
+    return fehler(Prognosefeld::Pmax, Formatiere("Der maximale Kopfinjektionsdruck liegt außerhalb von 0 bis %g bar.",
+                                                 PROGNOSE_DRUCK_MAX));
+  if (!ImBereich(e.qInjektion, 0, PROGNOSE_RATE_MAX))
+    return fehler(Prognosefeld::QInjektion,
+                  Formatiere("Die geplante Injektionsrate liegt außerhalb von 0 bis %g m3/h.", PROGNOSE_RATE_MAX));
+  if (!ImBereich(e.qMindest, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX))
+    return fehler(Prognosefeld::QMindest, Formatiere("Die Mindestrate der Injektion liegt außerhalb von %g bis %g m3/h.",
+                                                     PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX));
+  if (!ImBereich(e.pResMax, 0, PROGNOSE_DRUCK_MAX))
+    return fehler(Prognosefeld::PresMax, Formatiere("Der maximale Lagerstättendruck liegt außerhalb von 0 bis %g bar.",
+                                                    PROGNOSE_DRUCK_MAX));
+  if (e.qInjektion != 0.0f && e.qInjektion <= e.qMindest)
+    return fehler(Prognosefeld::QInjektion, "Die geplante Injektionsrate muss 0 oder größer als die Mindestrate sein.");
   return std::nullopt;
 }
 
@@ -62,6 +77,27 @@ std::optional<std::string> ModellSetzen(Prognoseeinstellungen& e, const std::str
   return std::nullopt;
 }
 
+std::optional<std::string> PmaxSetzen(Prognoseeinstellungen& e, const std::string& text) {
+  return FloatLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pMax);
+}
+
+std::optional<std::string> QInjektionSetzen(Prognoseeinstellungen& e, const std::string& text) {
+  return FloatLesen(text, 0, PROGNOSE_RATE_MAX, e.qInjektion);
+}
+
+std::optional<std::string> QMindestSetzen(Prognoseeinstellungen& e, const std::string& text) {
+  return FloatLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qMindest);
+}
+
+std::optional<std::string> PresMaxSetzen(Prognoseeinstellungen& e, const std::string& text) {
+  return FloatLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pResMax);
+}
+
+bool Prognoseeinstellungen::InjektionStandard() const {
+  const Prognoseeinstellungen s;
+  return pMax == s.pMax && qInjektion == s.qInjektion && qMindest == s.qMindest && pResMax == s.pResMax;
+}
+
 std::optional<std::string> PrognoseeinstellungenPruefen(const Prognoseeinstellungen& e) {
   if (auto fehler = Pruefen(e)) return std::move(fehler->meldung);
   return std::nullopt;
@@ -75,6 +111,11 @@ const std::vector<Prognoseangabe>& Prognoseangaben() {
       {"PrognoseModell", ModellSetzen, [](const Prognoseeinstellungen& e) { return PrognosemodellName(e.modell); }},
       {"PrognoseSchritte", SchritteSetzen,
        [](const Prognoseeinstellungen& e) { return Formatiere("%d", static_cast<int>(e.schritte)); }},
+      {"PrognosePmax", PmaxSetzen, [](const Prognoseeinstellungen& e) { return FloatAlsText(e.pMax); }},
+      {"PrognoseInjektionsrate", QInjektionSetzen,
+       [](const Prognoseeinstellungen& e) { return FloatAlsText(e.qInjektion); }},
+      {"PrognoseMindestrate", QMindestSetzen, [](const Prognoseeinstellungen& e) { return FloatAlsText(e.qMindest); }},
+      {"PrognoseLagerdruckMax", PresMaxSetzen, [](const Prognoseeinstellungen& e) { return FloatAlsText(e.pResMax); }},
   };
   return angaben;
 }
@@ -86,23 +127,32 @@ const Prognoseangabe* PrognoseangabeSuchen(const std::string& name) {
 }
 
 Prognosefelder PrognosefelderAus(const Prognoseeinstellungen& e) {
-  return {FloatAlsText(e.pMin), FloatAlsText(e.qPlan), FloatAlsText(e.qEnde), e.modell,
-          Formatiere("%d", e.schritte)};
+  return {FloatAlsText(e.pMin),       FloatAlsText(e.qPlan),      FloatAlsText(e.qEnde),    e.modell,
+          Formatiere("%d", e.schritte), FloatAlsText(e.pMax),     FloatAlsText(e.qInjektion),
+          FloatAlsText(e.qMindest),   FloatAlsText(e.pResMax)};
 }
 
-std::optional<Prognosefehler> PrognosefelderLesen(const Prognosefelder& f, Prognoseeinstellungen& e) {
+std::optional<Prognosefehler> PrognosefelderLesen(const Prognosefelder& f, Prognoseeinstellungen& e, bool injektion) {
   Prognoseeinstellungen neu = e;
-  const struct {
+  struct Feld {
     Prognosefeld feld;
     std::optional<std::string> (*setzen)(Prognoseeinstellungen&, const std::string&);
     const std::string& text;
-  } felder[] = {
+  };
+  const Feld foerderung[] = {
       {Prognosefeld::Pmin, PminSetzen, f.pMin},
       {Prognosefeld::QPlan, QPlanSetzen, f.qPlan},
       {Prognosefeld::QEnde, QEndeSetzen, f.qEnde},
       {Prognosefeld::Schritte, SchritteSetzen, f.schritte},
   };
-  for (const auto& feld : felder)
+  const Feld einspeicherung[] = {
+      {Prognosefeld::Pmax, PmaxSetzen, f.pMax},
+      {Prognosefeld::QInjektion, QInjektionSetzen, f.qInjektion},
+      {Prognosefeld::QMindest, QMindestSetzen, f.qMindest},
+      {Prognosefeld::PresMax, PresMaxSetzen, f.pResMax},
+      {Prognosefeld::Schritte, SchritteSetzen, f.schritte},
+  };
+  for (const Feld& feld : injektion ? std::span<const Feld>(einspeicherung) : std::span<const Feld>(foerderung))
     if (auto meldung = feld.setzen(neu, feld.text)) return Prognosefehler{feld.feld, std::move(*meldung)};
   neu.modell = f.modell;
   if (auto fehler = Pruefen(neu)) return fehler;

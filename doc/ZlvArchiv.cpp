@@ -323,7 +323,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   }
   if (const auto fehler = PrognoseeinstellungenPruefen(doc.m_Prognose))
     return "Die Prognoseeinstellungen können nicht gespeichert werden: " + *fehler;
-  gesamt += PROGNOSEBLOCK_BYTES;
+  gesamt += PROGNOSEBLOCK_V2_BYTES;
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);

@@ -15,7 +15,8 @@ Exporttabelle KennwerteTabelle(const CZelvorDoc& doc);
 // The graph's two series over Gp, headed by their captions.
 Exporttabelle GrafikTabelle(const CZelvorDoc& doc);
 // The deliverability analysis of the run: fits, open flow at both pressures, and why a model is missing.
-Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf);
+// An injection well's at the maximum wellhead injection pressure pMax (0: the initial reservoir pressure).
+Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf, double pMax = 0);
 // The forecast with the document's settings: its rows, and its settings with the summary (or why no
 // forecast was made).
 std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc);

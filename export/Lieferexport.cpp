@@ -12,8 +12,8 @@ void Zeile(Exporttabelle& t, const char* groesse, bool gesetzt, double wert, con
 
 }  // namespace
 
-Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf) {
-  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf);
+Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf, double pMax) {
+  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf, pMax);
   Exporttabelle t;
   t.name = "Lieferfähigkeit";
   t.spalten = {{"Größe", 0}, {"Wert", 6}, {"Einheit", 0}};
@@ -26,10 +26,13 @@ Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf) {
   Zeile(t, "LIT-Gleichung: a", l.lit.berechnet, l.lit.a, "bar2/(m3/h)");
   Zeile(t, "LIT-Gleichung: b", l.lit.berechnet, l.lit.b, "bar2/(m3/h)2");
   Zeile(t, "LIT-Gleichung: R²", l.lit.berechnet, l.lit.r2, "-");
+  if (l.injektion) Zeile(t, "Maximaler Kopfinjektionsdruck p_max", true, l.pMax, "bar");
+  // An injection well's maximum injection rate at p_max stands where a production well's AOF does.
+  const char* const grenze[DRUCK_ANZAHL] = {l.injektion ? ": maximale Injektionsrate initial" : ": AOF initial",
+                                            l.injektion ? ": maximale Injektionsrate aktuell" : ": AOF aktuell"};
   for (int m = 0; m < MODELL_ANZAHL; ++m)
     for (int d = 0; d < DRUCK_ANZAHL; ++d)
-      Zeile(t, (std::string(Modellname(m)) + (d == DRUCK_INITIAL ? ": AOF initial" : ": AOF aktuell")).c_str(),
-            l.aofGueltig[m][d], l.aof[m][d], "m3/h");
+      Zeile(t, (std::string(Modellname(m)) + grenze[d]).c_str(), l.aofGueltig[m][d], l.aof[m][d], "m3/h");
   std::vector<std::string> hinweise = l.meldungen;
   for (int m = 0; m < MODELL_ANZAHL; ++m)
     if (!l.ModellNr(m).meldung.empty()) hinweise.push_back(l.ModellNr(m).meldung);

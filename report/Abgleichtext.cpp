@@ -38,10 +38,10 @@ void Umbrochen(std::vector<std::string>& t, const std::string& satz) {
 }
 
 std::string Gleichung(const Gasvorratsabgleich& a) {
+  const char* d = a.injektion ? "(pwf² - pws²)" : "(pws² - pwf²)";
   if (!a.gegendruck)
-    return Formatiere("    Q = C·(pws² - pwf²) mit C = %.5f m3/h/bar², n = 1 (Modell der Auswertung)", a.stern.c);
-  return Formatiere("    Q = C·(pws² - pwf²)^n mit C = %.4e m3/h/bar^2n, n = %.4f (Gegendruckgleichung)", a.stern.c,
-                    a.n);
+    return Formatiere("    Q = C·%s mit C = %.5f m3/h/bar², n = 1 (Modell der Auswertung)", d, a.stern.c);
+  return Formatiere("    Q = C·%s^n mit C = %.4e m3/h/bar^2n, n = %.4f (Gegendruckgleichung)", d, a.stern.c, a.n);
 }
 
 std::string Abweichung(const Abgleichwert& w) {
@@ -61,9 +61,12 @@ std::string AbgleichFolgerung(const Gasvorratsabgleich& a) {
   if (!a.Gemacht()) return "";
   if (a.ogip >= a.gUnten && a.ogip <= a.gOben)
     return "Das eingegebene OGIP liegt im Vertrauensbereich: die Fließdaten bestätigen es.";
+  // For a storage the match checks the booked inventory.
   return Formatiere("Das eingegebene OGIP liegt %s dem Vertrauensbereich: die Fließdaten sprechen für einen %s "
-                    "Gasvorrat; OGIP und Wasserinvasion prüfen.",
-                    a.ogip > a.gOben ? "über" : "unter", a.ogip > a.gOben ? "kleineren" : "größeren");
+                    "%s; %s prüfen.",
+                    a.ogip > a.gOben ? "über" : "unter", a.ogip > a.gOben ? "kleineren" : "größeren",
+                    a.injektion ? "Gasinhalt des Speichers" : "Gasvorrat",
+                    a.injektion ? "den gebuchten Gasinhalt" : "OGIP und Wasserinvasion");
 }
 
 std::vector<std::string> AbgleichText(const Gasvorratsabgleich& a) {

@@ -16,8 +16,8 @@ constexpr int LINIENPUNKTE = 20;
 Diagramm GegendruckDiagramm(const Lieferfaehigkeit& l) {
   Diagramm d;
   d.titel = "Gegendruckdiagramm";
-  d.xText = "Rate Q (m3/h)";
-  d.yText = "pws² - pwf² (bar²)";
+  d.xText = l.injektion ? "Injektionsrate Q (m3/h)" : "Rate Q (m3/h)";
+  d.yText = l.injektion ? "pwf² - pws² (bar²)" : "pws² - pwf² (bar²)";
   d.xLogarithmisch = d.yLogarithmisch = true;
   Diagrammreihe punkte{"Messpunkte", {}, {}, {0, 128, 0}, Linienart::Keine, Markierung::Kreis};
   double dMin = HUGE_VAL, dMax = 0;
@@ -28,8 +28,12 @@ Diagramm GegendruckDiagramm(const Lieferfaehigkeit& l) {
     dMax = std::max(dMax, p.delta);
   }
   d.reihen.push_back(std::move(punkte));
-  // The fitted lines from half the smallest drawdown up to open flow at the initial pressure.
-  if (l.druckGueltig[DRUCK_INITIAL]) dMax = std::max(dMax, l.druck[DRUCK_INITIAL] * l.druck[DRUCK_INITIAL]);
+  // The fitted lines from half the smallest drawdown up to open flow at the initial pressure (injection:
+  // up to the difference p_max allows at the current pressure).
+  if (!l.injektion && l.druckGueltig[DRUCK_INITIAL]) dMax = std::max(dMax, l.druck[DRUCK_INITIAL] * l.druck[DRUCK_INITIAL]);
+  for (int m = 0; l.injektion && m < MODELL_ANZAHL; ++m)
+    for (double pwf : l.ipr[m][DRUCK_AKTUELL].pwf)
+      dMax = std::max(dMax, pwf * pwf - l.druck[DRUCK_AKTUELL] * l.druck[DRUCK_AKTUELL]);
   if (l.punkte.empty() || !(dMin > 0)) return d;
   dMin /= 2;
   for (int m : {MODELL_GEGENDRUCK, MODELL_C_WERT}) {
@@ -54,8 +58,8 @@ Diagramm GegendruckDiagramm(const Lieferfaehigkeit& l) {
 
 Diagramm ZuflussDiagramm(const Lieferfaehigkeit& l) {
   Diagramm d;
-  d.titel = "Zuflusskurven (IPR)";
-  d.xText = "Rate Q (m3/h)";
+  d.titel = l.injektion ? "Injektionskurven" : "Zuflusskurven (IPR)";
+  d.xText = l.injektion ? "Injektionsrate Q (m3/h)" : "Rate Q (m3/h)";
   d.yText = "Bodenfliessdruck pwf (bar)";
   d.xMin = 0;
   d.yMin = 0;

@@ -7,10 +7,11 @@ namespace {
 
 constexpr size_t NAMENSBREITE = 23;
 
-const char* Formel(int m) {
-  if (m == MODELL_C_WERT) return "Q = C * (pws² - pwf²), n = 1";
-  if (m == MODELL_GEGENDRUCK) return "Q = Cn * (pws² - pwf²)^n";
-  return "pws² - pwf² = a * Q + b * Q²";
+// An injection well's pressure difference has the run's sign for injection.
+const char* Formel(int m, bool injektion) {
+  if (m == MODELL_C_WERT) return injektion ? "Q = C * (pwf² - pws²), n = 1" : "Q = C * (pws² - pwf²), n = 1";
+  if (m == MODELL_GEGENDRUCK) return injektion ? "Q = Cn * (pwf² - pws²)^n" : "Q = Cn * (pws² - pwf²)^n";
+  return injektion ? "pwf² - pws² = a * Q + b * Q²" : "pws² - pwf² = a * Q + b * Q²";
 }
 
 std::string Werte(const Lieferfaehigkeit& l, int m) {
@@ -44,15 +45,22 @@ std::vector<std::string> LieferfaehigkeitText(const Lieferfaehigkeit& l) {
     return t;
   }
   t.push_back(Formatiere("  Messpunkte mit Rate > 0 und C-Wert > 0: %d", static_cast<int>(l.punkte.size())));
-  t.push_back(Formatiere("  Lagerstättendruck (bar): initial %.2f, aktuell %.2f; Atmosphärendruck %.5f",
-                         l.druck[DRUCK_INITIAL], l.druck[DRUCK_AKTUELL], ATMOSPHAERENDRUCK));
+  if (l.injektion)
+    t.push_back(Formatiere("  Lagerstättendruck (bar): initial %.2f, aktuell %.2f; maximaler Kopfinjektionsdruck %.1f",
+                           l.druck[DRUCK_INITIAL], l.druck[DRUCK_AKTUELL], l.pMax));
+  else
+    t.push_back(Formatiere("  Lagerstättendruck (bar): initial %.2f, aktuell %.2f; Atmosphärendruck %.5f",
+                           l.druck[DRUCK_INITIAL], l.druck[DRUCK_AKTUELL], ATMOSPHAERENDRUCK));
   t.push_back("");
   for (int m = 0; m < MODELL_ANZAHL; ++m) {
-    t.push_back("  " + Spalte(Modellname(m), NAMENSBREITE - 2) + Formel(m));
+    t.push_back("  " + Spalte(Modellname(m), NAMENSBREITE - 2) + Formel(m, l.injektion));
     t.push_back(Werte(l, m));
   }
   t.push_back("");
-  t.push_back(Formatiere("  Offene Förderleistung AOF (m3/h) bei pwf = %.5f bar", ATMOSPHAERENDRUCK));
+  if (l.injektion)
+    t.push_back(Formatiere("  Maximale Injektionsrate (m3/h) bei p_max = %.1f bar: pwf² = B1·p_max² - (Q/(N·A1))²", l.pMax));
+  else
+    t.push_back(Formatiere("  Offene Förderleistung AOF (m3/h) bei pwf = %.5f bar", ATMOSPHAERENDRUCK));
   t.push_back(Spalte("", NAMENSBREITE) + "      initial      aktuell");
   for (int m = 0; m < MODELL_ANZAHL; ++m)
     t.push_back("  " + Spalte(Modellname(m), NAMENSBREITE - 2) + Aof(l, m, DRUCK_INITIAL) + Aof(l, m, DRUCK_AKTUELL));

@@ -16,9 +16,12 @@ template <typename X>
 void Kurven(Diagramm& d, const Foerderprognose& p, const Prognosebereich* bereich, X x) {
   if (!p.Gemacht()) return;
   const bool plateau = p.eingaben.qPlan > 0;
-  Diagrammreihe qMax{plateau ? "Q_max bei p_min" : "Q = Q_max bei p_min", {}, {}, BLAU,
-                     plateau ? Linienart::Gestrichelt : Linienart::Durchgezogen, Markierung::Keine};
-  Diagrammreihe q{"Förderrate Q", {}, {}, ROT, Linienart::Durchgezogen, Markierung::Keine};
+  const char* grenze = p.injektion ? (plateau ? "Q_inj,max bei p_max" : "Q = Q_inj,max bei p_max")
+                                   : (plateau ? "Q_max bei p_min" : "Q = Q_max bei p_min");
+  Diagrammreihe qMax{grenze, {}, {}, BLAU, plateau ? Linienart::Gestrichelt : Linienart::Durchgezogen,
+                     Markierung::Keine};
+  Diagrammreihe q{p.injektion ? "Injektionsrate Q" : "Förderrate Q", {}, {}, ROT, Linienart::Durchgezogen,
+                  Markierung::Keine};
   for (const Prognosezeile& z : p.zeilen) {
     qMax.x.push_back(x(z));
     qMax.y.push_back(z.qMax);
@@ -39,7 +42,7 @@ void Kurven(Diagramm& d, const Foerderprognose& p, const Prognosebereich* bereic
       d.reihen.push_back(std::move(r));
     }
   }
-  d.reihen.push_back({Formatiere("Aufgaberate %.1f m3/h", p.eingaben.qEnde),
+  d.reihen.push_back({Formatiere(p.injektion ? "Mindestrate %.1f m3/h" : "Aufgaberate %.1f m3/h", p.eingaben.qEnde),
                       {x(p.zeilen.front()), x(p.zeilen.back())},
                       {p.eingaben.qEnde, p.eingaben.qEnde},
                       GRAU,
@@ -51,11 +54,12 @@ void Kurven(Diagramm& d, const Foerderprognose& p, const Prognosebereich* bereic
 
 Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf, const Prognosebereich* bereich) {
   Diagramm d;
-  d.titel = "Rate über der kumulativen Förderung";
+  d.titel = lauf.injektion ? "Injektionsrate über der kumulativen Förderung" : "Rate über der kumulativen Förderung";
   d.xText = "Kumulative Förderung Gp (Mio m3)";
   d.yText = "Rate (m3/h)";
   d.yMin = 0;
-  Diagrammreihe gemessen{"Raten (gemessen)", {}, {}, GRUEN, Linienart::Keine, Markierung::Kreis};
+  Diagrammreihe gemessen{lauf.injektion ? "Injektionsraten (gemessen)" : "Raten (gemessen)", {}, {}, GRUEN,
+                         Linienart::Keine, Markierung::Kreis};
   for (const AusgewerteterPunkt& pt : lauf.punkte) {
     if (!(pt.q > 0)) continue;
     gemessen.x.push_back(pt.gp);
@@ -68,7 +72,7 @@ Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf, con
 
 Diagramm PrognoseDiagrammZeit(const Foerderprognose& p, const Prognosebereich* bereich) {
   Diagramm d;
-  d.titel = "Rate über der Zeit";
+  d.titel = p.injektion ? "Injektionsrate über der Zeit" : "Rate über der Zeit";
   d.xText = "Zeit ab Prognosebeginn (Jahre)";
   d.yText = "Rate (m3/h)";
   d.xMin = 0;

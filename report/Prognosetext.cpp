@@ -10,15 +10,36 @@ namespace {
 
 std::string Ansatz(const Foerderprognose& p) {
   const Lieferansatz& a = p.ansatz;
+  // An injection well's difference has the run's sign for injection.
+  const char* d = p.injektion ? "(pwf² - pws²)" : "(pws² - pwf²)";
   switch (p.eingaben.modell) {
-    case Prognosemodell::Mittel: return Formatiere("    Q = C·(pws² - pwf²) mit C = %.5f m3/h/bar²", a.c0);
+    case Prognosemodell::Mittel: return Formatiere("    Q = C·%s mit C = %.5f m3/h/bar²", d, a.c0);
     case Prognosemodell::Variabel:
-      return Formatiere("    Q = C(Gp)·(pws² - pwf²) mit C(Gp) = %.5f %c %.6f·Gp m3/h/bar²", a.c0,
-                        a.steigung < 0 ? '-' : '+', a.steigung < 0 ? -a.steigung : a.steigung);
+      return Formatiere("    Q = C(Gp)·%s mit C(Gp) = %.5f %c %.6f·Gp m3/h/bar²", d, a.c0, a.steigung < 0 ? '-' : '+',
+                        a.steigung < 0 ? -a.steigung : a.steigung);
     case Prognosemodell::Gegendruck:
-      return Formatiere("    Q = C_n·(pws² - pwf²)^n mit C_n = %.4e m3/h/bar^2n, n = %.4f", a.c0, a.n);
+      return Formatiere("    Q = C_n·%s^n mit C_n = %.4e m3/h/bar^2n, n = %.4f", d, a.c0, a.n);
   }
   return "";
+}
+
+std::vector<std::string> EinspeicherKopf(const Foerderprognose& p) {
+  const PrognoseEingaben& e = p.eingaben;
+  return {Formatiere("    Einspeicherprognose bei p_max %.1f bar bis zum Höchstdruck %.1f bar, C-Modell: %s", e.pMax,
+                     e.pResMax, PrognosemodellText(e.modell).c_str()),
+          Formatiere("    Geplante Injektionsrate %s, Mindestrate %.1f m3/h, %d Schritte",
+                     e.qPlan > 0 ? Formatiere("%.1f m3/h", e.qPlan).c_str() : "so viel wie möglich", e.qEnde,
+                     e.schritte)};
+}
+
+std::vector<std::string> EinspeicherZusammenfassung(const Foerderprognose& p) {
+  return {Formatiere("    Gp am Ende der Einspeicherung (Mio m3):%12.3f", p.gpEnde),
+          Formatiere("    Noch einspeicherbar            (Mio m3):%12.3f", p.Einspeicherbar()),
+          Formatiere("    Plateaudauer                    (Jahre):%12.2f", p.plateauJahre),
+          Formatiere("    Zeit bis zum Ende               (Jahre):%12.2f", p.jahre),
+          Formatiere("    Injektionsrate zu Beginn         (m3/h):%12.1f", p.qMaxStart),
+          p.voll ? Formatiere("    Ende: der Speicher ist voll (Lagerstättendruck %.1f bar).", p.eingaben.pResMax)
+                 : Formatiere("    Ende: die Injektionsrate fällt auf die Mindestrate von %.1f m3/h.", p.eingaben.qEnde)};
 }
 
 }  // namespace
@@ -26,10 +47,14 @@ std::string Ansatz(const Foerderprognose& p) {
 std::vector<std::string> PrognoseKopf(const Foerderprognose& p) {
   const PrognoseEingaben& e = p.eingaben;
   std::vector<std::string> t;
-  t.push_back(Formatiere("    Förderprognose bei p_min %.1f bar, C-Modell: %s", e.pMin,
-                         PrognosemodellText(e.modell).c_str()));
-  t.push_back(Formatiere("    Plateaurate %s, Aufgaberate %.1f m3/h, %d Schritte",
-                         e.qPlan > 0 ? Formatiere("%.1f m3/h", e.qPlan).c_str() : "keine", e.qEnde, e.schritte));
+  if (p.injektion) {
+    t = EinspeicherKopf(p);
+  } else {
+    t.push_back(Formatiere("    Förderprognose bei p_min %.1f bar, C-Modell: %s", e.pMin,
+                           PrognosemodellText(e.modell).c_str()));
+    t.push_back(Formatiere("    Plateaurate %s, Aufgaberate %.1f m3/h, %d Schritte",
+                           e.qPlan > 0 ? Formatiere("%.1f m3/h", e.qPlan).c_str() : "keine", e.qEnde, e.schritte));
+  }
   if (p.Gemacht()) {
     t.push_back(Ansatz(p));
   } else {
@@ -38,7 +63,10 @@ std::vector<std::string> PrognoseKopf(const Foerderprognose& p) {
   return t;
 }
 
-std::vector<std::string> PrognoseSpaltenkopf() {
+std::vector<std::string> PrognoseSpaltenkopf(bool injektion) {
+  if (injektion)
+    return {"          Gp        P/Z    Schliess-  Q_inj,max       Q_inj      Zeit",
+            "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"};
   return {"          Gp        P/Z    Schliess-      Q_max           Q      Zeit",
           "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"};
 }
@@ -49,6 +77,7 @@ std::string PrognoseZeilentext(const Prognosezeile& z) {
 }
 
 std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p) {
+  if (p.injektion) return EinspeicherZusammenfassung(p);
   return {Formatiere("    Gp bei Aufgabe          (Mio m3):%12.3f", p.gpEnde),
           Formatiere("    Restreserven            (Mio m3):%12.3f", p.Restreserven()),
           Formatiere("    Ausbeutefaktor Gp/OGIP       (%%):%12.2f", 100.0 * p.Ausbeute()),
@@ -79,7 +108,7 @@ std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebe
   std::vector<std::string> t = PrognoseKopf(p);
   if (!p.Gemacht()) return t;
   t.emplace_back();
-  for (std::string& s : PrognoseSpaltenkopf()) t.push_back(std::move(s));
+  for (std::string& s : PrognoseSpaltenkopf(p.injektion)) t.push_back(std::move(s));
   for (const Prognosezeile& z : p.zeilen) t.push_back(PrognoseZeilentext(z));
   t.emplace_back();
   for (std::string& s : PrognoseZusammenfassung(p)) t.push_back(std::move(s));

@@ -11,9 +11,11 @@ namespace zelvor {
 // What the forecast was made with: the settings and the equation. A refused forecast adds its reason.
 std::vector<std::string> PrognoseKopf(const Foerderprognose& p);
 // The two heading lines of the table's columns, repeated on every printed table page.
-std::vector<std::string> PrognoseSpaltenkopf();
+std::vector<std::string> PrognoseSpaltenkopf(bool injektion = false);
 std::string PrognoseZeilentext(const Prognosezeile& z);
-// Gp at abandonment, remaining reserves, recovery factor, plateau duration, time, Q_max at the start.
+// Gp at abandonment, remaining reserves, recovery factor, plateau duration, time, Q_max at the start;
+// an injection well's: Gp at the end, the volume still to inject, plateau duration, time to the end, the
+// rate at the start and why it ends.
 std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p);
 
 // The range of the remaining reserves and of the years to abandonment at the ends of the gas in place's

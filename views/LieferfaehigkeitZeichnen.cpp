@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "doc/DokumentPrognose.h"
 #include "report/Grafiklayout.h"
 #include "report/Lieferdiagramme.h"
 #include "report/Lieferfaehigkeitstext.h"
@@ -30,7 +31,7 @@ struct Inhalt {
 };
 
 Inhalt InhaltAus(const CZelvorDoc& doc) {
-  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(doc.m_Lauf);
+  const Lieferfaehigkeit l = DokumentLieferfaehigkeit(doc);
   return {LieferfaehigkeitText(l), GegendruckDiagramm(l), ZuflussDiagramm(l)};
 }
 

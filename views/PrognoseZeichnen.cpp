@@ -42,7 +42,7 @@ Inhalt InhaltAus(const CZelvorDoc& doc) {
   const Prognosebereich* bereich = b ? &*b : nullptr;
   Inhalt i{PrognoseKopf(p), {}, {}, {}, PrognoseDiagrammGp(p, doc.m_Lauf, bereich), PrognoseDiagrammZeit(p, bereich)};
   if (!p.Gemacht()) return i;
-  i.spalten = PrognoseSpaltenkopf();
+  i.spalten = PrognoseSpaltenkopf(p.injektion);
   for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z));
   i.summe.emplace_back();
   for (std::string& s : PrognoseZusammenfassung(p)) i.summe.push_back(std::move(s));
@@ -78,6 +78,11 @@ QSizeF Flaeche(const Inhalt& i) {
   return {std::max(oben.width(), 2 * RAND + breite), oben.height() + tabelle};
 }
 
+// An injection well's forecast runs the other way: the storage fills.
+QString Titelzeile(const CZelvorDoc& doc) {
+  return doc.m_Lauf.injektion ? QStringLiteral("Einspeicherprognose") : QStringLiteral("Förderprognose");
+}
+
 void Ueberschrift(QPainter& p, Lometric& l, const CZelvorDoc& doc, double mitte, const QString& unter) {
   p.setPen(Qt::black);
   p.setFont(l.Schrift(Diagrammschrift(600), 80));
@@ -108,7 +113,7 @@ void Dokumentzeile(QPainter& p, Lometric& l, const std::string& titel, double ho
 // Name, head text and the diagrams; answers the y beneath them.
 double DiagrammteilZeichnen(QPainter& p, Lometric& l, const Inhalt& i, const CZelvorDoc& doc, double breite,
                             bool quer) {
-  Ueberschrift(p, l, doc, breite / 2, QStringLiteral("Förderprognose"));
+  Ueberschrift(p, l, doc, breite / 2, Titelzeile(doc));
   double y = Textzeilen(p, l, i.kopf, 0, i.kopf.size(), -RAND - KOPF) - ABSTAND;
   double x = RAND + DIAGRAMM_RAND_LINKS;
   double unten = y;
@@ -157,7 +162,7 @@ class PrognoseSeiten : public Druckvorlage {
       Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX(), p.device()->logicalDpiY());
       const PrognoseSeitenzeilen z =
           PrognoseTabellenseite(nr - 1, Zahl(i.zeilen), Zahl(i.summe), ZeilenJeTabellenseite(seite, i));
-      Ueberschrift(p, l, m_doc, seite.width() / 2, QStringLiteral("Förderprognose: Tabelle"));
+      Ueberschrift(p, l, m_doc, seite.width() / 2, Titelzeile(m_doc) + QStringLiteral(": Tabelle"));
       double y = -RAND - KOPF;
       if (z.bis > z.von) y = Textzeilen(p, l, i.spalten, 0, i.spalten.size(), y);
       y = Textzeilen(p, l, i.zeilen, static_cast<size_t>(z.von), static_cast<size_t>(z.bis), y);

@@ -485,7 +485,7 @@ class CMainFrameTest : public QObject {
 
     Dok().Doc().m_bVariablerC = 1;
     bool variablerC = false;
-    Dok().PrognoseeingabeSetzen([&](Prognoseeinstellungen& e, bool v) {
+    Dok().PrognoseeingabeSetzen([&](Prognoseeinstellungen& e, bool v, bool) {
       variablerC = v;
       e.qEnde = 250.0f;
       return true;

@@ -67,7 +67,7 @@ TEST(Foerderprognose, RefusalsAreOneGermanSentence) {
   PrognoseEingaben e;
   e.pMin = 20;
   e.qEnde = 200;
-  EXPECT_EQ(PrognoseBerechnen(Lauf(true), e).meldung, "Für eine Injektionsbohrung wird keine Förderprognose erstellt.");
+  EXPECT_EQ(PrognoseBerechnen(Lauf(true), e).meldung, "Die Einstellungen der Einspeicherprognose sind ungültig.");
   e.modell = Prognosemodell::Variabel;
   EXPECT_NE(PrognoseBerechnen(Lauf(), e).meldung.find("Variabler C-Wert"), std::string::npos);
   e.modell = Prognosemodell::Mittel;

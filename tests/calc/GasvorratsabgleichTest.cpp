@@ -102,7 +102,7 @@ TEST(Gasvorratsabgleich, RefusalsAreOneGermanSentence) {
     Laufdaten lauf;
     const char* meldung;  // part of it
   } faelle[] = {
-      {"Injektion", mit(gut, [](Laufdaten& l) { l.injektion = true; }), "Injektionsbohrung"},
+      {"Injektion mit pwf < pws", mit(gut, [](Laufdaten& l) { l.injektion = true; }), "Schließdruck unter dem"},
       {"abgebrochen", mit(gut, [](Laufdaten& l) { l.vollstaendig = false; }), "ABBRUCH"},
       {"nichts gerechnet", Laufdaten{}, "keine vollständige Auswertung"},
       {"zwei Zeilen", Synthetisch(2000, 2600, Gp(50, 1000, 2)), "mindestens 3"},

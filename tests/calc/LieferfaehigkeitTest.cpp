@@ -72,8 +72,8 @@ TEST(Lieferfaehigkeit, ModelsThatCannotBeMadeSaySoAndTheRestGoesOn) {
   } faelle[] = {
       {"abgebrochen", [&] { Laufdaten l = AufKurve(pfad); l.vollstaendig = false; return l; }(), false, false, false,
        "ABBRUCH"},
-      {"Injektion", [&] { Laufdaten l = AufKurve(pfad); l.injektion = true; return l; }(), false, false, false,
-       "Injektion"},
+      {"Injektion mit pwf < pws", [&] { Laufdaten l = AufKurve(pfad); l.injektion = true; return l; }(), false, false,
+       false, "Keine Ratenzeile hat eine positive Rate"},
       {"kein C", [&] { Laufdaten l = AufKurve(pfad); for (auto& p : l.punkte) p.c = 0; return l; }(), false, false,
        false, "positiven C-Wert"},
       {"ein Punkt", Lauf({{1000, 2600}}), true, false, false, "mindestens 2"},

@@ -95,7 +95,7 @@ TEST(Prognoseeinstellungen, FieldsAreReadInOrderAndTheFirstProblemNamesItsField)
     const char* meldung;
   };
   const auto felder = [](const char* pMin, const char* qPlan, const char* qEnde, const char* schritte) {
-    return Prognosefelder{pMin, qPlan, qEnde, Prognosemodell::Gegendruck, schritte};
+    return Prognosefelder{pMin, qPlan, qEnde, Prognosemodell::Gegendruck, schritte, "0", "0", "500", "0"};
   };
   const Fall faelle[] = {
       {felder("x", "-1", "0", "5"), Prognosefeld::Pmin, "Bitte geben Sie eine Zahl ein."},

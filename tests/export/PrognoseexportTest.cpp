@@ -27,7 +27,8 @@ TEST(Prognoseexport, TablesHoldTheDocumentsForecast) {
 }
 
 TEST(Prognoseexport, ARefusedForecastExportsItsReason) {
-  const CZelvorDoc doc = Ausgewertet(ZELVOR_EXAMPLES_DIR "/injektion.zlv");
+  CZelvorDoc doc = Ausgewertet(ZELVOR_EXAMPLES_DIR "/suessgas.zlv");
+  doc.m_Prognose.modell = Prognosemodell::Variabel;  // without the option's line C(Gp)
   const std::vector<Exporttabelle> t = PrognoseTabellen(doc);
   EXPECT_TRUE(t[0].zeilen.empty());
   EXPECT_EQ(t[1].zeilen.back()[1], Exportwert(DokumentPrognose(doc).meldung));

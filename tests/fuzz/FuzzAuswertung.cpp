@@ -480,8 +480,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   if (!XBereichLeer(s)) FUZZ_PRUEFE(s.xmax > s.xmin && s.deltax > 0, "");
   if (!YBereichLeer(s)) FUZZ_PRUEFE(s.ymax > s.ymin && s.deltay > 0, "");
 
-  // The analyses built on the run: no nan or inf in their texts; a forecast's rows run forward in Gp and
-  // time, its rates stay within Q_max.
+  // The analyses built on the run: no nan or inf in their texts; a forecast's rows run forward in time
+  // (and in Gp, or back for an injection well), its rates stay within Q_max.
   for (const std::string& zeile : LieferfaehigkeitText(LieferfaehigkeitBerechnen(doc.m_Lauf)))
     FUZZ_PRUEFE(!EnthaeltNanOderInf(zeile), zeile + "\n" + EingabenText(eingaben));
   const Prognoseeinstellungen einstellungen[] = {
@@ -494,14 +494,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
       FUZZ_PRUEFE(p.zeilen.empty(), p.meldung);
       continue;
     }
-    FUZZ_PRUEFE(p.qMaxStart > pe.qEnde && p.zeilen.size() >= static_cast<std::size_t>(pe.schritte) + 1 &&
+    FUZZ_PRUEFE(p.qMaxStart > p.eingaben.qEnde && p.zeilen.size() >= static_cast<std::size_t>(pe.schritte) + 1 &&
                     p.zeilen.size() <= static_cast<std::size_t>(pe.schritte) + 2,
                 EingabenText(eingaben));
     for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
       const Prognosezeile& z = p.zeilen[i];
       FUZZ_PRUEFE(z.q <= z.qMax && z.q > 0, PrognoseZeilentext(z) + "\n" + EingabenText(eingaben));
+      // An injection well's forecast runs down in Gp as the storage fills.
       if (i > 0)
-        FUZZ_PRUEFE(z.gp >= p.zeilen[i - 1].gp && z.jahre >= p.zeilen[i - 1].jahre,
+        FUZZ_PRUEFE((p.injektion ? z.gp <= p.zeilen[i - 1].gp : z.gp >= p.zeilen[i - 1].gp) &&
+                        z.jahre >= p.zeilen[i - 1].jahre,
                     PrognoseZeilentext(z) + "\n" + EingabenText(eingaben));
     }
   }
