@@ -72,13 +72,16 @@ bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
   emit AnsichtenNeuInitialisieren();
   // Shown at once, also when the data entry is cancelled and no evaluation follows.
   UpdateAllViews();
+  const CZelvorDoc ausDatei = m_Doc;
   if (mitEingabe) {
     OnDatenAendern();
   } else {
     EingabewerteUebernehmen(m_Doc, EingabewerteAusDokument(m_Doc));
     UpdateAllViews();
   }
-  SetModifiedFlag(false);
+  // An edit in the dialog that opens with the file must not be lost without a question: the well counts
+  // as modified exactly when it no longer matches the file.
+  SetModifiedFlag(!ZlvGleich(ausDatei, m_Doc));
   emit DateiBenutzt(pfad);
   return true;
 }

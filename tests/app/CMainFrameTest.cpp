@@ -268,6 +268,23 @@ class CMainFrameTest : public QObject {
     QTRY_VERIFY(bilder.anzahl > 0);
   }
 
+  // An edit in the dialog that opens with the file is not lost: the well counts as modified, and a
+  // following New asks to save it; the file keeps its value until then.
+  void anEditInTheDialogOfAnOpenIsKept() {
+    const QString pfad = Pfad("geaendert.zlv");
+    QVERIFY(QFile::copy(BEISPIEL, pfad));
+    Dok().EingabeSetzen([](Eingabewerte& w) {
+      w.m_OGIP += 50.0f;
+      return true;
+    });
+    QVERIFY(Rahmen().DateiOeffnen(pfad));
+    QVERIFY(Dok().IsModified());
+    m_Fragen->antworten = {Rueckfrage::Antwort::Abbrechen};
+    A(ID_FILE_NEW)->trigger();
+    QCOMPARE(m_Fragen->fragen.size(), 1);
+    QCOMPARE(Dok().PathName(), pfad);
+  }
+
   void saveAndOpenRoundTripThroughTheWindow() {
     Dok().Doc().m_Gasbohrung = "Rundreise";
     Dok().Doc().m_OGIP = 1234.5f;
