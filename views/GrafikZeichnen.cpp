@@ -1,5 +1,6 @@
 #include "views/GrafikZeichnen.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QPaintDevice>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <utility>
 
+#include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
 namespace zelvor {
@@ -176,10 +178,13 @@ QImage GrafikBild(const CZelvorDoc& doc, const std::string& titel, const GrafikZ
 bool GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
                   const GrafikZustand& zustand) {
   QSvgGenerator svg;
-  svg.setFileName(pfad);
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  svg.setOutputDevice(&puffer);
+  // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
   return WeissesSvg(svg, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
                     [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); }) &&
-         QFile::exists(pfad);
+         AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

@@ -1,5 +1,6 @@
 #include "views/LieferfaehigkeitZeichnen.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include "report/Lieferdiagramme.h"
 #include "report/Lieferfaehigkeitstext.h"
 #include "views/DiagrammZeichnen.h"
+#include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
 namespace zelvor {
@@ -129,8 +131,12 @@ bool LieferfaehigkeitAlsSvg(const QString& pfad, const CZelvorDoc& doc, const st
   const QSizeF flaeche = LieferfaehigkeitFlaeche(doc, false);
   const QSize groesse(static_cast<int>(std::ceil(flaeche.width())), static_cast<int>(std::ceil(flaeche.height())));
   QSvgGenerator svg;
-  svg.setFileName(pfad);
-  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { Zeichnen(p, QPointF(0, 0), doc, titel, false, 1.0); }) && QFile::exists(pfad);
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  svg.setOutputDevice(&puffer);
+  // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
+  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { Zeichnen(p, QPointF(0, 0), doc, titel, false, 1.0); }) &&
+         AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

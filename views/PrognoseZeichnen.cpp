@@ -1,5 +1,6 @@
 #include "views/PrognoseZeichnen.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include "report/Prognosediagramme.h"
 #include "report/Prognosetext.h"
 #include "views/DiagrammZeichnen.h"
+#include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
 namespace zelvor {
@@ -199,8 +201,12 @@ bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::strin
   const QSizeF f = PrognoseFlaeche(doc);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   QSvgGenerator svg;
-  svg.setFileName(pfad);
-  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) && QFile::exists(pfad);
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  svg.setOutputDevice(&puffer);
+  // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
+  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) &&
+         AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor
