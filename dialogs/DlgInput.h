@@ -72,7 +72,8 @@ class DlgInput : public QDialog, public Eingabemaske {
 
   void OptionWaehlen(int option);
   // The line field loses the focus. A box it shows takes the mouse release of the click that left the
-  // field; the click on an option button or a list line is then carried out after the box.
+  // field; the click on OK, an option button or a list line is then carried out after the box. A click on
+  // "Abbrechen" discards the dialog and asks nothing.
   void ZeileVerlassen(Qt::FocusReason grund);
   void KlickNachholen(QWidget* ziel, QPoint listenpunkt);
   // Shows the option group only, as the option handlers change nothing else.

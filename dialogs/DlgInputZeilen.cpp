@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QLabel>
@@ -74,6 +75,9 @@ void DlgInput::OptionWaehlen(int option) {
 void DlgInput::ZeileVerlassen(Qt::FocusReason grund) {
   // Where the click that left the field goes, before the handler's boxes move the focus.
   QWidget* ziel = grund == Qt::MouseFocusReason ? QApplication::focusWidget() : nullptr;
+  // "Abbrechen" discards the whole dialog, the pending line with it: no question that would keep the
+  // dialog open.
+  if (ziel && ziel == Element(IDC_ABBRECHEN)) return;
   const QPoint listenpunkt = m_Liste->viewport()->mapFromGlobal(QCursor::pos());
   const int boxen = m_nBoxen;
   OnKillfocusZeile();
@@ -96,6 +100,12 @@ void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt) {
       knopf->click();
       return;
     }
+  }
+  // OK goes on as OK once the line's question is answered.
+  if (auto* ok = qobject_cast<QAbstractButton*>(Element(IDC_OK)); ziel == ok && ok->isDown()) {
+    ok->setDown(false);
+    ok->click();
+    return;
   }
   if (ziel == m_Liste) {
     // The click on a list line selects that line, also when the box took the rest of it.

@@ -364,6 +364,35 @@ class DlgInputZeilenTest : public QObject {
     QCOMPARE(Listenzeilen(d).size(), 4);  // both questions answered No
   }
 
+  // With a line pending under "Zeile ändern": "Abbrechen" discards the dialog at once without the line's
+  // question; OK asks it and then goes on as OK, though the box took the rest of its click.
+  void AbbrechenUndOkNachEinerOffenenZeile() {
+    const QString neu = QStringLiteral("  2.500          12000.00            170.00");
+    for (const bool ok : {false, true}) {
+      SkriptDienste s;
+      s.antworten = {true};
+      DlgInput d(s.Dienste());
+      QVERIFY(Zeigen(d));
+      Doppelklick(d, 1);
+      Tippen(d, IDC_ZEILE, QStringLiteral("2.5 12000 170"));
+      if (!ok) {
+        QTest::mouseClick(d.Element(IDC_ABBRECHEN), Qt::LeftButton);
+        QVERIFY(s.fragen.isEmpty());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY(!d.isVisible());
+        continue;
+      }
+      auto* knopf = qobject_cast<QAbstractButton*>(d.Element(IDC_OK));
+      QTest::mousePress(knopf, Qt::LeftButton);  // the release goes to the box
+      QCOMPARE(s.fragen.size(), 1);
+      QTRY_VERIFY(!d.isVisible());
+      QCOMPARE(d.result(), int(QDialog::Accepted));
+      QVERIFY(!knopf->isDown());
+      QCOMPARE(Zeilen(d.m_Ratenzeilen)[1], neu);
+      QCOMPARE(d.m_bGeaendert, 1);
+    }
+  }
+
   // An appended line is scrolled into sight; the empty list shows that it has the focus.
   void ListeZeigtWasSieHat() {
     SkriptDienste s;
