@@ -43,6 +43,9 @@ void DlgInput::ListeSetzen(const Ratenliste& liste) {
       m_Liste->addItem(text);
   }
   while (m_Liste->count() > n) delete m_Liste->takeItem(m_Liste->count() - 1);
+  // Drawn anew at once: a changed line must not go on showing its old text beside the status that
+  // reports the change.
+  m_Liste->viewport()->update();
   m_Liste->clearSelection();
   m_Liste->setCurrentRow(liste.auswahl);
   if (liste.auswahl >= 0) m_Liste->scrollToItem(m_Liste->item(liste.auswahl));
