@@ -150,10 +150,9 @@ void Dokumentsteuerung::OnErgebnisseAusgeben() {
 
 void Dokumentsteuerung::OnErgebnisseEinlesen() {
   const ErgebnisseGelesen g = ErgebnisseLesen(ErgebnisDateiPfad(QDir::currentPath().toStdString()));
-  m_Doc.m_Ergebnis = g.zeilen;
-  ++m_Doc.m_ErgebnisStand;
-  UpdateAllViews();
   const int anzahl = static_cast<int>(g.zeilen.size());
+  m_Doc.ErgebnisseEingelesen(g.zeilen);
+  UpdateAllViews();
   Rueckfragen().Meldung(m_Besitzer, QString::fromStdString(ErgebnisseEingelesenMeldung(anzahl)));
 }
 

@@ -90,6 +90,7 @@ std::optional<std::string> AnsatzWaehlen(const Laufdaten& lauf, const PrognoseEi
 }
 
 std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
+  if (lauf.KeineAuswertung()) return std::string(KEINE_AUSWERTUNG);
   if (lauf.injektion) return std::string("Für eine Injektionsbohrung wird keine Förderprognose erstellt.");
   if (!lauf.vollstaendig || lauf.punkte.empty() || !(lauf.ogip > 0.0))
     return std::string("Die Förderprognose braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.");

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "doc/Analysehinweis.h"
 #include "doc/DokumentPrognose.h"
 #include "report/Grafiklayout.h"
 #include "report/Prognosediagramme.h"
@@ -33,12 +34,16 @@ struct Inhalt {
   std::vector<std::string> spalten;  // the column heads; none when no forecast was made
   std::vector<std::string> zeilen;
   std::vector<std::string> summe;    // a blank line and the summary
-  Diagramm gp, zeit;
+  std::vector<Diagramm> diagramme;   // over Gp and over time, those with something to show
 };
 
 Inhalt InhaltAus(const CZelvorDoc& doc) {
   const Foerderprognose p = DokumentPrognose(doc);
-  Inhalt i{PrognoseKopf(p), {}, {}, {}, PrognoseDiagrammGp(p, doc.m_Lauf), PrognoseDiagrammZeit(p)};
+  Inhalt i{PrognoseKopf(p), {}, {}, {}, {}};
+  // Which evaluation this is, when the table shows another one.
+  if (const std::string hinweis = Analysehinweis(doc); !hinweis.empty()) i.kopf.insert(i.kopf.begin(), {hinweis, ""});
+  for (Diagramm d : {PrognoseDiagrammGp(p, doc.m_Lauf), PrognoseDiagrammZeit(p)})
+    if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
   if (!p.Gemacht()) return i;
   i.spalten = PrognoseSpaltenkopf();
   for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z));
@@ -60,9 +65,12 @@ double TextHoehe(const std::vector<std::string>& text) { return static_cast<doub
 
 // The diagram page's content: head text and both diagrams, stacked or side by side.
 QSizeF DiagrammseiteFlaeche(const Inhalt& i, bool quer) {
-  const double diagramme = quer ? std::max(DiagrammHoehe(i.gp), DiagrammHoehe(i.zeit))
-                                : DiagrammHoehe(i.gp) + ABSTAND + DiagrammHoehe(i.zeit);
-  const double breite = quer ? 2 * DIAGRAMM_BREITE + ABSTAND : DIAGRAMM_BREITE;
+  double diagramme = 0, breite = 0;
+  for (const Diagramm& d : i.diagramme) {
+    // Side by side on a landscape page, else one beneath the other.
+    diagramme = quer ? std::max(diagramme, DiagrammHoehe(d)) : diagramme + (diagramme > 0 ? ABSTAND : 0) + DiagrammHoehe(d);
+    breite = quer ? breite + (breite > 0 ? ABSTAND : 0) + DIAGRAMM_BREITE : DIAGRAMM_BREITE;
+  }
   return {2 * RAND + std::max(TextBreite(i.kopf), breite), 2 * RAND + KOPF + TextHoehe(i.kopf) + ABSTAND + diagramme + FUSS};
 }
 
@@ -108,13 +116,13 @@ double DiagrammteilZeichnen(QPainter& p, Lometric& l, const Inhalt& i, const CZe
   double y = Textzeilen(p, l, i.kopf, 0, i.kopf.size(), -RAND - KOPF) - ABSTAND;
   double x = RAND + DIAGRAMM_RAND_LINKS;
   double unten = y;
-  for (const Diagramm* d : {&i.gp, &i.zeit}) {
-    DiagrammZeichnen(l, *d, DiagrammlayoutBerechnen(*d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
-    unten = std::min(unten, y - DiagrammHoehe(*d));
+  for (const Diagramm& d : i.diagramme) {
+    DiagrammZeichnen(l, d, DiagrammlayoutBerechnen(d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
+    unten = std::min(unten, y - DiagrammHoehe(d));
     if (quer) {
       x += DIAGRAMM_BREITE + ABSTAND;
     } else {
-      y -= DiagrammHoehe(*d) + ABSTAND;
+      y -= DiagrammHoehe(d) + ABSTAND;
     }
   }
   return unten;

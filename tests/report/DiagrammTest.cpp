@@ -49,6 +49,19 @@ TEST(Diagrammachse, PlacesOnlyWhatTheAxisCanHold) {
   EXPECT_FALSE(AchseBerechnen(0, 10, false).Anteil(NAN_, anteil));
 }
 
+// A diagram with nothing to place is not drawn: no series, empty ones, or values the axes cannot hold.
+TEST(Diagramm, EmptyWhenNoValueCanBePlaced) {
+  Diagramm d;
+  d.xLogarithmisch = true;
+  EXPECT_TRUE(DiagrammLeer(d));
+  d.reihen.push_back({"leer", {}, {}, {}, Linienart::Durchgezogen, Markierung::Keine});
+  d.reihen.push_back({"nicht darstellbar", {0, -1, NAN_, 5}, {1, 2, 3, NAN_}, {}, Linienart::Durchgezogen,
+                      Markierung::Keine});
+  EXPECT_TRUE(DiagrammLeer(d));
+  d.reihen.push_back({"ein Punkt", {5}, {0}, {}, Linienart::Keine, Markierung::Kreis});
+  EXPECT_FALSE(DiagrammLeer(d));
+}
+
 TEST(Diagrammlayout, SeriesBecomeRunsAndMarkersInsideTheFrame) {
   Diagramm d;
   d.xLogarithmisch = d.yLogarithmisch = true;
