@@ -56,9 +56,11 @@ void KurveZeichnen(Lometric& l, const std::vector<std::vector<Punkt>>& zuege) {
   }
 }
 
-// A legend: the text in black, then a sample of the curve's pen after it.
+// A legend: the text in black, then a sample of the curve's pen after it. Without a text (no evaluation)
+// there is no curve to name and no sample either.
 void Legende(Lometric& l, const QPen& stift, const QString& text, double mitte, double y, double vonW, double bisW,
              double linieY) {
+  if (text.isEmpty()) return;
   l.Maler().setPen(Qt::black);
   l.Text(mitte, y, text, MITTE);
   const double w = l.TextBreite(text);
@@ -93,6 +95,9 @@ class GrafikSeite : public Druckvorlage {
 
 Grafiklayout GrafikBerechnen(const CZelvorDoc& doc, Skalierung& s, const GrafikZustand& zustand) {
   const int n = Anzahl(doc);
+  // A well without series and captions (new, or replaced before its evaluation) starts from the ranges of
+  // a fresh view: those of the previous well do not belong to it.
+  if (n == 0 && doc.m_TextXAchse.empty() && doc.m_TextKurve1.empty() && doc.m_TextKurve2.empty()) s = Skalierung{};
   Skalieren(s, n, doc.m_Kurve1X.data(), doc.m_Kurve1Y.data(), doc.m_Kurve2Y.data());
   return GrafiklayoutBerechnen(s, zustand, n, doc.m_Kurve1X.data(), doc.m_Kurve1Y.data(), doc.m_Kurve2Y.data());
 }
