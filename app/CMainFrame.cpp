@@ -312,6 +312,7 @@ void CMainFrame::SymbolleisteAnlegen() {
     m_Symbolleiste->addAction(Aktion(id));
   m_Symbolleiste->addSeparator();
   m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
+  SymbolleistenhinweiseEinrichten(*this, *m_Symbolleiste);
   connect(m_Symbolleiste, &QToolBar::visibilityChanged, Aktion(ID_VIEW_TOOLBAR), [this](bool sichtbar) {
     if (!isHidden()) Aktion(ID_VIEW_TOOLBAR)->setChecked(sichtbar);
   });

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QToolBar>
 #include <QUrl>
 #include <QSettings>
 #include <QStandardPaths>
@@ -459,6 +460,39 @@ class CMainFrameTest : public QObject {
       QCOMPARE(Rahmen().statusBar()->currentMessage(), QString());
       QCOMPARE(Rahmen().Meldungsfeld()->text(), QStringLiteral("Bereit"));
     }
+  }
+
+  // Moving from an enabled item onto a greyed one in a menu of the menu bar: the greyed item's prompt
+  // stays, although Qt clears the previous one.
+  void greyedMenuBarItemKeepsItsPrompt() {
+    Rahmen().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
+    QMenu* ansicht = Menue(QStringLiteral("Ansicht"));
+    QVERIFY(!A(ID_TABELLE)->isEnabled());
+    Rahmen().menuBar()->setActiveAction(ansicht->menuAction());
+    QTRY_VERIFY(ansicht->isVisible());
+    for (QAction* a : {A(ID_GRAFIK), A(ID_TABELLE)}) {
+      const QPoint mitte = ansicht->actionGeometry(a).center();
+      QMouseEvent bewegung(QEvent::MouseMove, mitte, ansicht->mapToGlobal(mitte), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
+      QApplication::sendEvent(ansicht, &bewegung);
+      QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(Rahmen().statusBar()->currentMessage(), QStringLiteral("Zeigt die Ergebnisse als Tabelle an"));
+    ansicht->hide();
+  }
+
+  // A toolbar dragged to another place takes the prompt of the button it was under with it.
+  void movedToolbarLeavesNoPrompt() {
+    Rahmen().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
+    auto* leiste = Rahmen().findChild<QToolBar*>(QStringLiteral("Symbolleiste"));
+    QVERIFY(leiste);
+    QCursor::setPos(Rahmen().mapToGlobal(QPoint(500, 400)));  // over the view, not the bar
+    Rahmen().statusBar()->showMessage(A(ID_FILE_OPEN)->statusTip());
+    Rahmen().addToolBar(Qt::LeftToolBarArea, leiste);
+    QTRY_COMPARE(Rahmen().statusBar()->currentMessage(), QString());
+    QCOMPARE(Rahmen().Meldungsfeld()->text(), QStringLiteral("Bereit"));
   }
 
   // "Förderprognose..." follows "Ergebnisse einlesen"; an OK that changes the settings keeps them and
