@@ -26,7 +26,7 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   const PrognoseEingaben& e = p.eingaben;
   Exporttabelle summe;
   summe.name = "Prognoseergebnis";
-  summe.spalten = {{"Größe", 0}, {"Wert", 6}, {"Einheit", 0}};
+  summe.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
   Zeile(summe, "Minimaler Kopffließdruck p_min", e.pMin, "bar");
   Zeile(summe, "Plateaurate Q_plan", e.qPlan, "m3/h");
   Zeile(summe, "Aufgaberate Q_end", e.qEnde, "m3/h");

@@ -1,0 +1,37 @@
+#include "export/Zellformat.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace zelvor {
+namespace {
+
+constexpr int MAX_STELLEN = 15;  // what a workbook shows of a double
+
+// The fewest significant digits (1 to 15) whose text reads back to the value, or 15 when none does.
+int SignifikanteStellen(double wert) {
+  char text[40];
+  for (int stellen = 1; stellen < MAX_STELLEN; ++stellen) {
+    std::snprintf(text, sizeof text, "%.*e", stellen - 1, wert);
+    if (std::strtod(text, nullptr) == wert) return stellen;
+  }
+  return MAX_STELLEN;
+}
+
+std::string Nullen(int anzahl) { return anzahl > 0 ? "." + std::string(static_cast<std::size_t>(anzahl), '0') : ""; }
+
+}  // namespace
+
+std::string Zellformat(double wert) {
+  if (!std::isfinite(wert) || wert == 0) return "0";
+  const double betrag = std::fabs(wert);
+  if (betrag < 1e15 && wert == std::trunc(wert)) return "0";
+  const int stellen = SignifikanteStellen(wert);
+  if (betrag < 1e-3 || betrag >= 1e6) return "0" + Nullen(stellen - 1) + "E+00";
+  // Digits before the point take their share of the significant ones.
+  const int vorKomma = static_cast<int>(std::floor(std::log10(betrag))) + 1;
+  return "0" + Nullen(stellen - vorKomma);
+}
+
+}  // namespace zelvor
