@@ -34,8 +34,8 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   Zeile(summe, "Schritte K", static_cast<double>(e.schritte), "-");
   if (p.Gemacht()) {
     Zeile(summe, e.modell == Prognosemodell::Gegendruck ? "C_n" : "C bei Gp = 0", p.ansatz.c0,
-          e.modell == Prognosemodell::Gegendruck ? "m3/h bar^2n" : "m3/h bar2");
-    if (e.modell == Prognosemodell::Variabel) Zeile(summe, "Steigung von C", p.ansatz.steigung, "m3/h bar2 je Mio m3");
+          e.modell == Prognosemodell::Gegendruck ? "m3/h/bar^2n" : "m3/h/bar²");
+    if (e.modell == Prognosemodell::Variabel) Zeile(summe, "Steigung von C", p.ansatz.steigung, "m3/h/bar² je Mio m3");
     if (e.modell == Prognosemodell::Gegendruck) Zeile(summe, "Exponent n", p.ansatz.n, "-");
     Zeile(summe, "Gp zu Beginn", p.gpStart, "Mio m3");
     Zeile(summe, "Gp bei Aufgabe", p.gpEnde, "Mio m3");
