@@ -79,7 +79,7 @@ TEST(Lieferfaehigkeit, ModelsThatCannotBeMadeSaySoAndTheRestGoesOn) {
        false, "positiven C-Wert"},
       {"ein Punkt", Lauf({{1000, 2600}}), true, false, false, "mindestens 2"},
       {"n zu groß", Lauf({{1000, 1000}, {4000, 2000}}), true, false, false, "außerhalb von 0.5 bis 1.0"},
-      {"gestreut", Lauf({{1000, 3000}, {2000, 4500}, {3000, 4000}, {4000, 9000}}), true, false, false, "R²"},
+      {"gestreut", Lauf({{1000, 3000}, {2000, 4500}, {3000, 4000}, {4000, 9000}}), true, false, false, "ist negativ"},
       {"a negativ", Lauf({{1000, 500}, {2000, 3000}}), true, false, false, "a = -5.0000e-01"},
       {"b negativ", Lauf({{1000, 3000}, {2000, 4000}}), true, false, false, "b = -1.0000e-03"},
   };
