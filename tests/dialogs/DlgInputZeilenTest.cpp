@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "Dialoghilfen.h"
@@ -111,6 +112,24 @@ class DlgInputZeilenTest : public QObject {
     } else {
       QCOMPARE(Feldtext(d, IDC_ZEILE), QStringLiteral("1.5 11000 178"));  // nothing shown anew
     }
+  }
+
+  // The changed line is on the screen at once, not only in the list's data: what the window shows of the
+  // list after the event loop has run is the list drawn with its new lines.
+  void GeaenderteZeileWirdSofortGezeigt() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    s.antworten = {true};
+    Doppelklick(d, 1);
+    QTest::qWait(50);
+    const QRect liste(d.m_Liste->viewport()->mapTo(&d, QPoint(0, 0)), d.m_Liste->viewport()->size());
+    const auto bildschirm = [&] { return d.screen()->grabWindow(d.winId()).toImage().copy(liste); };
+    const QImage vorher = bildschirm();
+    ZeileEingeben(d, QStringLiteral("1.5 11000 178"));
+    QCOMPARE(Listenzeilen(d)[1], NEU);
+    QTRY_COMPARE(bildschirm(), d.m_Liste->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(bildschirm() != vorher);
   }
 
   // Even the same numbers replace the line by its new form, and count as an edit.
