@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -43,38 +42,6 @@ class DateidialogTest : public QObject {
       const int noetig = liste->fontMetrics().horizontalAdvance(text(spalte));
       QVERIFY2(liste->header()->sectionSize(spalte) > noetig, qPrintable(QString::number(spalte)));
     }
-  }
-
-  // A chosen link comes back as the link, not as the file it points to, so that what is written goes
-  // to the name the user chose.
-  void GewaehlterLinkBleibtLink() {
-    QTemporaryDir ordner;
-    QFile ziel(ordner.filePath(QStringLiteral("ziel.bin")));
-    QVERIFY(ziel.open(QIODevice::WriteOnly));
-    ziel.close();
-    const QString link = ordner.filePath(QStringLiteral("x.png"));
-    QVERIFY(QFile::link(ziel.fileName(), link));
-    QFileDialog dialog;
-    DateidialogEinrichten(dialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setDirectory(ordner.path());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-    QVERIFY(liste);
-    QTRY_COMPARE(liste->model()->rowCount(liste->rootIndex()), 2);
-    QModelIndex zeile;
-    for (int i = 0; i < 2; ++i)
-      if (liste->model()->index(i, 0, liste->rootIndex()).data().toString() == QStringLiteral("x.png"))
-        zeile = liste->model()->index(i, 0, liste->rootIndex());
-    QVERIFY(zeile.isValid());
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(zeile).center());
-    QCOMPARE(dialog.selectedFiles(), QStringList{link});
-    QStringList gewaehlt;
-    connect(&dialog, &QFileDialog::filesSelected, this, [&](const QStringList& f) { gewaehlt = f; });
-    QTest::keyClick(liste, Qt::Key_Return);
-    QCOMPARE(gewaehlt, QStringList{link});
   }
 };
 

@@ -9,52 +9,23 @@
 namespace zelvor {
 namespace {
 
-CZelvorDoc Bohrung() {
-  CZelvorDoc doc;
-  doc.StandardwerteSetzen();
-  doc.m_Gasbohrung = "Süd 3";
-  doc.m_Temperatur = 100.0f;
-  doc.m_OGIP = 1000.0f;
-  doc.m_Initialdruck = 200.0f;
-  doc.m_A1 = 100.0;
-  doc.m_B1 = 1.2;
-  doc.m_Ratenzeilen = {"100 1000 100"};
-  return doc;
-}
-
 TEST(Analysehinweis, NenntDieLetzteAuswertungSolangeDieTabelleEingelesenIst) {
   const std::string hinweis = "Letzte Auswertung der Bohrung \"Süd 3\", nicht die aus aus.txt eingelesene Tabelle";
+  // Steps: A evaluates, E reads aus.txt, L replaces the well (its results go).
   const struct {
     const char* schritte;
-    void (*tun)(CZelvorDoc&);
-    const char* erwartet;
-  } faelle[] = {
-      {"ausgewertet", [](CZelvorDoc& d) { d.Auswertung(); }, ""},
-      {"ausgewertet, eingelesen",
-       [](CZelvorDoc& d) {
-         d.Auswertung();
-         d.ErgebnisseEingelesen({"andere.zlv", "Zeile"});
-       },
-       hinweis.c_str()},
-      {"eingelesen, neu ausgewertet",
-       [](CZelvorDoc& d) {
-         d.Auswertung();
-         d.ErgebnisseEingelesen({"andere.zlv"});
-         d.Auswertung();
-       },
-       ""},
-      {"eingelesen, Bohrung ersetzt",
-       [](CZelvorDoc& d) {
-         d.Auswertung();
-         d.ErgebnisseEingelesen({"andere.zlv"});
-         d.ErgebnisseLoeschen();
-       },
-       ""},
-      {"eingelesen ohne Auswertung", [](CZelvorDoc& d) { d.ErgebnisseEingelesen({"andere.zlv"}); }, ""},
-  };
+    std::string erwartet;
+  } faelle[] = {{"A", ""}, {"AE", hinweis}, {"AEA", ""}, {"AEL", ""}, {"E", ""}};
   for (const auto& f : faelle) {
-    CZelvorDoc doc = Bohrung();
-    f.tun(doc);
+    CZelvorDoc doc;
+    doc.StandardwerteSetzen();
+    doc.m_Gasbohrung = "Süd 3";
+    doc.m_Ratenzeilen = {"100 1000 100"};
+    for (const char* s = f.schritte; *s; ++s) {
+      if (*s == 'A') doc.Auswertung();
+      if (*s == 'E') doc.ErgebnisseEingelesen({"andere.zlv", "Zeile"});
+      if (*s == 'L') doc.ErgebnisseLoeschen();
+    }
     EXPECT_EQ(Analysehinweis(doc), f.erwartet) << f.schritte;
   }
 }
