@@ -182,6 +182,7 @@ void DlgInput::done(int ergebnis) {
 
 void DlgInput::Meldung(const std::string& text) {
   ++m_nBoxen;
+  ++m_nMeldungen;
   m_Dienste.meldung(this, AlsQString(text));
 }
 

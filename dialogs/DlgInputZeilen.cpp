@@ -83,17 +83,19 @@ void DlgInput::ZeileVerlassen(Qt::FocusReason grund) {
   if (ziel && ziel == Element(IDC_ABBRECHEN)) return;
   const QPoint listenpunkt = m_Liste->viewport()->mapFromGlobal(QCursor::pos());
   const int boxen = m_nBoxen;
+  const int meldungen = m_nMeldungen;
   OnKillfocusZeile();
   if (ziel && m_nBoxen != boxen) {
     // The click's own press reaches its control only after this handler; look at it then.
     QPointer<QWidget> z(ziel);
-    QTimer::singleShot(0, this, [this, z, listenpunkt] {
-      if (z) KlickNachholen(z, listenpunkt);
+    const bool gemeldet = m_nMeldungen != meldungen;
+    QTimer::singleShot(0, this, [this, z, listenpunkt, gemeldet] {
+      if (z) KlickNachholen(z, listenpunkt, gemeldet);
     });
   }
 }
 
-void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt) {
+void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt, bool gemeldet) {
   if (m_bBeendet) return;
   for (int id : OPTIONSFELDER) {
     auto* knopf = qobject_cast<QRadioButton*>(Element(id));
@@ -104,10 +106,11 @@ void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt) {
       return;
     }
   }
-  // OK goes on as OK once the line's question is answered.
+  // OK goes on as OK once the line's question is answered; after a message about the line the dialog
+  // stays open, so that the user can correct what was typed instead of losing it.
   if (auto* ok = qobject_cast<QAbstractButton*>(Element(IDC_OK)); ziel == ok && ok->isDown()) {
     ok->setDown(false);
-    ok->click();
+    if (!gemeldet) ok->click();
     return;
   }
   if (ziel == m_Liste) {

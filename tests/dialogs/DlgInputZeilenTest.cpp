@@ -410,6 +410,17 @@ class DlgInputZeilenTest : public QObject {
       QCOMPARE(Zeilen(d.m_Ratenzeilen)[1], neu);
       QCOMPARE(d.m_bGeaendert, 1);
     }
+    // A line refused with a message keeps the dialog open for its correction.
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Doppelklick(d, 1);
+    Tippen(d, IDC_ZEILE, QStringLiteral("2,5 12000 170"));
+    QTest::mousePress(d.Element(IDC_OK), Qt::LeftButton);
+    QCOMPARE(s.meldungen, QStringList{QStringLiteral("Die Zeile nicht 3  Werte")});
+    QTest::qWait(20);
+    QVERIFY(d.isVisible());
+    QCOMPARE(Feldtext(d, IDC_ZEILE), QStringLiteral("2,5 12000 170"));
   }
 
   // An appended line is scrolled into sight; the empty list shows that it has the focus.
