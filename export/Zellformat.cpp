@@ -7,14 +7,18 @@
 namespace zelvor {
 namespace {
 
-constexpr int MAX_STELLEN = 15;  // what a workbook shows of a double
+// More digits than a reader of a key/value sheet looks at; the cell keeps them all.
+constexpr int MAX_STELLEN = 10;
 
-// The fewest significant digits (1 to 15) whose text reads back to the value, or 15 when none does.
+// The fewest significant digits whose text reads back to the value, at most MAX_STELLEN. A value that
+// was a single-precision input (a setting, a Gp) reads back as that float: 212.74f shows as 212.74.
 int SignifikanteStellen(double wert) {
+  const bool einfach = static_cast<double>(static_cast<float>(wert)) == wert;
   char text[40];
   for (int stellen = 1; stellen < MAX_STELLEN; ++stellen) {
     std::snprintf(text, sizeof text, "%.*e", stellen - 1, wert);
-    if (std::strtod(text, nullptr) == wert) return stellen;
+    const double gelesen = std::strtod(text, nullptr);
+    if (einfach ? static_cast<float>(gelesen) == static_cast<float>(wert) : gelesen == wert) return stellen;
   }
   return MAX_STELLEN;
 }

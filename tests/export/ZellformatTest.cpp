@@ -24,8 +24,10 @@ TEST(Zellformat, EachValueShowsItsSignificantDigits) {
       {1234.5, "0.0"},
       {0.048125, "0.000000"},
       {2.5e7, "0"},
-      {2500000.25, "0.00000000E+00"},
-      {1.0 / 3.0, "0.000000000000000"},  // at most 15 significant digits
+      {2500000.123, "0.000000000E+00"},
+      {0.7785405267866442, "0.0000000000"},
+      {1.0 / 3.0, "0.0000000000"},     // at most 10 significant digits
+      {static_cast<double>(212.74f), "0.00"},  // a float input shows as typed
       {std::numeric_limits<double>::quiet_NaN(), "0"},
   };
   for (const auto& f : faelle) EXPECT_EQ(Zellformat(f.wert), f.format) << f.wert;
