@@ -1,7 +1,6 @@
 #include "report/Diagrammachse.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "calc/Format.h"
 #include "report/Grafikskalierung.h"
@@ -25,9 +24,12 @@ std::vector<std::string> Beschriftungen(const std::vector<double>& marken) {
   if (!exponent) return texte;
   int stellen = 0;
   for (double wert : marken) {
-    while (stellen < 6 && std::fabs(std::strtod(Formatiere("%.*e", stellen, wert).c_str(), nullptr) - wert) >
-                              std::fabs(wert) * 1e-9)
-      ++stellen;
+    const auto gelesen = [wert](int s) {
+      double d = 0;
+      Scanne(Formatiere("%.*e", s, wert).c_str(), "%lf", &d);
+      return d;
+    };
+    while (stellen < 6 && std::fabs(gelesen(stellen) - wert) > std::fabs(wert) * 1e-9) ++stellen;
   }
   for (size_t i = 0; i < marken.size(); ++i) texte[i] = marken[i] == 0 ? "0" : Formatiere("%.*e", stellen, marken[i]);
   return texte;
