@@ -15,6 +15,7 @@
 #include <QPageSetupDialog>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -331,6 +332,7 @@ void CMainFrame::SymbolleisteAnlegen() {
     m_Symbolleiste->addAction(Aktion(id));
   m_Symbolleiste->addSeparator();
   m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
+  SymbolleistenhinweiseEinrichten(*this, *m_Symbolleiste);
   connect(m_Symbolleiste, &QToolBar::visibilityChanged, Aktion(ID_VIEW_TOOLBAR), [this](bool sichtbar) {
     if (!isHidden()) Aktion(ID_VIEW_TOOLBAR)->setChecked(sichtbar);
   });
@@ -495,10 +497,11 @@ void CMainFrame::dropEvent(QDropEvent* e) {
 }
 
 bool CMainFrame::Ablegen(const QMimeData& daten) {
-  // One well is open at a time: the first local file of the drop is opened.
+  // One well is open at a time: the first local file of the drop is opened. Not before the drop has
+  // ended: the input dialog that the open runs would keep the file manager waiting until it closes.
   for (const QUrl& url : daten.urls()) {
     if (url.isLocalFile()) {
-      DateiOeffnen(url.toLocalFile());
+      QTimer::singleShot(0, this, [this, pfad = url.toLocalFile()] { DateiOeffnen(pfad); });
       return true;
     }
   }

@@ -44,7 +44,8 @@ class CMainFrame : public QMainWindow {
   void AnsichtWechseln(int n);
   // Opens a well after offering to save the current one.
   bool DateiOeffnen(const QString& pfad);
-  // Files dropped on the window: opens the first local one. False when the drop holds none.
+  // Files dropped on the window: opens the first local one once the drop has ended. False when the drop
+  // holds none.
   bool Ablegen(const QMimeData& daten);
   // Enables and checks the commands from the current state.
   void BefehleAktualisieren();

@@ -74,13 +74,16 @@ bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
   emit AnsichtenNeuInitialisieren();
   // Shown at once, also when the data entry is cancelled and no evaluation follows.
   UpdateAllViews();
+  const CZelvorDoc ausDatei = m_Doc;
   if (mitEingabe) {
     OnDatenAendern();
   } else {
     EingabewerteUebernehmen(m_Doc, EingabewerteAusDokument(m_Doc));
     UpdateAllViews();
   }
-  SetModifiedFlag(false);
+  // An edit in the dialog that opens with the file must not be lost without a question: the well counts
+  // as modified exactly when it no longer matches the file.
+  SetModifiedFlag(!ZlvGleich(ausDatei, m_Doc));
   emit DateiBenutzt(pfad);
   return true;
 }
@@ -167,10 +170,9 @@ void Dokumentsteuerung::OnErgebnisseAusgeben() {
 
 void Dokumentsteuerung::OnErgebnisseEinlesen() {
   const ErgebnisseGelesen g = ErgebnisseLesen(ErgebnisDateiPfad(QDir::currentPath().toStdString()));
-  m_Doc.m_Ergebnis = g.zeilen;
-  ++m_Doc.m_ErgebnisStand;
-  UpdateAllViews();
   const int anzahl = static_cast<int>(g.zeilen.size());
+  m_Doc.ErgebnisseEingelesen(g.zeilen);
+  UpdateAllViews();
   Rueckfragen().Meldung(m_Besitzer, QString::fromStdString(ErgebnisseEingelesenMeldung(anzahl)));
 }
 

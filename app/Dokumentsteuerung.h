@@ -44,7 +44,8 @@ class Dokumentsteuerung : public QObject {
   void OnNewDocument();
   // "Neu": offers to save a modified well, then the defaults under no name, then the input dialog.
   void OnFileNew();
-  // Reads a well file, runs the data entry, and the well then bears the file's name, unmodified.
+  // Reads a well file, runs the data entry, and the well then bears the file's name; it counts as modified
+  // only when the data entry left it different from the file.
   // mitEingabe false skips the data entry but still evaluates (printing from the command line).
   // False, with a message and the open well untouched, when the file cannot be read; a file that ends
   // too early resets to a new well (it was partly read) and says so.

@@ -1,7 +1,10 @@
 #include "app/Exportieren.h"
 
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include "app/Rueckfrage.h"
 #include "dialogs/Dateidialog.h"
@@ -44,6 +47,13 @@ QStringList Exportfilter() {
           QStringLiteral("Excel-Arbeitsmappe (*.xlsx)")};
 }
 
+QString ExportiertMeldung(const QString& pfad, Exportart art) {
+  const bool bild = art == Exportart::Png || art == Exportart::Svg || art == Exportart::Pdf;
+  return (bild ? QStringLiteral("Die Ansicht ist in die Datei %1 exportiert.")
+               : QStringLiteral("Die Tabellen sind in die Datei %1 exportiert."))
+      .arg(QDir::toNativeSeparators(pfad));
+}
+
 void ExportwahlSetzen(Exportwahl wahl) { Dienst() = std::move(wahl); }
 
 bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& doc, const QString& vorschlag) {
@@ -56,8 +66,7 @@ bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& d
     case Exportart::Png:
     case Exportart::Svg:
     case Exportart::Pdf:
-      if (!ansicht.BildExportieren(ziel.pfad))
-        fehler = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(ziel.pfad);
+      fehler = ansicht.BildExportieren(ziel.pfad);
       break;
     case Exportart::Csv:
     case Exportart::CsvExcelDeutsch:
@@ -70,7 +79,12 @@ bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& d
       break;
     }
   }
-  if (fehler.isEmpty()) return true;
+  if (fehler.isEmpty()) {
+    // Written where the user chose: say so where the prompts appear.
+    if (auto* fenster = qobject_cast<QMainWindow*>(besitzer))
+      fenster->statusBar()->showMessage(ExportiertMeldung(ziel.pfad, ziel.art));
+    return true;
+  }
   Rueckfragen().Meldung(besitzer, fehler);
   return false;
 }

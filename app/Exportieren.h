@@ -23,7 +23,11 @@ struct Exportziel {
 using Exportwahl = std::function<Exportziel(QWidget* besitzer, const QString& vorschlag)>;
 void ExportwahlSetzen(Exportwahl wahl);
 
-// Asks for the file and writes it; a failure is told to the user. False when nothing was written.
+// What the status bar says after a successful export.
+QString ExportiertMeldung(const QString& pfad, Exportart art);
+
+// Asks for the file and writes it; a success is shown in the owner's status bar, a failure is told to the
+// user with its reason. False when nothing was written.
 bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& doc, const QString& vorschlag);
 
 }  // namespace zelvor

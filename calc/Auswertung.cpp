@@ -293,6 +293,7 @@ class Lauf {
 
 void Auswerten(const AuswertungsEingaben& e, AuswertungsErgebnis& ergebnis) {
   ergebnis = AuswertungsErgebnis{};
+  ergebnis.lauf.gelaufen = true;  // also when it ends before its first line
   Lauf(e, ergebnis).Ausfuehren();
 }
 

@@ -76,6 +76,7 @@ double Halbieren(double lo, double hi, double skala, F oben) {
 }
 
 std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
+  if (lauf.KeineAuswertung()) return std::string(KEINE_AUSWERTUNG);
   if (!lauf.vollstaendig || lauf.punkte.empty() || !(lauf.ogip > 0.0) || !(lauf.pzi > 0.0))
     return std::string("Die Einspeicherprognose braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.");
   if (!(lauf.nA1 > 0.0)) return std::string("Mit A1 = 0 lässt sich keine Injektionsrate berechnen.");

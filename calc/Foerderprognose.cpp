@@ -100,6 +100,7 @@ std::optional<std::string> LieferansatzWaehlen(const Laufdaten& lauf, const Prog
 namespace {
 
 std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
+  if (lauf.KeineAuswertung()) return std::string(KEINE_AUSWERTUNG);
   if (!lauf.vollstaendig || lauf.punkte.empty() || !(lauf.ogip > 0.0))
     return std::string("Die Förderprognose braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.");
   if (!(lauf.nA1 > 0.0)) return std::string("Mit A1 = 0 lässt sich keine lieferbare Rate berechnen.");

@@ -137,7 +137,7 @@ std::string SuchgrenzeMeldung(const char* ende, double g) {
 }
 
 std::optional<std::string> Ablehnung(const Laufdaten& lauf, const AbgleichEingaben& e, size_t punkte) {
-  if (lauf.punkte.empty() && !lauf.vollstaendig) return std::string("Es liegt keine vollständige Auswertung vor.");
+  if (lauf.KeineAuswertung()) return std::string(KEINE_AUSWERTUNG);
   if (!lauf.vollstaendig || !(lauf.ogip > 0.0) || !(lauf.bgi > 0.0))
     return std::string("Die Auswertung ist mit einer ABBRUCH- oder ERROR-Zeile beendet worden.");
   if (e.gegendruck && !e.gegendruckMeldung.empty()) return e.gegendruckMeldung;

@@ -17,7 +17,13 @@ struct AusgewerteterPunkt {
   double c = 0;    // m3/h per bar²
 };
 
+// Why an analysis has nothing to show when no evaluation has run since the well was made or opened.
+inline constexpr const char* KEINE_AUSWERTUNG =
+    "Es liegt keine Auswertung vor: \"Daten ändern\" (F2) wertet die Bohrung aus.";
+
 struct Laufdaten {
+  // An evaluation ran (complete or not); false for the empty data of a well not evaluated yet.
+  bool gelaufen = false;
   // The run reached its closing lines (no "ABBRUCH"/"ERROR" line). The constants below are set as far
   // as the run got; punkte holds the lines evaluated before an abort too.
   bool vollstaendig = false;
@@ -37,6 +43,9 @@ struct Laufdaten {
   bool ausgleich = false;
   double steigung = 0, achsenabschnitt = 0;
   std::vector<AusgewerteterPunkt> punkte;
+
+  // Nothing was evaluated: no run, no line.
+  bool KeineAuswertung() const { return !gelaufen && !vollstaendig && punkte.empty(); }
 
   // P/Z at a cumulative production, by the run's own material balance.
   double PZ(double gp) const { return PZBei(gp, ogip, ogipReservoir); }

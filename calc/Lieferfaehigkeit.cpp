@@ -235,6 +235,7 @@ Lieferfaehigkeit LieferfaehigkeitBerechnen(const Laufdaten& lauf, double pMax) {
     l.meldungen.push_back(grund);
     return l;
   };
+  if (lauf.KeineAuswertung()) return allesVerwerfen(KEINE_AUSWERTUNG);
   if (lauf.punkte.empty() && !lauf.vollstaendig)
     return allesVerwerfen("Es liegt keine vollständige Auswertung vor.");
   if (!lauf.vollstaendig)

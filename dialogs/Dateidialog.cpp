@@ -36,6 +36,9 @@ class DeutscheDateiliste : public QIdentityProxyModel {
 
 void DateidialogEinrichten(QFileDialog& dialog) {
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  // A chosen link is handed back as the link: the file written is the one the user named, and the
+  // writer decides what may be replaced behind it.
+  dialog.setOption(QFileDialog::DontResolveSymlinks, true);
   dialog.setLocale(QLocale());
   dialog.setProxyModel(new DeutscheDateiliste(&dialog));
   dialog.setViewMode(QFileDialog::Detail);

@@ -182,6 +182,7 @@ void DlgInput::done(int ergebnis) {
 
 void DlgInput::Meldung(const std::string& text) {
   ++m_nBoxen;
+  ++m_nMeldungen;
   m_Dienste.meldung(this, AlsQString(text));
 }
 
@@ -194,7 +195,9 @@ void DlgInput::OnKillfocusKomponente() {
   Beschaeftigt b(*this);
   UpdateData(true);
   KomponentenUebernehmen(*this);
-  UpdateData(false);
+  // Only the sum is shown anew: a read that stopped at a bad field left the members after it as they
+  // were, and showing them would silently undo what the user typed there.
+  FeldZeigen(IDC_SUMME);
 }
 
 bool DlgInput::EingabenPruefen() {

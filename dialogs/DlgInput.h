@@ -72,9 +72,11 @@ class DlgInput : public QDialog, public Eingabemaske {
 
   void OptionWaehlen(int option);
   // The line field loses the focus. A box it shows takes the mouse release of the click that left the
-  // field; the click on an option button or a list line is then carried out after the box.
+  // field; the click on OK, an option button or a list line is then carried out after the box. A click on
+  // "Abbrechen" discards the dialog and asks nothing.
   void ZeileVerlassen(Qt::FocusReason grund);
-  void KlickNachholen(QWidget* ziel, QPoint listenpunkt);
+  // gemeldet: the line was refused with a message (not asked about).
+  void KlickNachholen(QWidget* ziel, QPoint listenpunkt, bool gemeldet);
   // Shows the option group only, as the option handlers change nothing else.
   void OptionenZeigen();
   void Meldung(const std::string& text);
@@ -90,6 +92,7 @@ class DlgInput : public QDialog, public Eingabemaske {
   bool m_bBeendet = false;
   int m_nBeschaeftigt = 0;  // handlers running; focus changes they cause are not the user's
   int m_nBoxen = 0;         // message boxes and questions shown so far
+  int m_nMeldungen = 0;     // of these, the message boxes
 };
 
 // The data entry: the dialog starts with `werte`; on OK they become the dialog's members (with the flag

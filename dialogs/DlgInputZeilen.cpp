@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QLabel>
@@ -42,6 +43,9 @@ void DlgInput::ListeSetzen(const Ratenliste& liste) {
       m_Liste->addItem(text);
   }
   while (m_Liste->count() > n) delete m_Liste->takeItem(m_Liste->count() - 1);
+  // Drawn anew at once: a changed line must not go on showing its old text beside the status that
+  // reports the change.
+  m_Liste->viewport()->update();
   m_Liste->clearSelection();
   m_Liste->setCurrentRow(liste.auswahl);
   if (liste.auswahl >= 0) m_Liste->scrollToItem(m_Liste->item(liste.auswahl));
@@ -74,19 +78,24 @@ void DlgInput::OptionWaehlen(int option) {
 void DlgInput::ZeileVerlassen(Qt::FocusReason grund) {
   // Where the click that left the field goes, before the handler's boxes move the focus.
   QWidget* ziel = grund == Qt::MouseFocusReason ? QApplication::focusWidget() : nullptr;
+  // "Abbrechen" discards the whole dialog, the pending line with it: no question that would keep the
+  // dialog open.
+  if (ziel && ziel == Element(IDC_ABBRECHEN)) return;
   const QPoint listenpunkt = m_Liste->viewport()->mapFromGlobal(QCursor::pos());
   const int boxen = m_nBoxen;
+  const int meldungen = m_nMeldungen;
   OnKillfocusZeile();
   if (ziel && m_nBoxen != boxen) {
     // The click's own press reaches its control only after this handler; look at it then.
     QPointer<QWidget> z(ziel);
-    QTimer::singleShot(0, this, [this, z, listenpunkt] {
-      if (z) KlickNachholen(z, listenpunkt);
+    const bool gemeldet = m_nMeldungen != meldungen;
+    QTimer::singleShot(0, this, [this, z, listenpunkt, gemeldet] {
+      if (z) KlickNachholen(z, listenpunkt, gemeldet);
     });
   }
 }
 
-void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt) {
+void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt, bool gemeldet) {
   if (m_bBeendet) return;
   for (int id : OPTIONSFELDER) {
     auto* knopf = qobject_cast<QRadioButton*>(Element(id));
@@ -96,6 +105,13 @@ void DlgInput::KlickNachholen(QWidget* ziel, QPoint listenpunkt) {
       knopf->click();
       return;
     }
+  }
+  // OK goes on as OK once the line's question is answered; after a message about the line the dialog
+  // stays open, so that the user can correct what was typed instead of losing it.
+  if (auto* ok = qobject_cast<QAbstractButton*>(Element(IDC_OK)); ziel == ok && ok->isDown()) {
+    ok->setDown(false);
+    if (!gemeldet) ok->click();
+    return;
   }
   if (ziel == m_Liste) {
     // The click on a list line selects that line, also when the box took the rest of it.

@@ -41,9 +41,16 @@ void CZelvorDoc::NachDemLaden() {
   m_WGV = 0.0f;
 }
 
+void CZelvorDoc::ErgebnisseEingelesen(CStringArray zeilen) {
+  m_Ergebnis = std::move(zeilen);
+  ++m_ErgebnisStand;
+  m_bTabelleEingelesen = true;
+}
+
 void CZelvorDoc::ErgebnisseLoeschen() {
   m_Ergebnis.clear();
   ++m_ErgebnisStand;
+  m_bTabelleEingelesen = false;
   m_Lauf = Laufdaten{};
   GrafikLoeschen();
   // The captions name the previous well's curves; the next complete evaluation sets them again.

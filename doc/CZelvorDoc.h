@@ -65,6 +65,9 @@ class CZelvorDoc {
   // The last evaluation run at full precision, for the analyses built on it (not saved; cleared with
   // the results).
   Laufdaten m_Lauf;
+  // m_Ergebnis was read from the results file: the table no longer shows the evaluation the analyses
+  // are built on (m_Lauf). Until the next evaluation or clearing.
+  bool m_bTabelleEingelesen = false;
 
   // Sets every input field to its default; results, captions and series stay.
   void StandardwerteSetzen();
@@ -77,6 +80,8 @@ class CZelvorDoc {
   void NeuesDokument() { StandardwerteSetzen(); }
   // The resets after a file was read: the settings not kept in the file, and the recompute flag.
   void NachDemLaden();
+  // "Ergebnisse einlesen": the lines read become the table; series, captions and the run stay.
+  void ErgebnisseEingelesen(CStringArray zeilen);
   // A well is replaced (new or opened): the previous well's results must not linger under it: the table,
   // the series and their captions go.
   void ErgebnisseLoeschen();

@@ -31,6 +31,7 @@ bool CZelvorDoc::Auswertung() {
   m_Kurve2X = r.kurve2X;
   m_Kurve2Y = r.kurve2Y;
   m_Lauf = std::move(r.lauf);
+  m_bTabelleEingelesen = false;
   if (r.beschriftet) {
     m_TextYAchse = r.textYAchse;
     m_TextXAchse = r.textXAchse;

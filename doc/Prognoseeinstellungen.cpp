@@ -52,18 +52,31 @@ std::optional<Prognosefehler> Pruefen(const Prognoseeinstellungen& e) {
   return std::nullopt;
 }
 
+// A number as FloatLesen reads it; one that only fails for its decimal comma is told what to write.
+std::optional<std::string> ZahlLesen(const std::string& text, double min, double max, float& wert) {
+  std::optional<std::string> meldung = FloatLesen(text, min, max, wert);
+  if (!meldung || text.find(',') == std::string::npos) return meldung;
+  std::string mitPunkt = text;
+  for (char& c : mitPunkt)
+    if (c == ',') c = '.';
+  float probe = 0;
+  if (!FloatLesen(mitPunkt, -HUGE_VAL, HUGE_VAL, probe))
+    return Formatiere("Bitte geben Sie die Zahl mit einem Dezimalpunkt ein, zum Beispiel %s.", mitPunkt.c_str());
+  return meldung;
+}
+
 }  // namespace
 
 std::optional<std::string> PminSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return FloatLesen(text, PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX, e.pMin);
+  return ZahlLesen(text, PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX, e.pMin);
 }
 
 std::optional<std::string> QPlanSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return FloatLesen(text, 0, PROGNOSE_RATE_MAX, e.qPlan);
+  return ZahlLesen(text, 0, PROGNOSE_RATE_MAX, e.qPlan);
 }
 
 std::optional<std::string> QEndeSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return FloatLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qEnde);
+  return ZahlLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qEnde);
 }
 
 std::optional<std::string> SchritteSetzen(Prognoseeinstellungen& e, const std::string& text) {

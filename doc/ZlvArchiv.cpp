@@ -356,6 +356,11 @@ ZlvErgebnis ZlvDateiLaden(const std::string& pfad, CZelvorDoc& doc) {
   return Lesen(inhalt, doc, "Die Datei \"" + pfad + "\"");
 }
 
+bool ZlvGleich(const CZelvorDoc& a, const CZelvorDoc& b) {
+  std::vector<unsigned char> bytesA, bytesB;
+  return ZlvSchreiben(a, bytesA).empty() && ZlvSchreiben(b, bytesB).empty() && bytesA == bytesB;
+}
+
 std::string ZlvDateiSpeichern(const std::string& pfad, const CZelvorDoc& doc) {
   std::vector<unsigned char> bytes;
   if (std::string fehler = ZlvSchreiben(doc, bytes); !fehler.empty()) return fehler;

@@ -36,6 +36,11 @@ ZlvErgebnis ZlvLesen(std::span<const unsigned char> bytes, CZelvorDoc& doc);
 // message rather than saved wrongly.
 std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& bytes);
 
+// True when both wells would be saved as the same file: what the file keeps agrees, whatever differs in
+// what it does not keep (the water-gas ratio, the options, the results). A well that cannot be saved
+// agrees with nothing.
+bool ZlvGleich(const CZelvorDoc& a, const CZelvorDoc& b);
+
 // Unlesbar when the file cannot be opened, read, or is larger than ZLV_MAX_BYTES.
 ZlvErgebnis ZlvDateiLaden(const std::string& pfad, CZelvorDoc& doc);
 

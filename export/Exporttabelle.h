@@ -15,6 +15,10 @@ struct Exportspalte {
   int stellen = 3;    // decimals the spreadsheet shows; the cell keeps the full value
 };
 
+// For a column whose values have nothing in common (the value of a key/value table): each shows the
+// digits it has (export/Zellformat.h).
+inline constexpr int STELLEN_JE_WERT = -1;
+
 struct Exporttabelle {
   std::string name;  // the sheet's name (at most 31 characters, none of []:*?/\)
   std::vector<Exportspalte> spalten;

@@ -27,7 +27,7 @@ Exporttabelle KennwerteTabelle(const CZelvorDoc& doc) {
   const Laufdaten& l = doc.m_Lauf;
   Exporttabelle t;
   t.name = "Kennwerte";
-  t.spalten = {{"Größe", 0}, {"Wert", 6}, {"Einheit", 0}};
+  t.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
   t.zeilen.push_back({std::string("Name der Gasbohrung"), doc.m_Gasbohrung, std::monostate{}});
   if (l.punkte.empty() && !l.vollstaendig) return t;  // not evaluated, or refused before the first line
   t.zeilen.push_back({std::string("Initialer Z-Wert Zi"), l.zi, std::string("-")});

@@ -16,15 +16,15 @@ Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf, double pMax) {
   const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf, pMax);
   Exporttabelle t;
   t.name = "Lieferfähigkeit";
-  t.spalten = {{"Größe", 0}, {"Wert", 6}, {"Einheit", 0}};
+  t.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
   Zeile(t, "Lagerstättendruck initial", l.druckGueltig[DRUCK_INITIAL], l.druck[DRUCK_INITIAL], "bar");
   Zeile(t, "Lagerstättendruck aktuell", l.druckGueltig[DRUCK_AKTUELL], l.druck[DRUCK_AKTUELL], "bar");
-  Zeile(t, "C-Wert-Modell: C", l.cWert.berechnet, l.cWert.c, "m3/h bar2");
+  Zeile(t, "C-Wert-Modell: C", l.cWert.berechnet, l.cWert.c, "m3/h/bar²");
   Zeile(t, "Gegendruckgleichung: n", l.gegendruck.berechnet, l.gegendruck.n, "-");
-  Zeile(t, "Gegendruckgleichung: Cn", l.gegendruck.berechnet, l.gegendruck.cn, "m3/h bar^2n");
+  Zeile(t, "Gegendruckgleichung: Cn", l.gegendruck.berechnet, l.gegendruck.cn, "m3/h/bar^2n");
   Zeile(t, "Gegendruckgleichung: R²", l.gegendruck.berechnet, l.gegendruck.r2, "-");
-  Zeile(t, "LIT-Gleichung: a", l.lit.berechnet, l.lit.a, "bar2/(m3/h)");
-  Zeile(t, "LIT-Gleichung: b", l.lit.berechnet, l.lit.b, "bar2/(m3/h)2");
+  Zeile(t, "LIT-Gleichung: a", l.lit.berechnet, l.lit.a, "bar²/(m3/h)");
+  Zeile(t, "LIT-Gleichung: b", l.lit.berechnet, l.lit.b, "bar²/(m3/h)²");
   Zeile(t, "LIT-Gleichung: R²", l.lit.berechnet, l.lit.r2, "-");
   if (l.injektion) Zeile(t, "Maximaler Kopfinjektionsdruck p_max", true, l.pMax, "bar");
   // An injection well's maximum injection rate at p_max stands where a production well's AOF does.

@@ -29,7 +29,7 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   const PrognoseEingaben& e = p.eingaben;
   Exporttabelle summe;
   summe.name = "Prognoseergebnis";
-  summe.spalten = {{"Größe", 0}, {"Wert", 6}, {"Einheit", 0}};
+  summe.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
   Zeile(summe, "Minimaler Kopffließdruck p_min", e.pMin, "bar");
   Zeile(summe, "Plateaurate Q_plan", e.qPlan, "m3/h");
   Zeile(summe, "Aufgaberate Q_end", e.qEnde, "m3/h");
@@ -37,8 +37,8 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   Zeile(summe, "Schritte K", static_cast<double>(e.schritte), "-");
   if (p.Gemacht()) {
     Zeile(summe, e.modell == Prognosemodell::Gegendruck ? "C_n" : "C bei Gp = 0", p.ansatz.c0,
-          e.modell == Prognosemodell::Gegendruck ? "m3/h bar^2n" : "m3/h bar2");
-    if (e.modell == Prognosemodell::Variabel) Zeile(summe, "Steigung von C", p.ansatz.steigung, "m3/h bar2 je Mio m3");
+          e.modell == Prognosemodell::Gegendruck ? "m3/h/bar^2n" : "m3/h/bar²");
+    if (e.modell == Prognosemodell::Variabel) Zeile(summe, "Steigung von C", p.ansatz.steigung, "m3/h/bar² je Mio m3");
     if (e.modell == Prognosemodell::Gegendruck) Zeile(summe, "Exponent n", p.ansatz.n, "-");
     Zeile(summe, "Gp zu Beginn", p.gpStart, "Mio m3");
     Zeile(summe, "Gp bei Aufgabe", p.gpEnde, "Mio m3");

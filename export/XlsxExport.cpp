@@ -2,9 +2,12 @@
 
 #include <xlsxwriter.h>
 
+#include "export/Zellformat.h"
+
 #include <cmath>
 #include <map>
 #include <set>
+#include <string>
 
 namespace zelvor {
 namespace {
@@ -36,7 +39,7 @@ std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabell
   if (!mappe) return "Die Arbeitsmappe kann nicht angelegt werden.";
   lxw_format* fett = workbook_add_format(mappe);
   format_set_bold(fett);
-  std::map<int, lxw_format*> formate;
+  std::map<std::string, lxw_format*> formate;
   std::set<std::string> vergeben;
   lxw_error fehler = LXW_NO_ERROR;
   auto merken = [&](lxw_error e) {
@@ -62,10 +65,11 @@ std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabell
         if (const double* d = std::get_if<double>(&w)) {
           if (!std::isfinite(*d)) continue;  // a workbook has no such number: the cell stays empty
           const int stellen = s < t.spalten.size() ? t.spalten[s].stellen : 3;
-          lxw_format*& f = formate[stellen];
+          const std::string zahlenformat = stellen == STELLEN_JE_WERT ? Zellformat(*d) : Zahlenformat(stellen);
+          lxw_format*& f = formate[zahlenformat];
           if (!f) {
             f = workbook_add_format(mappe);
-            format_set_num_format(f, Zahlenformat(stellen).c_str());
+            format_set_num_format(f, zahlenformat.c_str());
           }
           merken(worksheet_write_number(blatt, zeile, spalte, *d, f));
         } else if (const std::string* text = std::get_if<std::string>(&w)) {

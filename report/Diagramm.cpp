@@ -81,6 +81,18 @@ Diagrammlayout DiagrammlayoutBerechnen(const Diagramm& d, Rahmen r) {
   return g;
 }
 
+bool DiagrammLeer(const Diagramm& d) {
+  for (const Diagrammreihe& reihe : d.reihen) {
+    for (size_t i = 0; i < Laenge(reihe); ++i) {
+      Bereich bx, by;
+      bx.Nehmen(reihe.x[i], d.xLogarithmisch);
+      by.Nehmen(reihe.y[i], d.yLogarithmisch);
+      if (bx.min <= bx.max && by.min <= by.max) return false;
+    }
+  }
+  return true;
+}
+
 int DiagrammRandUnten(const Diagramm& d) {
   const auto eintraege =
       std::count_if(d.reihen.begin(), d.reihen.end(), [](const Diagrammreihe& r) { return !r.legende.empty(); });

@@ -61,6 +61,10 @@ struct Diagrammlayout {
 // axis ranges and are left out of the drawing.
 Diagrammlayout DiagrammlayoutBerechnen(const Diagramm& d, Rahmen r);
 
+// No series holds a value that can be placed: the diagram would be an empty frame with made-up axes, so
+// a page shows its reason alone instead.
+bool DiagrammLeer(const Diagramm& d);
+
 // Room for the decorations, in logical units: above the frame (title and y caption), left of it (y
 // labels), below it (x labels, x caption and LEGENDE_SPALTEN legend entries per row).
 inline constexpr int DIAGRAMM_RAND_OBEN = 170;

@@ -11,7 +11,29 @@ namespace {
 constexpr int MAX_DEKADEN = 12;
 constexpr int MAX_MARKEN = 100;  // a linear step gives fewer than a dozen; this only stops runaways
 
-std::string Beschriftung(double wert) { return Formatiere("%g", wert); }
+// The labels of one axis in one style: printf's %g, unless that would write some of them with an
+// exponent (1e+06 beside 100000); then all of them with an exponent and as many mantissa digits as the
+// most exact one needs. Zero reads as 0 either way.
+std::vector<std::string> Beschriftungen(const std::vector<double>& marken) {
+  std::vector<std::string> texte;
+  bool exponent = false;
+  for (double wert : marken) {
+    texte.push_back(Formatiere("%g", wert));
+    exponent = exponent || texte.back().find('e') != std::string::npos;
+  }
+  if (!exponent) return texte;
+  int stellen = 0;
+  for (double wert : marken) {
+    const auto gelesen = [wert](int s) {
+      double d = 0;
+      Scanne(Formatiere("%.*e", s, wert).c_str(), "%lf", &d);
+      return d;
+    };
+    while (stellen < 6 && std::fabs(gelesen(stellen) - wert) > std::fabs(wert) * 1e-9) ++stellen;
+  }
+  for (size_t i = 0; i < marken.size(); ++i) texte[i] = marken[i] == 0 ? "0" : Formatiere("%.*e", stellen, marken[i]);
+  return texte;
+}
 
 Diagrammachse Linear(double lo, double hi) {
   Diagrammachse a;
@@ -29,10 +51,10 @@ Diagrammachse Linear(double lo, double hi) {
     const double wert = a.min + i * schritt;
     const double gezeigt = std::fabs(wert) < schritt * 1e-9 ? 0.0 : wert;
     a.marken.push_back(gezeigt);
-    a.texte.push_back(Beschriftung(gezeigt));
     a.max = wert;
     if (wert >= hi) break;
   }
+  a.texte = Beschriftungen(a.marken);
   return a;
 }
 
@@ -48,10 +70,10 @@ Diagrammachse Logarithmisch(double lo, double hi) {
   for (int k = unten; k <= oben; ++k) {
     const double dekade = std::pow(10.0, k);
     a.marken.push_back(dekade);
-    a.texte.push_back(Beschriftung(dekade));
     if (k < oben)
       for (int m = 2; m <= 9; ++m) a.nebenmarken.push_back(m * dekade);
   }
+  a.texte = Beschriftungen(a.marken);
   return a;
 }
 

@@ -12,7 +12,7 @@ struct Diagrammachse {
   double min = 0;  // the axis's ends, whole ticks (whole decades when logarithmic)
   double max = 1;
   std::vector<double> marken;       // labelled ticks, ascending
-  std::vector<std::string> texte;   // their labels, printf-style
+  std::vector<std::string> texte;   // their labels, printf-style, one style per axis (all %g or all with exponent)
   std::vector<double> nebenmarken;  // unlabelled ticks: 2 ... 9 within each decade (logarithmic only)
 
   // Where wert lies along the axis: 0 at min, 1 at max (outside for values beyond the ends). False for a

@@ -76,4 +76,11 @@ std::vector<std::string> LieferfaehigkeitText(const Lieferfaehigkeit& l) {
   return t;
 }
 
+std::vector<std::string> LieferfaehigkeitSeitentext(const Lieferfaehigkeit& l, const std::string& hinweis) {
+  std::vector<std::string> text = LieferfaehigkeitText(l);
+  text.erase(text.begin());
+  if (!hinweis.empty()) text.insert(text.begin(), {hinweis, ""});
+  return text;
+}
+
 }  // namespace zelvor

@@ -1,12 +1,12 @@
 #include "views/CAnsicht.h"
 
+#include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QPrinter>
 #include <QScrollBar>
@@ -144,23 +144,25 @@ QByteArray CAnsicht::SvgBild() const {
 
 std::unique_ptr<QMimeData> CAnsicht::Kopierdaten() const {
   auto daten = std::make_unique<QMimeData>();
-  QByteArray png;
-  QBuffer puffer(&png);
-  puffer.open(QIODevice::WriteOnly);
-  Bild().save(&puffer, "PNG");
-  daten->setData(QStringLiteral("image/png"), png);
+  daten->setData(QStringLiteral("image/png"), PngDaten(Bild()));
   daten->setData(QStringLiteral("image/svg+xml"), SvgBild());
   return daten;
 }
 
-bool CAnsicht::BildExportieren(const QString& pfad) const {
+QString CAnsicht::BildExportieren(const QString& pfad) const {
   const QString endung = QFileInfo(pfad).suffix().toLower();
-  if (endung == QStringLiteral("pdf")) return InPdfAusgeben(pfad, *Vorlage(), false);
-  if (endung == QStringLiteral("png")) return Bild().save(pfad, "PNG");
-  if (endung != QStringLiteral("svg")) return false;
-  const QByteArray svg = SvgBild();
-  QSaveFile datei(pfad);  // the previous file stays until the new one is complete
-  return !svg.isEmpty() && datei.open(QIODevice::WriteOnly) && datei.write(svg) == svg.size() && datei.commit();
+  QByteArray daten;
+  if (endung == QStringLiteral("pdf"))
+    daten = PdfDaten(*Vorlage(), false);
+  else if (endung == QStringLiteral("png"))
+    daten = PngDaten(Bild());
+  else if (endung == QStringLiteral("svg"))
+    daten = SvgBild();
+  else
+    return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: die Endung nennt kein Bildformat.").arg(pfad);
+  if (daten.isEmpty())
+    return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: das Bild ließ sich nicht erzeugen.").arg(pfad);
+  return AusgabedateiSchreiben(pfad, daten);
 }
 
 }  // namespace zelvor

@@ -43,9 +43,9 @@ class CAnsicht : public QAbstractScrollArea {
   virtual void BildZeichnen(QPainter& p) const;
   QImage Bild(double dpi = 96) const;
   QByteArray SvgBild() const;  // one user unit per 0.1 mm
-  // The picture as PNG or SVG, or the printed pages as PDF, told by the extension. False when the file
-  // cannot be written.
-  bool BildExportieren(const QString& pfad) const;
+  // The picture as PNG or SVG, or the printed pages as PDF, told by the extension, written as the well
+  // file is (views/Ausgabedatei.h). "" on success, else a German message with the reason.
+  QString BildExportieren(const QString& pfad) const;
 
   // Scroll sizes in logical units; the scroll bars follow the device's resolution.
   QSize Gesamtgroesse() const { return m_gesamt; }

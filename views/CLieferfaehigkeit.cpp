@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "report/Lieferfaehigkeitstext.h"
 #include "views/LieferfaehigkeitZeichnen.h"
 
 namespace zelvor {
@@ -28,6 +29,15 @@ void CLieferfaehigkeit::FlaecheAnpassen() {
 
 std::unique_ptr<Druckvorlage> CLieferfaehigkeit::Vorlage() const {
   return LieferfaehigkeitDruckvorlage(m_Doc, m_Titel ? m_Titel() : std::string());
+}
+
+std::unique_ptr<QMimeData> CLieferfaehigkeit::Kopierdaten() const {
+  std::unique_ptr<QMimeData> daten = CAnsicht::Kopierdaten();
+  QString text;
+  for (const std::string& zeile : LieferfaehigkeitText(LieferfaehigkeitBerechnen(m_Doc.m_Lauf)))
+    text += QString::fromStdString(zeile) + '\n';
+  daten->setText(text);
+  return daten;
 }
 
 void CLieferfaehigkeit::paintEvent(QPaintEvent*) {

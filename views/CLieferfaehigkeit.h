@@ -18,6 +18,8 @@ class CLieferfaehigkeit : public CAnsicht {
   // The text block may have grown or shrunk: the scrolling surface follows it.
   void OnUpdate() override;
   std::unique_ptr<Druckvorlage> Vorlage() const override;
+  // The picture, and the text block as plain text, as "zelvor-cli analyze" prints it.
+  std::unique_ptr<QMimeData> Kopierdaten() const override;
 
  protected:
   int AngekuendigteSeiten() const override { return 1; }

@@ -1,5 +1,7 @@
 #include "views/Drucken.h"
 
+#include "views/Ausgabedatei.h"
+
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -88,13 +90,8 @@ QPrinter& AnwendungsDrucker() {
 }
 
 bool InPdfAusgeben(const QString& pfad, const Druckvorlage& vorlage, bool quer) {
-  QPrinter drucker(QPrinter::HighResolution);
-  drucker.setOutputFormat(QPrinter::PdfFormat);
-  drucker.setOutputFileName(pfad);
-  drucker.setPageSize(QPageSize(QPageSize::A4));
-  drucker.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
-  if (!AufDruckerAusgeben(drucker, vorlage)) return false;
-  return QFile::exists(pfad);
+  const QByteArray pdf = PdfDaten(vorlage, quer);
+  return !pdf.isEmpty() && AusgabedateiSchreiben(pfad, pdf).isEmpty();
 }
 
 }  // namespace zelvor

@@ -44,7 +44,8 @@ void Seitenansicht(QPrinter& drucker, QWidget* besitzer, const Druckvorlage& vor
 // The program's printer, as "Druckereinrichtung" leaves it.
 QPrinter& AnwendungsDrucker();
 
-// Prints to a PDF file on an A4 page, portrait or landscape. False when the file cannot be written.
+// Prints to a PDF file on an A4 page, portrait or landscape, and replaces the file as a whole
+// (views/Ausgabedatei.h). False when the file cannot be written.
 bool InPdfAusgeben(const QString& pfad, const Druckvorlage& vorlage, bool quer);
 
 }  // namespace zelvor

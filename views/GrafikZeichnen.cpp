@@ -1,5 +1,6 @@
 #include "views/GrafikZeichnen.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QPaintDevice>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <utility>
 
+#include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
 namespace zelvor {
@@ -54,9 +56,11 @@ void KurveZeichnen(Lometric& l, const std::vector<std::vector<Punkt>>& zuege) {
   }
 }
 
-// A legend: the text in black, then a sample of the curve's pen after it.
+// A legend: the text in black, then a sample of the curve's pen after it. Without a text (no evaluation)
+// there is no curve to name and no sample either.
 void Legende(Lometric& l, const QPen& stift, const QString& text, double mitte, double y, double vonW, double bisW,
              double linieY) {
+  if (text.isEmpty()) return;
   l.Maler().setPen(Qt::black);
   l.Text(mitte, y, text, MITTE);
   const double w = l.TextBreite(text);
@@ -91,6 +95,9 @@ class GrafikSeite : public Druckvorlage {
 
 Grafiklayout GrafikBerechnen(const CZelvorDoc& doc, Skalierung& s, const GrafikZustand& zustand) {
   const int n = Anzahl(doc);
+  // A well without series and captions (new, or replaced before its evaluation) starts from the ranges of
+  // a fresh view: those of the previous well do not belong to it.
+  if (n == 0 && doc.m_TextXAchse.empty() && doc.m_TextKurve1.empty() && doc.m_TextKurve2.empty()) s = Skalierung{};
   Skalieren(s, n, doc.m_Kurve1X.data(), doc.m_Kurve1Y.data(), doc.m_Kurve2Y.data());
   return GrafiklayoutBerechnen(s, zustand, n, doc.m_Kurve1X.data(), doc.m_Kurve1Y.data(), doc.m_Kurve2Y.data());
 }
@@ -176,10 +183,13 @@ QImage GrafikBild(const CZelvorDoc& doc, const std::string& titel, const GrafikZ
 bool GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
                   const GrafikZustand& zustand) {
   QSvgGenerator svg;
-  svg.setFileName(pfad);
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  svg.setOutputDevice(&puffer);
+  // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
   return WeissesSvg(svg, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
                     [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); }) &&
-         QFile::exists(pfad);
+         AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

@@ -1,5 +1,6 @@
 #include "views/LieferfaehigkeitZeichnen.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
@@ -7,11 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "doc/Analysehinweis.h"
 #include "doc/DokumentPrognose.h"
 #include "report/Grafiklayout.h"
 #include "report/Lieferdiagramme.h"
 #include "report/Lieferfaehigkeitstext.h"
 #include "views/DiagrammZeichnen.h"
+#include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
 namespace zelvor {
@@ -27,16 +30,26 @@ constexpr double ABSTAND = 100;       // between the blocks
 
 struct Inhalt {
   std::vector<std::string> text;
-  Diagramm gegendruck, zufluss;
+  std::vector<Diagramm> diagramme;  // only those with something to show
 };
 
 Inhalt InhaltAus(const CZelvorDoc& doc) {
   const Lieferfaehigkeit l = DokumentLieferfaehigkeit(doc);
-  return {LieferfaehigkeitText(l), GegendruckDiagramm(l), ZuflussDiagramm(l)};
+  Inhalt i{LieferfaehigkeitSeitentext(l, Analysehinweis(doc)), {}};
+  for (Diagramm d : {GegendruckDiagramm(l), ZuflussDiagramm(l)})
+    if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
+  return i;
 }
 
 double DiagrammHoehe(const Diagramm& d) { return DIAGRAMM_RAND_OBEN + RAHMEN.hoehe + DiagrammRandUnten(d); }
 double DiagrammBreite() { return DIAGRAMM_RAND_LINKS + RAHMEN.breite + DIAGRAMM_RAND_RECHTS; }
+
+// The diagrams one beneath the other, with a gap between them.
+double DiagrammeHoehe(const Inhalt& i) {
+  double h = 0;
+  for (const Diagramm& d : i.diagramme) h += ABSTAND + DiagrammHoehe(d);
+  return h;
+}
 
 double TextBreite(const Inhalt& i) {
   size_t laengste = 0;
@@ -46,10 +59,11 @@ double TextBreite(const Inhalt& i) {
 
 QSizeF Flaeche(const Inhalt& i, bool quer) {
   const double text = static_cast<double>(i.text.size()) * ZEILE;
-  const double diagramme = DiagrammHoehe(i.gegendruck) + ABSTAND + DiagrammHoehe(i.zufluss);
+  if (i.diagramme.empty()) return {2 * RAND + TextBreite(i), 2 * RAND + KOPF + text + ABSTAND};
+  const double diagramme = DiagrammeHoehe(i);
   if (quer)
-    return {2 * RAND + TextBreite(i) + ABSTAND + DiagrammBreite(), 2 * RAND + KOPF + std::max(text, diagramme)};
-  return {2 * RAND + std::max(TextBreite(i), DiagrammBreite()), 2 * RAND + KOPF + text + ABSTAND + diagramme};
+    return {2 * RAND + TextBreite(i) + ABSTAND + DiagrammBreite(), 2 * RAND + KOPF + std::max(text, diagramme - ABSTAND)};
+  return {2 * RAND + std::max(TextBreite(i), DiagrammBreite()), 2 * RAND + KOPF + text + diagramme};
 }
 
 void Zeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::string& titel, bool quer,
@@ -80,9 +94,9 @@ void Zeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::s
   } else {
     y -= ABSTAND;
   }
-  for (const Diagramm* d : {&inhalt.gegendruck, &inhalt.zufluss}) {
-    DiagrammZeichnen(l, *d, DiagrammlayoutBerechnen(*d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
-    y -= DiagrammHoehe(*d) + ABSTAND;
+  for (const Diagramm& d : inhalt.diagramme) {
+    DiagrammZeichnen(l, d, DiagrammlayoutBerechnen(d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
+    y -= DiagrammHoehe(d) + ABSTAND;
   }
   p.setFont(l.Schrift(Diagrammschrift(700), 50));
   l.Text(RAND, -flaeche.height() + RAND, QString::fromStdString(GrafikDokumentzeile(titel)));
@@ -130,8 +144,12 @@ bool LieferfaehigkeitAlsSvg(const QString& pfad, const CZelvorDoc& doc, const st
   const QSizeF flaeche = LieferfaehigkeitFlaeche(doc, false);
   const QSize groesse(static_cast<int>(std::ceil(flaeche.width())), static_cast<int>(std::ceil(flaeche.height())));
   QSvgGenerator svg;
-  svg.setFileName(pfad);
-  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { Zeichnen(p, QPointF(0, 0), doc, titel, false, 1.0); }) && QFile::exists(pfad);
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  svg.setOutputDevice(&puffer);
+  // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
+  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { Zeichnen(p, QPointF(0, 0), doc, titel, false, 1.0); }) &&
+         AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

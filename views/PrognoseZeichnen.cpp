@@ -1,5 +1,6 @@
 #include "views/PrognoseZeichnen.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
@@ -8,12 +9,14 @@
 #include <cmath>
 #include <optional>
 
+#include "doc/Analysehinweis.h"
 #include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
 #include "report/Grafiklayout.h"
 #include "report/Prognosediagramme.h"
 #include "report/Prognosetext.h"
 #include "views/DiagrammZeichnen.h"
+#include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
 namespace zelvor {
@@ -33,14 +36,18 @@ struct Inhalt {
   std::vector<std::string> spalten;  // the column heads; none when no forecast was made
   std::vector<std::string> zeilen;
   std::vector<std::string> summe;    // a blank line and the summary
-  Diagramm gp, zeit;
+  std::vector<Diagramm> diagramme;   // over Gp and over time, those with something to show
 };
 
 Inhalt InhaltAus(const CZelvorDoc& doc) {
   const Foerderprognose p = DokumentPrognose(doc);
   const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc);
   const Prognosebereich* bereich = b ? &*b : nullptr;
-  Inhalt i{PrognoseKopf(p), {}, {}, {}, PrognoseDiagrammGp(p, doc.m_Lauf, bereich), PrognoseDiagrammZeit(p, bereich)};
+  Inhalt i{PrognoseKopf(p), {}, {}, {}, {}};
+  // Which evaluation this is, when the table shows another one.
+  if (const std::string hinweis = Analysehinweis(doc); !hinweis.empty()) i.kopf.insert(i.kopf.begin(), {hinweis, ""});
+  for (Diagramm d : {PrognoseDiagrammGp(p, doc.m_Lauf, bereich), PrognoseDiagrammZeit(p, bereich)})
+    if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
   if (!p.Gemacht()) return i;
   i.spalten = PrognoseSpaltenkopf(p.injektion);
   for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z));
@@ -64,9 +71,12 @@ double TextHoehe(const std::vector<std::string>& text) { return static_cast<doub
 
 // The diagram page's content: head text and both diagrams, stacked or side by side.
 QSizeF DiagrammseiteFlaeche(const Inhalt& i, bool quer) {
-  const double diagramme = quer ? std::max(DiagrammHoehe(i.gp), DiagrammHoehe(i.zeit))
-                                : DiagrammHoehe(i.gp) + ABSTAND + DiagrammHoehe(i.zeit);
-  const double breite = quer ? 2 * DIAGRAMM_BREITE + ABSTAND : DIAGRAMM_BREITE;
+  double diagramme = 0, breite = 0;
+  for (const Diagramm& d : i.diagramme) {
+    // Side by side on a landscape page, else one beneath the other.
+    diagramme = quer ? std::max(diagramme, DiagrammHoehe(d)) : diagramme + (diagramme > 0 ? ABSTAND : 0) + DiagrammHoehe(d);
+    breite = quer ? breite + (breite > 0 ? ABSTAND : 0) + DIAGRAMM_BREITE : DIAGRAMM_BREITE;
+  }
   return {2 * RAND + std::max(TextBreite(i.kopf), breite), 2 * RAND + KOPF + TextHoehe(i.kopf) + ABSTAND + diagramme + FUSS};
 }
 
@@ -117,13 +127,13 @@ double DiagrammteilZeichnen(QPainter& p, Lometric& l, const Inhalt& i, const CZe
   double y = Textzeilen(p, l, i.kopf, 0, i.kopf.size(), -RAND - KOPF) - ABSTAND;
   double x = RAND + DIAGRAMM_RAND_LINKS;
   double unten = y;
-  for (const Diagramm* d : {&i.gp, &i.zeit}) {
-    DiagrammZeichnen(l, *d, DiagrammlayoutBerechnen(*d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
-    unten = std::min(unten, y - DiagrammHoehe(*d));
+  for (const Diagramm& d : i.diagramme) {
+    DiagrammZeichnen(l, d, DiagrammlayoutBerechnen(d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
+    unten = std::min(unten, y - DiagrammHoehe(d));
     if (quer) {
       x += DIAGRAMM_BREITE + ABSTAND;
     } else {
-      y -= DiagrammHoehe(*d) + ABSTAND;
+      y -= DiagrammHoehe(d) + ABSTAND;
     }
   }
   return unten;
@@ -210,8 +220,12 @@ bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::strin
   const QSizeF f = PrognoseFlaeche(doc);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   QSvgGenerator svg;
-  svg.setFileName(pfad);
-  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) && QFile::exists(pfad);
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  svg.setOutputDevice(&puffer);
+  // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
+  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) &&
+         AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

@@ -9,6 +9,7 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentPrognose.h"
 #include "doc/Dokumenttitel.h"
+#include "views/Ausgabedatei.h"
 #include "views/Drucken.h"
 #include "views/GrafikZeichnen.h"
 #include "views/LieferfaehigkeitZeichnen.h"
@@ -37,7 +38,7 @@ int Graph(const Argumente& a, std::ostream& err) {
   bool geschrieben = false;
   const Ausgabeformat format = AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf);
   if (a.ansicht == "lieferfaehigkeit") {
-    if (format == Ausgabeformat::Png) geschrieben = LieferfaehigkeitBild(doc, titel, 96).save(pfad, "PNG");
+    if (format == Ausgabeformat::Png) geschrieben = AusgabedateiSchreiben(pfad, PngDaten(LieferfaehigkeitBild(doc, titel, 96))).isEmpty();
     if (format == Ausgabeformat::Svg) geschrieben = LieferfaehigkeitAlsSvg(pfad, doc, titel);
     if (format == Ausgabeformat::Pdf)
       geschrieben = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
@@ -53,14 +54,14 @@ int Graph(const Argumente& a, std::ostream& err) {
   }
   if (a.ansicht == "prognose") {
     VariablenCFuerPrognoseEinschalten(doc, doc.m_Prognose.modell);
-    if (format == Ausgabeformat::Png) geschrieben = PrognoseBild(doc, titel, 96).save(pfad, "PNG");
+    if (format == Ausgabeformat::Png) geschrieben = AusgabedateiSchreiben(pfad, PngDaten(PrognoseBild(doc, titel, 96))).isEmpty();
     if (format == Ausgabeformat::Svg) geschrieben = PrognoseAlsSvg(pfad, doc, titel);
     if (format == Ausgabeformat::Pdf) geschrieben = InPdfAusgeben(pfad, *PrognoseDruckvorlage(doc, titel), a.quer);
     return Ergebnis(lauf, geschrieben, a, err);
   }
   switch (format) {
     case Ausgabeformat::Png:
-      geschrieben = GrafikBild(doc, titel, zustand, 96).save(pfad, "PNG");
+      geschrieben = AusgabedateiSchreiben(pfad, PngDaten(GrafikBild(doc, titel, zustand, 96))).isEmpty();
       break;
     case Ausgabeformat::Svg:
       geschrieben = GrafikAlsSvg(pfad, doc, titel, zustand);

@@ -2,6 +2,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -66,6 +68,14 @@ class KopierenExportierenTest : public QObject {
     QCOMPARE(bild.size(), m_Rahmen->GetActiveView()->Bild().size());
     QVERIFY(bild.height() > bild.width());
     QVERIFY(daten->text().contains(QStringLiteral("    Zeit bis zur Aufgabe     (Jahre):")));
+
+    // The deliverability view likewise: its picture and its text block.
+    m_Rahmen->AnsichtWechseln(CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
+    m_Rahmen->Aktion(ID_EDIT_COPY)->trigger();
+    daten = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(bild.loadFromData(daten->data(QStringLiteral("image/png")), "PNG"));
+    QVERIFY(daten->text().startsWith(QStringLiteral("Lieferfähigkeit\n")));
+    QVERIFY(daten->text().contains(QStringLiteral("Offene Förderleistung AOF")));
   }
 
   // Each kind of the dialog writes its file; a name without the kind's extension gets it.
@@ -90,6 +100,53 @@ class KopierenExportierenTest : public QObject {
       QVERIFY2(datei.readAll().startsWith(f.anfang), f.datei);
     }
     QVERIFY(m_Fragen->meldungen.isEmpty());
+  }
+
+  // Every export is written where the user chose, through the well file's replacement: a link stays a
+  // link and its regular target gets the picture; a device behind a link is refused with the reason and
+  // left alone. A success says so in the status bar.
+  void exportWritesThroughLinksAndRefusesDevices() {
+    const QString ziel = m_Ordner.filePath(QStringLiteral("ziel.bin"));
+    QFile alt(ziel);
+    QVERIFY(alt.open(QIODevice::WriteOnly));
+    alt.write("alt");
+    alt.close();
+    const QString zuDatei = m_Ordner.filePath(QStringLiteral("bild.png"));
+    const QString zuGeraet = m_Ordner.filePath(QStringLiteral("voll.svg"));
+    QVERIFY(QFile::link(ziel, zuDatei));
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), zuGeraet));
+    const struct {
+      QString pfad;
+      Exportart art;
+      bool geschrieben;
+    } faelle[] = {
+        {zuDatei, Exportart::Png, true},
+        {zuGeraet, Exportart::Svg, false},
+        {zuGeraet + QStringLiteral(".pdf"), Exportart::Pdf, true},  // a new file beside the link
+    };
+    m_Rahmen->AnsichtWechseln(CMainFrame::ANSICHT_GRAFIK);
+    for (const auto& f : faelle) {
+      m_Fragen->meldungen.clear();
+      m_Rahmen->statusBar()->clearMessage();
+      ExportwahlSetzen([&](QWidget*, const QString&) { return Exportziel{f.pfad, f.art}; });
+      m_Rahmen->Aktion(ID_EXPORTIEREN)->trigger();
+      if (f.geschrieben) {
+        QVERIFY2(m_Fragen->meldungen.isEmpty(), qPrintable(m_Fragen->meldungen.join('\n')));
+        QCOMPARE(m_Rahmen->statusBar()->currentMessage(),
+                 QStringLiteral("Die Ansicht ist in die Datei %1 exportiert.").arg(f.pfad));
+      } else {
+        QCOMPARE(m_Fragen->meldungen.size(), 1);
+        QVERIFY2(m_Fragen->meldungen.front().contains(QStringLiteral("keine gewöhnliche Datei")),
+                 qPrintable(m_Fragen->meldungen.front()));
+        QCOMPARE(m_Rahmen->statusBar()->currentMessage(), QString());
+      }
+    }
+    QVERIFY(QFileInfo(zuDatei).isSymLink());
+    QVERIFY(QFileInfo(zuGeraet).isSymLink());
+    QVERIFY(QFileInfo(QStringLiteral("/dev/full")).exists() && !QFileInfo(QStringLiteral("/dev/full")).isFile());
+    QVERIFY(QFileInfo::exists(zuGeraet + QStringLiteral(".pdf")));
+    QVERIFY(alt.open(QIODevice::ReadOnly));
+    QVERIFY(alt.readAll().startsWith("\x89PNG"));
   }
 
   void aFailedExportIsTold() {

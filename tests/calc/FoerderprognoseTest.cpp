@@ -68,6 +68,11 @@ TEST(Foerderprognose, RefusalsAreOneGermanSentence) {
   e.pMin = 20;
   e.qEnde = 200;
   EXPECT_EQ(PrognoseBerechnen(Lauf(true), e).meldung, "Die Einstellungen der Einspeicherprognose sind ungültig.");
+  // Nothing evaluated is not blamed on an aborted run; a run that ended before its first line is.
+  EXPECT_EQ(PrognoseBerechnen(Laufdaten{}, e).meldung, KEINE_AUSWERTUNG);
+  AuswertungsErgebnis ohneZeilen;
+  Auswerten(AuswertungsEingaben{}, ohneZeilen);
+  EXPECT_NE(PrognoseBerechnen(ohneZeilen.lauf, e).meldung.find("ABBRUCH"), std::string::npos);
   e.modell = Prognosemodell::Variabel;
   EXPECT_NE(PrognoseBerechnen(Lauf(), e).meldung.find("Variabler C-Wert"), std::string::npos);
   e.modell = Prognosemodell::Mittel;

@@ -104,7 +104,7 @@ TEST(Gasvorratsabgleich, RefusalsAreOneGermanSentence) {
   } faelle[] = {
       {"Injektion mit pwf < pws", mit(gut, [](Laufdaten& l) { l.injektion = true; }), "Schließdruck unter dem"},
       {"abgebrochen", mit(gut, [](Laufdaten& l) { l.vollstaendig = false; }), "ABBRUCH"},
-      {"nichts gerechnet", Laufdaten{}, "keine vollständige Auswertung"},
+      {"nichts gerechnet", Laufdaten{}, "Es liegt keine Auswertung vor"},
       {"zwei Zeilen", Synthetisch(2000, 2600, Gp(50, 1000, 2)), "mindestens 3"},
       {"wenig Förderung", Synthetisch(2000, 2600, Gp(500, 510, 5)), "zu wenig Förderung"},
       {"Suchgrenze", Synthetisch(2000, 15, Gp(1, 10, 5)), "nicht bestimmbar"},

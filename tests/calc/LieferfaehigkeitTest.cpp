@@ -70,6 +70,7 @@ TEST(Lieferfaehigkeit, ModelsThatCannotBeMadeSaySoAndTheRestGoesOn) {
     bool cWert, gegendruck, lit;
     const char* meldung;  // part of a message
   } faelle[] = {
+      {"nicht ausgewertet", Laufdaten{}, false, false, false, "keine Auswertung"},
       {"abgebrochen", [&] { Laufdaten l = AufKurve(pfad); l.vollstaendig = false; return l; }(), false, false, false,
        "ABBRUCH"},
       {"Injektion mit pwf < pws", [&] { Laufdaten l = AufKurve(pfad); l.injektion = true; return l; }(), false, false,

@@ -73,6 +73,22 @@ class DlgInputTest : public QObject {
     QVERIFY(s.meldungen.isEmpty());
   }
 
+  // Leaving a composition field shows only the sum anew: a value typed into a field after one the read
+  // stopped at keeps its text, and so does every other typed value.
+  void KomponentenfeldVerlassenBehaeltGetippteWerte() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Tippen(d, IDC_WASSERINVASION, QStringLiteral("20000"));
+    Tippen(d, IDC_OGIP, QStringLiteral("1500"));
+    Tippen(d, IDC_H2S, QStringLiteral("101"));
+    Verlassen(d, IDC_H2S);
+    QCOMPARE(s.meldungen, QStringList{QStringLiteral("Bitte geben Sie eine Zahl zwischen 0 und 10000 ein.")});
+    QCOMPARE(Feldtext(d, IDC_H2S), QStringLiteral("101"));
+    QCOMPARE(Feldtext(d, IDC_OGIP), QStringLiteral("1500"));
+    QCOMPARE(Feldtext(d, IDC_WASSERINVASION), QStringLiteral("20000"));
+  }
+
   // The read goes in the exchange order and stops at the first bad field, with the focus in it.
   void LesenStopptAmErstenFalschenFeld() {
     SkriptDienste s;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "Dialoghilfen.h"
@@ -111,6 +112,24 @@ class DlgInputZeilenTest : public QObject {
     } else {
       QCOMPARE(Feldtext(d, IDC_ZEILE), QStringLiteral("1.5 11000 178"));  // nothing shown anew
     }
+  }
+
+  // The changed line is on the screen at once, not only in the list's data: what the window shows of the
+  // list after the event loop has run is the list drawn with its new lines.
+  void GeaenderteZeileWirdSofortGezeigt() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    s.antworten = {true};
+    Doppelklick(d, 1);
+    QTest::qWait(50);
+    const QRect liste(d.m_Liste->viewport()->mapTo(&d, QPoint(0, 0)), d.m_Liste->viewport()->size());
+    const auto bildschirm = [&] { return d.screen()->grabWindow(d.winId()).toImage().copy(liste); };
+    const QImage vorher = bildschirm();
+    ZeileEingeben(d, QStringLiteral("1.5 11000 178"));
+    QCOMPARE(Listenzeilen(d)[1], NEU);
+    QTRY_COMPARE(bildschirm(), d.m_Liste->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(bildschirm() != vorher);
   }
 
   // Even the same numbers replace the line by its new form, and count as an edit.
@@ -362,6 +381,46 @@ class DlgInputZeilenTest : public QObject {
     QTRY_COMPARE(Auswahl(d), 2);
     QTest::mouseRelease(d.m_Liste->viewport(), Qt::LeftButton, {}, dritte);
     QCOMPARE(Listenzeilen(d).size(), 4);  // both questions answered No
+  }
+
+  // With a line pending under "Zeile ändern": "Abbrechen" discards the dialog at once without the line's
+  // question; OK asks it and then goes on as OK, though the box took the rest of its click.
+  void AbbrechenUndOkNachEinerOffenenZeile() {
+    const QString neu = QStringLiteral("  2.500          12000.00            170.00");
+    for (const bool ok : {false, true}) {
+      SkriptDienste s;
+      s.antworten = {true};
+      DlgInput d(s.Dienste());
+      QVERIFY(Zeigen(d));
+      Doppelklick(d, 1);
+      Tippen(d, IDC_ZEILE, QStringLiteral("2.5 12000 170"));
+      if (!ok) {
+        QTest::mouseClick(d.Element(IDC_ABBRECHEN), Qt::LeftButton);
+        QVERIFY(s.fragen.isEmpty());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY(!d.isVisible());
+        continue;
+      }
+      auto* knopf = qobject_cast<QAbstractButton*>(d.Element(IDC_OK));
+      QTest::mousePress(knopf, Qt::LeftButton);  // the release goes to the box
+      QCOMPARE(s.fragen.size(), 1);
+      QTRY_VERIFY(!d.isVisible());
+      QCOMPARE(d.result(), int(QDialog::Accepted));
+      QVERIFY(!knopf->isDown());
+      QCOMPARE(Zeilen(d.m_Ratenzeilen)[1], neu);
+      QCOMPARE(d.m_bGeaendert, 1);
+    }
+    // A line refused with a message keeps the dialog open for its correction.
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    Doppelklick(d, 1);
+    Tippen(d, IDC_ZEILE, QStringLiteral("2,5 12000 170"));
+    QTest::mousePress(d.Element(IDC_OK), Qt::LeftButton);
+    QCOMPARE(s.meldungen, QStringList{QStringLiteral("Die Zeile nicht 3  Werte")});
+    QTest::qWait(20);
+    QVERIFY(d.isVisible());
+    QCOMPARE(Feldtext(d, IDC_ZEILE), QStringLiteral("2,5 12000 170"));
   }
 
   // An appended line is scrolled into sight; the empty list shows that it has the focus.

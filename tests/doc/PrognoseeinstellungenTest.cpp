@@ -99,6 +99,9 @@ TEST(Prognoseeinstellungen, FieldsAreReadInOrderAndTheFirstProblemNamesItsField)
   };
   const Fall faelle[] = {
       {felder("x", "-1", "0", "5"), Prognosefeld::Pmin, "Bitte geben Sie eine Zahl ein."},
+      {felder("40,5", "0", "0", "5"), Prognosefeld::Pmin,
+       "Bitte geben Sie die Zahl mit einem Dezimalpunkt ein, zum Beispiel 40.5."},
+      {felder("40", "0", "1,5e3,", "5"), Prognosefeld::QEnde, "Bitte geben Sie eine Zahl ein."},
       {felder("40", "-1", "0", "5"), Prognosefeld::QPlan, "Bitte geben Sie eine Zahl zwischen 0 und 500000 ein."},
       {felder("40", "0", "0", "5"), Prognosefeld::QEnde, "Bitte geben Sie eine Zahl zwischen 0.1 und 500000 ein."},
       {felder("40", "0", "100", "5"), Prognosefeld::Schritte, "Bitte geben Sie eine ganze Zahl zwischen 10 und 1000 ein."},

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -468,4 +469,30 @@ TEST(ZlvArchivTest, NothingIsSavedThatCouldNotBeOpenedAgain) {
 }
 
 }  // namespace
+// After an open the well counts as modified exactly when it no longer matches its file: what the file
+// keeps decides, what it does not keep (water-gas ratio, options, results) does not.
+TEST(ZlvArchivTest, AWellMatchesItsFileExactlyWhenItWouldBeSavedAlike) {
+  const struct {
+    const char* fall;
+    void (*aendern)(CZelvorDoc&);
+    bool gleich;
+  } faelle[] = {
+      {"unverändert", [](CZelvorDoc&) {}, true},
+      {"OGIP", [](CZelvorDoc& d) { d.m_OGIP += 50.0f; }, false},
+      {"Name nur in der Schreibweise", [](CZelvorDoc& d) { d.m_Gasbohrung = "BOHRUNG 1"; }, false},
+      {"Ratenzeile", [](CZelvorDoc& d) { d.m_Ratenzeilen.push_back("1 2 3"); }, false},
+      {"Prognose", [](CZelvorDoc& d) { d.m_Prognose.qEnde += 1.0f; }, false},
+      {"A1 in der letzten Stelle", [](CZelvorDoc& d) { d.m_A1 = std::nextafter(d.m_A1, 1.0); }, false},
+      {"WGV, nicht gespeichert", [](CZelvorDoc& d) { d.m_WGV = 5.0f; }, true},
+      {"Optionen, nicht gespeichert", [](CZelvorDoc& d) { d.m_bVariablerC = d.m_bGrafikRaten = 1; }, true},
+      {"Ergebnisse", [](CZelvorDoc& d) { d.m_Ergebnis = {"x"}; }, true},
+      {"nicht speicherbar", [](CZelvorDoc& d) { d.m_Gasbohrung = "α"; }, false},
+  };
+  for (const auto& f : faelle) {
+    CZelvorDoc nachher = Standard();
+    f.aendern(nachher);
+    EXPECT_EQ(ZlvGleich(Standard(), nachher), f.gleich) << f.fall;
+  }
+}
+
 }  // namespace zelvor

@@ -26,6 +26,11 @@ TEST(Diagrammachse, EndsAndLabelsFollowTheDataRange) {
       {NAN_, NAN_, false, 0, 1, {}},             // no data
       {NAN_, NAN_, true, 1, 10, {"1", "10"}},
       {1e-30, 1e30, true, 1e18, 1e30, {}},       // the upper twelve decades
+      // One style per axis: where %g would write one label with an exponent, all have one.
+      {3, 4.5e6, true, 1, 1e7, {"1e+00", "1e+01", "1e+02", "1e+03", "1e+04", "1e+05", "1e+06", "1e+07"}},
+      {0, 9.5e5, false, 0, 1e6, {"0", "1e+05", "2e+05", "3e+05", "4e+05", "5e+05", "6e+05", "7e+05", "8e+05",
+                                 "9e+05", "1e+06"}},
+      {0, 2.5e6, false, 0, 2.5e6, {"0", "5.0e+05", "1.0e+06", "1.5e+06", "2.0e+06", "2.5e+06"}},
   };
   for (const auto& f : faelle) {
     const Diagrammachse a = AchseBerechnen(f.lo, f.hi, f.log);
@@ -47,6 +52,19 @@ TEST(Diagrammachse, PlacesOnlyWhatTheAxisCanHold) {
   EXPECT_FALSE(log.Anteil(0, anteil));
   EXPECT_FALSE(log.Anteil(-5, anteil));
   EXPECT_FALSE(AchseBerechnen(0, 10, false).Anteil(NAN_, anteil));
+}
+
+// A diagram with nothing to place is not drawn: no series, empty ones, or values the axes cannot hold.
+TEST(Diagramm, EmptyWhenNoValueCanBePlaced) {
+  Diagramm d;
+  d.xLogarithmisch = true;
+  EXPECT_TRUE(DiagrammLeer(d));
+  d.reihen.push_back({"leer", {}, {}, {}, Linienart::Durchgezogen, Markierung::Keine});
+  d.reihen.push_back({"nicht darstellbar", {0, -1, NAN_, 5}, {1, 2, 3, NAN_}, {}, Linienart::Durchgezogen,
+                      Markierung::Keine});
+  EXPECT_TRUE(DiagrammLeer(d));
+  d.reihen.push_back({"ein Punkt", {5}, {0}, {}, Linienart::Keine, Markierung::Kreis});
+  EXPECT_FALSE(DiagrammLeer(d));
 }
 
 TEST(Diagrammlayout, SeriesBecomeRunsAndMarkersInsideTheFrame) {

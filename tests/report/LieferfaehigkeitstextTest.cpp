@@ -32,5 +32,18 @@ TEST(Lieferfaehigkeitstext, ReasonsStandInTheTextWithoutNan) {
   }
 }
 
+// The page's head names the analysis, so its text block leaves the heading out; the line saying which
+// evaluation the page shows comes first, when there is one.
+TEST(Lieferfaehigkeitstext, PageTextHasNoSecondHeadingAndLeadsWithTheHint) {
+  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(Laufdaten{});
+  const std::vector<std::string> text = LieferfaehigkeitText(l);
+  ASSERT_EQ(text.front(), "Lieferfähigkeit");
+  const std::vector<std::string> ohne(text.begin() + 1, text.end());
+  EXPECT_EQ(LieferfaehigkeitSeitentext(l, ""), ohne);
+  std::vector<std::string> mit = {"Hinweis", ""};
+  mit.insert(mit.end(), ohne.begin(), ohne.end());
+  EXPECT_EQ(LieferfaehigkeitSeitentext(l, "Hinweis"), mit);
+}
+
 }  // namespace
 }  // namespace zelvor
