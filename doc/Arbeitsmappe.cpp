@@ -1,0 +1,214 @@
+#include "doc/Arbeitsmappe.h"
+
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/import_interface.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <exception>
+#include <map>
+#include <new>
+
+#include "doc/Zipverzeichnis.h"
+
+namespace zelvor {
+namespace {
+
+namespace iface = orcus::spreadsheet::iface;
+using orcus::spreadsheet::col_t;
+using orcus::spreadsheet::row_t;
+
+// Columns beyond this are not kept: the three columns the import needs come long before.
+constexpr col_t MAX_SPALTEN = 256;
+
+std::string Gekuerzt(std::string_view s) {
+  if (s.size() <= MAX_ZELLENLAENGE) return std::string(s);
+  std::size_t n = MAX_ZELLENLAENGE;
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return std::string(s.substr(0, n)) + "\xE2\x80\xA6";  // "…": a cut cell is no number
+}
+
+std::string ZahlAlsText(double wert) {
+  if (!std::isfinite(wert)) return "nan";
+  char text[32];
+  const auto r = std::to_chars(text, text + sizeof text, wert);
+  return std::string(text, r.ptr);
+}
+
+class Zeichenketten : public iface::import_shared_strings {
+ public:
+  std::size_t append(std::string_view s) override {
+    m_texte.push_back(Gekuerzt(s));
+    return m_texte.size() - 1;
+  }
+  std::size_t add(std::string_view s) override { return append(s); }
+  void set_segment_font(std::size_t) override {}
+  void set_segment_bold(bool) override {}
+  void set_segment_italic(bool) override {}
+  void set_segment_font_name(std::string_view) override {}
+  void set_segment_font_size(double) override {}
+  void set_segment_font_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                              orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t) override {}
+  void append_segment(std::string_view s) override {
+    if (m_segmente.size() <= MAX_ZELLENLAENGE) m_segmente.append(s.substr(0, MAX_ZELLENLAENGE + 1));
+  }
+  std::size_t commit_segments() override {
+    const std::size_t i = append(m_segmente);
+    m_segmente.clear();
+    return i;
+  }
+  const std::string& Text(std::size_t i) const {
+    static const std::string leer;
+    return i < m_texte.size() ? m_texte[i] : leer;
+  }
+
+ private:
+  std::vector<std::string> m_texte;
+  std::string m_segmente;
+};
+
+// Collects the cells of one sheet; other sheets get one that keeps nothing.
+class Blatt : public iface::import_sheet {
+ public:
+  Blatt(const Zeichenketten& texte, bool sammeln) : m_texte(texte), m_sammeln(sammeln), m_formel(*this) {}
+
+  iface::import_formula* get_formula() override { return &m_formel; }
+  void set_auto(row_t z, col_t s, std::string_view text) override { Setzen(z, s, Gekuerzt(text)); }
+  void set_string(row_t z, col_t s, orcus::spreadsheet::string_id_t i) override { Setzen(z, s, m_texte.Text(i)); }
+  void set_value(row_t z, col_t s, double wert) override { Setzen(z, s, ZahlAlsText(wert)); }
+  void set_bool(row_t z, col_t s, bool wert) override { Setzen(z, s, wert ? "WAHR" : "FALSCH"); }
+  void set_date_time(row_t z, col_t s, int jahr, int monat, int tag, int, int, double) override {
+    Setzen(z, s, std::to_string(tag) + "." + std::to_string(monat) + "." + std::to_string(jahr));
+  }
+  void set_format(row_t, col_t, std::size_t) override {}
+  void set_format(row_t, col_t, row_t, col_t, std::size_t) override {}
+  void fill_down_cells(row_t z, col_t s, row_t anzahl) override {
+    if (!m_sammeln || z < 0 || s < 0 || anzahl <= 0) return;
+    const auto zeile = m_zellen.find(z);
+    if (zeile == m_zellen.end()) return;
+    const auto zelle = zeile->second.find(s);
+    if (zelle == zeile->second.end()) return;
+    const std::string text = zelle->second;
+    for (row_t i = 1; i <= anzahl && !m_abgeschnitten; ++i) Setzen(z + i, s, text);
+  }
+  // A sheet of this size is all liborcus is told about: repeated rows and columns (.ods) end there.
+  orcus::spreadsheet::range_size_t get_sheet_size() const override {
+    return {static_cast<row_t>(MAX_TABELLENZEILEN + 1), MAX_SPALTEN};
+  }
+
+  void Setzen(row_t z, col_t s, std::string text) {
+    if (!m_sammeln || z < 0 || s < 0 || s >= MAX_SPALTEN) return;
+    if (static_cast<std::size_t>(z) >= MAX_TABELLENZEILEN) {
+      m_abgeschnitten = true;
+      return;
+    }
+    m_zellen[z][s] = std::move(text);
+  }
+
+  void Uebergeben(Tabelle& t) const {
+    t.abgeschnitten = m_abgeschnitten;
+    t.dezimal = Dezimalzeichen::Beide;
+    if (m_zellen.empty()) return;
+    const auto zeilen = static_cast<std::size_t>(m_zellen.rbegin()->first) + 1;
+    t.zeilen.assign(zeilen, {});
+    t.texte.assign(zeilen, {});
+    for (const auto& [z, zellen] : m_zellen) {
+      auto& zeile = t.zeilen[static_cast<std::size_t>(z)];
+      zeile.assign(static_cast<std::size_t>(zellen.rbegin()->first) + 1, {});
+      for (const auto& [s, text] : zellen) zeile[static_cast<std::size_t>(s)] = text;
+      std::string& anzeige = t.texte[static_cast<std::size_t>(z)];
+      for (std::size_t s = 0; s < zeile.size() && anzeige.size() < 200; ++s) anzeige += (s ? ";" : "") + zeile[s];
+    }
+  }
+
+ private:
+  // The stored result of a formula cell is the cell's value here.
+  class Formel : public iface::import_formula {
+   public:
+    explicit Formel(Blatt& b) : m_blatt(b) {}
+    void set_position(row_t z, col_t s) override {
+      m_zeile = z;
+      m_spalte = s;
+      m_ergebnis.clear();
+    }
+    void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view) override {}
+    void set_shared_formula_index(std::size_t) override {}
+    void set_result_string(std::string_view text) override { m_ergebnis = Gekuerzt(text); }
+    void set_result_value(double wert) override { m_ergebnis = ZahlAlsText(wert); }
+    void set_result_bool(bool wert) override { m_ergebnis = wert ? "WAHR" : "FALSCH"; }
+    void set_result_empty() override { m_ergebnis.clear(); }
+    void commit() override {
+      if (!m_ergebnis.empty()) m_blatt.Setzen(m_zeile, m_spalte, m_ergebnis);
+    }
+
+   private:
+    Blatt& m_blatt;
+    row_t m_zeile = -1;
+    col_t m_spalte = -1;
+    std::string m_ergebnis;
+  };
+
+  const Zeichenketten& m_texte;
+  bool m_sammeln;
+  bool m_abgeschnitten = false;
+  std::map<row_t, std::map<col_t, std::string>> m_zellen;
+  Formel m_formel;
+};
+
+class Fabrik : public iface::import_factory {
+ public:
+  iface::import_shared_strings* get_shared_strings() override { return &m_texte; }
+  iface::import_sheet* append_sheet(orcus::spreadsheet::sheet_t index, std::string_view name) override {
+    m_namen.emplace(std::string(name), index);
+    return get_sheet(index);
+  }
+  iface::import_sheet* get_sheet(std::string_view name) override {
+    const auto i = m_namen.find(std::string(name));
+    return i == m_namen.end() ? nullptr : get_sheet(i->second);
+  }
+  iface::import_sheet* get_sheet(orcus::spreadsheet::sheet_t index) override {
+    return index == 0 ? static_cast<iface::import_sheet*>(&m_erstes) : &m_uebrige;
+  }
+  void finalize() override {}
+
+  const Blatt& Erstes() const { return m_erstes; }
+
+ private:
+  Zeichenketten m_texte;
+  Blatt m_erstes{m_texte, true};
+  Blatt m_uebrige{m_texte, false};
+  std::map<std::string, orcus::spreadsheet::sheet_t> m_namen;
+};
+
+}  // namespace
+
+bool IstZipArchiv(std::string_view inhalt) { return inhalt.substr(0, 4) == std::string_view("PK\x03\x04", 4); }
+
+std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
+  tabelle = {};
+  if (const std::string fehler = ZipverzeichnisPruefen(inhalt); !fehler.empty()) return fehler;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
+  try {
+    Fabrik fabrik;
+    if (orcus::orcus_xlsx::detect(bytes, inhalt.size())) {
+      orcus::orcus_xlsx leser(&fabrik);
+      leser.read_stream(inhalt);
+    } else if (orcus::orcus_ods::detect(bytes, inhalt.size())) {
+      orcus::orcus_ods leser(&fabrik);
+      leser.read_stream(inhalt);
+    } else {
+      return "Die Datei ist ein Zip-Archiv, aber keine Arbeitsmappe (.xlsx oder .ods).";
+    }
+    fabrik.Erstes().Uebergeben(tabelle);
+  } catch (const std::bad_alloc&) {
+    tabelle = {};
+    return "Die Arbeitsmappe ist zu gro\xC3\x9F, um sie zu lesen.";
+  } catch (const std::exception&) {
+    tabelle = {};
+    return "Die Arbeitsmappe ist besch\xC3\xA4" "digt und kann nicht gelesen werden.";
+  }
+  return {};
+}
+
+}  // namespace zelvor
