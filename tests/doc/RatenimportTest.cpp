@@ -66,6 +66,12 @@ TEST(Ratenimport, ExportLiestSichZurueck) {
     EXPECT_EQ(r.status, "12 Zeilen wurden eingelesen") << name;
     EXPECT_TRUE(r.geaendert) << name;
   }
+
+  // Pasted from a German spreadsheet: tabs and decimal commas, a heading above.
+  std::string eingefuegt = "Gp\tQ\tpwh\r\n";
+  for (char c : Lesen(ZELVOR_EXAMPLES_DIR "/suessgas_raten.txt").substr(40))
+    eingefuegt += c == '.' ? std::string(",") : c == ' ' ? std::string("\t") : c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(EinfuegetextLesen(eingefuegt).zeilen, txt.zeilen) << eingefuegt;
 }
 
 // Damaged and oversized workbooks are refused with a German message before anything is unpacked.
