@@ -1,5 +1,6 @@
 #include "doc/Arbeitsmappe.h"
 
+#include <orcus/exception.hpp>
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
@@ -9,6 +10,7 @@
 #include <exception>
 #include <map>
 #include <new>
+#include <optional>
 
 #include "doc/Zipverzeichnis.h"
 
@@ -123,7 +125,8 @@ class Blatt : public iface::import_sheet {
   }
 
  private:
-  // The stored result of a formula cell is the cell's value here.
+  // The stored result of a formula cell is the cell's value here; without one (a workbook written by a
+  // program that does not calculate) the cell holds the formula, a text.
   class Formel : public iface::import_formula {
    public:
     explicit Formel(Blatt& b) : m_blatt(b) {}
@@ -131,15 +134,20 @@ class Blatt : public iface::import_sheet {
       m_zeile = z;
       m_spalte = s;
       m_ergebnis.clear();
+      m_formel.clear();
     }
-    void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view) override {}
+    void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view formel) override {
+      m_formel = Gekuerzt("=" + std::string(formel.substr(0, MAX_ZELLENLAENGE + 1)));
+    }
     void set_shared_formula_index(std::size_t) override {}
     void set_result_string(std::string_view text) override { m_ergebnis = Gekuerzt(text); }
-    void set_result_value(double wert) override { m_ergebnis = ZahlAlsText(wert); }
+    void set_result_value(double wert) override {
+      if (std::isfinite(wert)) m_ergebnis = ZahlAlsText(wert);
+    }
     void set_result_bool(bool wert) override { m_ergebnis = wert ? "WAHR" : "FALSCH"; }
     void set_result_empty() override { m_ergebnis.clear(); }
     void commit() override {
-      if (!m_ergebnis.empty()) m_blatt.Setzen(m_zeile, m_spalte, m_ergebnis);
+      m_blatt.Setzen(m_zeile, m_spalte, m_ergebnis.empty() ? m_formel : m_ergebnis);
     }
 
    private:
@@ -147,6 +155,7 @@ class Blatt : public iface::import_sheet {
     row_t m_zeile = -1;
     col_t m_spalte = -1;
     std::string m_ergebnis;
+    std::string m_formel;
   };
 
   const Zeichenketten& m_texte;
@@ -156,9 +165,49 @@ class Blatt : public iface::import_sheet {
   Formel m_formel;
 };
 
+// Cell addresses as an .xlsx names its cells ("B7", "$B$7", "Raten!B7"); the sheet is always the first.
+class Adressen : public iface::import_reference_resolver {
+ public:
+  orcus::spreadsheet::src_address_t resolve_address(std::string_view a) override {
+    if (const auto ausruf = a.rfind('!'); ausruf != std::string_view::npos) a.remove_prefix(ausruf + 1);
+    std::size_t i = 0;
+    const auto dollar = [&] {
+      if (i < a.size() && a[i] == '$') ++i;
+    };
+    dollar();
+    long spalte = 0;
+    const std::size_t anfang = i;
+    for (; i < a.size() && a[i] >= 'A' && a[i] <= 'Z' && spalte <= MAX_SPALTEN_ADRESSE; ++i) spalte = spalte * 26 + (a[i] - 'A' + 1);
+    dollar();
+    long zeile = 0;
+    const std::size_t ziffern = i;
+    for (; i < a.size() && a[i] >= '0' && a[i] <= '9' && zeile <= MAX_ZEILEN_ADRESSE; ++i) zeile = zeile * 10 + (a[i] - '0');
+    if (i == anfang || i == ziffern || i != a.size() || spalte > MAX_SPALTEN_ADRESSE || zeile < 1 ||
+        zeile > MAX_ZEILEN_ADRESSE)
+      throw orcus::invalid_arg_error("Zelladresse");
+    return {0, static_cast<row_t>(zeile - 1), static_cast<col_t>(spalte - 1)};
+  }
+  orcus::spreadsheet::src_range_t resolve_range(std::string_view bereich) override {
+    const auto doppelpunkt = bereich.find(':');
+    if (doppelpunkt == std::string_view::npos) {
+      const auto a = resolve_address(bereich);
+      return {a, a};
+    }
+    return {resolve_address(bereich.substr(0, doppelpunkt)), resolve_address(bereich.substr(doppelpunkt + 1))};
+  }
+
+ private:
+  // The largest sheet Excel makes.
+  static constexpr long MAX_SPALTEN_ADRESSE = 16384;
+  static constexpr long MAX_ZEILEN_ADRESSE = 1048576;
+};
+
 class Fabrik : public iface::import_factory {
  public:
   iface::import_shared_strings* get_shared_strings() override { return &m_texte; }
+  iface::import_reference_resolver* get_reference_resolver(orcus::spreadsheet::formula_ref_context_t) override {
+    return &m_adressen;
+  }
   iface::import_sheet* append_sheet(orcus::spreadsheet::sheet_t index, std::string_view name) override {
     m_namen.emplace(std::string(name), index);
     return get_sheet(index);
@@ -176,6 +225,7 @@ class Fabrik : public iface::import_factory {
 
  private:
   Zeichenketten m_texte;
+  Adressen m_adressen;
   Blatt m_erstes{m_texte, true};
   Blatt m_uebrige{m_texte, false};
   std::map<std::string, orcus::spreadsheet::sheet_t> m_namen;
@@ -187,7 +237,10 @@ bool IstZipArchiv(std::string_view inhalt) { return inhalt.substr(0, 4) == std::
 
 std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
   tabelle = {};
-  if (const std::string fehler = ZipverzeichnisPruefen(inhalt); !fehler.empty()) return fehler;
+  std::vector<Zipeintrag> eintraege;
+  if (const std::string fehler = ZipverzeichnisLesen(inhalt, eintraege); !fehler.empty()) return fehler;
+  const std::optional<std::string> relativ = BeziehungszieleRelativ(inhalt, eintraege);
+  if (relativ) inhalt = *relativ;
   const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
   try {
     Fabrik fabrik;
