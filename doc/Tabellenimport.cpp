@@ -239,6 +239,7 @@ Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
       if (!gueltig) {
         const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
         ergebnis.meldung = "Die Zeile enh\xC3\xA4lt keine 3 Werte\n " + text;
+        ergebnis.zeilen.clear();
         return ergebnis;
       }
     }

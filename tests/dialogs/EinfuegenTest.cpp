@@ -38,7 +38,7 @@ class EinfuegenTest : public QObject {
     d.m_Liste->setFocus();
     QTest::keyClick(d.m_Liste, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(s.fragen, QStringList{FRAGE});
-    QCOMPARE(Listenzeilen(d), vorher + QStringList{Z1, Z2});
+    QCOMPARE(Listenzeilen(d), vorher + (QStringList{Z1, Z2}));
     QCOMPARE(Zeilen(d.m_Ratenzeilen), Listenzeilen(d));
     QCOMPARE(Status(d), QStringLiteral("2 Zeilen wurden eingefügt"));
     QCOMPARE(d.m_bGeaendert, 1);
