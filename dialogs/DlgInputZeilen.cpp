@@ -177,6 +177,8 @@ void DlgInput::OnEinfuegen() {
   Ratenliste liste{Listenzeilen(), AusgewaehlteZeile()};
   m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen);
   ListeSetzen(liste);
+  // Appended lines come into sight at the end of the list.
+  if (!ersetzen && m_Liste->count() > 0) m_Liste->scrollToItem(m_Liste->item(m_Liste->count() - 1));
   m_Ratenzeilen = Listenzeilen();
   m_bGeaendert = 1;
   FeldZeigen(IDC_STATUS);
