@@ -6,6 +6,8 @@
 
 #include <sys/stat.h>
 
+#include <optional>
+
 namespace zelvor {
 namespace {
 
@@ -40,6 +42,45 @@ RatendateiImport AusTabelle(const Tabellenimport& t) {
   return r;
 }
 
+// Excel's "Unicode text" is tab-separated UTF-16 with a byte order mark; the readers take UTF-8.
+std::optional<std::string> Utf16NachUtf8(std::string_view s) {
+  const bool le = s.substr(0, 2) == "\xFF\xFE", be = s.substr(0, 2) == "\xFE\xFF";
+  if (!le && !be) return std::nullopt;
+  std::string utf8;
+  utf8.reserve(s.size());
+  const auto einheit = [&](std::size_t i) {
+    const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
+    return static_cast<char32_t>(le ? (b << 8 | a) : (a << 8 | b));
+  };
+  for (std::size_t i = 2; i + 1 < s.size(); i += 2) {
+    char32_t c = einheit(i);
+    if (c >= 0xD800 && c < 0xDC00 && i + 3 < s.size()) {
+      const char32_t tief = einheit(i + 2);
+      if (tief >= 0xDC00 && tief < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (tief - 0xDC00);
+        i += 2;
+      }
+    }
+    if (c >= 0xD800 && c < 0xE000) c = 0xFFFD;  // a lone surrogate
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      utf8 += static_cast<char>(0xE0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xF0 | (c >> 18));
+      utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return utf8;
+}
+
 }  // namespace
 
 Ratenquelle RatenquelleErkennen(std::string_view inhalt) {
@@ -49,6 +90,8 @@ Ratenquelle RatenquelleErkennen(std::string_view inhalt) {
 }
 
 RatendateiImport RatenImportAusInhalt(std::string_view inhalt) {
+  const std::optional<std::string> utf8 = Utf16NachUtf8(inhalt);
+  if (utf8) inhalt = *utf8;
   switch (RatenquelleErkennen(inhalt)) {
     case Ratenquelle::Arbeitsmappe: {
       Tabelle t;

@@ -2,6 +2,7 @@
 // Rate lines from a file of any kind the program understands, told by the file's content, not its name:
 // a rate file (a heading, then "Gp rate pressure" lines), CSV or tab-separated text from a spreadsheet,
 // or an .xlsx/.ods workbook. A file the rate-file rules read stays a rate file with all its rules.
+// Text in UTF-16 with a byte order mark (Excel's "Unicode text") is read as its UTF-8.
 #include <string>
 #include <string_view>
 

@@ -38,6 +38,13 @@ TEST(Ratenimport, DerInhaltEntscheidetDenLeser) {
   };
   for (const Fall& f : faelle) EXPECT_EQ(RatenquelleErkennen(f.inhalt), f.quelle) << f.inhalt;
 
+  // Excel's "Unicode text": UTF-16 with a byte order mark, tab-separated, decimal commas.
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string("D\xE4ten\tQ\tp\r\n12,0\t8849\t228,0\r\n")) utf16 += {c, '\0'};
+  const RatendateiImport u = RatenImportAusInhalt(utf16);
+  EXPECT_EQ(u.zeilen, CStringArray{"    12.000      8849.0           228.0"});
+  EXPECT_TRUE(u.meldungen.empty());
+
   // A rate file keeps its own rules and messages.
   const RatendateiImport r = RatenImportAusInhalt("Gp Rate Druck\n12.0 8849 228.0\nEnde, fertig\n");
   EXPECT_EQ(r.zeilen.size(), 1u);
