@@ -5,6 +5,7 @@
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <exception>
@@ -22,7 +23,24 @@ using orcus::spreadsheet::col_t;
 using orcus::spreadsheet::row_t;
 
 // Columns beyond this are not kept: the three columns the import needs come long before.
-constexpr col_t MAX_SPALTEN = 256;
+constexpr col_t MAX_SPALTEN = static_cast<col_t>(MAX_TABELLENSPALTEN);
+// What is kept of a workbook's texts and cells, bytes counted with a share for the bookkeeping: a
+// small sheet of numbers needs kilobytes; a sheet that refers to one long text in every cell is refused.
+constexpr std::size_t MAX_BEHALTEN = 32u * 1024 * 1024;
+constexpr std::size_t JE_EINTRAG = 64;
+
+// Thrown through liborcus to stop reading a workbook that holds too much; no std::exception, so that
+// none of its handlers takes it for its own.
+struct ZuVieleDaten {};
+
+// Shared between the sheet's cells and the shared texts, so that both together stay bounded.
+struct Speicher {
+  std::size_t belegt = 0;
+  void Nehmen(std::size_t bytes) {
+    belegt += bytes + JE_EINTRAG;
+    if (belegt > MAX_BEHALTEN) throw ZuVieleDaten{};
+  }
+};
 
 std::string Gekuerzt(std::string_view s) {
   if (s.size() <= MAX_ZELLENLAENGE) return std::string(s);
@@ -40,7 +58,9 @@ std::string ZahlAlsText(double wert) {
 
 class Zeichenketten : public iface::import_shared_strings {
  public:
+  explicit Zeichenketten(Speicher& speicher) : m_speicher(speicher) {}
   std::size_t append(std::string_view s) override {
+    m_speicher.Nehmen(std::min(s.size(), MAX_ZELLENLAENGE + 3));
     m_texte.push_back(Gekuerzt(s));
     return m_texte.size() - 1;
   }
@@ -66,6 +86,7 @@ class Zeichenketten : public iface::import_shared_strings {
   }
 
  private:
+  Speicher& m_speicher;
   std::vector<std::string> m_texte;
   std::string m_segmente;
 };
@@ -73,7 +94,8 @@ class Zeichenketten : public iface::import_shared_strings {
 // Collects the cells of one sheet; other sheets get one that keeps nothing.
 class Blatt : public iface::import_sheet {
  public:
-  Blatt(const Zeichenketten& texte, bool sammeln) : m_texte(texte), m_sammeln(sammeln), m_formel(*this) {}
+  Blatt(const Zeichenketten& texte, Speicher& speicher, bool sammeln)
+      : m_texte(texte), m_speicher(speicher), m_sammeln(sammeln), m_formel(*this) {}
 
   iface::import_formula* get_formula() override { return &m_formel; }
   void set_auto(row_t z, col_t s, std::string_view text) override { Setzen(z, s, Gekuerzt(text)); }
@@ -105,6 +127,7 @@ class Blatt : public iface::import_sheet {
       m_abgeschnitten = true;
       return;
     }
+    m_speicher.Nehmen(text.size());
     m_zellen[z][s] = std::move(text);
   }
 
@@ -159,6 +182,7 @@ class Blatt : public iface::import_sheet {
   };
 
   const Zeichenketten& m_texte;
+  Speicher& m_speicher;
   bool m_sammeln;
   bool m_abgeschnitten = false;
   std::map<row_t, std::map<col_t, std::string>> m_zellen;
@@ -224,10 +248,11 @@ class Fabrik : public iface::import_factory {
   const Blatt& Erstes() const { return m_erstes; }
 
  private:
-  Zeichenketten m_texte;
+  Speicher m_speicher;
+  Zeichenketten m_texte{m_speicher};
   Adressen m_adressen;
-  Blatt m_erstes{m_texte, true};
-  Blatt m_uebrige{m_texte, false};
+  Blatt m_erstes{m_texte, m_speicher, true};
+  Blatt m_uebrige{m_texte, m_speicher, false};
   std::map<std::string, orcus::spreadsheet::sheet_t> m_namen;
 };
 
@@ -254,6 +279,9 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
       return "Die Datei ist ein Zip-Archiv, aber keine Arbeitsmappe (.xlsx oder .ods).";
     }
     fabrik.Erstes().Uebergeben(tabelle);
+  } catch (const ZuVieleDaten&) {
+    tabelle = {};
+    return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
   } catch (const std::bad_alloc&) {
     tabelle = {};
     return "Die Arbeitsmappe ist zu gro\xC3\x9F, um sie zu lesen.";

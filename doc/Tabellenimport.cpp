@@ -57,6 +57,7 @@ std::vector<std::string> Zerlegen(std::string_view zeile, char trenner) {
       const std::size_t anfang = i;
       while (i < zeile.size() && !Blank(zeile[i])) ++i;
       if (i > anfang) zellen.push_back(Zelle(zeile.substr(anfang, i - anfang)));
+      if (zellen.size() == MAX_TABELLENSPALTEN) break;
     }
     return zellen;
   }
@@ -86,7 +87,7 @@ std::vector<std::string> Zerlegen(std::string_view zeile, char trenner) {
     const std::string_view rest = zeile.substr(i, ende == std::string_view::npos ? std::string_view::npos : ende - i);
     if (zelle.size() <= MAX_ZELLENLAENGE) zelle.append(rest.substr(0, MAX_ZELLENLAENGE + 1));
     zellen.push_back(Zelle(zelle));
-    if (ende == std::string_view::npos) break;
+    if (ende == std::string_view::npos || zellen.size() == MAX_TABELLENSPALTEN) break;
     i = ende + 1;
   }
   return zellen;

@@ -15,6 +15,8 @@ namespace zelvor {
 
 // More rows than a run evaluates lines (300) ten times over are no rate data of a well.
 inline constexpr std::size_t MAX_TABELLENZEILEN = 3000;
+// Cells of a row beyond this many are not kept: the three columns the import needs come long before.
+inline constexpr std::size_t MAX_TABELLENSPALTEN = 256;
 // A cell longer than this is kept cut: no number is that long, and a message shows only its start.
 inline constexpr std::size_t MAX_ZELLENLAENGE = 256;
 
