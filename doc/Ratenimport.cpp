@@ -84,14 +84,16 @@ std::optional<std::string> Utf16NachUtf8(std::string_view s) {
 }  // namespace
 
 Ratenquelle RatenquelleErkennen(std::string_view inhalt) {
+  const std::optional<std::string> utf8 = Utf16NachUtf8(inhalt);
+  if (utf8) inhalt = *utf8;
   if (IstZipArchiv(inhalt)) return Ratenquelle::Arbeitsmappe;
   if (AlsRatendateiGelesen(RatendateiAusText(inhalt))) return Ratenquelle::Ratendatei;
   return SiehtNachTabelleAus(TextAlsTabelle(inhalt, false)) ? Ratenquelle::Tabellentext : Ratenquelle::Ratendatei;
 }
 
-RatendateiImport RatenImportAusInhalt(std::string_view inhalt) {
-  const std::optional<std::string> utf8 = Utf16NachUtf8(inhalt);
-  if (utf8) inhalt = *utf8;
+RatendateiImport RatenImportAusInhalt(std::string_view roh) {
+  const std::optional<std::string> utf8 = Utf16NachUtf8(roh);
+  const std::string_view inhalt = utf8 ? std::string_view(*utf8) : roh;
   switch (RatenquelleErkennen(inhalt)) {
     case Ratenquelle::Arbeitsmappe: {
       Tabelle t;
