@@ -99,7 +99,9 @@ std::string Gebrauch() {
          "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI]\n"
          "  zelvor-cli graph BOHRUNG.zlv -o BILD.png|BILD.svg|BILD.pdf [--rates RATENDATEI] [--variable-c]\n"
          "             [--rate-graph] [--zoom] [--landscape] [--view " + ansichten + "]\n"
-         "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n";
+         "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n"
+         "RATENDATEI: eine Ratendatei (Überschrift, dann \"Gp Rate Druck\" je Zeile), CSV mit Semikolon und\n"
+         "  Dezimalkomma oder mit Komma und Dezimalpunkt, Text mit Tabulatoren, oder eine Arbeitsmappe (.xlsx, .ods).\n";
 }
 
 std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Argumente& a) {

@@ -17,7 +17,7 @@
 #include "doc/Eingabepruefung.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/Programmversion.h"
-#include "doc/Ratendatei.h"
+#include "doc/Ratenimport.h"
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
 #include "export/Exporttabellen.h"
@@ -35,18 +35,20 @@ bool Laden(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
   return false;
 }
 
-// Replaces the rate lines as the input dialog's import does: the well keeps its lines when the file
-// yields none.
-bool RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
-  RatendateiImport imp = RatendateiEinlesen(pfad);
-  if (!imp.geoeffnet) {
-    Fehler(err, "Die Ratendatei \"" + pfad + "\" kann nicht geöffnet werden.");
-    return false;
-  }
+// Replaces the rate lines as the input dialog's import does, from a rate file, a CSV or tab-separated
+// text or a workbook. ERFOLG when lines were taken; when none could be, the reason and ABGEBROCHEN (the
+// well keeps its lines); FEHLER when the file cannot be opened.
+int RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
+  RatendateiImport imp = RatenImportLesen(pfad);
+  if (!imp.geoeffnet) return Fehler(err, "Die Ratendatei \"" + pfad + "\" kann nicht geöffnet werden.");
   for (const std::string& m : imp.meldungen) err << m << '\n';
   if (!imp.status.empty()) err << imp.status << '\n';
-  if (!imp.zeilen.empty()) doc.m_Ratenzeilen = std::move(imp.zeilen);
-  return true;
+  if (imp.zeilen.empty()) {
+    Fehler(err, "Aus \"" + pfad + "\" wurde keine Ratenzeile eingelesen; die Bohrung bleibt unverändert.");
+    return ABGEBROCHEN;
+  }
+  doc.m_Ratenzeilen = std::move(imp.zeilen);
+  return ERFOLG;
 }
 
 std::string Json(const CZelvorDoc& doc, bool abgebrochen) {
@@ -175,7 +177,9 @@ int Set(const Argumente& a, std::ostream& err) {
     if (m) return Fehler(err, name + ": " + *m);
   }
   if (const auto m = PrognoseeinstellungenPruefen(doc.m_Prognose)) return Fehler(err, *m);
-  if (a.raten && !RatenImportieren(*a.raten, doc, err)) return FEHLER;
+  if (a.raten) {
+    if (const int status = RatenImportieren(*a.raten, doc, err); status != ERFOLG) return status;
+  }
   if (const auto warnung = EingabenPruefen(doc)) err << "Warnung: " << *warnung << '\n';
   const std::string fehler = ZlvDateiSpeichern(a.datei, doc);
   if (!fehler.empty()) return Fehler(err, fehler);
@@ -195,7 +199,8 @@ int Aufruffehler(std::ostream& err, const std::string& meldung) {
 
 Lauf Auswerten(const Argumente& a, CZelvorDoc& doc, std::ostream& err) {
   if (!Laden(a.datei, doc, err)) return Lauf::Fehler;
-  if (a.raten && !RatenImportieren(*a.raten, doc, err)) return Lauf::Fehler;
+  // A rate file that gives no line is not evaluated with the well's own lines in its place.
+  if (a.raten && RatenImportieren(*a.raten, doc, err) != ERFOLG) return Lauf::Fehler;
   doc.m_bVariablerC = a.variablerC;
   doc.m_bGrafikRaten = a.grafikRaten;
   if (!doc.Auswertung()) return Lauf::Abgebrochen;

@@ -1,5 +1,7 @@
 #include "dialogs/DialogDienste.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 #include "dialogs/Ratendateiwahl.h"
@@ -20,6 +22,7 @@ DialogDienste StandardDienste() {
   };
   d.hilfe = [](QWidget*, int) { return false; };
   d.ratendateiWaehlen = [](QWidget* besitzer) { return RatendateiWaehlen(besitzer); };
+  d.zwischenablage = [] { return QGuiApplication::clipboard()->text(); };
   return d;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the input dialog needs from the program around it: message boxes, Yes/No questions, the help
-// and the choice of a rate file. The program passes its own services; tests pass scripted ones.
+// the choice of a rate file and the clipboard's text. The program passes its own services; tests pass scripted ones.
 #include <QString>
 #include <functional>
 
@@ -17,6 +17,8 @@ struct DialogDienste {
   std::function<bool(QWidget* besitzer, int kontext)> hilfe;
   // The rate file to import, or an empty string when the user cancels.
   std::function<QString(QWidget* besitzer)> ratendateiWaehlen;
+  // The text on the clipboard, for pasting rate lines.
+  std::function<QString()> zwischenablage;
 };
 
 // Message boxes, no help, and the rate file dialog. Services left empty by a caller fall back to these.

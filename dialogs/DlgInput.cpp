@@ -1,5 +1,6 @@
 #include "dialogs/DlgInput.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -42,11 +43,19 @@ DlgInput::DlgInput(DialogDienste dienste, QWidget* besitzer) : QDialog(besitzer)
   if (!m_Dienste.frage) m_Dienste.frage = standard.frage;
   if (!m_Dienste.hilfe) m_Dienste.hilfe = standard.hilfe;
   if (!m_Dienste.ratendateiWaehlen) m_Dienste.ratendateiWaehlen = standard.ratendateiWaehlen;
+  if (!m_Dienste.zwischenablage) m_Dienste.zwischenablage = standard.zwischenablage;
 
   m_Elemente = DlgInputAnlegen(*this);
   m_Liste = qobject_cast<QListWidget*>(Element(IDC_LISTE));
   m_Liste->setItemDelegate(new Zeilenabstand(m_Liste));
   m_Liste->viewport()->installEventFilter(this);
+  // Rate lines pasted from a spreadsheet: Ctrl+V in the list, or its context menu.
+  auto* einfuegen = new QAction(QStringLiteral("Einfügen"), m_Liste);
+  einfuegen->setShortcut(QKeySequence::Paste);
+  einfuegen->setShortcutContext(Qt::WidgetShortcut);
+  m_Liste->addAction(einfuegen);
+  m_Liste->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(einfuegen, &QAction::triggered, this, &DlgInput::OnEinfuegen);
   // Every field, for the Alt keys that no mnemonic takes; the composition fields and the line field
   // also for being left.
   for (QLineEdit* feld : findChildren<QLineEdit*>()) feld->installEventFilter(this);

@@ -45,6 +45,7 @@ class DlgInput : public QDialog, public Eingabemaske {
   void OnZeileEinfuegen() { OptionWaehlen(ZEILE_EINFUEGEN); }
   void OnZeileLoeschen() { OptionWaehlen(ZEILE_LOESCHEN); }
   void FileOpen();
+  void OnEinfuegen();
   void BerechneA1B1();
   void OnInjektion();
   void OnHilfe();

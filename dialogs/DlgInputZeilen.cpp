@@ -1,5 +1,6 @@
 // The input dialog's rate lines: double-click, the four line options, the operation when the line field
-// is left, and the import of a rate file. The rules are the core's; here they meet the list control.
+// is left, the import of a rate file or spreadsheet, and pasting from the clipboard. The rules are the
+// core's; here they meet the list control.
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
@@ -12,7 +13,7 @@
 #include <QListWidget>
 
 #include "dialogs/DlgInput.h"
-#include "doc/Ratendatei.h"
+#include "doc/Ratenimport.h"
 
 namespace zelvor {
 namespace {
@@ -156,11 +157,19 @@ void DlgInput::FileOpen() {
   UpdateData(true);
   const QString pfad = m_Dienste.ratendateiWaehlen(this);
   if (pfad.isEmpty()) return;
-  // From here on the previous lines are gone, whatever the file yields.
+  // From here on the previous lines are gone, whatever a rate file yields; a refused table or
+  // workbook brings them back.
+  const Ratenliste vorher{m_Ratenzeilen, AusgewaehlteZeile()};
   m_Ratenzeilen.clear();
   m_Liste->clear();
   Meldung(RatendateiOeffnenMeldung(pfad.toStdString()));
-  const RatendateiImport import = RatendateiEinlesen(QFile::encodeName(pfad).toStdString());
+  const RatendateiImport import = RatenImportLesen(QFile::encodeName(pfad).toStdString());
+  if (import.abgelehnt) {
+    m_Ratenzeilen = vorher.zeilen;
+    ListeSetzen(vorher);
+    for (const std::string& meldung : import.meldungen) Meldung(meldung);
+    return;
+  }
   for (const std::string& zeile : import.zeilen) {
     m_Ratenzeilen.push_back(zeile);
     m_Liste->addItem(AlsQString(zeile));
@@ -171,6 +180,24 @@ void DlgInput::FileOpen() {
   m_Status = import.status;
   m_Zeile.assign(1, ' ');  // one blank
   UpdateData(false);
+}
+
+void DlgInput::OnEinfuegen() {
+  Beschaeftigt b(*this);
+  const Tabellenimport einfuegen = EinfuegetextLesen(m_Dienste.zwischenablage().toStdString());
+  if (!einfuegen.uebernommen) {
+    Meldung(einfuegen.meldung);
+    return;
+  }
+  const bool ersetzen = Frage(EINFUEGEN_ERSETZEN);
+  Ratenliste liste{Listenzeilen(), AusgewaehlteZeile()};
+  m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen);
+  ListeSetzen(liste);
+  // Appended lines come into sight at the end of the list.
+  if (!ersetzen && m_Liste->count() > 0) m_Liste->scrollToItem(m_Liste->item(m_Liste->count() - 1));
+  m_Ratenzeilen = Listenzeilen();
+  m_bGeaendert = 1;
+  FeldZeigen(IDC_STATUS);
 }
 
 }  // namespace zelvor

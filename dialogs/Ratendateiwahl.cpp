@@ -1,10 +1,38 @@
 #include "dialogs/Ratendateiwahl.h"
 
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 #include "dialogs/Dateidialog.h"
 
 namespace zelvor {
+namespace {
+
+// Enter on a pattern typed into the name field ("*.csv", "*.xlsx") lists the files it matches, as the
+// pattern the field starts with does, instead of looking for a file of that name.
+class MusterEingabe : public QObject {
+ public:
+  explicit MusterEingabe(QFileDialog& dialog) : QObject(&dialog), m_dialog(dialog) {}
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+    if (ereignis->type() != QEvent::KeyPress) return false;
+    const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+    auto* feld = qobject_cast<QLineEdit*>(objekt);
+    if (!feld || (taste != Qt::Key_Return && taste != Qt::Key_Enter)) return false;
+    const QString muster = feld->text().trimmed();
+    if (!muster.contains(QLatin1Char('*')) && !muster.contains(QLatin1Char('?'))) return false;
+    m_dialog.setNameFilter(muster);
+    feld->setText(muster);
+    return true;
+  }
+
+ private:
+  QFileDialog& m_dialog;
+};
+
+}  // namespace
 
 void RatendateidialogEinrichten(QFileDialog& dialog) {
   dialog.setWindowTitle(QStringLiteral("Öffnen"));
@@ -16,6 +44,8 @@ void RatendateidialogEinrichten(QFileDialog& dialog) {
   dialog.setNameFilter(QString::fromLatin1(RATENDATEI_MUSTER));
   // The file name field starts with the pattern itself.
   dialog.selectFile(QString::fromLatin1(RATENDATEI_MUSTER));
+  if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+    name->installEventFilter(new MusterEingabe(dialog));
 }
 
 QString RatendateiWaehlen(QWidget* besitzer) {

@@ -1,6 +1,7 @@
 #pragma once
 // The file dialog for rate files. It starts with "*.TXT" and lists the files whose extension is .txt in
-// any case: file names on Linux tell case apart, rate files come from anywhere.
+// any case: file names on Linux tell case apart, rate files come from anywhere. A pattern typed into the
+// name field ("*.csv", "*.xlsx", "*.ods") lists the files it matches.
 #include <QString>
 
 class QFileDialog;

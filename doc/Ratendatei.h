@@ -16,6 +16,7 @@ struct RatendateiImport {
   bool leerzeileAbbruch = false;       // ended at an empty line: status and line field stay as they were
   std::string status;                  // "%d Zeilen wurden eingelesen"; empty when leerzeileAbbruch
   bool geaendert = false;              // at least one line taken
+  bool abgelehnt = false;              // a table or workbook refused as a whole: the list stays as it was
 };
 
 // The box the dialog shows before reading: the path followed by " wird geöffnet".

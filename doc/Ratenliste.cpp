@@ -68,6 +68,13 @@ std::optional<std::string> ZeileAusfuehren(Ratenliste& liste, int option, const 
   }
 }
 
+std::string ZeilenEinfuegen(Ratenliste& liste, const CStringArray& neu, bool ersetzen) {
+  if (ersetzen) liste.zeilen.clear();
+  liste.zeilen.insert(liste.zeilen.end(), neu.begin(), neu.end());
+  liste.auswahl = -1;
+  return Formatiere("%d Zeilen wurden eingef\xC3\xBCgt", static_cast<int>(neu.size()));
+}
+
 std::string AuswahlStatus(int auswahl) { return Formatiere("%d.Zeile ausgewählt", auswahl + 1); }
 
 std::string OptionStatus(std::size_t zeilen) { return zeilen > 0 ? ZEILE_WAEHLEN : std::string(); }

@@ -33,6 +33,12 @@ Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl)
 // the option needed a selected line and there is none.
 std::optional<std::string> ZeileAusfuehren(Ratenliste& liste, int option, const std::string& zeile);
 
+inline constexpr char EINFUEGEN_ERSETZEN[] = "Sollen die eingef\xC3\xBCgten Zeilen die Liste ersetzen?";
+
+// Lines pasted into the list: they replace it (ersetzen) or are appended; no line stays selected.
+// Returns the status text.
+std::string ZeilenEinfuegen(Ratenliste& liste, const CStringArray& neu, bool ersetzen);
+
 // Status text after a double-click on line `auswahl` (from 0).
 std::string AuswahlStatus(int auswahl);
 

@@ -132,6 +132,12 @@ TEST_F(Cli, UnreadableInputIsAUsageError) {
   const std::string well = Bohrung();
   EXPECT_EQ(Starten({"evaluate", Pfad("fehlt.zlv")}).status, FEHLER);
   EXPECT_EQ(Starten({"evaluate", well, "--rates", Pfad("fehlt.txt")}).status, FEHLER);
+  // A rate file that gives no line is no reason to evaluate the well's own lines in its place.
+  Schreiben("kopf.txt", "Gp Rate Druck\n");
+  const Aufruf ohneZeile = Starten({"evaluate", well, "--rates", Pfad("kopf.txt")});
+  EXPECT_EQ(ohneZeile.status, FEHLER);
+  EXPECT_EQ(ohneZeile.out, "");
+  EXPECT_NE(ohneZeile.err.find("wurde keine Ratenzeile eingelesen"), std::string::npos) << ohneZeile.err;
   const Aufruf ohneDatei = Starten({"evaluate"});
   EXPECT_EQ(ohneDatei.status, FEHLER);
   EXPECT_EQ(ohneDatei.err, "zelvor-cli: Keine Bohrungsdatei angegeben. Der Aufruf steht in \"zelvor-cli --help\".\n");

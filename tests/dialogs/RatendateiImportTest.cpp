@@ -153,6 +153,16 @@ class RatendateiImportTest : public QObject {
       return namen;
     };
     QTRY_COMPARE(gelistet(), (QStringList{QStringLiteral("a.txt"), QStringLiteral("B.TXT"), QStringLiteral("c.Txt")}));
+    // A pattern typed into the name field lists the spreadsheets.
+    for (const char* n : {"f.csv", "G.XLSX", "h.ods"}) QVERIFY(!Schreiben(dir, QString::fromLatin1(n), "x\n").isEmpty());
+    for (const auto& [muster, datei] : {std::pair{"*.csv", "f.csv"}, std::pair{"*.xlsx", "G.XLSX"}, std::pair{"*.ods", "h.ods"}}) {
+      name->setFocus();
+      name->selectAll();
+      QTest::keyClicks(name, QString::fromLatin1(muster));
+      QTest::keyClick(name, Qt::Key_Return);
+      QTRY_COMPARE(gelistet(), QStringList{QString::fromLatin1(datei)});
+      QVERIFY(dialog.isVisible());
+    }
   }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // Scripted services for the input dialog: records every message, question and help request, answers
-// questions from a queue (No when it runs dry) and "chooses" a rate file without a file dialog.
+// questions from a queue (No when it runs dry), "chooses" a rate file without a file dialog and holds
+// the clipboard's text.
 #include <QStringList>
 #include <deque>
 
@@ -16,6 +17,7 @@ struct SkriptDienste {
   bool hilfeVorhanden = false;
   QString ratendatei;  // empty: the user cancels the file dialog
   int dateiwahlen = 0;
+  QString zwischenablage;  // the clipboard's text
 
   DialogDienste Dienste() {
     DialogDienste d;
@@ -35,6 +37,7 @@ struct SkriptDienste {
       ++dateiwahlen;
       return ratendatei;
     };
+    d.zwischenablage = [this] { return zwischenablage; };
     return d;
   }
 

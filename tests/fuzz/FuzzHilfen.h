@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "doc/CZelvorDoc.h"
 
@@ -68,6 +69,45 @@ inline std::string Sichtbar(std::string_view s, std::size_t max = 200) {
   }
   if (s.size() > max) r += "...";
   return r;
+}
+
+// A rate line in the import layout "%10.3f  %10.1f %15.1f", rebuilt from its own three numbers.
+inline bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+// "-?digits.digits" with exactly `stellen` decimals.
+inline bool Festkomma(std::string_view t, std::size_t stellen) {
+  std::size_t i = 0;
+  if (i < t.size() && t[i] == '-') ++i;
+  const std::size_t anfang = i;
+  while (i < t.size() && Ziffer(t[i])) ++i;
+  if (i == anfang || i >= t.size() || t[i] != '.') return false;
+  ++i;
+  const std::size_t nachkomma = i;
+  while (i < t.size() && Ziffer(t[i])) ++i;
+  return i == t.size() && i - nachkomma == stellen;
+}
+
+inline std::string Rechtsbuendig(std::string_view t, std::size_t breite) {
+  std::string r;
+  if (t.size() < breite) r.assign(breite - t.size(), ' ');
+  r += t;
+  return r;
+}
+
+inline bool ImportLayout(const std::string& zeile) {
+  std::vector<std::string_view> teile;
+  const std::string_view z(zeile);
+  std::size_t i = 0;
+  while (i < z.size()) {
+    while (i < z.size() && z[i] == ' ') ++i;
+    const std::size_t anfang = i;
+    while (i < z.size() && z[i] != ' ') ++i;
+    if (i > anfang) teile.push_back(z.substr(anfang, i - anfang));
+  }
+  if (teile.size() != 3 || !Festkomma(teile[0], 3) || !Festkomma(teile[1], 1) || !Festkomma(teile[2], 1))
+    return false;
+  return zeile == Rechtsbuendig(teile[0], 10) + "  " + Rechtsbuendig(teile[1], 10) + " " +
+                      Rechtsbuendig(teile[2], 15);
 }
 
 // The fields the well file holds.

@@ -16,45 +16,6 @@
 namespace zelvor::fuzz {
 namespace {
 
-bool Ziffer(char c) { return c >= '0' && c <= '9'; }
-
-// "-?digits.digits" with exactly `stellen` decimals.
-bool Festkomma(std::string_view t, std::size_t stellen) {
-  std::size_t i = 0;
-  if (i < t.size() && t[i] == '-') ++i;
-  const std::size_t anfang = i;
-  while (i < t.size() && Ziffer(t[i])) ++i;
-  if (i == anfang || i >= t.size() || t[i] != '.') return false;
-  ++i;
-  const std::size_t nachkomma = i;
-  while (i < t.size() && Ziffer(t[i])) ++i;
-  return i == t.size() && i - nachkomma == stellen;
-}
-
-std::string Rechtsbuendig(std::string_view t, std::size_t breite) {
-  std::string r;
-  if (t.size() < breite) r.assign(breite - t.size(), ' ');
-  r += t;
-  return r;
-}
-
-// The exact layout, rebuilt from the line's own three numbers.
-bool ImportLayout(const std::string& zeile) {
-  std::vector<std::string_view> teile;
-  const std::string_view z(zeile);
-  std::size_t i = 0;
-  while (i < z.size()) {
-    while (i < z.size() && z[i] == ' ') ++i;
-    const std::size_t anfang = i;
-    while (i < z.size() && z[i] != ' ') ++i;
-    if (i > anfang) teile.push_back(z.substr(anfang, i - anfang));
-  }
-  if (teile.size() != 3 || !Festkomma(teile[0], 3) || !Festkomma(teile[1], 1) || !Festkomma(teile[2], 1))
-    return false;
-  return zeile == Rechtsbuendig(teile[0], 10) + "  " + Rechtsbuendig(teile[1], 10) + " " +
-                      Rechtsbuendig(teile[2], 15);
-}
-
 // The lines of the image as the import sees them: split at LF, a CR before the LF dropped, the text
 // ending at a NUL byte.
 std::vector<std::string> Zeilen(std::string_view inhalt) {

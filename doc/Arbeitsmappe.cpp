@@ -1,0 +1,295 @@
+#include "doc/Arbeitsmappe.h"
+
+#include <orcus/exception.hpp>
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/import_interface.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <exception>
+#include <map>
+#include <new>
+#include <optional>
+
+#include "doc/Zipverzeichnis.h"
+
+namespace zelvor {
+namespace {
+
+namespace iface = orcus::spreadsheet::iface;
+using orcus::spreadsheet::col_t;
+using orcus::spreadsheet::row_t;
+
+// Columns beyond this are not kept: the three columns the import needs come long before.
+constexpr col_t MAX_SPALTEN = static_cast<col_t>(MAX_TABELLENSPALTEN);
+// What is kept of a workbook's texts and cells, bytes counted with a share for the bookkeeping: a
+// small sheet of numbers needs kilobytes; a sheet that refers to one long text in every cell is refused.
+constexpr std::size_t MAX_BEHALTEN = 32u * 1024 * 1024;
+constexpr std::size_t JE_EINTRAG = 64;
+
+// Thrown through liborcus to stop reading a workbook that holds too much; no std::exception, so that
+// none of its handlers takes it for its own.
+struct ZuVieleDaten {};
+
+// Shared between the sheet's cells and the shared texts, so that both together stay bounded.
+struct Speicher {
+  std::size_t belegt = 0;
+  void Nehmen(std::size_t bytes) {
+    belegt += bytes + JE_EINTRAG;
+    if (belegt > MAX_BEHALTEN) throw ZuVieleDaten{};
+  }
+};
+
+std::string Gekuerzt(std::string_view s) {
+  if (s.size() <= MAX_ZELLENLAENGE) return std::string(s);
+  std::size_t n = MAX_ZELLENLAENGE;
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return std::string(s.substr(0, n)) + "\xE2\x80\xA6";  // "…": a cut cell is no number
+}
+
+std::string ZahlAlsText(double wert) {
+  if (!std::isfinite(wert)) return "nan";
+  char text[32];
+  const auto r = std::to_chars(text, text + sizeof text, wert);
+  return std::string(text, r.ptr);
+}
+
+class Zeichenketten : public iface::import_shared_strings {
+ public:
+  explicit Zeichenketten(Speicher& speicher) : m_speicher(speicher) {}
+  std::size_t append(std::string_view s) override {
+    m_speicher.Nehmen(std::min(s.size(), MAX_ZELLENLAENGE + 3));
+    m_texte.push_back(Gekuerzt(s));
+    return m_texte.size() - 1;
+  }
+  std::size_t add(std::string_view s) override { return append(s); }
+  void set_segment_font(std::size_t) override {}
+  void set_segment_bold(bool) override {}
+  void set_segment_italic(bool) override {}
+  void set_segment_font_name(std::string_view) override {}
+  void set_segment_font_size(double) override {}
+  void set_segment_font_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                              orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t) override {}
+  void append_segment(std::string_view s) override {
+    if (m_segmente.size() <= MAX_ZELLENLAENGE) m_segmente.append(s.substr(0, MAX_ZELLENLAENGE + 1));
+  }
+  std::size_t commit_segments() override {
+    const std::size_t i = append(m_segmente);
+    m_segmente.clear();
+    return i;
+  }
+  const std::string& Text(std::size_t i) const {
+    static const std::string leer;
+    return i < m_texte.size() ? m_texte[i] : leer;
+  }
+
+ private:
+  Speicher& m_speicher;
+  std::vector<std::string> m_texte;
+  std::string m_segmente;
+};
+
+// Collects the cells of one sheet; other sheets get one that keeps nothing.
+class Blatt : public iface::import_sheet {
+ public:
+  Blatt(const Zeichenketten& texte, Speicher& speicher, bool sammeln)
+      : m_texte(texte), m_speicher(speicher), m_sammeln(sammeln), m_formel(*this) {}
+
+  iface::import_formula* get_formula() override { return &m_formel; }
+  void set_auto(row_t z, col_t s, std::string_view text) override { Setzen(z, s, Gekuerzt(text)); }
+  void set_string(row_t z, col_t s, orcus::spreadsheet::string_id_t i) override { Setzen(z, s, m_texte.Text(i)); }
+  void set_value(row_t z, col_t s, double wert) override { Setzen(z, s, ZahlAlsText(wert)); }
+  void set_bool(row_t z, col_t s, bool wert) override { Setzen(z, s, wert ? "WAHR" : "FALSCH"); }
+  void set_date_time(row_t z, col_t s, int jahr, int monat, int tag, int, int, double) override {
+    Setzen(z, s, std::to_string(tag) + "." + std::to_string(monat) + "." + std::to_string(jahr));
+  }
+  void set_format(row_t, col_t, std::size_t) override {}
+  void set_format(row_t, col_t, row_t, col_t, std::size_t) override {}
+  void fill_down_cells(row_t z, col_t s, row_t anzahl) override {
+    if (!m_sammeln || z < 0 || s < 0 || anzahl <= 0) return;
+    const auto zeile = m_zellen.find(z);
+    if (zeile == m_zellen.end()) return;
+    const auto zelle = zeile->second.find(s);
+    if (zelle == zeile->second.end()) return;
+    const std::string text = zelle->second;
+    for (row_t i = 1; i <= anzahl && !m_abgeschnitten; ++i) Setzen(z + i, s, text);
+  }
+  // A sheet of this size is all liborcus is told about: repeated rows and columns (.ods) end there.
+  orcus::spreadsheet::range_size_t get_sheet_size() const override {
+    return {static_cast<row_t>(MAX_TABELLENZEILEN + 1), MAX_SPALTEN};
+  }
+
+  void Setzen(row_t z, col_t s, std::string text) {
+    if (!m_sammeln || z < 0 || s < 0 || s >= MAX_SPALTEN) return;
+    if (static_cast<std::size_t>(z) >= MAX_TABELLENZEILEN) {
+      m_abgeschnitten = true;
+      return;
+    }
+    m_speicher.Nehmen(text.size());
+    m_zellen[z][s] = std::move(text);
+  }
+
+  void Uebergeben(Tabelle& t) const {
+    t.abgeschnitten = m_abgeschnitten;
+    t.dezimal = Dezimalzeichen::Beide;
+    if (m_zellen.empty()) return;
+    const auto zeilen = static_cast<std::size_t>(m_zellen.rbegin()->first) + 1;
+    t.zeilen.assign(zeilen, {});
+    t.texte.assign(zeilen, {});
+    for (const auto& [z, zellen] : m_zellen) {
+      auto& zeile = t.zeilen[static_cast<std::size_t>(z)];
+      zeile.assign(static_cast<std::size_t>(zellen.rbegin()->first) + 1, {});
+      for (const auto& [s, text] : zellen) zeile[static_cast<std::size_t>(s)] = text;
+      std::string& anzeige = t.texte[static_cast<std::size_t>(z)];
+      for (std::size_t s = 0; s < zeile.size() && anzeige.size() < 200; ++s) anzeige += (s ? ";" : "") + zeile[s];
+    }
+  }
+
+ private:
+  // The stored result of a formula cell is the cell's value here; without one (a workbook written by a
+  // program that does not calculate) the cell holds the formula, a text.
+  class Formel : public iface::import_formula {
+   public:
+    explicit Formel(Blatt& b) : m_blatt(b) {}
+    void set_position(row_t z, col_t s) override {
+      m_zeile = z;
+      m_spalte = s;
+      m_ergebnis.clear();
+      m_formel.clear();
+    }
+    void set_formula(orcus::spreadsheet::formula_grammar_t, std::string_view formel) override {
+      m_formel = Gekuerzt("=" + std::string(formel.substr(0, MAX_ZELLENLAENGE + 1)));
+    }
+    void set_shared_formula_index(std::size_t) override {}
+    void set_result_string(std::string_view text) override { m_ergebnis = Gekuerzt(text); }
+    void set_result_value(double wert) override {
+      if (std::isfinite(wert)) m_ergebnis = ZahlAlsText(wert);
+    }
+    void set_result_bool(bool wert) override { m_ergebnis = wert ? "WAHR" : "FALSCH"; }
+    void set_result_empty() override { m_ergebnis.clear(); }
+    void commit() override {
+      m_blatt.Setzen(m_zeile, m_spalte, m_ergebnis.empty() ? m_formel : m_ergebnis);
+    }
+
+   private:
+    Blatt& m_blatt;
+    row_t m_zeile = -1;
+    col_t m_spalte = -1;
+    std::string m_ergebnis;
+    std::string m_formel;
+  };
+
+  const Zeichenketten& m_texte;
+  Speicher& m_speicher;
+  bool m_sammeln;
+  bool m_abgeschnitten = false;
+  std::map<row_t, std::map<col_t, std::string>> m_zellen;
+  Formel m_formel;
+};
+
+// Cell addresses as an .xlsx names its cells ("B7", "$B$7", "Raten!B7"); the sheet is always the first.
+class Adressen : public iface::import_reference_resolver {
+ public:
+  orcus::spreadsheet::src_address_t resolve_address(std::string_view a) override {
+    if (const auto ausruf = a.rfind('!'); ausruf != std::string_view::npos) a.remove_prefix(ausruf + 1);
+    std::size_t i = 0;
+    const auto dollar = [&] {
+      if (i < a.size() && a[i] == '$') ++i;
+    };
+    dollar();
+    long spalte = 0;
+    const std::size_t anfang = i;
+    for (; i < a.size() && a[i] >= 'A' && a[i] <= 'Z' && spalte <= MAX_SPALTEN_ADRESSE; ++i) spalte = spalte * 26 + (a[i] - 'A' + 1);
+    dollar();
+    long zeile = 0;
+    const std::size_t ziffern = i;
+    for (; i < a.size() && a[i] >= '0' && a[i] <= '9' && zeile <= MAX_ZEILEN_ADRESSE; ++i) zeile = zeile * 10 + (a[i] - '0');
+    if (i == anfang || i == ziffern || i != a.size() || spalte > MAX_SPALTEN_ADRESSE || zeile < 1 ||
+        zeile > MAX_ZEILEN_ADRESSE)
+      throw orcus::invalid_arg_error("Zelladresse");
+    return {0, static_cast<row_t>(zeile - 1), static_cast<col_t>(spalte - 1)};
+  }
+  orcus::spreadsheet::src_range_t resolve_range(std::string_view bereich) override {
+    const auto doppelpunkt = bereich.find(':');
+    if (doppelpunkt == std::string_view::npos) {
+      const auto a = resolve_address(bereich);
+      return {a, a};
+    }
+    return {resolve_address(bereich.substr(0, doppelpunkt)), resolve_address(bereich.substr(doppelpunkt + 1))};
+  }
+
+ private:
+  // The largest sheet Excel makes.
+  static constexpr long MAX_SPALTEN_ADRESSE = 16384;
+  static constexpr long MAX_ZEILEN_ADRESSE = 1048576;
+};
+
+class Fabrik : public iface::import_factory {
+ public:
+  iface::import_shared_strings* get_shared_strings() override { return &m_texte; }
+  iface::import_reference_resolver* get_reference_resolver(orcus::spreadsheet::formula_ref_context_t) override {
+    return &m_adressen;
+  }
+  iface::import_sheet* append_sheet(orcus::spreadsheet::sheet_t index, std::string_view name) override {
+    m_namen.emplace(std::string(name), index);
+    return get_sheet(index);
+  }
+  iface::import_sheet* get_sheet(std::string_view name) override {
+    const auto i = m_namen.find(std::string(name));
+    return i == m_namen.end() ? nullptr : get_sheet(i->second);
+  }
+  iface::import_sheet* get_sheet(orcus::spreadsheet::sheet_t index) override {
+    return index == 0 ? static_cast<iface::import_sheet*>(&m_erstes) : &m_uebrige;
+  }
+  void finalize() override {}
+
+  const Blatt& Erstes() const { return m_erstes; }
+
+ private:
+  Speicher m_speicher;
+  Zeichenketten m_texte{m_speicher};
+  Adressen m_adressen;
+  Blatt m_erstes{m_texte, m_speicher, true};
+  Blatt m_uebrige{m_texte, m_speicher, false};
+  std::map<std::string, orcus::spreadsheet::sheet_t> m_namen;
+};
+
+}  // namespace
+
+bool IstZipArchiv(std::string_view inhalt) { return inhalt.substr(0, 4) == std::string_view("PK\x03\x04", 4); }
+
+std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
+  tabelle = {};
+  std::vector<Zipeintrag> eintraege;
+  if (const std::string fehler = ZipverzeichnisLesen(inhalt, eintraege); !fehler.empty()) return fehler;
+  const std::optional<std::string> relativ = BeziehungszieleRelativ(inhalt, eintraege);
+  if (relativ) inhalt = *relativ;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
+  try {
+    Fabrik fabrik;
+    if (orcus::orcus_xlsx::detect(bytes, inhalt.size())) {
+      orcus::orcus_xlsx leser(&fabrik);
+      leser.read_stream(inhalt);
+    } else if (orcus::orcus_ods::detect(bytes, inhalt.size())) {
+      orcus::orcus_ods leser(&fabrik);
+      leser.read_stream(inhalt);
+    } else {
+      return "Die Datei ist ein Zip-Archiv, aber keine Arbeitsmappe (.xlsx oder .ods).";
+    }
+    fabrik.Erstes().Uebergeben(tabelle);
+  } catch (const ZuVieleDaten&) {
+    tabelle = {};
+    return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
+  } catch (const std::bad_alloc&) {
+    tabelle = {};
+    return "Die Arbeitsmappe ist zu gro\xC3\x9F, um sie zu lesen.";
+  } catch (const std::exception&) {
+    tabelle = {};
+    return "Die Arbeitsmappe ist besch\xC3\xA4" "digt und kann nicht gelesen werden.";
+  }
+  return {};
+}
+
+}  // namespace zelvor

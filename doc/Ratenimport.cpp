@@ -1,0 +1,145 @@
+#include "doc/Ratenimport.h"
+
+#include "calc/Format.h"
+#include "doc/Arbeitsmappe.h"
+#include "doc/Dateizugriff.h"
+
+#include <sys/stat.h>
+
+#include <optional>
+
+namespace zelvor {
+namespace {
+
+// A rate file read without complaint, or ended by an empty line after lines were taken.
+bool AlsRatendateiGelesen(const RatendateiImport& r) {
+  return r.meldungen.empty() || (r.leerzeileAbbruch && !r.zeilen.empty());
+}
+
+// Some row holds three numbers when cut at tabs, semicolons or commas.
+bool SiehtNachTabelleAus(const Tabelle& t) {
+  for (const auto& zellen : t.zeilen) {
+    int n = 0;
+    float wert = 0;
+    for (const std::string& z : zellen)
+      if (ZelleAlsZahl(z, t.dezimal, wert)) ++n;
+    if (n >= 3) return true;
+  }
+  return false;
+}
+
+RatendateiImport AusTabelle(const Tabellenimport& t) {
+  RatendateiImport r;
+  r.geoeffnet = true;
+  if (!t.uebernommen) {
+    r.abgelehnt = true;
+    r.meldungen.push_back(t.meldung);
+    return r;
+  }
+  r.zeilen = t.zeilen;
+  r.geaendert = !r.zeilen.empty();
+  r.status = Formatiere("%d Zeilen wurden eingelesen", static_cast<int>(r.zeilen.size()));
+  return r;
+}
+
+// Excel's "Unicode text" is tab-separated UTF-16 with a byte order mark; the readers take UTF-8.
+std::optional<std::string> Utf16NachUtf8(std::string_view s) {
+  const bool le = s.substr(0, 2) == "\xFF\xFE", be = s.substr(0, 2) == "\xFE\xFF";
+  if (!le && !be) return std::nullopt;
+  std::string utf8;
+  utf8.reserve(s.size());
+  const auto einheit = [&](std::size_t i) {
+    const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
+    return static_cast<char32_t>(le ? (b << 8 | a) : (a << 8 | b));
+  };
+  for (std::size_t i = 2; i + 1 < s.size(); i += 2) {
+    char32_t c = einheit(i);
+    if (c >= 0xD800 && c < 0xDC00 && i + 3 < s.size()) {
+      const char32_t tief = einheit(i + 2);
+      if (tief >= 0xDC00 && tief < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (tief - 0xDC00);
+        i += 2;
+      }
+    }
+    if (c >= 0xD800 && c < 0xE000) c = 0xFFFD;  // a lone surrogate
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      utf8 += static_cast<char>(0xE0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xF0 | (c >> 18));
+      utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return utf8;
+}
+
+}  // namespace
+
+Ratenquelle RatenquelleErkennen(std::string_view inhalt) {
+  const std::optional<std::string> utf8 = Utf16NachUtf8(inhalt);
+  if (utf8) inhalt = *utf8;
+  if (IstZipArchiv(inhalt)) return Ratenquelle::Arbeitsmappe;
+  if (AlsRatendateiGelesen(RatendateiAusText(inhalt))) return Ratenquelle::Ratendatei;
+  return SiehtNachTabelleAus(TextAlsTabelle(inhalt, false)) ? Ratenquelle::Tabellentext : Ratenquelle::Ratendatei;
+}
+
+RatendateiImport RatenImportAusInhalt(std::string_view roh) {
+  const std::optional<std::string> utf8 = Utf16NachUtf8(roh);
+  const std::string_view inhalt = utf8 ? std::string_view(*utf8) : roh;
+  switch (RatenquelleErkennen(inhalt)) {
+    case Ratenquelle::Arbeitsmappe: {
+      Tabelle t;
+      const std::string fehler = ArbeitsmappeLesen(inhalt, t);
+      if (!fehler.empty()) return AusTabelle(Tabellenimport{false, {}, fehler});
+      return AusTabelle(TabelleUebernehmen(t));
+    }
+    case Ratenquelle::Tabellentext:
+      return AusTabelle(TabelleUebernehmen(TextAlsTabelle(inhalt, false)));
+    case Ratenquelle::Ratendatei:
+      break;
+  }
+  return RatendateiAusText(inhalt);
+}
+
+RatendateiImport RatenImportLesen(const std::string& pfad) {
+  struct stat st {};
+  if (::stat(pfad.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return RatendateiEinlesen(pfad);
+  std::vector<unsigned char> inhalt;
+  if (static_cast<std::uint64_t>(st.st_size) > MAX_IMPORTDATEI) {
+    // Only the first bytes: a workbook this big is refused, text is read one line at a time.
+    std::string anfang;
+    if (std::FILE* f = std::fopen(pfad.c_str(), "rb")) {
+      char puffer[4] = {};
+      anfang.assign(puffer, std::fread(puffer, 1, sizeof puffer, f));
+      std::fclose(f);
+    }
+    if (IstZipArchiv(anfang)) {
+      RatendateiImport r;
+      r.geoeffnet = true;
+      r.abgelehnt = true;
+      r.meldungen.push_back(Formatiere("Die Arbeitsmappe ist gr\xC3\xB6\xC3\x9F" "er als %d MB; sie wird nicht gelesen.",
+                                       static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024))));
+      return r;
+    }
+    return RatendateiEinlesen(pfad);
+  }
+  if (!DateiLesen(pfad, inhalt, MAX_IMPORTDATEI).empty()) return RatendateiEinlesen(pfad);
+  return RatenImportAusInhalt(std::string_view(reinterpret_cast<const char*>(inhalt.data()), inhalt.size()));
+}
+
+Tabellenimport EinfuegetextLesen(std::string_view text) {
+  if (text.size() > MAX_IMPORTDATEI)
+    return {false, {}, Formatiere("Der eingef\xC3\xBCgte Text ist gr\xC3\xB6\xC3\x9F" "er als %d MB.",
+                                  static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024)))};
+  return TabelleUebernehmen(TextAlsTabelle(text, true));
+}
+
+}  // namespace zelvor

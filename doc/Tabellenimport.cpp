@@ -1,0 +1,264 @@
+#include "doc/Tabellenimport.h"
+
+#include <array>
+#include <cmath>
+
+#include "calc/Format.h"
+#include "doc/Windows1252.h"
+
+namespace zelvor {
+namespace {
+
+constexpr char LEERRAUM = ' ';                        // stands for "runs of blanks" among the separators
+constexpr std::size_t ERKENNUNGSZEILEN = 200;         // rows the separator is told from
+constexpr std::size_t MAX_MELDUNGSTEXT = 200;         // bytes of a row a message shows
+const std::string ABGESCHNITTEN = "\xE2\x80\xA6";     // "…" closes a cut cell, which is then no number
+
+bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Getrimmt(std::string_view s) {
+  while (!s.empty() && (Blank(s.front()) || s.front() == '\r')) s.remove_prefix(1);
+  while (!s.empty() && (Blank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+bool IstUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    std::size_t folge = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : 9;
+    if (folge == 9 || i + folge >= s.size()) return false;
+    for (std::size_t k = 1; k <= folge; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += folge + 1;
+  }
+  return true;
+}
+
+// At most `max` bytes, not ending inside a UTF-8 character.
+std::string Gekuerzt(std::string_view s, std::size_t max) {
+  if (s.size() <= max) return std::string(s);
+  std::size_t n = max;
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return std::string(s.substr(0, n)) + ABGESCHNITTEN;
+}
+
+std::string Zelle(std::string_view s) {
+  return s.size() > MAX_ZELLENLAENGE ? Gekuerzt(s, MAX_ZELLENLAENGE) : std::string(s);
+}
+
+std::vector<std::string> Zerlegen(std::string_view zeile, char trenner) {
+  std::vector<std::string> zellen;
+  if (trenner == LEERRAUM) {
+    std::size_t i = 0;
+    while (i < zeile.size()) {
+      while (i < zeile.size() && Blank(zeile[i])) ++i;
+      const std::size_t anfang = i;
+      while (i < zeile.size() && !Blank(zeile[i])) ++i;
+      if (i > anfang) zellen.push_back(Zelle(zeile.substr(anfang, i - anfang)));
+      if (zellen.size() == MAX_TABELLENSPALTEN) break;
+    }
+    return zellen;
+  }
+  std::size_t i = 0;
+  for (;;) {
+    std::string zelle;
+    std::size_t k = i;
+    while (k < zeile.size() && zeile[k] == ' ') ++k;
+    if (k < zeile.size() && zeile[k] == '"') {
+      // A quoted cell: "" is one quote; what follows the closing quote up to the separator is kept too.
+      for (++k; k < zeile.size(); ++k) {
+        if (zeile[k] == '"') {
+          if (k + 1 < zeile.size() && zeile[k + 1] == '"') {
+            zelle += '"';
+            ++k;
+          } else {
+            ++k;
+            break;
+          }
+        } else if (zelle.size() <= MAX_ZELLENLAENGE) {
+          zelle += zeile[k];
+        }
+      }
+      i = k;
+    }
+    const std::size_t ende = zeile.find(trenner, i);
+    const std::string_view rest = zeile.substr(i, ende == std::string_view::npos ? std::string_view::npos : ende - i);
+    if (zelle.size() <= MAX_ZELLENLAENGE) zelle.append(rest.substr(0, MAX_ZELLENLAENGE + 1));
+    zellen.push_back(Zelle(zelle));
+    if (ende == std::string_view::npos || zellen.size() == MAX_TABELLENSPALTEN) break;
+    i = ende + 1;
+  }
+  return zellen;
+}
+
+bool Leer(const std::vector<std::string>& zellen) {
+  for (const std::string& z : zellen)
+    if (!Getrimmt(z).empty()) return false;
+  return true;
+}
+
+int Zahlen(const std::vector<std::string>& zellen, Dezimalzeichen dezimal) {
+  int n = 0;
+  float wert = 0;
+  for (const std::string& z : zellen)
+    if (ZelleAlsZahl(z, dezimal, wert)) ++n;
+  return n;
+}
+
+std::vector<std::string_view> Zeilen(std::string_view text, bool& abgeschnitten) {
+  std::vector<std::string_view> zeilen;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    if (zeilen.size() == MAX_TABELLENZEILEN) {
+      abgeschnitten = true;
+      break;
+    }
+    std::size_t lf = text.find('\n', pos);
+    if (lf == std::string_view::npos) lf = text.size();
+    std::string_view z = text.substr(pos, lf - pos);
+    if (!z.empty() && z.back() == '\r') z.remove_suffix(1);
+    zeilen.push_back(z);
+    pos = lf + 1;
+  }
+  return zeilen;
+}
+
+}  // namespace
+
+bool ZelleAlsZahl(std::string_view zelle, Dezimalzeichen dezimal, float& wert) {
+  const std::string_view s = Getrimmt(zelle);
+  if (s.empty() || s.size() > 64) return false;
+  std::string zahl;
+  std::size_t i = 0;
+  if (s[i] == '+' || s[i] == '-') zahl += s[i++];
+  int ziffern = 0;
+  bool trenner = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (Ziffer(c)) {
+      zahl += c;
+      ++ziffern;
+    } else if (!trenner && ((c == '.' && dezimal != Dezimalzeichen::Komma) ||
+                            (c == ',' && dezimal != Dezimalzeichen::Punkt))) {
+      zahl += '.';
+      trenner = true;
+    } else {
+      break;
+    }
+  }
+  if (ziffern == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    zahl += 'e';
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) zahl += s[i++];
+    const std::size_t anfang = i;
+    while (i < s.size() && Ziffer(s[i])) zahl += s[i++];
+    if (i == anfang) return false;
+  }
+  if (i != s.size()) return false;
+  // Read as the rate file's "%f" reads, so both give the same lines for the same numbers.
+  float w = 0;
+  int gelesen = 0;
+  if (Scanne(zahl.c_str(), "%f%n", &w, &gelesen) != 1 || static_cast<std::size_t>(gelesen) != zahl.size() ||
+      !std::isfinite(w))
+    return false;
+  wert = w;
+  return true;
+}
+
+Tabelle TextAlsTabelle(std::string_view roh, bool leerraum) {
+  if (roh.substr(0, 3) == "\xEF\xBB\xBF") roh.remove_prefix(3);
+  // Non-UTF-8 text (an older spreadsheet's CSV) is Windows-1252; the message texts are UTF-8.
+  std::string umgewandelt;
+  if (!IstUtf8(roh)) {
+    umgewandelt = Windows1252NachUtf8(roh);
+    roh = umgewandelt;
+  }
+  Tabelle t;
+  const std::vector<std::string_view> zeilen = Zeilen(roh, t.abgeschnitten);
+
+  // The separator under which most of the first rows hold three numbers; ties go to the first named.
+  std::array<char, 4> kandidaten{'\t', ';', ',', LEERRAUM};
+  char trenner = '\t';
+  std::size_t beste = 0;
+  for (char k : kandidaten) {
+    if (k == LEERRAUM && !leerraum) continue;
+    std::size_t treffer = 0;
+    const Dezimalzeichen d = k == ',' ? Dezimalzeichen::Punkt : Dezimalzeichen::Beide;
+    for (std::size_t i = 0; i < zeilen.size() && i < ERKENNUNGSZEILEN; ++i)
+      if (Zahlen(Zerlegen(zeilen[i], k), d) >= 3) ++treffer;
+    if (treffer > beste) {
+      beste = treffer;
+      trenner = k;
+    }
+  }
+
+  t.zeilen.reserve(zeilen.size());
+  t.texte.reserve(zeilen.size());
+  std::size_t komma = 0, punkt = 0;
+  for (std::string_view z : zeilen) {
+    t.zeilen.push_back(Zerlegen(z, trenner));
+    t.texte.push_back(Gekuerzt(z, MAX_MELDUNGSTEXT));
+    float wert = 0;
+    for (const std::string& zelle : t.zeilen.back()) {
+      if (!ZelleAlsZahl(zelle, Dezimalzeichen::Beide, wert)) continue;
+      if (zelle.find(',') != std::string::npos) ++komma;
+      if (zelle.find('.') != std::string::npos) ++punkt;
+    }
+  }
+  // One text, one decimal separator: with decimal commas a point is a German thousands separator
+  // ("8.849"), which must not read as 8.849.
+  t.dezimal = trenner == ',' || punkt >= komma ? Dezimalzeichen::Punkt : Dezimalzeichen::Komma;
+  return t;
+}
+
+Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
+  Tabellenimport ergebnis;
+  std::array<std::size_t, 3> spalten{};
+  bool daten = false;
+  std::size_t i = 0;
+  for (; i < tabelle.zeilen.size(); ++i) {
+    const std::vector<std::string>& zellen = tabelle.zeilen[i];
+    if (Leer(zellen)) {
+      if (daten) break;  // an empty row ends the data, as an empty line ends a rate file
+      continue;
+    }
+    std::array<float, 3> werte{};
+    if (!daten) {
+      // The first row with three numbers: their columns hold Gp, rate and pressure from here on.
+      std::size_t n = 0;
+      for (std::size_t s = 0; s < zellen.size() && n < 3; ++s)
+        if (ZelleAlsZahl(zellen[s], tabelle.dezimal, werte[n])) spalten[n++] = s;
+      if (n < 3) continue;  // a title, a heading or a row of units
+      daten = true;
+    } else {
+      bool gueltig = true;
+      for (std::size_t n = 0; n < 3 && gueltig; ++n)
+        gueltig = spalten[n] < zellen.size() && ZelleAlsZahl(zellen[spalten[n]], tabelle.dezimal, werte[n]);
+      if (!gueltig) {
+        const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
+        ergebnis.meldung = "Die Zeile enh\xC3\xA4lt keine 3 Werte\n " + text;
+        ergebnis.zeilen.clear();
+        return ergebnis;
+      }
+    }
+    ergebnis.zeilen.push_back(Formatiere("%10.3f  %10.1f %15.1f", static_cast<double>(werte[0]),
+                                         static_cast<double>(werte[1]), static_cast<double>(werte[2])));
+  }
+  if (!daten) {
+    ergebnis.meldung = "Die Tabelle enth\xC3\xA4lt keine Zeile mit 3 Werten.";
+    return ergebnis;
+  }
+  if (i == tabelle.zeilen.size() && tabelle.abgeschnitten) {
+    ergebnis.zeilen.clear();
+    ergebnis.meldung = Formatiere("Die Tabelle hat mehr als %d Zeilen; so viele Ratenzeilen werden nicht eingelesen.",
+                                  static_cast<int>(MAX_TABELLENZEILEN));
+    return ergebnis;
+  }
+  ergebnis.uebernommen = true;
+  return ergebnis;
+}
+
+}  // namespace zelvor

@@ -1,0 +1,54 @@
+#pragma once
+// Rate lines from spreadsheet data: CSV in both dialects (semicolon with decimal comma, comma with
+// decimal point), tab-separated text, text pasted from a spreadsheet, and the rows of a workbook's
+// first sheet. Leading rows with fewer than three numbers (title, headings, units) are skipped; the
+// first row with three numbers fixes the three columns Gp, rate and wellhead flowing pressure; an empty
+// row ends the data. One bad row refuses the whole import, so nothing half-read reaches the well.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "doc/CZelvorDoc.h"
+
+namespace zelvor {
+
+// More rows than a run evaluates lines (300) ten times over are no rate data of a well.
+inline constexpr std::size_t MAX_TABELLENZEILEN = 3000;
+// Cells of a row beyond this many are not kept: the three columns the import needs come long before.
+inline constexpr std::size_t MAX_TABELLENSPALTEN = 256;
+// A cell longer than this is kept cut: no number is that long, and a message shows only its start.
+inline constexpr std::size_t MAX_ZELLENLAENGE = 256;
+
+// Which decimal separator a number cell may carry.
+enum class Dezimalzeichen { Punkt, Komma, Beide };
+
+struct Tabelle {
+  std::vector<std::vector<std::string>> zeilen;  // cell texts (UTF-8), at most MAX_TABELLENZEILEN rows
+  std::vector<std::string> texte;                // each row as the user sees it, for messages
+  Dezimalzeichen dezimal = Dezimalzeichen::Beide;
+  bool abgeschnitten = false;  // the source held more rows than were kept
+};
+
+struct Tabellenimport {
+  bool uebernommen = false;  // false: refused, `meldung` says why and `zeilen` is empty
+  CStringArray zeilen;       // the lines taken, formatted "%10.3f  %10.1f %15.1f" as by a rate file
+  std::string meldung;
+};
+
+// A cell's number, when the whole cell (blanks around it aside) is one finite number with at most one
+// decimal separator of the allowed kind and an optional exponent. Text, "nan", "inf" and numbers beyond
+// single precision are no numbers.
+bool ZelleAlsZahl(std::string_view zelle, Dezimalzeichen dezimal, float& wert);
+
+// Splits a text into rows and cells. The field separator is the one that gives the most rows with three
+// numbers: tab, semicolon, comma, or (with `leerraum`, for pasted text) runs of blanks. Double quotes
+// enclose a cell as in CSV. A semicolon, tab or blank text takes the decimal separator most of its
+// numbers use, a comma-separated text the point; a leading UTF-8 byte order mark is dropped, and a text
+// that is no UTF-8 is read as Windows-1252.
+Tabelle TextAlsTabelle(std::string_view text, bool leerraum);
+
+// The row rules above on a split table.
+Tabellenimport TabelleUebernehmen(const Tabelle& tabelle);
+
+}  // namespace zelvor

@@ -1,0 +1,40 @@
+// Fuzz target for rate data from spreadsheets: the file import that tells a rate file, CSV or
+// tab-separated text and an .xlsx/.ods workbook apart by content, and the text pasted into the list.
+// Every taken line has the import layout; a refused import takes nothing and says why in one message;
+// a table never gives more lines than the row limit.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FuzzHilfen.h"
+#include "calc/Format.h"
+#include "doc/Ratenimport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+  using namespace zelvor;
+  using namespace zelvor::fuzz;
+  const std::string_view inhalt(reinterpret_cast<const char*>(daten), groesse);
+
+  const Ratenquelle quelle = RatenquelleErkennen(inhalt);
+  const RatendateiImport r = RatenImportAusInhalt(inhalt);
+  FUZZ_PRUEFE(r.geoeffnet, "");
+  FUZZ_PRUEFE(r.geaendert == !r.zeilen.empty(), "");
+  for (const std::string& z : r.zeilen) FUZZ_PRUEFE(ImportLayout(z), Sichtbar(z));
+  if (r.abgelehnt) {
+    FUZZ_PRUEFE(quelle != Ratenquelle::Ratendatei, "");
+    FUZZ_PRUEFE(r.zeilen.empty() && r.status.empty(), "");
+    FUZZ_PRUEFE(r.meldungen.size() == 1 && !r.meldungen[0].empty(), std::to_string(r.meldungen.size()));
+  } else if (quelle != Ratenquelle::Ratendatei) {
+    FUZZ_PRUEFE(!r.zeilen.empty() && r.zeilen.size() <= MAX_TABELLENZEILEN, std::to_string(r.zeilen.size()));
+    FUZZ_PRUEFE(r.meldungen.empty(), r.meldungen[0]);
+    FUZZ_PRUEFE(r.status == Formatiere("%d Zeilen wurden eingelesen", static_cast<int>(r.zeilen.size())), r.status);
+  }
+
+  const Tabellenimport e = EinfuegetextLesen(inhalt);
+  FUZZ_PRUEFE(e.uebernommen == e.meldung.empty(), e.meldung);
+  FUZZ_PRUEFE(e.uebernommen == !e.zeilen.empty(), e.meldung);
+  FUZZ_PRUEFE(e.zeilen.size() <= MAX_TABELLENZEILEN, std::to_string(e.zeilen.size()));
+  for (const std::string& z : e.zeilen) FUZZ_PRUEFE(ImportLayout(z), Sichtbar(z));
+  return 0;
+}
