@@ -1,6 +1,6 @@
 #include "views/AnalyseseiteZeichnen.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "report/Grafiklayout.h"
+#include "views/Ausgabedatei.h"
 #include "views/DiagrammZeichnen.h"
 #include "views/Lometric.h"
 
@@ -62,7 +63,7 @@ QSizeF AnalyseseiteFlaeche(const Analyseseite& s, bool quer) {
   const double breite = s.diagramme.empty() ? 0 : DIAGRAMM_BREITE;
   if (quer && breite > 0)
     return {2 * RAND + TextBreite(s) + ABSTAND + breite, 2 * RAND + KOPF + std::max(text, diagramme)};
-  return {2 * RAND + std::max(TextBreite(s), breite), 2 * RAND + KOPF + text + (diagramme > 0 ? ABSTAND : 0) + diagramme};
+  return {2 * RAND + std::max(TextBreite(s), breite), 2 * RAND + KOPF + text + ABSTAND + diagramme};
 }
 
 void AnalyseseiteZeichnen(QPainter& p, QPointF ursprung, const Analyseseite& s, const std::string& titel, bool quer,
@@ -116,9 +117,12 @@ bool AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::s
   const QSizeF f = AnalyseseiteFlaeche(s, false);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   QSvgGenerator svg;
-  svg.setFileName(pfad);
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  svg.setOutputDevice(&puffer);
+  // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
   return WeissesSvg(svg, groesse, s.gasbohrung, [&](QPainter& p) { AnalyseseiteZeichnen(p, QPointF(0, 0), s, titel); }) &&
-         QFile::exists(pfad);
+         AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

@@ -46,7 +46,8 @@ int Graph(const Argumente& a, std::ostream& err) {
   }
   if (a.ansicht == "materialbilanz") {
     const Analyseseite seite = MaterialbilanzSeite(doc);
-    if (format == Ausgabeformat::Png) geschrieben = AnalyseseiteBild(seite, titel, 96).save(pfad, "PNG");
+    if (format == Ausgabeformat::Png)
+      geschrieben = AusgabedateiSchreiben(pfad, PngDaten(AnalyseseiteBild(seite, titel, 96))).isEmpty();
     if (format == Ausgabeformat::Svg) geschrieben = AnalyseseiteAlsSvg(pfad, seite, titel);
     if (format == Ausgabeformat::Pdf)
       geschrieben = InPdfAusgeben(pfad, *AnalyseseiteDruckvorlage([&seite] { return seite; }, titel), a.quer);
