@@ -7,13 +7,13 @@
 #include "calc/DruckAusPZ.h"
 #include "calc/Foerderprognose.h"
 #include "calc/Format.h"
+#include "calc/Prognosezeilen.h"
 
 namespace zelvor {
 namespace {
 
 constexpr double GENAUIGKEIT = 1e-9;  // relative, of every Gp the forecast looks for
 constexpr int MAX_HALBIERUNGEN = 200;
-constexpr double STUNDEN_JE_JAHR = 24.0 * 365.0;
 
 class Speicher {
  public:
@@ -136,31 +136,10 @@ Foerderprognose EinspeicherprognoseBerechnen(const Laufdaten& lauf, const Progno
   const double gpPlateau =
       p.plateau ? Halbieren(p.gpEnde, p.gpStart, skala, [&](double gp) { return s.QMax(gp) > e.qPlan; }) : p.gpStart;
 
-  const int k = e.schritte;
-  const double schritt = (p.gpStart - p.gpEnde) / k;
-  const double naehe = GENAUIGKEIT * skala;
-  bool plateauEingetragen = !p.plateau;
-  for (int i = 0; i <= k; ++i) {
-    const double gp = i == k ? p.gpEnde : p.gpStart - schritt * i;
-    if (!plateauEingetragen && gpPlateau > gp + naehe) {
-      p.zeilen.push_back(s.Zeile(gpPlateau));
-      p.zeilen.back().plateauEnde = plateauEingetragen = true;
-    }
-    p.zeilen.push_back(s.Zeile(gp));
-    if (!plateauEingetragen && std::fabs(gp - gpPlateau) <= naehe) p.zeilen.back().plateauEnde = plateauEingetragen = true;
-  }
+  const std::optional<std::string> zeilenFehler =
+      PrognosezeilenFuellen(p, gpPlateau, GENAUIGKEIT * skala, [&s](double gp) { return s.Zeile(gp); });
   if (s.m_fehler) return ablehnen("Der Lagerstättendruck lässt sich im Verlauf der Einspeicherung nicht berechnen.");
-
-  // Trapezoidal time: dt = 10^6 |dGp| · (1/Q_a + 1/Q_b) / 2 hours, Gp in Mio m3.
-  for (std::size_t i = 1; i < p.zeilen.size(); ++i) {
-    Prognosezeile& b = p.zeilen[i];
-    const Prognosezeile& a = p.zeilen[i - 1];
-    if (!(a.q > 0.0) || !(b.q > 0.0))
-      return ablehnen(Formatiere("Die Injektionsrate fällt bei Gp = %.3f Mio m3 vor der Mindestrate auf 0.", b.gp));
-    b.jahre = a.jahre + 1e6 * (a.gp - b.gp) * (1.0 / a.q + 1.0 / b.q) / 2.0 / STUNDEN_JE_JAHR;
-    if (b.plateauEnde) p.plateauJahre = b.jahre;
-  }
-  p.jahre = p.zeilen.back().jahre;
+  if (zeilenFehler) return ablehnen(*zeilenFehler);
   for (const Prognosezeile& z : p.zeilen)
     if (!std::isfinite(z.gp + z.pz + z.pws + z.qMax + z.q + z.jahre))
       return ablehnen("Die Einspeicherprognose lässt sich mit diesen Werten nicht berechnen.");

@@ -6,13 +6,13 @@
 
 #include "calc/DruckAusPZ.h"
 #include "calc/Format.h"
+#include "calc/Prognosezeilen.h"
 
 namespace zelvor {
 namespace {
 
 constexpr double GENAUIGKEIT = 1e-9;  // relative, of every root the forecast looks for
 constexpr int MAX_HALBIERUNGEN = 200;
-constexpr double STUNDEN_JE_JAHR = 24.0 * 365.0;
 
 // The lowest x in [lo, hi] where oben(x) turns false, to GENAUIGKEIT × skala; oben(lo) holds.
 template <typename F>
@@ -183,34 +183,11 @@ Foerderprognose PrognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben&
   const double gpPlateau =
       p.plateau ? Halbieren(p.gpStart, p.gpEnde, lauf.ogip, [&](double gp) { return r.QMax(gp) > e.qPlan; }) : p.gpStart;
 
-  const int k = e.schritte;
-  const double schritt = (p.gpEnde - p.gpStart) / k;
-  const double naehe = GENAUIGKEIT * lauf.ogip;
-  bool plateauEingetragen = !p.plateau;
-  for (int i = 0; i <= k; ++i) {
-    const double gp = i == k ? p.gpEnde : p.gpStart + schritt * i;
-    if (!plateauEingetragen && gpPlateau < gp - naehe) {
-      p.zeilen.push_back(r.Zeile(gpPlateau));
-      p.zeilen.back().plateauEnde = plateauEingetragen = true;
-    }
-    p.zeilen.push_back(r.Zeile(gp));
-    if (!plateauEingetragen && std::fabs(gp - gpPlateau) <= naehe) {
-      p.zeilen.back().plateauEnde = plateauEingetragen = true;
-    }
-  }
+  const std::optional<std::string> zeilenFehler =
+      PrognosezeilenFuellen(p, gpPlateau, GENAUIGKEIT * lauf.ogip, [&r](double gp) { return r.Zeile(gp); });
   if (r.m_fehlerGp)
     return ablehnen(Formatiere("Der Lagerstättendruck bei Gp = %.3f Mio m3 lässt sich nicht berechnen.", *r.m_fehlerGp));
-
-  // Trapezoidal time: dt = 10^6 dGp · (1/Q_a + 1/Q_b) / 2 hours, Gp in Mio m3.
-  for (std::size_t i = 1; i < p.zeilen.size(); ++i) {
-    Prognosezeile& b = p.zeilen[i];
-    const Prognosezeile& a = p.zeilen[i - 1];
-    if (!(a.q > 0.0) || !(b.q > 0.0))
-      return ablehnen(Formatiere("Die Rate fällt bei Gp = %.3f Mio m3 vor der Aufgaberate auf 0.", b.gp));
-    b.jahre = a.jahre + 1e6 * (b.gp - a.gp) * (1.0 / a.q + 1.0 / b.q) / 2.0 / STUNDEN_JE_JAHR;
-    if (b.plateauEnde) p.plateauJahre = b.jahre;
-  }
-  p.jahre = p.zeilen.back().jahre;
+  if (zeilenFehler) return ablehnen(*zeilenFehler);
   if (!Endlich(p)) return ablehnen("Die Förderprognose lässt sich mit diesen Werten nicht berechnen.");
   return p;
 }

@@ -30,9 +30,16 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   Exporttabelle summe;
   summe.name = "Prognoseergebnis";
   summe.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
-  Zeile(summe, "Minimaler Kopffließdruck p_min", e.pMin, "bar");
-  Zeile(summe, "Plateaurate Q_plan", e.qPlan, "m3/h");
-  Zeile(summe, "Aufgaberate Q_end", e.qEnde, "m3/h");
+  // An injection well's storage forecast: its own settings and summary under its own names.
+  const bool inj = p.injektion;
+  if (inj) {
+    Zeile(summe, "Maximaler Kopfinjektionsdruck p_max", e.pMax, "bar");
+    Zeile(summe, "Maximaler Lagerstättendruck", e.pResMax, "bar");
+  } else {
+    Zeile(summe, "Minimaler Kopffließdruck p_min", e.pMin, "bar");
+  }
+  Zeile(summe, inj ? "Geplante Injektionsrate" : "Plateaurate Q_plan", e.qPlan, "m3/h");
+  Zeile(summe, inj ? "Mindestrate der Injektion" : "Aufgaberate Q_end", e.qEnde, "m3/h");
   Zeile(summe, "C-Modell", PrognosemodellText(e.modell), "");
   Zeile(summe, "Schritte K", static_cast<double>(e.schritte), "-");
   if (p.Gemacht()) {
@@ -41,12 +48,17 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
     if (e.modell == Prognosemodell::Variabel) Zeile(summe, "Steigung von C", p.ansatz.steigung, "m3/h/bar² je Mio m3");
     if (e.modell == Prognosemodell::Gegendruck) Zeile(summe, "Exponent n", p.ansatz.n, "-");
     Zeile(summe, "Gp zu Beginn", p.gpStart, "Mio m3");
-    Zeile(summe, "Gp bei Aufgabe", p.gpEnde, "Mio m3");
-    Zeile(summe, "Restreserven", p.Restreserven(), "Mio m3");
-    Zeile(summe, "Ausbeutefaktor Gp/OGIP", p.Ausbeute(), "-");
+    Zeile(summe, inj ? "Gp am Ende der Einspeicherung" : "Gp bei Aufgabe", p.gpEnde, "Mio m3");
+    if (inj) {
+      Zeile(summe, "Noch einspeicherbar", p.Einspeicherbar(), "Mio m3");
+    } else {
+      Zeile(summe, "Restreserven", p.Restreserven(), "Mio m3");
+      Zeile(summe, "Ausbeutefaktor Gp/OGIP", p.Ausbeute(), "-");
+    }
     Zeile(summe, "Plateaudauer", p.plateauJahre, "Jahre");
-    Zeile(summe, "Zeit bis zur Aufgabe", p.jahre, "Jahre");
-    Zeile(summe, "Q_max zu Beginn", p.qMaxStart, "m3/h");
+    Zeile(summe, inj ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe", p.jahre, "Jahre");
+    Zeile(summe, inj ? "Injektionsrate zu Beginn" : "Q_max zu Beginn", p.qMaxStart, "m3/h");
+    if (inj) Zeile(summe, "Ende", std::string(p.voll ? "Speicher voll" : "Mindestrate erreicht"), "");
     if (const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc)) {
       for (const auto& [wo, g, ende] : {std::tuple{"untere", b->gUnten, &b->unten}, std::tuple{"obere", b->gOben, &b->oben}}) {
         const std::string vorsatz = std::string("OGIP-Bereich, ") + wo + " Grenze: ";
@@ -55,8 +67,9 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
           Zeile(summe, (vorsatz + "Hinweis").c_str(), ende->meldung, "");
           continue;
         }
-        Zeile(summe, (vorsatz + "Restreserven").c_str(), ende->Restreserven(), "Mio m3");
-        Zeile(summe, (vorsatz + "Zeit bis zur Aufgabe").c_str(), ende->jahre, "Jahre");
+        Zeile(summe, (vorsatz + (inj ? "Noch einspeicherbar" : "Restreserven")).c_str(),
+              inj ? ende->Einspeicherbar() : ende->Restreserven(), "Mio m3");
+        Zeile(summe, (vorsatz + (inj ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe")).c_str(), ende->jahre, "Jahre");
       }
     }
   } else {

@@ -98,6 +98,12 @@ std::vector<std::string> PrognosebereichText(const Prognosebereich& b) {
   const auto spanne = [](const char* format, double x, double y) {
     return Formatiere(format, std::min(x, y), std::max(x, y));
   };
+  if (b.unten.injektion) {
+    t.push_back("    Noch einspeicherbar            (Mio m3):" +
+                spanne("%12.3f bis %.3f", b.unten.Einspeicherbar(), b.oben.Einspeicherbar()));
+    t.push_back("    Zeit bis zum Ende               (Jahre):" + spanne("%12.2f bis %.2f", b.unten.jahre, b.oben.jahre));
+    return t;
+  }
   t.push_back("    Restreserven            (Mio m3):" +
               spanne("%12.3f bis %.3f", b.unten.Restreserven(), b.oben.Restreserven()));
   t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne("%12.2f bis %.2f", b.unten.jahre, b.oben.jahre));

@@ -100,3 +100,42 @@ TEST(Lieferfaehigkeit, ModelsThatCannotBeMadeSaySoAndTheRestGoesOn) {
 
 }  // namespace
 }  // namespace zelvor
+
+namespace zelvor {
+namespace {
+
+// The maximum injection rate solves Q = C·(D - (Q/(N·A1))²)^n with D = B1·p_max² - pws²; with
+// N·A1 = 100 and Q = 100 the friction term is 1.
+TEST(Lieferfaehigkeit, MaximumInjectionRateByHand) {
+  EXPECT_NEAR(InjektionsrateCWert(0.05, 2001.0, 100.0), 100.0, 1e-9);             // 0.05 · 2000
+  EXPECT_NEAR(InjektionsrateGegendruck(0.390625, 0.8, 1025.0, 100.0), 100.0, 1e-6);  // 1024^0.8 = 256
+  EXPECT_NEAR(InjektionsrateLit(2.5, 1e-4, 252.0, 100.0), 100.0, 1e-9);            // 2.5·100 + 1e-4·100² + 1
+  // p_max does not lift pwf above pws: nothing goes in.
+  EXPECT_EQ(InjektionsrateCWert(0.05, -1.0, 100.0), 0.0);
+  EXPECT_EQ(InjektionsrateLit(2.5, 1e-4, -1.0, 100.0), 0.0);
+}
+
+// An injection run: the maximum rate at p_max at both pressures and the injection curves from pws up
+// to the pwf of p_max at Q = 0.
+TEST(Lieferfaehigkeit, InjectionWellAtItsMaximumWellheadPressure) {
+  Laufdaten lauf = Lauf({{1000, 1000}, {4000, 2000}});
+  lauf.injektion = true;
+  lauf.b1 = 1.2;
+  lauf.nA1 = 300;
+  for (AusgewerteterPunkt& p : lauf.punkte) p.pwf = std::sqrt(PWS * PWS + (PWS * PWS - p.pwf * p.pwf));
+  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf, 310);
+  ASSERT_TRUE(l.injektion && l.cWert.gueltig);
+  const double d = 1.2 * 310 * 310 - PWS * PWS;
+  EXPECT_DOUBLE_EQ(l.aof[MODELL_C_WERT][DRUCK_AKTUELL], InjektionsrateCWert(l.cWert.c, d, 300));
+  const Zuflusskurve& k = l.ipr[MODELL_C_WERT][DRUCK_AKTUELL];
+  EXPECT_DOUBLE_EQ(k.pwf.front(), PWS);
+  EXPECT_DOUBLE_EQ(k.pwf.back(), std::sqrt(1.2) * 310);
+  EXPECT_DOUBLE_EQ(k.q.back(), RateCWert(l.cWert.c, d));
+  // p_max below the reservoir: the well takes nothing, and says so.
+  const Lieferfaehigkeit tief = LieferfaehigkeitBerechnen(lauf, 200);
+  EXPECT_EQ(tief.aof[MODELL_C_WERT][DRUCK_AKTUELL], 0.0);
+  EXPECT_NE(tief.meldungen.back().find("nimmt dort kein Gas auf"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zelvor

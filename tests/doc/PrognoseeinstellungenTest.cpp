@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "doc/Eingabepruefung.h"
@@ -149,6 +150,53 @@ TEST(Prognoseeinstellungen, OtherSettingsTravelInABlockAfterTheRateLines) {
   // A file without a block replaces the settings by the defaults.
   ASSERT_EQ(ZlvLesen(ohne, geladen).status, ZlvStatus::Ok);
   EXPECT_EQ(geladen.m_Prognose, Prognoseeinstellungen{});
+}
+
+// Injection settings make the block version 2, read back whole; a version the reader does not know is
+// ignored, as a program that knows version 1 only ignores version 2.
+TEST(Prognoseeinstellungen, InjectionSettingsTravelInAVersionTwoBlock) {
+  Prognoseeinstellungen e = Eigene();
+  e.pMax = 165;
+  e.qInjektion = 30000;
+  e.qMindest = 5000;
+  e.pResMax = 178;
+  const Bytes ohne = Speichern(Bohrung({}));
+  Bytes mit = Speichern(Bohrung(e));
+  ASSERT_EQ(mit.size(), ohne.size() + PROGNOSEBLOCK_V2_BYTES);
+  const Bytes kopf(mit.begin() + static_cast<long>(ohne.size()), mit.begin() + static_cast<long>(ohne.size()) + 10);
+  EXPECT_EQ(kopf, (Bytes{'Z', 'F', 'P', 'G', 38, 0, 0, 0, 2, 0}));
+  CZelvorDoc geladen = Bohrung({});
+  ASSERT_EQ(ZlvLesen(mit, geladen).status, ZlvStatus::Ok);
+  EXPECT_EQ(geladen.m_Prognose, e);
+  mit[ohne.size() + 8] = 3;
+  ASSERT_EQ(ZlvLesen(mit, geladen).status, ZlvStatus::Ok);
+  EXPECT_EQ(geladen.m_Prognose, Prognoseeinstellungen{});
+}
+
+// An injection well's dialog reads its own fields; each problem names the field that holds it.
+TEST(Prognoseeinstellungen, InjectionFieldsAreReadInTheirOrder) {
+  const struct {
+    const char *pMax, *qInjektion, *qMindest, *pResMax;
+    std::optional<Prognosefeld> fehler;
+  } faelle[] = {
+      {"165", "30000", "5000", "178", std::nullopt},
+      {"1001", "30000", "5000", "178", Prognosefeld::Pmax},
+      {"165", "5000", "5000", "178", Prognosefeld::QInjektion},
+      {"165", "0", "0", "178", Prognosefeld::QMindest},
+      {"165", "0", "5000", "12,5", Prognosefeld::PresMax},
+  };
+  for (const auto& f : faelle) {
+    Prognoseeinstellungen e;
+    Prognosefelder felder = PrognosefelderAus(e);
+    felder.pMin = "kein Wert";  // a production field the injection dialog does not read
+    felder.pMax = f.pMax;
+    felder.qInjektion = f.qInjektion;
+    felder.qMindest = f.qMindest;
+    felder.pResMax = f.pResMax;
+    const std::optional<Prognosefehler> fehler = PrognosefelderLesen(felder, e, true);
+    EXPECT_EQ(fehler ? std::optional(fehler->feld) : std::nullopt, f.fehler) << f.pMax << " " << f.qInjektion;
+    EXPECT_EQ(e.pResMax, fehler ? 0.0f : 178.0f);  // a refusal leaves the settings alone
+  }
 }
 
 TEST(Prognoseeinstellungen, AnUnsoundBlockIsIgnoredAndTheWellStillOpens) {

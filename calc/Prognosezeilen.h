@@ -1,0 +1,18 @@
+#pragma once
+// The rows both forecasts share: K equal steps of Gp from the start to the end (up for production, down
+// as a storage fills), the plateau's end a row of its own, and the time by the trapezoid rule.
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "calc/Foerderprognose.h"
+
+namespace zelvor {
+
+// Fills p.zeilen from p.gpStart to p.gpEnde with zeile(gp), the row at gpPlateau marked when p.plateau
+// (a step within naehe of it is that row), then each row's years, p.plateauJahre and p.jahre. The
+// German reason when a rate falls to 0 before the end.
+std::optional<std::string> PrognosezeilenFuellen(Foerderprognose& p, double gpPlateau, double naehe,
+                                                 const std::function<Prognosezeile(double)>& zeile);
+
+}  // namespace zelvor
