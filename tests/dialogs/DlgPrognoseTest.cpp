@@ -89,6 +89,32 @@ class DlgPrognoseTest : public QObject {
     QCOMPARE(d.Einstellungen(), Eigene());
   }
 
+  // An injection well's dialog: its own four fields (the production ones are not there), read on OK;
+  // a planned rate not above the minimum rate is refused in its field.
+  void anInjectionWellShowsAndReadsItsOwnFields() {
+    SkriptDienste s;
+    DlgPrognose d(Eigene(), true, s.Dienste(), nullptr, true);
+    QVERIFY(Zeigen(d));
+    QVERIFY(!d.Feld(Prognosefeld::Pmin) && !d.Feld(Prognosefeld::QEnde));
+    QCOMPARE(d.Feld(Prognosefeld::Pmax)->text(), QStringLiteral("0"));
+    QCOMPARE(d.Feld(Prognosefeld::QMindest)->text(), QStringLiteral("500"));
+    QVERIFY(d.Feld(Prognosefeld::Pmax)->hasFocus());
+    Tippen(d, Prognosefeld::Pmax, QStringLiteral("165"));
+    Tippen(d, Prognosefeld::QInjektion, QStringLiteral("400"));
+    Tippen(d, Prognosefeld::PresMax, QStringLiteral("178"));
+    QTest::mouseClick(d.OkKnopf(), Qt::LeftButton);
+    QCOMPARE(s.meldungen.size(), 1);
+    QVERIFY(d.Feld(Prognosefeld::QInjektion)->hasFocus());
+    Tippen(d, Prognosefeld::QInjektion, QStringLiteral("30000"));
+    QTest::mouseClick(d.OkKnopf(), Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    Prognoseeinstellungen erwartet = Eigene();
+    erwartet.pMax = 165;
+    erwartet.qInjektion = 30000;
+    erwartet.pResMax = 178;
+    QCOMPARE(d.Einstellungen(), erwartet);
+  }
+
   void theVariableModelNeedsTheOptionUnlessStored() {
     SkriptDienste s;
     DlgPrognose ohne(Eigene(), false, s.Dienste());
