@@ -67,8 +67,8 @@ void DlgPrognose::Anlegen(bool variablerC) {
   };
   const Eintrag einspeicherung[] = {
       {m_Pmin, "Max. Kopf&injektionsdruck p_max (bar, 0 = p_i)", FELDER[0]},
-      {m_QPlan, "&Geplante Injektionsrate (m3/h, 0 = max.)", FELDER[1]},
-      {m_QEnde, "&Mindestrate der Injektion (m3/h)", FELDER[2]},
+      {m_QPlan, "G&eplante Injektionsrate (m3/h, 0 = max.)", FELDER[1]},
+      {m_QEnde, "Mindest&rate der Injektion (m3/h)", FELDER[2]},
       {m_PresMax, "Max. &Lagerstättendruck (bar, 0 = p_i)", {FELDER[2].x, FELDER[2].y + ZUSATZZEILE, 48, 14}},
       {m_Schritte, "Anzahl &Schritte K", schritte},
   };

@@ -62,7 +62,7 @@ Diagramm ZuflussDiagramm(const Lieferfaehigkeit& l) {
   d.xText = l.injektion ? "Injektionsrate Q (m3/h)" : "Rate Q (m3/h)";
   d.yText = "Bodenfliessdruck pwf (bar)";
   d.xMin = 0;
-  d.yMin = 0;
+  if (!l.injektion) d.yMin = 0;  // injection curves lie near the reservoir pressure: their own range
   for (int m = 0; m < MODELL_ANZAHL; ++m) {
     for (int p = 0; p < DRUCK_ANZAHL; ++p) {
       if (!l.aofGueltig[m][p]) continue;

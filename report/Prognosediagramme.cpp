@@ -58,8 +58,7 @@ Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf, con
   d.xText = "Kumulative Förderung Gp (Mio m3)";
   d.yText = "Rate (m3/h)";
   d.yMin = 0;
-  Diagrammreihe gemessen{lauf.injektion ? "Injektionsraten (gemessen)" : "Raten (gemessen)", {}, {}, GRUEN,
-                         Linienart::Keine, Markierung::Kreis};
+  Diagrammreihe gemessen{"Raten (gemessen)", {}, {}, GRUEN, Linienart::Keine, Markierung::Kreis};
   for (const AusgewerteterPunkt& pt : lauf.punkte) {
     if (!(pt.q > 0)) continue;
     gemessen.x.push_back(pt.gp);

@@ -25,11 +25,11 @@ std::string Ansatz(const Foerderprognose& p) {
 
 std::vector<std::string> EinspeicherKopf(const Foerderprognose& p) {
   const PrognoseEingaben& e = p.eingaben;
-  return {Formatiere("    Einspeicherprognose bei p_max %.1f bar bis zum Höchstdruck %.1f bar, C-Modell: %s", e.pMax,
-                     e.pResMax, PrognosemodellText(e.modell).c_str()),
-          Formatiere("    Geplante Injektionsrate %s, Mindestrate %.1f m3/h, %d Schritte",
-                     e.qPlan > 0 ? Formatiere("%.1f m3/h", e.qPlan).c_str() : "so viel wie möglich", e.qEnde,
-                     e.schritte)};
+  return {Formatiere("    Einspeicherprognose bei p_max %.1f bar, C-Modell: %s", e.pMax,
+                     PrognosemodellText(e.modell).c_str()),
+          Formatiere("    Maximaler Lagerstättendruck %.1f bar, %d Schritte", e.pResMax, e.schritte),
+          Formatiere("    Geplante Injektionsrate %s, Mindestrate %.1f m3/h",
+                     e.qPlan > 0 ? Formatiere("%.1f m3/h", e.qPlan).c_str() : "so viel wie möglich", e.qEnde)};
 }
 
 std::vector<std::string> EinspeicherZusammenfassung(const Foerderprognose& p) {
