@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "calc/Auswertung.h"
+#include "tests/calc/PrognoseBeispiel.h"
 
 namespace zelvor {
 namespace {
+
+using beispiel::Lauf;
+using beispiel::Plateau;
 
 TEST(Foerderprognose, DeliverableRateIsTheRootOfTheDeliverabilityEquation) {
   // Q = 100 with N·A1 = 100: (Q/(N·A1))² = 1. n = 1: D = 100/0.05 + 1; n = 0.8: (D − 1)^0.8 = 256.
@@ -16,34 +20,6 @@ TEST(Foerderprognose, DeliverableRateIsTheRootOfTheDeliverabilityEquation) {
   EXPECT_NEAR(LieferbareRate(0.390625, 0.8, 1025.0, 100.0), 100.0, 1e-6);
   EXPECT_EQ(LieferbareRate(0.05, 1.0, -1.0, 100.0), 0.0);
   EXPECT_EQ(LieferbareRate(-0.05, 1.0, 2001.0, 100.0), 0.0);
-}
-
-// Pure methane, 100 °C, 200 bar, OGIP 1000, A1 = 100, B1 = 1.2: the line 100 / 1000 / 100 gives C = 0.050.
-Laufdaten Lauf(bool injektion = false) {
-  const std::vector<std::string> zeilen = {"100 1000 100"};
-  AuswertungsEingaben e;
-  e.komponenten[3] = 100.0f;
-  e.temperatur = 100.0f;
-  e.ogip = 1000.0f;
-  e.initialdruck = 200.0f;
-  e.a1 = 100.0;
-  e.b1 = 1.2;
-  e.bohrungsanzahl = 1;
-  e.injektion = injektion;
-  e.ratenzeilen = &zeilen;
-  AuswertungsErgebnis r;
-  Auswerten(e, r);
-  return r.lauf;
-}
-
-// p_min 20 bar, a plateau at 1000 m3/h, abandonment at 200 m3/h, 10 steps.
-PrognoseEingaben Plateau() {
-  PrognoseEingaben e;
-  e.pMin = 20;
-  e.qPlan = 1000;
-  e.qEnde = 200;
-  e.schritte = 10;
-  return e;
 }
 
 TEST(Foerderprognose, PlateauTimeIsTheProducedVolumeOverTheRate) {

@@ -5,39 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "calc/Auswertung.h"
 #include "report/Prognosediagramme.h"
+#include "tests/calc/PrognoseBeispiel.h"
 
 namespace zelvor {
 namespace {
 
-// Pure methane, 100 °C, 200 bar, OGIP 1000, A1 = 100, B1 = 1.2: the line 100 / 1000 / 100 gives C = 0.050.
-Laufdaten Lauf(bool injektion = false) {
-  const std::vector<std::string> zeilen = {"100 1000 100"};
-  AuswertungsEingaben e;
-  e.komponenten[3] = 100.0f;
-  e.temperatur = 100.0f;
-  e.ogip = 1000.0f;
-  e.initialdruck = 200.0f;
-  e.a1 = 100.0;
-  e.b1 = 1.2;
-  e.bohrungsanzahl = 1;
-  e.injektion = injektion;
-  e.ratenzeilen = &zeilen;
-  AuswertungsErgebnis r;
-  Auswerten(e, r);
-  return r.lauf;
-}
-
-// p_min 20 bar, a plateau at 1000 m3/h, abandonment at 200 m3/h, 10 steps.
-PrognoseEingaben Plateau() {
-  PrognoseEingaben e;
-  e.pMin = 20;
-  e.qPlan = 1000;
-  e.qEnde = 200;
-  e.schritte = 10;
-  return e;
-}
+using beispiel::Lauf;
+using beispiel::Plateau;
 
 // The summary stays whole beneath the last rows, or goes to a page of its own.
 TEST(Prognosetext, PrintedTableKeepsTheSummaryWhole) {
