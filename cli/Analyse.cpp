@@ -42,6 +42,8 @@ std::string ModellJson(const Lieferfaehigkeit& l, int m) {
 
 std::string LieferfaehigkeitJson(const Lieferfaehigkeit& l) {
   std::string j = "{\n";
+  // An injection well's "AOF" is the maximum injection rate at p_max, its "IPR" the injection curves.
+  j += std::string("  \"Injektion\": ") + Wahr(l.injektion) + ", \"pMax\": " + Wert(l.injektion, l.pMax) + ",\n";
   j += "  \"Atmosphaerendruck\": " + JsonZahl(ATMOSPHAERENDRUCK) + ",\n";
   j += "  \"Lagerstaettendruck\": {";
   for (int d = 0; d < DRUCK_ANZAHL; ++d)
