@@ -98,7 +98,9 @@ std::string Gebrauch() {
          "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI]\n"
          "  zelvor-cli graph BOHRUNG.zlv -o BILD.png|BILD.svg|BILD.pdf [--rates RATENDATEI] [--variable-c]\n"
          "             [--rate-graph] [--zoom] [--landscape] [--view " + ansichten + "]\n"
-         "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n";
+         "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n"
+         "  zelvor-cli feld BOHRUNG.zlv|ORDNER|FELD.zlf... [--jobs N] [--json]\n"
+         "             [-o TABELLEN.csv|TABELLEN.xlsx|BILD.png|BILD.svg|BILD.pdf]\n";
 }
 
 std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Argumente& a) {
