@@ -30,7 +30,7 @@ std::string Abbruchgrund(const CZelvorDoc& doc) {
   return "Die Auswertung ist abgebrochen.";
 }
 
-void Analysieren(const CZelvorDoc& doc, Feldbohrung& b) {
+void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
   const Laufdaten& lauf = doc.m_Lauf;
   b.ogip = Endlich(doc.m_OGIP);
   if (!lauf.punkte.empty()) b.gp = Endlich(lauf.punkte.back().gp);
@@ -56,6 +56,7 @@ void Analysieren(const CZelvorDoc& doc, Feldbohrung& b) {
     b.verlauf.reserve(p.zeilen.size());
     for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q});
   }
+  if (!mitAbgleich) return;
   const Gasvorratsabgleich a =
       GasvorratAbgleichen(lauf, AbgleichEingabenAus(lauf, doc.m_Prognose.modell == Prognosemodell::Gegendruck));
   if (a.Gemacht()) b.gStern = Endlich(a.g);
@@ -63,7 +64,7 @@ void Analysieren(const CZelvorDoc& doc, Feldbohrung& b) {
 
 }  // namespace
 
-Feldbohrung BohrungBerechnen(const std::string& pfad) {
+Feldbohrung BohrungBerechnen(const std::string& pfad, bool mitAbgleich) {
   Feldbohrung b;
   b.datei = pfad;
   b.name = Dokumenttitel(pfad);
@@ -81,7 +82,7 @@ Feldbohrung BohrungBerechnen(const std::string& pfad) {
     b.fehler = b.bemerkung = Abbruchgrund(doc);
     return b;
   }
-  Analysieren(doc, b);
+  Analysieren(doc, mitAbgleich, b);
   return b;
 }
 
@@ -105,7 +106,8 @@ Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std:
   return FeldverlaufBerechnen(verlaeufe, zeiten);
 }
 
-Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, const std::atomic<bool>* abbrechen,
+Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich,
+                           const std::atomic<bool>* abbrechen,
                            const std::function<void(std::size_t)>& fortschritt) {
   Feldergebnis f;
   std::vector<Feldbohrung> bohrungen(pfade.size());
@@ -113,7 +115,7 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
   ParallelAusfuehren(
       pfade.size(), threads,
       [&](std::size_t i) {
-        bohrungen[i] = BohrungBerechnen(pfade[i]);
+        bohrungen[i] = BohrungBerechnen(pfade[i], mitAbgleich);
         berechnet[i] = 1;
       },
       abbrechen, fortschritt);

@@ -29,7 +29,7 @@ struct Feldbohrung {
   std::optional<double> qJetzt;        // deliverable rate now at the well's p_min, m3/h
   std::optional<double> restreserven;  // Mio m3
   std::optional<double> jahre;         // years to abandonment
-  std::optional<double> gStern;        // the matched gas in place, Mio m3
+  std::optional<double> gStern;        // the matched gas in place, Mio m3 (when asked for and made)
   std::string bemerkung;               // the failure, or why there is no forecast
   Bohrungsverlauf verlauf;             // the forecast's rows (production wells with a forecast)
 
@@ -38,8 +38,9 @@ struct Feldbohrung {
   bool Liefert() const { return !Fehlgeschlagen() && !injektion && !verlauf.empty(); }
 };
 
-// One well, from its file.
-Feldbohrung BohrungBerechnen(const std::string& pfad);
+// One well, from its file. The gas-in-place match costs ten times the rest of a well, so it is made
+// only when asked for (mitAbgleich).
+Feldbohrung BohrungBerechnen(const std::string& pfad, bool mitAbgleich = false);
 
 struct Feldergebnis {
   std::vector<Feldbohrung> bohrungen;  // in the order of the files given
@@ -57,7 +58,7 @@ Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std:
 // Computes every well on up to `threads` threads. fortschritt(k) is called from the worker threads after
 // each well with the number done. When *abbrechen becomes true, no further well starts and the answer is
 // marked abgebrochen (the wells not computed have no row).
-Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads,
+Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich = false,
                            const std::atomic<bool>* abbrechen = nullptr,
                            const std::function<void(std::size_t)>& fortschritt = {});
 

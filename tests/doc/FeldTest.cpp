@@ -36,6 +36,7 @@ TEST(Feld, SummenAusDenEigenenPrognosenDerBohrungen) {
     EXPECT_DOUBLE_EQ(*bohrung->restreserven, p->Restreserven());
     EXPECT_DOUBLE_EQ(*bohrung->jahre, p->jahre);
   }
+  EXPECT_FALSE(f.bohrungen[0].gStern);  // the match only when asked for
   // The injection well is listed, not summed.
   EXPECT_TRUE(f.bohrungen[2].injektion);
   EXPECT_FALSE(f.bohrungen[2].Fehlgeschlagen());
@@ -92,18 +93,19 @@ TEST(Feld, EinThreadUndZweiThreadsGebenDasselbe) {
   for (int i = 0; i < 6; ++i)
     for (const std::string& p : {SUESSGAS, SAUERGAS, INJEKTION, BEISPIELE + "/mehrraten.zlv", BEISPIELE + "/fehlt.zlv"})
       pfade.push_back(p);
-  const Feldergebnis eins = FeldBerechnen(pfade, 1), zwei = FeldBerechnen(pfade, 2);
+  const Feldergebnis eins = FeldBerechnen(pfade, 1, true), zwei = FeldBerechnen(pfade, 2, true);
   EXPECT_EQ(FeldText(eins), FeldText(zwei));
   EXPECT_EQ(eins.verlauf.jahre, zwei.verlauf.jahre);
   EXPECT_EQ(eins.verlauf.rate, zwei.verlauf.rate);
   EXPECT_EQ(eins.verlauf.gp, zwei.verlauf.gp);
   ASSERT_EQ(eins.bohrungen.size(), pfade.size());
+  EXPECT_TRUE(eins.bohrungen[0].gStern);
   for (std::size_t i = 0; i < pfade.size(); ++i) EXPECT_EQ(eins.bohrungen[i].datei, zwei.bohrungen[i].datei);
 }
 
 TEST(Feld, AbbruchVorDemStartBerechnetNichts) {
   std::atomic<bool> abbrechen{true};
-  const Feldergebnis f = FeldBerechnen({SUESSGAS, SAUERGAS}, 2, &abbrechen);
+  const Feldergebnis f = FeldBerechnen({SUESSGAS, SAUERGAS}, 2, false, &abbrechen);
   EXPECT_TRUE(f.abgebrochen);
   EXPECT_TRUE(f.bohrungen.empty());
 }
