@@ -47,6 +47,8 @@ std::optional<std::string> FeldargumenteLesen(int argc, const char* const* argv,
     const std::string arg = argv[i];
     if (arg == "--json") {
       a.json = true;
+    } else if (arg == "--abgleich") {
+      a.abgleich = true;
     } else if (arg == "--jobs" || arg == "-o") {
       if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
       const std::string wert = argv[++i];
@@ -90,7 +92,7 @@ std::optional<Feldergebnis> FeldAusArgumenten(const Feldargumente& a, std::ostre
     Fehler(err, "Keine Bohrung zu berechnen.");
     return std::nullopt;
   }
-  return FeldBerechnen(liste.pfade, a.jobs ? a.jobs : StandardThreadanzahl());
+  return FeldBerechnen(liste.pfade, a.jobs ? a.jobs : StandardThreadanzahl(), a.abgleich);
 }
 
 int Feld(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

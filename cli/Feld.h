@@ -15,6 +15,7 @@ struct Feldargumente {
   std::vector<std::string> angaben;    // well files, folders, field files
   unsigned jobs = 0;                   // --jobs; 0: one per core
   bool json = false;
+  bool abgleich = false;               // --abgleich: the gas-in-place match G* too
   std::optional<std::string> ausgabe;  // -o
 };
 

@@ -28,7 +28,7 @@ int Feldbild(int argc, const char* const* argv, std::ostream& err) {
       geschrieben = AnalyseseiteAlsSvg(pfad, FeldDiagrammseite(*feld, name), name);
       break;
     case Ausgabeformat::Pdf:
-      geschrieben = InPdfAusgeben(pfad, *FeldDruckvorlage(feld, name), false);
+      geschrieben = InPdfAusgeben(pfad, *FeldDruckvorlage(feld, name), true);  // the wide table reads better across
       break;
   }
   if (!geschrieben) return Fehler(err, "Die Datei \"" + *a.ausgabe + "\" kann nicht geschrieben werden.");

@@ -1,6 +1,6 @@
 #pragma once
 // zelvor-cli feld -o BILD.png|BILD.svg|BILD.pdf: the field's diagram page as the window shows it (PNG,
-// SVG), or the printed pages (PDF: the diagram page, then the table pages).
+// SVG), or the printed pages (PDF, landscape: the diagram page, then the table pages).
 #include <ostream>
 
 namespace zelvor::cli {

@@ -46,14 +46,17 @@ TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
   EXPECT_EQ(r.status, ERFOLG);
   EXPECT_EQ(r.out.rfind("{\n  \"Bohrungen\": [", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("\"Fehlgeschlagen\": 0"), std::string::npos);
+  EXPECT_NE(r.out.find("\"GStern\": null"), std::string::npos);
+  r = Feldaufruf({BEISPIELE + "/suessgas.zlv", "--json", "--abgleich"});
+  EXPECT_NE(r.out.find("\"GStern\": 2334."), std::string::npos) << r.out;
 
   const fs::path csv = fs::temp_directory_path() / ("zelvor-feld-" + std::to_string(::getpid()) + ".csv");
   r = Feldaufruf({BEISPIELE + "/suessgas.zlv", BEISPIELE + "/sauergas.zlv", "-o", csv.string()});
   EXPECT_EQ(r.status, ERFOLG) << r.err;
   std::ifstream f(csv);
   const std::string text{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  EXPECT_EQ(text.rfind("Feldbohrungen\n", 0), 0u) << text;
-  EXPECT_NE(text.find("\nFeldverlauf\n"), std::string::npos);
+  EXPECT_EQ(text.rfind("Feldbohrungen\r\n", 0), 0u) << text;
+  EXPECT_NE(text.find("\nFeldverlauf\r\n"), std::string::npos);
   fs::remove(csv);
 }
 
