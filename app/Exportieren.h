@@ -22,6 +22,8 @@ struct Exportziel {
 };
 using Exportwahl = std::function<Exportziel(QWidget* besitzer, const QString& vorschlag)>;
 void ExportwahlSetzen(Exportwahl wahl);
+// The dialog (or what a test installed), the chosen kind's extension added where the name lacks it.
+Exportziel ExportzielWaehlen(QWidget* besitzer, const QString& vorschlag);
 
 // Asks for the file and writes it; a failure is told to the user. False when nothing was written.
 bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& doc, const QString& vorschlag);
