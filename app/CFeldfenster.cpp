@@ -38,7 +38,7 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return QFile::encodeName(s).toStdString(); }
 
-// A cell that sorts as its column does in the core: numbers by value, empty cells last.
+// A cell that sorts as its column does in the core: numbers by value, empty cells last either way.
 class Feldzelle : public QTableWidgetItem {
  public:
   Feldzelle(const QString& text, std::shared_ptr<const Feldergebnis> f, std::size_t bohrung, Feldspalte spalte)
@@ -48,7 +48,9 @@ class Feldzelle : public QTableWidgetItem {
   bool operator<(const QTableWidgetItem& anderes) const override {
     const auto* b = dynamic_cast<const Feldzelle*>(&anderes);
     if (!b) return QTableWidgetItem::operator<(anderes);
-    return FeldZeileVor(m_Feld->bohrungen[m_Bohrung], m_Feld->bohrungen[b->m_Bohrung], m_Spalte);
+    const QTableWidget* t = tableWidget();
+    const bool absteigend = t && t->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+    return FeldZeileVor(m_Feld->bohrungen[m_Bohrung], m_Feld->bohrungen[b->m_Bohrung], m_Spalte, absteigend);
   }
 
  private:

@@ -13,6 +13,17 @@ constexpr Farbe FARBEN[] = {{0, 70, 200},  {220, 40, 30},  {0, 140, 60},   {230,
                             {130, 0, 170}, {0, 150, 170},  {160, 90, 40},  {200, 0, 120},
                             {90, 120, 0},  {60, 60, 60},   {0, 90, 120},   {170, 170, 0}};
 
+// The name cut to the legend's column, by characters (UTF-8), marked with "..." where cut.
+std::string Legendentext(const std::string& name) {
+  std::size_t zeichen = 0, ende = 0;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if ((static_cast<unsigned char>(name[i]) & 0xC0) == 0x80) continue;
+    if (zeichen == FELDDIAGRAMM_LEGENDE_ZEICHEN - 3) ende = i;
+    if (++zeichen > FELDDIAGRAMM_LEGENDE_ZEICHEN) return name.substr(0, ende) + "...";
+  }
+  return name;
+}
+
 }  // namespace
 
 Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
@@ -49,13 +60,13 @@ Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
   for (std::size_t i : liefernde) {
     const Feldverlauf v = FeldverlaufBerechnen({&f.bohrungen[i].verlauf}, zeiten);
     if (std::binary_search(eigene.begin(), eigene.end(), i)) {
-      band(f.bohrungen[i].name, v.rate, FARBEN[nr % std::size(FARBEN)]);
+      band(Legendentext(f.bohrungen[i].name), v.rate, FARBEN[nr % std::size(FARBEN)]);
       ++nr;
     } else {
       for (std::size_t k = 0; k < zeiten.size(); ++k) uebrige[k] += v.rate[k];
     }
   }
-  if (rest) band(Formatiere("Übrige %zu Bohrungen", liefernde.size() - eigene.size()), uebrige, {150, 150, 150});
+  if (rest) band(Formatiere("Weitere (%zu)", liefernde.size() - eigene.size()), uebrige, {150, 150, 150});
   return d;
 }
 

@@ -96,10 +96,10 @@ std::string FeldZelle(const Feldbohrung& b, Feldspalte s) {
   return Zahl(*wert, FeldspalteAngabe(s).stellen);
 }
 
-bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s) {
+bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s, bool absteigend) {
   if (FeldspalteAngabe(s).stellen < 0) return FeldZelle(a, s) < FeldZelle(b, s);
   const std::optional<double> x = FeldWert(a, s), y = FeldWert(b, s);
-  if (!x || !y) return x.has_value() && !y.has_value();
+  if (!x || !y) return absteigend ? !x.has_value() && y.has_value() : x.has_value() && !y.has_value();
   return *x < *y;
 }
 

@@ -26,9 +26,10 @@ std::vector<Feldspalte> Feldspalten();
 std::optional<double> FeldWert(const Feldbohrung& b, Feldspalte s);
 // The cell as shown: numbers with the column's decimals, "-" where there is no value.
 std::string FeldZelle(const Feldbohrung& b, Feldspalte s);
-// The order of a column ascending: numbers by value with the empty cells last, texts by their bytes;
-// equal cells keep the wells' order.
-bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s);
+// The order of a column: numbers by value, texts by their bytes, equal cells keep the wells' order. The
+// empty cells of a number column come last in either direction: with absteigend the answer is for a
+// caller that reverses it (a table sorting downwards), so they are the smallest there.
+bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s, bool absteigend = false);
 
 // The wells' table as fixed-width lines: a heading line, then one line per well.
 std::vector<std::string> FeldtabelleText(const std::vector<Feldbohrung>& bohrungen);

@@ -68,6 +68,10 @@ class CFeldfensterTest : public QObject {
     QCOMPARE(reserven.mid(3), (QStringList{QStringLiteral("-"), QStringLiteral("-")}));
     QVERIFY(reserven[0].toDouble() <= reserven[1].toDouble());
     QVERIFY(reserven[1].toDouble() <= reserven[2].toDouble());
+    f.Tabelle()->sortByColumn(static_cast<int>(Feldspalte::Restreserven), Qt::DescendingOrder);
+    const QStringList abwaerts = Spalte(*f.Tabelle(), Feldspalte::Restreserven);
+    QCOMPARE(abwaerts.mid(0, 3), (QStringList{reserven[2], reserven[1], reserven[0]}));
+    QCOMPARE(abwaerts.mid(3), reserven.mid(3));
   }
 
   void cancelStopsPromptlyAndKeepsTheWindowUsable() {

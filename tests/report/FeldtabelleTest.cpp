@@ -23,14 +23,17 @@ TEST(Feldtabelle, SortierungLeereZellenZuletztGleicheBehaltenIhreFolge) {
   std::vector<Feldbohrung> b = {Bohrung("C", 5), Bohrung("A", std::nullopt), Bohrung("B", 2), Bohrung("D", 5)};
   b[1].fehler = b[1].bemerkung = "Die Datei fehlt.";
   b[1].ogip.reset();
-  const auto reihenfolge = [&](Feldspalte s) {
+  const auto reihenfolge = [&](Feldspalte s, bool absteigend = false) {
     std::vector<Feldbohrung> v = b;
-    std::stable_sort(v.begin(), v.end(), [s](const Feldbohrung& x, const Feldbohrung& y) { return FeldZeileVor(x, y, s); });
+    std::stable_sort(v.begin(), v.end(), [s, absteigend](const Feldbohrung& x, const Feldbohrung& y) {
+      return absteigend ? FeldZeileVor(y, x, s, true) : FeldZeileVor(x, y, s);
+    });
     std::string namen;
     for (const Feldbohrung& x : v) namen += x.name;
     return namen;
   };
   EXPECT_EQ(reihenfolge(Feldspalte::Restreserven), "BCDA");
+  EXPECT_EQ(reihenfolge(Feldspalte::Restreserven, true), "CDBA");
   EXPECT_EQ(reihenfolge(Feldspalte::Bohrung), "ABCD");
   EXPECT_EQ(reihenfolge(Feldspalte::Bemerkung), "CBDA");
   EXPECT_EQ(FeldZelle(b[1], Feldspalte::Restreserven), "-");
@@ -64,7 +67,7 @@ TEST(Felddiagramm, BaenderSummierenSichZurFeldrateUndDieKleinstenWerdenZusammeng
   ASSERT_EQ(d.reihen.size(), 3u);
   EXPECT_EQ(d.reihen[0].legende, "B3");
   EXPECT_EQ(d.reihen[1].legende, "B4");
-  EXPECT_EQ(d.reihen[2].legende, "Übrige 3 Bohrungen");
+  EXPECT_EQ(d.reihen[2].legende, "Weitere (3)");
   const Diagrammreihe& oben = d.reihen.back();
   const Feldverlauf v = FeldverlaufDer(f.bohrungen, oben.x);
   ASSERT_EQ(oben.y.size(), v.rate.size());
@@ -72,6 +75,9 @@ TEST(Felddiagramm, BaenderSummierenSichZurFeldrateUndDieKleinstenWerdenZusammeng
   for (const Diagrammreihe& r : d.reihen) EXPECT_TRUE(r.flaeche);
   EXPECT_DOUBLE_EQ(oben.x.back(), 6.0);
   EXPECT_TRUE(FeldDiagramm(Feldergebnis{}).reihen.empty());
+  // A long name is cut to the legend's column.
+  f.bohrungen[4].name = "Sauergasfeld Nordheide Süd 4-7";
+  EXPECT_EQ(FeldDiagramm(f, 3).reihen[1].legende, "Sauergasfeld N...");
 }
 
 }  // namespace
