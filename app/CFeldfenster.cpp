@@ -216,15 +216,14 @@ void CFeldfenster::Starten() {
   for (const std::string& p : liste.pfade) m_Pfade << QFile::decodeName(p.c_str());
   m_Feldname = FeldnameAus(m_Angaben);
   setWindowTitle(QStringLiteral("Feldübersicht - %1").arg(m_Feldname));
-  QString hinweis;
-  for (const std::string& m : liste.meldungen) hinweis += (hinweis.isEmpty() ? "" : " ") + Q(m);
-  m_Meldung->setText(hinweis);
+  m_Hinweis.clear();
+  for (const std::string& m : liste.meldungen) m_Hinweis += Q(m) + QLatin1Char(' ');
+  m_Meldung->setText(m_Hinweis + QStringLiteral("Berechne %1 Bohrungen...").arg(liste.pfade.size()));
   m_Fortschritt->setRange(0, static_cast<int>(liste.pfade.size()));
   m_Fortschritt->setValue(0);
   m_Fertig = false;
   const std::uint64_t lauf = ++m_Lauf;
   m_Abbruch = std::make_shared<std::atomic<bool>>(false);
-  ZustandAktualisieren();
   // The thread owns copies of what it reads; it reaches the window only through queued calls, which Qt
   // drops when the window is gone (and the destructor waits for the thread first).
   m_Arbeiter = std::thread([this, lauf, pfade = liste.pfade, abbruch = m_Abbruch, abgleich = m_MitAbgleich] {
@@ -235,6 +234,7 @@ void CFeldfenster::Starten() {
     }));
     QMetaObject::invokeMethod(this, [this, lauf, f] { Uebernehmen(lauf, f); }, Qt::QueuedConnection);
   });
+  ZustandAktualisieren();
 }
 
 void CFeldfenster::Abbrechen() {
@@ -257,8 +257,7 @@ void CFeldfenster::Uebernehmen(std::uint64_t lauf, std::shared_ptr<const Felderg
   QString text = QStringLiteral("%1 Bohrungen berechnet").arg(m_Ergebnis->bohrungen.size());
   if (m_Ergebnis->Fehlgeschlagene() > 0) text += QStringLiteral(", %1 nicht auswertbar").arg(m_Ergebnis->Fehlgeschlagene());
   if (m_Ergebnis->abgebrochen) text = QStringLiteral("Abgebrochen: ") + text;
-  if (!m_Meldung->text().isEmpty() && m_Meldung->text().back() == QLatin1Char('.')) text = m_Meldung->text() + " " + text;
-  m_Meldung->setText(text + QLatin1Char('.'));
+  m_Meldung->setText(m_Hinweis + text + QLatin1Char('.'));
   ZustandAktualisieren();
   emit Berechnet();
 }

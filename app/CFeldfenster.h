@@ -74,6 +74,7 @@ class CFeldfenster : public QMainWindow {
   QStringList m_Angaben;  // as chosen: files, folders, field files
   QStringList m_Pfade;    // the wells they name, in the table's first order
   QString m_Feldname;
+  QString m_Hinweis;  // folders and field files that could not be read
   std::shared_ptr<const Feldergebnis> m_Ergebnis;
   std::thread m_Arbeiter;
   std::shared_ptr<std::atomic<bool>> m_Abbruch;
