@@ -62,15 +62,24 @@ fs::path Ordner(const std::string& felddatei) {
 
 bool IstFelddatei(const std::string& pfad) { return EndetAuf(pfad, FELDDATEI_ENDUNG); }
 
-std::string FelddateiText(const std::string& felddatei, const std::vector<std::string>& bohrungen) {
+std::string FelddateiText(const std::string& felddatei, const std::vector<std::string>& bohrungen,
+                          std::string& meldung) {
   std::error_code fehler;
   const fs::path basis = fs::absolute(Ordner(felddatei), fehler).lexically_normal();
   std::string text;
+  meldung.clear();
   for (const std::string& b : bohrungen) {
+    if (b.empty() || b.find_first_of("\r\n") != std::string::npos) {
+      meldung = "Der Pfad \"" + b + "\" kann nicht in einer Felddatei stehen (leer oder mit Zeilenumbruch).";
+      return {};
+    }
     const fs::path absolut = fs::absolute(fs::path(b), fehler).lexically_normal();
     fs::path relativ = absolut.lexically_relative(basis);
     if (relativ.empty()) relativ = absolut;
-    text += relativ.generic_string() + '\n';
+    std::string zeile = relativ.generic_string();
+    // Read back, such a line would be a comment or a blank line.
+    if (zeile.front() == '#' || zeile.find_first_not_of(" \t") == std::string::npos) zeile = "./" + zeile;
+    text += zeile + '\n';
   }
   return text;
 }
@@ -97,9 +106,7 @@ Felddatei FelddateiAusText(const std::string& felddatei, const std::string& text
     anfang = ende + 1;
     ++nummer;
     if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-    const std::size_t erstes = zeile.find_first_not_of(" \t");
-    if (erstes == std::string::npos || zeile[erstes] == '#') continue;
-    zeile.erase(zeile.find_last_not_of(" \t") + 1);
+    if (zeile.find_first_not_of(" \t") == std::string::npos || zeile.front() == '#') continue;
     if (zeile.size() > FELDDATEI_MAX_ZEILENLAENGE) {
       f.meldung = name + ": Zeile " + std::to_string(nummer) + " ist zu lang.";
       f.bohrungen.clear();
@@ -110,7 +117,7 @@ Felddatei FelddateiAusText(const std::string& felddatei, const std::string& text
       f.bohrungen.clear();
       return f;
     }
-    const fs::path p(zeile.substr(erstes));
+    const fs::path p(zeile);
     f.bohrungen.push_back((p.is_absolute() ? p : (ordner / p)).lexically_normal().string());
   }
   return f;
@@ -128,7 +135,9 @@ Felddatei FelddateiLesen(const std::string& pfad) {
 }
 
 std::string FelddateiSchreiben(const std::string& pfad, const std::vector<std::string>& bohrungen) {
-  const std::string text = FelddateiText(pfad, bohrungen);
+  std::string meldung;
+  const std::string text = FelddateiText(pfad, bohrungen, meldung);
+  if (!meldung.empty()) return meldung;
   return DateiErsetzen(pfad, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The field file (*.zlf): the wells of a field as UTF-8 text, one well file's path a line, relative to
-// the field file's folder (absolute paths are kept as they are). Blank lines and lines starting with '#'
-// are skipped. The reader takes hostile files: its size and line count are bounded, and a file that is
+// the field file's folder (absolute paths are kept as they are). A line is the path exactly, only a
+// line end's '\r' is not part of it; blank lines and lines starting with '#' are skipped (a path that
+// starts with '#' is written as "./#..."). The reader takes hostile files: its size and line count are bounded, and a file that is
 // not UTF-8 text is refused with a German message.
 #include <cstddef>
 #include <optional>
@@ -20,8 +21,10 @@ struct Felddatei {
   std::string meldung;                 // why the file could not be read; empty when it was
 };
 
-// The text of a field file for the given (absolute or working-directory relative) well paths.
-std::string FelddateiText(const std::string& felddatei, const std::vector<std::string>& bohrungen);
+// The text of a field file for the given (absolute or working-directory relative) well paths. A path
+// with a line break cannot stand on a line of its own: the German message instead.
+std::string FelddateiText(const std::string& felddatei, const std::vector<std::string>& bohrungen,
+                          std::string& meldung);
 // Parses a field file's text; the relative paths are resolved against the folder of felddatei.
 Felddatei FelddateiAusText(const std::string& felddatei, const std::string& text);
 

@@ -29,9 +29,25 @@ TEST(Felddatei, RundreiseMitPfadenRelativZurFelddatei) {
 }
 
 TEST(Felddatei, LeerzeilenKommentareCrLfUndBom) {
-  const Felddatei f = FelddateiAusText("/daten/feld.zlf", "\xEF\xBB\xBF# Feld Nordheide\r\n\r\n  a.zlv  \r\nsub/b.zlv\n/x/c.zlv");
+  const Felddatei f = FelddateiAusText("/daten/feld.zlf", "\xEF\xBB\xBF# Feld Nordheide\r\n \t\r\n a.zlv \r\nsub/b.zlv\n/x/c.zlv");
   EXPECT_EQ(f.meldung, "");
-  EXPECT_EQ(f.bohrungen, (std::vector<std::string>{"/daten/a.zlv", "/daten/sub/b.zlv", "/x/c.zlv"}));
+  EXPECT_EQ(f.bohrungen, (std::vector<std::string>{"/daten/ a.zlv ", "/daten/sub/b.zlv", "/x/c.zlv"}));
+}
+
+// Names that would read back as a comment or a blank line are kept; a line break cannot be written.
+TEST(Felddatei, JederPfadKommtSoZurueckWieErGeschriebenWurde) {
+  const std::vector<std::string> bohrungen = {"/daten/#1.zlv", "/daten/ ", "/daten/ a.zlv ", "/daten/x#.zlv"};
+  std::string meldung;
+  const std::string text = FelddateiText("/daten/feld.zlf", bohrungen, meldung);
+  EXPECT_EQ(meldung, "");
+  EXPECT_EQ(FelddateiAusText("/daten/feld.zlf", text).bohrungen, bohrungen) << text;
+  for (const std::string& falsch : {std::string("/daten/a\nb.zlv"), std::string("/daten/a.zlv\r"), std::string()}) {
+    EXPECT_EQ(FelddateiText("/daten/feld.zlf", {falsch}, meldung), "");
+    EXPECT_NE(meldung.find("kann nicht in einer Felddatei stehen"), std::string::npos);
+  }
+  test::TempVerzeichnis tmp;
+  EXPECT_NE(FelddateiSchreiben(tmp / "f.zlf", {"a\nb.zlv"}), "");
+  EXPECT_FALSE(std::filesystem::exists(tmp / "f.zlf"));
 }
 
 TEST(Felddatei, FeindseligeDateienMitDeutscherMeldung) {
