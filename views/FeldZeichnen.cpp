@@ -19,6 +19,7 @@ constexpr double KOPF = 200;  // the field's name and the page's heading
 constexpr double FUSS = 100;  // the document line
 constexpr int SCHRIFTHOEHE = 35;
 constexpr double ZEILE = 40;
+constexpr std::size_t BEMERKUNG_ZEICHEN = 50;
 
 std::vector<std::string> Tabellenzeilen(const Feldergebnis& f) {
   std::vector<std::string> z = FeldtabelleText(f.bohrungen);
@@ -40,7 +41,10 @@ class FeldSeiten : public Druckvorlage {
   FeldSeiten(std::shared_ptr<const Feldergebnis> f, std::string feldname)
       : m_feld(std::move(f)), m_feldname(std::move(feldname)), m_zeilen(Tabellenzeilen(*m_feld)),
         m_diagrammseite(AnalyseseiteDruckvorlage([this] { return FeldDiagrammseite(*m_feld, m_feldname); }, m_feldname)) {
-    for (const std::string& z : m_zeilen) m_laengste = std::max(m_laengste, Zeichen(z));
+    // The remarks at the lines' ends may be long; they must not shrink the whole table, and run over
+    // the page's edge instead once they pass the room of BEMERKUNG_ZEICHEN characters.
+    const std::size_t kopf = m_zeilen.empty() ? 0 : Zeichen(m_zeilen.front());
+    for (const std::string& z : m_zeilen) m_laengste = std::max(m_laengste, std::min(Zeichen(z), kopf + BEMERKUNG_ZEICHEN));
   }
 
   int Seitenanzahl(QSizeF seite) const override {
