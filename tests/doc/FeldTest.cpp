@@ -1,6 +1,7 @@
 #include "doc/Feld.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentPrognose.h"
@@ -72,9 +73,14 @@ TEST(Feld, BeschaedigteUndFehlendeBohrungBehaltenIhreZeile) {
   const std::string ganz = test::RohLesen(SUESSGAS);
   test::RohSchreiben(kaputt, ganz.substr(0, ganz.size() / 3));
   const std::string fehlt = tmp / "fehlt.zlv";
-  const Feldergebnis f = FeldBerechnen({kaputt, SUESSGAS, fehlt, SAUERGAS}, 2);
-  ASSERT_EQ(f.bohrungen.size(), 4u);
-  EXPECT_EQ(f.Fehlgeschlagene(), 2u);
+  // A pipe without a writer would block its reader for ever.
+  const std::string rohr = tmp / "rohr.zlv";
+  ASSERT_EQ(::mkfifo(rohr.c_str(), 0600), 0);
+  const Feldergebnis f = FeldBerechnen({kaputt, SUESSGAS, fehlt, SAUERGAS, rohr, tmp.pfad().string()}, 2);
+  ASSERT_EQ(f.bohrungen.size(), 6u);
+  EXPECT_EQ(f.Fehlgeschlagene(), 4u);
+  EXPECT_NE(f.bohrungen[4].fehler.find("keine gewöhnliche Datei"), std::string::npos) << f.bohrungen[4].fehler;
+  EXPECT_NE(f.bohrungen[5].fehler.find("keine gewöhnliche Datei"), std::string::npos) << f.bohrungen[5].fehler;
   for (std::size_t i : {0u, 2u}) {
     const Feldbohrung& b = f.bohrungen[i];
     EXPECT_TRUE(b.Fehlgeschlagen());
