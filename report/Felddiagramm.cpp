@@ -67,6 +67,12 @@ Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
     }
   }
   if (rest) band(Formatiere("Weitere (%zu)", liefernde.size() - eigene.size()), uebrige, {150, 150, 150});
+  // A large field's rates read better in thousands than in the axis's powers of ten.
+  if (*std::max_element(laufend.begin(), laufend.end()) >= 1e6) {
+    d.yText = "Rate (1000 m3/h)";
+    for (Diagrammreihe& r : d.reihen)
+      for (double& y : r.y) y /= 1000.0;
+  }
   return d;
 }
 

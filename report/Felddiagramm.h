@@ -1,6 +1,7 @@
 #pragma once
 // The field's rate over time as a stacked diagram: one band per production well (the wells with the
-// largest remaining reserves, the rest as one band "Weitere (k)"), the top edge the field's rate.
+// largest remaining reserves, the rest as one band "Weitere (k)"), the top edge the field's rate (in
+// 1000 m3/h once it reaches a million m3/h).
 #include <cstddef>
 
 #include "doc/Feld.h"

@@ -75,6 +75,11 @@ TEST(Felddiagramm, BaenderSummierenSichZurFeldrateUndDieKleinstenWerdenZusammeng
   for (const Diagrammreihe& r : d.reihen) EXPECT_TRUE(r.flaeche);
   EXPECT_DOUBLE_EQ(oben.x.back(), 6.0);
   EXPECT_TRUE(FeldDiagramm(Feldergebnis{}).reihen.empty());
+  EXPECT_EQ(d.yText, "Rate (m3/h)");
+  f.bohrungen[0].verlauf = {{0, 0, 2e6}, {1, 10, 1e6}};
+  const Diagramm gross = FeldDiagramm(f, 3);
+  EXPECT_EQ(gross.yText, "Rate (1000 m3/h)");
+  EXPECT_DOUBLE_EQ(gross.reihen.back().y.front(), (2e6 + 200 + 300 + 400 + 500) / 1000);
   // A long name is cut to the legend's column.
   f.bohrungen[4].name = "Sauergasfeld Nordheide Süd 4-7";
   EXPECT_EQ(FeldDiagramm(f, 3).reihen[1].legende, "Sauergasfeld N...");
