@@ -21,6 +21,7 @@
 
 #include "app/Anwendungstexte.h"
 #include "app/CAboutDlg.h"
+#include "app/CFeldfenster.h"
 #include "app/Dateiwahl.h"
 #include "app/Dokumentsteuerung.h"
 #include "app/Exportieren.h"
@@ -182,8 +183,13 @@ void CMainFrame::MenuesAnlegen() {
     Exportieren(this, *m_Aktiv, m_Dokument.Doc(), well.fileName().isEmpty() ? QString() : well.completeBaseName());
   });
 
+  // The field overview: a window of its own; a double-click on a well opens it here.
+  QAction* feld = NeueAktion(ID_FELDUEBERSICHT, QStringLiteral("Feld&übersicht..."),
+                             QStringLiteral("Zeigt alle Bohrungen eines Feldes in einer Tabelle und die Förderrate des Feldes\nFeldübersicht"));
+  connect(feld, &QAction::triggered, this, [this] { FeldfensterOeffnen(this, [this](const QString& p) { DateiOeffnen(p); }); });
+
   QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-  datei->addActions({neu, oeffnen, speichern, unter, exportieren});
+  datei->addActions({neu, oeffnen, speichern, unter, exportieren, feld});
   datei->addSeparator();
   datei->addActions({drucken, ansicht, einrichten});
   datei->addSeparator();

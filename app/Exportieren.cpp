@@ -56,6 +56,14 @@ QString ExportiertMeldung(const QString& pfad, Exportart art) {
 
 void ExportwahlSetzen(Exportwahl wahl) { Dienst() = std::move(wahl); }
 
+Exportziel ExportzielWaehlen(QWidget* besitzer, const QString& vorschlag) {
+  Exportziel ziel = Dienst()(besitzer, vorschlag);
+  const QString endung = QString::fromLatin1(ENDUNGEN[static_cast<int>(ziel.art)]);
+  if (!ziel.pfad.isEmpty() && QFileInfo(ziel.pfad).suffix().compare(endung, Qt::CaseInsensitive) != 0)
+    ziel.pfad += QLatin1Char('.') + endung;
+  return ziel;
+}
+
 bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& doc, const QString& vorschlag) {
   Exportziel ziel = Dienst()(besitzer, vorschlag);
   if (ziel.pfad.isEmpty()) return false;

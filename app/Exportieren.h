@@ -22,6 +22,8 @@ struct Exportziel {
 };
 using Exportwahl = std::function<Exportziel(QWidget* besitzer, const QString& vorschlag)>;
 void ExportwahlSetzen(Exportwahl wahl);
+// The dialog (or what a test installed), the chosen kind's extension added where the name lacks it.
+Exportziel ExportzielWaehlen(QWidget* besitzer, const QString& vorschlag);
 
 // What the status bar says after a successful export.
 QString ExportiertMeldung(const QString& pfad, Exportart art);

@@ -9,6 +9,7 @@
 #include "calc/Format.h"
 #include "cli/Analyse.h"
 #include "cli/Argumente.h"
+#include "cli/Feld.h"
 #include "cli/Gasvorrat.h"
 #include "cli/Json.h"
 #include "cli/Prognose.h"
@@ -217,6 +218,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
     out << "zelvor-cli " << PROGRAMMVERSION << '\n';
     return ERFOLG;
   }
+  if (argc >= 2 && std::string(argv[1]) == "feld") return Feld(argc, argv, out, err);
   Argumente a;
   if (const auto m = ArgumenteLesen(argc, argv, a)) return Aufruffehler(err, *m);
   // zelvor-cli's main hands these on before it gets here; only an embedding caller can arrive.

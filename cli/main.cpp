@@ -3,10 +3,11 @@
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Feld.h"
 #include "cli/Weiterleitung.h"
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && zelvor::cli::IstZeichenbefehl(argv[1]))
+  if (argc >= 2 && (zelvor::cli::IstZeichenbefehl(argv[1]) || zelvor::cli::IstFeldbild(argc, argv)))
     return zelvor::cli::AnZeichenprogrammUebergeben(argv, std::cerr);
   std::ios::sync_with_stdio(false);
   const int status = zelvor::cli::Ausfuehren(argc, argv, std::cout, std::cerr);

@@ -31,6 +31,10 @@ struct Diagrammreihe {
   Farbe farbe;
   Linienart linie = Linienart::Durchgezogen;
   Markierung markierung = Markierung::Keine;
+  // The area under the line, down to the bottom of the frame, is filled with a light tint of farbe.
+  // Filled series are filled from the last to the first, so series of running sums in ascending order
+  // show as stacked bands.
+  bool flaeche = false;
 };
 
 struct Diagramm {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <QRectF>
 #include <algorithm>
 
@@ -17,6 +18,9 @@ constexpr int NEBENSTRICH = 10;  // length of an unlabelled one
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QColor Farbwert(Farbe f) { return QColor(f.rot, f.gruen, f.blau); }
+
+// A band's fill: the colour mixed half with white, so the lines between the bands stay visible.
+QColor Flaechenfarbe(Farbe f) { return QColor((f.rot + 255) / 2, (f.gruen + 255) / 2, (f.blau + 255) / 2); }
 
 Qt::PenStyle Stil(Linienart a) {
   switch (a) {
@@ -46,6 +50,12 @@ void Markieren(Lometric& l, Markierung m, const Punkt& p) {
 void Legendeneintrag(Lometric& l, const Diagrammreihe& r, double x, double y) {
   QPainter& p = l.Maler();
   const QColor farbe = Farbwert(r.farbe);
+  if (r.flaeche) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Flaechenfarbe(r.farbe));
+    p.drawRect(QRectF(l.Geraet(x, y - 5), l.Geraet(x + 120, y - 45)).normalized());
+    p.setBrush(Qt::NoBrush);
+  }
   p.setPen(l.Stift(Stil(r.linie), 3, farbe));
   if (r.linie != Linienart::Keine) l.Linie(x, y - 25, x + 120, y - 25);
   if (r.markierung != Markierung::Keine) {
@@ -112,6 +122,19 @@ void DiagrammZeichnen(Lometric& aussen, const Diagramm& d, const Diagrammlayout&
   p.setClipRect(QRectF(l.Geraet(0, 0), l.Geraet(breite, -hoehe)).normalized());
   p.setRenderHint(QPainter::Antialiasing, true);
   std::vector<QPoint> punkte;
+  p.setPen(Qt::NoPen);
+  for (size_t i = std::min(g.reihen.size(), d.reihen.size()); i-- > 0;) {
+    if (!d.reihen[i].flaeche) continue;
+    p.setBrush(Flaechenfarbe(d.reihen[i].farbe));
+    for (const std::vector<Punkt>& zug : g.reihen[i].zuege) {
+      if (zug.size() < 2) continue;
+      QPolygonF flaeche;
+      for (const Punkt& pt : zug) flaeche << l.Geraet(pt.x, pt.y);
+      flaeche << l.Geraet(zug.back().x, -hoehe) << l.Geraet(zug.front().x, -hoehe);
+      p.drawPolygon(flaeche);
+    }
+  }
+  p.setBrush(Qt::NoBrush);
   for (size_t i = 0; i < g.reihen.size() && i < d.reihen.size(); ++i) {
     const Diagrammreihe& reihe = d.reihen[i];
     p.setPen(l.Stift(Stil(reihe.linie), 3, Farbwert(reihe.farbe)));

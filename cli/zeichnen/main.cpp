@@ -6,6 +6,7 @@
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/zeichnen/Feldbild.h"
 #include "cli/zeichnen/Zeichenbefehle.h"
 
 namespace {
@@ -22,9 +23,13 @@ void QtMeldung(QtMsgType typ, const QMessageLogContext& ort, const QString& text
 
 int main(int argc, char** argv) {
   using namespace zelvor::cli;
+  const bool feld = argc >= 2 && std::string(argv[1]) == "feld";
   Argumente a;
-  if (const auto m = ArgumenteLesen(argc, argv, a)) return Aufruffehler(std::cerr, *m);
-  if (!IstZeichenbefehl(a.befehl)) return Aufruffehler(std::cerr, "Dieses Programm führt nur graph und print aus.");
+  if (!feld) {
+    if (const auto m = ArgumenteLesen(argc, argv, a)) return Aufruffehler(std::cerr, *m);
+    if (!IstZeichenbefehl(a.befehl))
+      return Aufruffehler(std::cerr, "Dieses Programm führt nur graph, print und feld mit Bildausgabe aus.");
+  }
 
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qtStandard = qInstallMessageHandler(QtMeldung);
@@ -33,7 +38,9 @@ int main(int argc, char** argv) {
   // Qt switches LC_NUMERIC to the user's locale; the texts of the evaluation need the decimal point.
   std::setlocale(LC_NUMERIC, "C");
 
-  const int status = a.befehl == "graph" ? Graph(a, std::cerr) : Print(a, std::cerr);
+  const int status = feld                   ? Feldbild(argc, argv, std::cerr)
+                     : a.befehl == "graph" ? Graph(a, std::cerr)
+                                           : Print(a, std::cerr);
   std::cerr.flush();
   return status;
 }

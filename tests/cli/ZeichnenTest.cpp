@@ -223,3 +223,17 @@ TEST_F(Zeichnen, ForecastViewOfEveryExampleWell) {
 }
 
 }  // namespace
+
+// feld with a picture or PDF output goes to zelvor-cli-zeichnen too; a missing well still fails (1).
+TEST_F(Zeichnen, FeldAlsBildUndSeiten) {
+  const std::string beispiele = ZELVOR_EXAMPLES_DIR;
+  for (const char* datei : {"feld.png", "feld.svg", "feld.pdf"}) {
+    const Ergebnis r = Starten({"feld", beispiele, "--jobs", "2", "-o", Pfad(datei)});
+    EXPECT_EQ(r.status, 0) << datei << r.err;
+    EXPECT_GT(fs::file_size(Pfad(datei)), 1000u) << datei;
+  }
+  EXPECT_EQ(Seiten(Lesen(Pfad("feld.pdf"))), 2);  // the diagram page and one table page
+  const Ergebnis r = Starten({"feld", WELL, Pfad("fehlt.zlv"), "-o", Pfad("teil.png")});
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_TRUE(fs::exists(Pfad("teil.png")));
+}

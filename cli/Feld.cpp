@@ -1,0 +1,118 @@
+#include "cli/Feld.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "calc/Parallel.h"
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "cli/Json.h"
+#include "doc/Felddatei.h"
+#include "export/Export.h"
+#include "export/Feldexport.h"
+#include "report/Feldtabelle.h"
+
+namespace zelvor::cli {
+namespace {
+
+constexpr unsigned MAX_JOBS = 256;
+
+std::string Wert(const std::optional<double>& w) { return w ? JsonZahl(*w) : "null"; }
+
+std::string Json(const Feldergebnis& f) {
+  std::string j = "{\n  \"Bohrungen\": [";
+  for (std::size_t i = 0; i < f.bohrungen.size(); ++i) {
+    const Feldbohrung& b = f.bohrungen[i];
+    j += std::string(i ? ",\n    " : "\n    ") + "{\"Bohrung\": " + JsonText(b.name) + ", \"Datei\": " +
+         JsonText(b.datei) + ", \"Injektion\": " + (b.injektion ? "true" : "false") + ", \"Fehler\": " +
+         JsonText(b.fehler) + ", \"OGIP\": " + Wert(b.ogip) + ", \"Gp\": " + Wert(b.gp) + ", \"Anteil\": " +
+         Wert(b.anteil) + ", \"CWert\": " + Wert(b.cMittel) + ", \"n\": " + Wert(b.n) + ", \"AOF\": " + Wert(b.aof) +
+         ", \"QJetzt\": " + Wert(b.qJetzt) + ", \"Restreserven\": " + Wert(b.restreserven) + ", \"Jahre\": " +
+         Wert(b.jahre) + ", \"GStern\": " + Wert(b.gStern) + ", \"Bemerkung\": " + JsonText(b.bemerkung) + "}";
+  }
+  j += "],\n  \"Zusammenfassung\": " + JsonTextListe(FeldZusammenfassung(f)) + ",\n  \"Verlauf\": [";
+  const Feldverlauf& v = f.verlauf;
+  for (std::size_t k = 0; k < v.jahre.size(); ++k)
+    j += std::string(k ? ",\n    " : "\n    ") + "{\"Jahre\": " + JsonZahl(v.jahre[k]) + ", \"Rate\": " +
+         JsonZahl(v.rate[k]) + ", \"GpAbJetzt\": " + JsonZahl(v.gpAbJetzt[k]) + ", \"Gp\": " + JsonZahl(v.gp[k]) +
+         ", \"Bohrungen\": " + std::to_string(v.bohrungen[k]) + "}";
+  j += std::string("],\n  \"Fehlgeschlagen\": ") + std::to_string(f.Fehlgeschlagene()) + "\n}\n";
+  return j;
+}
+
+}  // namespace
+
+std::optional<std::string> FeldargumenteLesen(int argc, const char* const* argv, Feldargumente& a) {
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--json") {
+      a.json = true;
+    } else if (arg == "--abgleich") {
+      a.abgleich = true;
+    } else if (arg == "--jobs" || arg == "-o") {
+      if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
+      const std::string wert = argv[++i];
+      if (arg == "-o") {
+        a.ausgabe = wert;
+        continue;
+      }
+      char* ende = nullptr;
+      errno = 0;
+      const long n = std::strtol(wert.c_str(), &ende, 10);
+      if (wert.empty() || *ende != '\0' || errno != 0 || n < 1 || n > static_cast<long>(MAX_JOBS))
+        return "--jobs verlangt eine ganze Zahl von 1 bis " + std::to_string(MAX_JOBS) + ".";
+      a.jobs = static_cast<unsigned>(n);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return "Unbekannte Option \"" + arg + "\" für feld.";
+    } else {
+      a.angaben.push_back(arg);
+    }
+  }
+  if (a.angaben.empty()) return std::string("Keine Bohrung, kein Ordner und keine Felddatei angegeben.");
+  if (a.ausgabe) {
+    if (a.json) return std::string("--json und -o schließen einander aus.");
+    if (!AusgabeformatAus(*a.ausgabe) && !ExportformatAus(*a.ausgabe, false))
+      return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .csv, .xlsx, .png, .svg oder .pdf enden.";
+  }
+  return std::nullopt;
+}
+
+bool IstFeldbild(int argc, const char* const* argv) {
+  if (argc < 2 || std::string(argv[1]) != "feld") return false;
+  Feldargumente a;
+  if (FeldargumenteLesen(argc, argv, a)) return false;  // the wrong call is told by zelvor-cli itself
+  return a.ausgabe && AusgabeformatAus(*a.ausgabe).has_value();
+}
+
+std::optional<Feldergebnis> FeldAusArgumenten(const Feldargumente& a, std::ostream& err, bool& meldungen) {
+  const Bohrungsliste liste = BohrungslisteAus(a.angaben);
+  for (const std::string& m : liste.meldungen) Fehler(err, m);
+  meldungen = !liste.meldungen.empty();
+  if (liste.pfade.empty()) {
+    Fehler(err, "Keine Bohrung zu berechnen.");
+    return std::nullopt;
+  }
+  return FeldBerechnen(liste.pfade, a.jobs ? a.jobs : StandardThreadanzahl(), a.abgleich);
+}
+
+int Feld(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  Feldargumente a;
+  if (const auto m = FeldargumenteLesen(argc, argv, a)) return Aufruffehler(err, *m);
+  bool meldungen = false;
+  const std::optional<Feldergebnis> f = FeldAusArgumenten(a, err, meldungen);
+  if (!f) return FEHLER;
+  const int status = f->Fehlgeschlagene() > 0 || meldungen ? ABGEBROCHEN : ERFOLG;
+  if (a.ausgabe) {
+    const Exportformat format = *ExportformatAus(*a.ausgabe, false);
+    const std::string fehler = ExportSchreiben(*a.ausgabe, FeldTabellen(*f), format);
+    if (!fehler.empty()) return Fehler(err, fehler);
+    out << "Die Tabellen sind in die Datei " << *a.ausgabe << " exportiert.\n";
+  } else if (a.json) {
+    out << Json(*f);
+  } else {
+    for (const std::string& zeile : FeldText(*f)) out << zeile << '\n';
+  }
+  return status;
+}
+
+}  // namespace zelvor::cli

@@ -1,0 +1,38 @@
+#include "cli/zeichnen/Feldbild.h"
+
+#include <QFile>
+
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "cli/Feld.h"
+#include "doc/Felddatei.h"
+#include "views/FeldZeichnen.h"
+
+namespace zelvor::cli {
+
+int Feldbild(int argc, const char* const* argv, std::ostream& err) {
+  Feldargumente a;
+  if (const auto m = FeldargumenteLesen(argc, argv, a)) return Aufruffehler(err, *m);
+  bool meldungen = false;
+  std::optional<Feldergebnis> f = FeldAusArgumenten(a, err, meldungen);
+  if (!f) return FEHLER;
+  const auto feld = std::make_shared<const Feldergebnis>(std::move(*f));
+  const std::string name = Feldname(a.angaben);
+  const QString pfad = QFile::decodeName(a.ausgabe->c_str());
+  bool geschrieben = false;
+  switch (AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf)) {
+    case Ausgabeformat::Png:
+      geschrieben = AnalyseseiteBild(FeldDiagrammseite(*feld, name), name, 96).save(pfad, "PNG");
+      break;
+    case Ausgabeformat::Svg:
+      geschrieben = AnalyseseiteAlsSvg(pfad, FeldDiagrammseite(*feld, name), name);
+      break;
+    case Ausgabeformat::Pdf:
+      geschrieben = InPdfAusgeben(pfad, *FeldDruckvorlage(feld, name), true);  // the wide table reads better across
+      break;
+  }
+  if (!geschrieben) return Fehler(err, "Die Datei \"" + *a.ausgabe + "\" kann nicht geschrieben werden.");
+  return feld->Fehlgeschlagene() > 0 || meldungen ? ABGEBROCHEN : ERFOLG;
+}
+
+}  // namespace zelvor::cli

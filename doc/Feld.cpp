@@ -1,0 +1,145 @@
+#include "doc/Feld.h"
+
+#include <sys/stat.h>
+
+#include <cmath>
+
+#include "calc/Foerderprognose.h"
+#include "calc/Gasvorratsabgleich.h"
+#include "calc/Lieferfaehigkeit.h"
+#include "calc/Parallel.h"
+#include "doc/CZelvorDoc.h"
+#include "doc/DokumentAbgleich.h"
+#include "doc/DokumentPrognose.h"
+#include "doc/Dokumenttitel.h"
+#include "doc/ZlvArchiv.h"
+
+namespace zelvor {
+namespace {
+
+std::optional<double> Endlich(double wert) {
+  if (!std::isfinite(wert)) return std::nullopt;
+  return wert;
+}
+
+// The line that ended the run, without its indentation.
+std::string Abbruchgrund(const CZelvorDoc& doc) {
+  for (const std::string& zeile : doc.m_Ergebnis) {
+    if (zeile.find("ABBRUCH") == std::string::npos && zeile.find("ERROR") == std::string::npos) continue;
+    const size_t anfang = zeile.find_first_not_of(' ');
+    return anfang == std::string::npos ? zeile : zeile.substr(anfang);
+  }
+  return "Die Auswertung ist abgebrochen.";
+}
+
+void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
+  const Laufdaten& lauf = doc.m_Lauf;
+  b.ogip = Endlich(doc.m_OGIP);
+  if (!lauf.punkte.empty()) b.gp = Endlich(lauf.punkte.back().gp);
+  if (b.gp && b.ogip && *b.ogip > 0) b.anteil = *b.gp / *b.ogip;
+  b.cMittel = Endlich(lauf.mittlererC);
+  if (b.injektion) return;
+
+  const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf);
+  if (l.gegendruck.gueltig) b.n = Endlich(l.gegendruck.n);
+  for (int modell : {MODELL_GEGENDRUCK, MODELL_C_WERT}) {
+    if (!l.aofGueltig[modell][DRUCK_AKTUELL]) continue;
+    b.aof = Endlich(l.aof[modell][DRUCK_AKTUELL]);
+    break;
+  }
+
+  const Foerderprognose p = PrognoseBerechnen(lauf, PrognoseEingabenAus(lauf, doc.m_Prognose));
+  if (!p.Gemacht()) {
+    b.bemerkung = p.meldung;
+  } else {
+    b.qJetzt = Endlich(p.qMaxStart);
+    b.restreserven = Endlich(p.Restreserven());
+    b.jahre = Endlich(p.jahre);
+    b.verlauf.reserve(p.zeilen.size());
+    for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q});
+  }
+  if (!mitAbgleich) return;
+  const Gasvorratsabgleich a =
+      GasvorratAbgleichen(lauf, AbgleichEingabenAus(lauf, doc.m_Prognose.modell == Prognosemodell::Gegendruck));
+  if (a.Gemacht()) b.gStern = Endlich(a.g);
+}
+
+}  // namespace
+
+Feldbohrung BohrungBerechnen(const std::string& pfad, bool mitAbgleich) {
+  Feldbohrung b;
+  b.datei = pfad;
+  b.name = Dokumenttitel(pfad);
+  // A field file or folder may name a pipe or a device: opening one without a writer would wait for
+  // ever and hold the whole field. A single well read on its own may still come from a pipe.
+  struct stat st {};
+  if (::stat(pfad.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    b.fehler = b.bemerkung = "Die Datei \"" + pfad + "\" ist keine gewöhnliche Datei.";
+    return b;
+  }
+  CZelvorDoc doc;
+  const ZlvErgebnis r = ZlvDateiLaden(pfad, doc);
+  if (r.status != ZlvStatus::Ok) {
+    b.fehler = b.bemerkung = r.meldung;
+    return b;
+  }
+  if (!doc.m_Gasbohrung.empty()) b.name = doc.m_Gasbohrung;
+  b.injektion = doc.m_bInjektion != 0;
+  // The variable C-value's line exists only when the run fits it, as zelvor-cli forecast does.
+  doc.m_bVariablerC = doc.m_Prognose.modell == Prognosemodell::Variabel;
+  if (!doc.Auswertung()) {
+    b.fehler = b.bemerkung = Abbruchgrund(doc);
+    return b;
+  }
+  Analysieren(doc, mitAbgleich, b);
+  return b;
+}
+
+std::size_t Feldergebnis::Fehlgeschlagene() const {
+  std::size_t n = 0;
+  for (const Feldbohrung& b : bohrungen) n += b.Fehlgeschlagen() ? 1 : 0;
+  return n;
+}
+
+std::vector<std::size_t> Feldergebnis::Liefernde() const {
+  std::vector<std::size_t> indizes;
+  for (std::size_t i = 0; i < bohrungen.size(); ++i)
+    if (bohrungen[i].Liefert()) indizes.push_back(i);
+  return indizes;
+}
+
+Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten) {
+  std::vector<const Bohrungsverlauf*> verlaeufe;
+  for (const Feldbohrung& b : bohrungen)
+    if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
+  return FeldverlaufBerechnen(verlaeufe, zeiten);
+}
+
+Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich,
+                           const std::atomic<bool>* abbrechen,
+                           const std::function<void(std::size_t)>& fortschritt) {
+  Feldergebnis f;
+  std::vector<Feldbohrung> bohrungen(pfade.size());
+  std::vector<char> berechnet(pfade.size(), 0);
+  ParallelAusfuehren(
+      pfade.size(), threads,
+      [&](std::size_t i) {
+        bohrungen[i] = BohrungBerechnen(pfade[i], mitAbgleich);
+        berechnet[i] = 1;
+      },
+      abbrechen, fortschritt);
+  for (std::size_t i = 0; i < bohrungen.size(); ++i) {
+    if (berechnet[i]) {
+      f.bohrungen.push_back(std::move(bohrungen[i]));
+    } else {
+      f.abgebrochen = true;
+    }
+  }
+  std::vector<const Bohrungsverlauf*> verlaeufe;
+  for (const Feldbohrung& b : f.bohrungen)
+    if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
+  f.verlauf = FeldverlaufBerechnen(verlaeufe, Zeitraster(LetzteAufgabe(verlaeufe)));
+  return f;
+}
+
+}  // namespace zelvor

@@ -1,0 +1,65 @@
+#pragma once
+// A field: a list of well files, every well computed with the same core functions as a single well (read
+// with its forecast settings, evaluate, deliverability analysis, forecast, gas-in-place match), one row
+// per well, and the field's deliverability over time from the production wells' forecasts. The wells
+// are independent and computed in parallel; the result does not depend on the number of threads.
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/Feldverlauf.h"
+
+namespace zelvor {
+
+struct Feldbohrung {
+  std::string datei;   // the path as given
+  std::string name;    // the well's name, else its file name
+  std::string fehler;  // why the well could not be read or evaluated (German); empty when it was
+  bool injektion = false;
+  // Numbers the well does not have (unread, no fit, no forecast) are empty.
+  std::optional<double> ogip;          // Mio m3
+  std::optional<double> gp;            // last evaluated Gp, Mio m3
+  std::optional<double> anteil;        // Gp / OGIP
+  std::optional<double> cMittel;       // mean C-value, m3/h per bar²
+  std::optional<double> n;             // back-pressure exponent, when its fit is valid
+  std::optional<double> aof;           // at the current pressure: back-pressure equation, else the C-value model
+  std::optional<double> qJetzt;        // deliverable rate now at the well's p_min, m3/h
+  std::optional<double> restreserven;  // Mio m3
+  std::optional<double> jahre;         // years to abandonment
+  std::optional<double> gStern;        // the matched gas in place, Mio m3 (when asked for and made)
+  std::string bemerkung;               // the failure, or why there is no forecast
+  Bohrungsverlauf verlauf;             // the forecast's rows (production wells with a forecast)
+
+  bool Fehlgeschlagen() const { return !fehler.empty(); }
+  // Summed into the field's production.
+  bool Liefert() const { return !Fehlgeschlagen() && !injektion && !verlauf.empty(); }
+};
+
+// One well, from its file. The gas-in-place match costs ten times the rest of a well, so it is made
+// only when asked for (mitAbgleich).
+Feldbohrung BohrungBerechnen(const std::string& pfad, bool mitAbgleich = false);
+
+struct Feldergebnis {
+  std::vector<Feldbohrung> bohrungen;  // in the order of the files given
+  Feldverlauf verlauf;                 // at round times: the field's table
+  bool abgebrochen = false;            // cancelled before every well was computed
+
+  std::size_t Fehlgeschlagene() const;
+  // The production wells summed into the field, as indices into bohrungen.
+  std::vector<std::size_t> Liefernde() const;
+};
+
+// The field's course of the production wells of bohrungen at the given times.
+Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten);
+
+// Computes every well on up to `threads` threads. fortschritt(k) is called from the worker threads after
+// each well with the number done. When *abbrechen becomes true, no further well starts and the answer is
+// marked abgebrochen (the wells not computed have no row).
+Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich = false,
+                           const std::atomic<bool>* abbrechen = nullptr,
+                           const std::function<void(std::size_t)>& fortschritt = {});
+
+}  // namespace zelvor

@@ -1,0 +1,13 @@
+#pragma once
+// The field overview's export tables: "Feldbohrungen" (one row per well, the window's columns) and
+// "Feldverlauf" (the field's rate and production over time).
+#include <vector>
+
+#include "doc/Feld.h"
+#include "export/Exporttabelle.h"
+
+namespace zelvor {
+
+std::vector<Exporttabelle> FeldTabellen(const Feldergebnis& f);
+
+}  // namespace zelvor

@@ -1,0 +1,44 @@
+#pragma once
+// The field overview as text and as table cells: the wells' table (its columns, their texts and the
+// order a column sorts by), the field's summary and its course over time. The window, its printout, the
+// clipboard, the export and "zelvor-cli feld" all take their content from here.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "doc/Feld.h"
+
+namespace zelvor {
+
+enum class Feldspalte {
+  Bohrung, Datei, Art, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Restreserven, Jahre, GStern, Bemerkung, Anzahl
+};
+
+struct Feldspaltenangabe {
+  const char* titel;    // the heading, with its unit
+  int stellen;          // decimals of a number column; -1 for a text column
+};
+const Feldspaltenangabe& FeldspalteAngabe(Feldspalte s);
+std::vector<Feldspalte> Feldspalten();
+
+// A number column's value in the column's unit (the share in %), as the export gives it; nothing for a
+// text column or a value the well does not have.
+std::optional<double> FeldWert(const Feldbohrung& b, Feldspalte s);
+// The cell as shown: numbers with the column's decimals, "-" where there is no value.
+std::string FeldZelle(const Feldbohrung& b, Feldspalte s);
+// The order of a column: numbers by value, texts by their bytes, equal cells keep the wells' order. The
+// empty cells of a number column come last in either direction: with absteigend the answer is for a
+// caller that reverses it (a table sorting downwards), so they are the smallest there.
+bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s, bool absteigend = false);
+
+// The wells' table as fixed-width lines: a heading line, then one line per well.
+std::vector<std::string> FeldtabelleText(const std::vector<Feldbohrung>& bohrungen);
+// Counts and totals of the field: wells by kind and failure, OGIP, Gp, rate now, reserves, the last
+// abandonment.
+std::vector<std::string> FeldZusammenfassung(const Feldergebnis& f);
+// The field's rate and production over time, a heading then one line per time.
+std::vector<std::string> FeldverlaufText(const Feldverlauf& v);
+// All three, separated by blank lines (and a note when the computation was cancelled).
+std::vector<std::string> FeldText(const Feldergebnis& f);
+
+}  // namespace zelvor

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/Befehle.h"
+#include "cli/Feld.h"
+
+namespace zelvor::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string BEISPIELE = ZELVOR_EXAMPLES_DIR;
+
+struct Aufruf {
+  int status = -1;
+  std::string out, err;
+};
+
+Aufruf Feldaufruf(std::vector<std::string> args) {
+  args.insert(args.begin(), {"zelvor-cli", "feld"});
+  std::vector<const char*> argv;
+  for (const std::string& a : args) argv.push_back(a.c_str());
+  std::ostringstream out, err;
+  Aufruf r;
+  r.status = Ausfuehren(static_cast<int>(argv.size()), argv.data(), out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
+  Aufruf r = Feldaufruf({BEISPIELE, "--jobs", "2"});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_NE(r.out.find("Bohrung Hemmelte Z3"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Injektion"), std::string::npos);
+  EXPECT_NE(r.out.find("Bohrungen: 5 (Förderung 3, Injektion 2, nicht auswertbar 0)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Feldrate (m3/h)"), std::string::npos);
+
+  r = Feldaufruf({BEISPIELE + "/suessgas.zlv", "--json"});
+  EXPECT_EQ(r.status, ERFOLG);
+  EXPECT_EQ(r.out.rfind("{\n  \"Bohrungen\": [", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\"Fehlgeschlagen\": 0"), std::string::npos);
+  EXPECT_NE(r.out.find("\"GStern\": null"), std::string::npos);
+  r = Feldaufruf({BEISPIELE + "/suessgas.zlv", "--json", "--abgleich"});
+  EXPECT_NE(r.out.find("\"GStern\": 2334."), std::string::npos) << r.out;
+
+  const fs::path csv = fs::temp_directory_path() / ("zelvor-feld-" + std::to_string(::getpid()) + ".csv");
+  r = Feldaufruf({BEISPIELE + "/suessgas.zlv", BEISPIELE + "/sauergas.zlv", "-o", csv.string()});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  std::ifstream f(csv);
+  const std::string text{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(text.rfind("Feldbohrungen\r\n", 0), 0u) << text;
+  EXPECT_NE(text.find("\nFeldverlauf\r\n"), std::string::npos);
+  fs::remove(csv);
+}
+
+TEST(FeldCli, FehlendeBohrungGibtStatusEinsUndIhreZeile) {
+  const Aufruf r = Feldaufruf({BEISPIELE + "/suessgas.zlv", BEISPIELE + "/gibtsnicht.zlv"});
+  EXPECT_EQ(r.status, ABGEBROCHEN);
+  EXPECT_NE(r.out.find("gibtsnicht.zlv"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("nicht auswertbar 1"), std::string::npos) << r.out;
+}
+
+TEST(FeldCli, FalscheAufrufeGebenStatusZwei) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {},
+           {BEISPIELE, "--jobs", "0"},
+           {BEISPIELE, "--jobs", "2x"},
+           {BEISPIELE, "--jobs"},
+           {BEISPIELE, "-o", "feld.txt"},
+           {BEISPIELE, "--json", "-o", "feld.csv"},
+           {BEISPIELE, "--rates", "r.txt"}}) {
+    const Aufruf r = Feldaufruf(args);
+    EXPECT_EQ(r.status, FEHLER) << (args.empty() ? "" : args.back());
+    EXPECT_NE(r.err.find("zelvor-cli --help"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  const char* bild[] = {"zelvor-cli", "feld", "x", "-o", "F.PDF"};
+  const char* tabelle[] = {"zelvor-cli", "feld", "x", "-o", "f.xlsx"};
+  EXPECT_TRUE(IstFeldbild(5, bild));
+  EXPECT_FALSE(IstFeldbild(5, tabelle));
+}
+
+}  // namespace
+}  // namespace zelvor::cli

@@ -1,0 +1,89 @@
+#include "report/Feldtabelle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "report/Felddiagramm.h"
+
+namespace zelvor {
+namespace {
+
+Feldbohrung Bohrung(std::string name, std::optional<double> restreserven, Bohrungsverlauf verlauf = {}) {
+  Feldbohrung b;
+  b.name = name;
+  b.datei = name + ".zlv";
+  b.ogip = 1000;
+  b.restreserven = restreserven;
+  b.verlauf = std::move(verlauf);
+  return b;
+}
+
+TEST(Feldtabelle, SortierungLeereZellenZuletztGleicheBehaltenIhreFolge) {
+  std::vector<Feldbohrung> b = {Bohrung("C", 5), Bohrung("A", std::nullopt), Bohrung("B", 2), Bohrung("D", 5)};
+  b[1].fehler = b[1].bemerkung = "Die Datei fehlt.";
+  b[1].ogip.reset();
+  const auto reihenfolge = [&](Feldspalte s, bool absteigend = false) {
+    std::vector<Feldbohrung> v = b;
+    std::stable_sort(v.begin(), v.end(), [s, absteigend](const Feldbohrung& x, const Feldbohrung& y) {
+      return absteigend ? FeldZeileVor(y, x, s, true) : FeldZeileVor(x, y, s);
+    });
+    std::string namen;
+    for (const Feldbohrung& x : v) namen += x.name;
+    return namen;
+  };
+  EXPECT_EQ(reihenfolge(Feldspalte::Restreserven), "BCDA");
+  EXPECT_EQ(reihenfolge(Feldspalte::Restreserven, true), "CDBA");
+  EXPECT_EQ(reihenfolge(Feldspalte::Bohrung), "ABCD");
+  EXPECT_EQ(reihenfolge(Feldspalte::Bemerkung), "CBDA");
+  EXPECT_EQ(FeldZelle(b[1], Feldspalte::Restreserven), "-");
+  EXPECT_EQ(FeldZelle(b[1], Feldspalte::Art), "-");
+  EXPECT_EQ(FeldZelle(b[0], Feldspalte::Art), "Förderung");
+  b[0].anteil = 0.25;
+  EXPECT_EQ(FeldZelle(b[0], Feldspalte::Anteil), "25.0");
+  EXPECT_EQ(*FeldWert(b[0], Feldspalte::Anteil), 25.0);
+}
+
+TEST(Feldtabelle, TextzeilenStehenInSpaltenAuchMitUmlauten) {
+  std::vector<Feldbohrung> b = {Bohrung("Süd 1", 12.5), Bohrung("Nord 22", 3)};
+  const std::vector<std::string> z = FeldtabelleText(b);
+  ASSERT_EQ(z.size(), 3u);
+  // The remaining reserves end in the same display column on every line.
+  const auto ende = [](const std::string& zeile, const std::string& text) {
+    const std::string vorher = zeile.substr(0, zeile.find(text) + text.size());
+    return std::count_if(vorher.begin(), vorher.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; });
+  };
+  EXPECT_EQ(ende(z[1], "12.5"), ende(z[2], "3.0"));
+  EXPECT_EQ(ende(z[0], "Restreserven (Mio m3)"), ende(z[1], "12.5"));
+}
+
+TEST(Felddiagramm, BaenderSummierenSichZurFeldrateUndDieKleinstenWerdenZusammengefasst) {
+  Feldergebnis f;
+  for (int i = 0; i < 5; ++i)
+    f.bohrungen.push_back(Bohrung("B" + std::to_string(i), 10.0 * i, {{0, 0, 100.0 * (i + 1)}, {2.0 + i, 10, 50}}));
+  f.bohrungen.push_back(Bohrung("Injektion", 99));
+  f.bohrungen.back().injektion = true;
+  const Diagramm d = FeldDiagramm(f, 3);
+  ASSERT_EQ(d.reihen.size(), 3u);
+  EXPECT_EQ(d.reihen[0].legende, "B3");
+  EXPECT_EQ(d.reihen[1].legende, "B4");
+  EXPECT_EQ(d.reihen[2].legende, "Weitere (3)");
+  const Diagrammreihe& oben = d.reihen.back();
+  const Feldverlauf v = FeldverlaufDer(f.bohrungen, oben.x);
+  ASSERT_EQ(oben.y.size(), v.rate.size());
+  for (std::size_t k = 0; k < v.rate.size(); ++k) EXPECT_NEAR(oben.y[k], v.rate[k], 1e-9);
+  for (const Diagrammreihe& r : d.reihen) EXPECT_TRUE(r.flaeche);
+  EXPECT_DOUBLE_EQ(oben.x.back(), 6.0);
+  EXPECT_TRUE(FeldDiagramm(Feldergebnis{}).reihen.empty());
+  EXPECT_EQ(d.yText, "Rate (m3/h)");
+  f.bohrungen[0].verlauf = {{0, 0, 2e6}, {1, 10, 1e6}};
+  const Diagramm gross = FeldDiagramm(f, 3);
+  EXPECT_EQ(gross.yText, "Rate (1000 m3/h)");
+  EXPECT_DOUBLE_EQ(gross.reihen.back().y.front(), (2e6 + 200 + 300 + 400 + 500) / 1000);
+  // A long name is cut to the legend's column.
+  f.bohrungen[4].name = "Sauergasfeld Nordheide Süd 4-7";
+  EXPECT_EQ(FeldDiagramm(f, 3).reihen[1].legende, "Sauergasfeld N...");
+}
+
+}  // namespace
+}  // namespace zelvor
