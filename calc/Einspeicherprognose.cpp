@@ -95,15 +95,7 @@ Foerderprognose EinspeicherprognoseBerechnen(const Laufdaten& lauf, const Progno
   p.injektion = true;
   p.eingaben = e;
   p.ogip = lauf.ogip;
-  // A refusal keeps no half-made rows.
-  const auto ablehnen = [&p](std::string meldung) {
-    Foerderprognose a;
-    a.injektion = true;
-    a.eingaben = p.eingaben;
-    a.ogip = p.ogip;
-    a.meldung = std::move(meldung);
-    return a;
-  };
+  const auto ablehnen = [&p](std::string meldung) { return Abgelehnt(p, std::move(meldung)); };
   if (auto m = Ablehnung(lauf, e)) return ablehnen(*m);
   if (auto m = LieferansatzWaehlen(lauf, e, p.ansatz)) return ablehnen(*m);
 

@@ -1,6 +1,7 @@
 #include "calc/Prognosezeilen.h"
 
 #include <cmath>
+#include <utility>
 
 #include "calc/Format.h"
 
@@ -10,6 +11,15 @@ namespace {
 constexpr double STUNDEN_JE_JAHR = 24.0 * 365.0;
 
 }  // namespace
+
+Foerderprognose Abgelehnt(const Foerderprognose& p, std::string meldung) {
+  Foerderprognose a;
+  a.injektion = p.injektion;
+  a.eingaben = p.eingaben;
+  a.ogip = p.ogip;
+  a.meldung = std::move(meldung);
+  return a;
+}
 
 std::optional<std::string> PrognosezeilenFuellen(Foerderprognose& p, double gpPlateau, double naehe,
                                                  const std::function<Prognosezeile(double)>& zeile) {

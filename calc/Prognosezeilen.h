@@ -9,6 +9,9 @@
 
 namespace zelvor {
 
+// A refused forecast: what was asked and why, none of the rows half made.
+Foerderprognose Abgelehnt(const Foerderprognose& p, std::string meldung);
+
 // Fills p.zeilen from p.gpStart to p.gpEnde with zeile(gp), the row at gpPlateau marked when p.plateau
 // (a step within naehe of it is that row), then each row's years, p.plateauJahre and p.jahre. The
 // German reason when a rate falls to 0 before the end.
