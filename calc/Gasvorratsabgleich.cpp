@@ -99,33 +99,74 @@ class Zielfunktion {
   std::vector<Profilpunkt> m_profil;
 };
 
-// Golden section on ln G between a and b (G values); answers the best G it met.
-double GoldenerSchnitt(Zielfunktion& f, double a, double b) {
-  const double r = (std::sqrt(5.0) - 1.0) / 2.0;
+// Brent's minimiser on ln G in [a, b]: parabolic steps where they are safe, golden sections otherwise,
+// to GENAUIGKEIT relative. Answers the best G it met and its S.
+Profilpunkt Minimum(Zielfunktion& f, double a, double b) {
+  constexpr double GOLD = 0.3819660112501051;  // (3 - √5) / 2
+  constexpr double TOL = GENAUIGKEIT / 4;      // in ln G: relative in G
   double la = std::log(a), lb = std::log(b);
-  double lc = lb - r * (lb - la), ld = la + r * (lb - la);
-  double fc = f.S(std::exp(lc)), fd = f.S(std::exp(ld));
-  for (int i = 0; i < MAX_SCHRITTE && lb - la > GENAUIGKEIT; ++i) {
-    if (fc < fd) {
-      lb = ld, ld = lc, fd = fc;
-      lc = lb - r * (lb - la);
-      fc = f.S(std::exp(lc));
+  double x = la + GOLD * (lb - la), w = x, v = x;
+  double fx = f.S(std::exp(x)), fw = fx, fv = fx;
+  double d = 0, e = 0;
+  for (int i = 0; i < MAX_SCHRITTE; ++i) {
+    const double mitte = 0.5 * (la + lb);
+    if (std::fabs(x - mitte) <= 2 * TOL - 0.5 * (lb - la)) break;
+    bool golden = true;
+    // A parabola through three feasible points, when its step stays inside and shrinks.
+    if (std::fabs(e) > TOL && std::isfinite(fx) && std::isfinite(fw) && std::isfinite(fv)) {
+      const double r = (x - w) * (fx - fv);
+      double q = (x - v) * (fx - fw);
+      double p = (x - v) * q - (x - w) * r;
+      q = 2 * (q - r);
+      if (q > 0) p = -p;
+      q = std::fabs(q);
+      if (std::fabs(p) < std::fabs(0.5 * q * e) && p > q * (la - x) && p < q * (lb - x)) {
+        e = d;
+        d = p / q;
+        if (x + d - la < 2 * TOL || lb - (x + d) < 2 * TOL) d = x < mitte ? TOL : -TOL;
+        golden = false;
+      }
+    }
+    if (golden) {
+      e = (x < mitte ? lb : la) - x;
+      d = GOLD * e;
+    }
+    const double u = std::fabs(d) >= TOL ? x + d : x + (d > 0 ? TOL : -TOL);
+    const double fu = f.S(std::exp(u));
+    if (fu <= fx) {
+      (u < x ? lb : la) = x;
+      v = w, fv = fw, w = x, fw = fx, x = u, fx = fu;
     } else {
-      la = lc, lc = ld, fc = fd;
-      ld = la + r * (lb - la);
-      fd = f.S(std::exp(ld));
+      (u < x ? la : lb) = u;
+      if (fu <= fw || w == x) {
+        v = w, fv = fw, w = u, fw = fu;
+      } else if (fu <= fv || v == x || v == w) {
+        v = u, fv = fu;
+      }
     }
   }
-  return std::exp(fc < fd ? lc : ld);
+  return {std::exp(x), fx};
 }
 
-// The G between innen (S ≤ grenze) and aussen (S above it, or infeasible) where S crosses the limit,
-// by bisection on ln G.
-double Grenze(Zielfunktion& f, double innen, double aussen, double grenze) {
-  double li = std::log(innen), la = std::log(aussen);
+// The G between innen (S ≤ grenze there) and aussen (S above it, or infeasible) where S crosses the
+// limit: regula falsi on ln G with the Illinois rule, halving while the outer value is infeasible.
+double Grenze(Zielfunktion& f, Profilpunkt innen, Profilpunkt aussen, double grenze) {
+  double li = std::log(innen.g), la = std::log(aussen.g);
+  double fi = innen.s - grenze, fa = aussen.s - grenze;
+  int zuletzt = 0;  // which end moved last: -1 inner, +1 outer
   for (int i = 0; i < MAX_SCHRITTE && std::fabs(la - li) > GENAUIGKEIT; ++i) {
-    const double mitte = 0.5 * (li + la);
-    (f.S(std::exp(mitte)) <= grenze ? li : la) = mitte;
+    double m = std::isfinite(fa) && fa > fi ? la - fa * (la - li) / (fa - fi) : 0.5 * (li + la);
+    if (!(m > std::min(li, la) && m < std::max(li, la))) m = 0.5 * (li + la);
+    const double fm = f.S(std::exp(m)) - grenze;
+    if (fm <= 0) {
+      li = m, fi = fm;
+      if (zuletzt == -1) fa /= 2;
+      zuletzt = -1;
+    } else {
+      la = m, fa = fm;
+      if (zuletzt == 1) fi /= 2;
+      zuletzt = 1;
+    }
   }
   return std::exp(0.5 * (li + la));
 }
@@ -205,8 +246,9 @@ Gasvorratsabgleich GasvorratAbgleichen(const Laufdaten& lauf, const AbgleichEing
                                "Schließdruck %s dem Bodenfließdruck.",
                                a.gMin, a.gMax, lauf.injektion ? "unter" : "über"));
   if (beste == RASTER - 1) return ablehnen(SuchgrenzeMeldung("obere", a.gMax));
-  a.g = GoldenerSchnitt(f, g[std::max(beste - 1, 0)], g[beste + 1]);
-  if (!(f.S(a.g) <= s[beste])) a.g = g[beste];
+  Profilpunkt stern = Minimum(f, g[std::max(beste - 1, 0)], g[beste + 1]);
+  if (!(stern.s <= s[beste])) stern = {g[beste], s[beste]};
+  a.g = stern.g;
   a.stern = f.Wert(a.g);
   if (a.gpSpanne < ABGLEICH_MIN_SPANNE * a.g)
     return ablehnen(Formatiere("Die Ratenzeilen überdecken nur %.2f Mio m3 kumulative Förderung, weniger als 5 %% des "
@@ -221,11 +263,11 @@ Gasvorratsabgleich GasvorratAbgleichen(const Laufdaten& lauf, const AbgleichEing
   int k = beste;
   while (k >= 0 && (g[k] >= a.g || s[k] <= a.sGrenze)) --k;
   if (k < 0) return ablehnen(SuchgrenzeMeldung("untere", a.gMin));
-  a.gUnten = Grenze(f, g[k + 1] < a.g ? g[k + 1] : a.g, g[k], a.sGrenze);
+  a.gUnten = Grenze(f, g[k + 1] < a.g ? Profilpunkt{g[k + 1], s[k + 1]} : stern, {g[k], s[k]}, a.sGrenze);
   k = beste;
   while (k < RASTER && (g[k] <= a.g || s[k] <= a.sGrenze)) ++k;
   if (k >= RASTER) return ablehnen(SuchgrenzeMeldung("obere", a.gMax));
-  a.gOben = Grenze(f, g[k - 1] > a.g ? g[k - 1] : a.g, g[k], a.sGrenze);
+  a.gOben = Grenze(f, g[k - 1] > a.g ? Profilpunkt{g[k - 1], s[k - 1]} : stern, {g[k], s[k]}, a.sGrenze);
   a.unten = f.Wert(a.gUnten);
   a.oben = f.Wert(a.gOben);
   a.eingabe = f.Wert(lauf.ogip);
