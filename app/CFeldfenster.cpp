@@ -29,6 +29,7 @@
 #include "export/Feldexport.h"
 #include "report/Feldtabelle.h"
 #include "views/CFelddiagramm.h"
+#include "views/Ausgabedatei.h"
 #include "views/Drucken.h"
 #include "views/FeldZeichnen.h"
 
@@ -313,7 +314,7 @@ bool CFeldfenster::Exportieren() {
   const QString nichtGeschrieben = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(ziel.pfad);
   switch (ziel.art) {
     case Exportart::Png:
-      if (!AnalyseseiteBild(FeldDiagrammseite(*m_Ergebnis, name), name, 96).save(ziel.pfad, "PNG")) fehler = nichtGeschrieben;
+      fehler = AusgabedateiSchreiben(ziel.pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*m_Ergebnis, name), name, 96)));
       break;
     case Exportart::Svg:
       if (!AnalyseseiteAlsSvg(ziel.pfad, FeldDiagrammseite(*m_Ergebnis, name), name)) fehler = nichtGeschrieben;
@@ -324,10 +325,7 @@ bool CFeldfenster::Exportieren() {
     case Exportart::Csv:
     case Exportart::CsvExcelDeutsch:
     case Exportart::Xlsx: {
-      const Exportformat format = ziel.art == Exportart::Csv               ? Exportformat::Csv
-                                  : ziel.art == Exportart::CsvExcelDeutsch ? Exportformat::CsvExcelDeutsch
-                                                                           : Exportformat::Xlsx;
-      fehler = Q(ExportSchreiben(S(ziel.pfad), FeldTabellen(*m_Ergebnis), format));
+      fehler = Q(ExportSchreiben(S(ziel.pfad), FeldTabellen(*m_Ergebnis), Tabellenformat(ziel.art)));
       break;
     }
   }

@@ -47,6 +47,12 @@ QStringList Exportfilter() {
           QStringLiteral("Excel-Arbeitsmappe (*.xlsx)")};
 }
 
+Exportformat Tabellenformat(Exportart art) {
+  if (art == Exportart::Csv) return Exportformat::Csv;
+  if (art == Exportart::CsvExcelDeutsch) return Exportformat::CsvExcelDeutsch;
+  return Exportformat::Xlsx;
+}
+
 QString ExportiertMeldung(const QString& pfad, Exportart art) {
   const bool bild = art == Exportart::Png || art == Exportart::Svg || art == Exportart::Pdf;
   return (bild ? QStringLiteral("Die Ansicht ist in die Datei %1 exportiert.")
@@ -79,11 +85,8 @@ bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& d
     case Exportart::Csv:
     case Exportart::CsvExcelDeutsch:
     case Exportart::Xlsx: {
-      const Exportformat format = ziel.art == Exportart::Csv               ? Exportformat::Csv
-                                  : ziel.art == Exportart::CsvExcelDeutsch ? Exportformat::CsvExcelDeutsch
-                                                                           : Exportformat::Xlsx;
-      fehler = QString::fromStdString(
-          ExportSchreiben(QFile::encodeName(ziel.pfad).toStdString(), ExporttabellenDesDokuments(doc), format));
+      fehler = QString::fromStdString(ExportSchreiben(QFile::encodeName(ziel.pfad).toStdString(),
+                                                      ExporttabellenDesDokuments(doc), Tabellenformat(ziel.art)));
       break;
     }
   }

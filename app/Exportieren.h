@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "export/Export.h"
+
 class QWidget;
 
 namespace zelvor {
@@ -24,6 +26,9 @@ using Exportwahl = std::function<Exportziel(QWidget* besitzer, const QString& vo
 void ExportwahlSetzen(Exportwahl wahl);
 // The dialog (or what a test installed), the chosen kind's extension added where the name lacks it.
 Exportziel ExportzielWaehlen(QWidget* besitzer, const QString& vorschlag);
+
+// The table writer's format of a CSV or workbook kind.
+Exportformat Tabellenformat(Exportart art);
 
 // What the status bar says after a successful export.
 QString ExportiertMeldung(const QString& pfad, Exportart art);

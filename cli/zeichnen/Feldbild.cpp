@@ -6,6 +6,7 @@
 #include "cli/Befehle.h"
 #include "cli/Feld.h"
 #include "doc/Felddatei.h"
+#include "views/Ausgabedatei.h"
 #include "views/FeldZeichnen.h"
 
 namespace zelvor::cli {
@@ -22,7 +23,7 @@ int Feldbild(int argc, const char* const* argv, std::ostream& err) {
   bool geschrieben = false;
   switch (AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf)) {
     case Ausgabeformat::Png:
-      geschrieben = AnalyseseiteBild(FeldDiagrammseite(*feld, name), name, 96).save(pfad, "PNG");
+      geschrieben = AusgabedateiSchreiben(pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*feld, name), name, 96))).isEmpty();
       break;
     case Ausgabeformat::Svg:
       geschrieben = AnalyseseiteAlsSvg(pfad, FeldDiagrammseite(*feld, name), name);
