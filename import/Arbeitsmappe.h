@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "doc/Tabellenimport.h"
+#include "import/Tabellenimport.h"
 
 namespace zelvor {
 
