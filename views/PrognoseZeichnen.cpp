@@ -216,7 +216,7 @@ QImage PrognoseBild(const CZelvorDoc& doc, const std::string& titel, double dpi)
   return bild;
 }
 
-bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
+QString PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
   const QSizeF f = PrognoseFlaeche(doc);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   QSvgGenerator svg;
@@ -224,8 +224,9 @@ bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::strin
   QBuffer puffer(&daten);
   svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) &&
-         AusgabedateiSchreiben(pfad, daten).isEmpty();
+  if (!WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }))
+    daten.clear();
+  return ErzeugtesSchreiben(pfad, daten);
 }
 
 }  // namespace zelvor

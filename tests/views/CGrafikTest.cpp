@@ -236,7 +236,7 @@ class CGrafikTest : public QObject {
     const CZelvorDoc doc = Ausgewertet("suessgas.zlv", false);
     QTemporaryDir dir;
     const QString pdf = dir.filePath("grafik.pdf");
-    QVERIFY(InPdfAusgeben(pdf, *GrafikDruckvorlage(doc, "suessgas", false), true));
+    QVERIFY(InPdfAusgeben(pdf, *GrafikDruckvorlage(doc, "suessgas", false), true).isEmpty());
     QProcess proc;
     proc.start(pdftotext, {pdf, "-"});
     QVERIFY(proc.waitForFinished(30000));
@@ -341,14 +341,14 @@ class CGrafikTest : public QObject {
     const CZelvorDoc doc = Ausgewertet("suessgas.zlv", false);
     QTemporaryDir dir;
     const QString pfad = dir.filePath("grafik.svg");
-    QVERIFY(GrafikAlsSvg(pfad, doc, "suessgas", {}));
+    QVERIFY(GrafikAlsSvg(pfad, doc, "suessgas", {}).isEmpty());
     QSvgRenderer svg(pfad);
     QVERIFY(svg.isValid());
     QCOMPARE(svg.viewBox(), QRect(0, 0, 2500, 2200));
     QFile datei(pfad);
     QVERIFY(datei.open(QIODevice::ReadOnly));
     QVERIFY(datei.readAll().contains("Dokument suessgas"));
-    QVERIFY(!GrafikAlsSvg(dir.filePath("fehlt/grafik.svg"), doc, "suessgas", {}));
+    QVERIFY(!GrafikAlsSvg(dir.filePath("fehlt/grafik.svg"), doc, "suessgas", {}).isEmpty());
   }
 };
 
