@@ -271,7 +271,7 @@ void CFeldfenster::TabelleFuellen() {
   for (std::size_t i = 0; i < m_Ergebnis->bohrungen.size(); ++i) {
     const Feldbohrung& b = m_Ergebnis->bohrungen[i];
     for (std::size_t s = 0; s < spalten.size(); ++s) {
-      auto* zelle = new Feldzelle(Q(FeldZelle(b, spalten[s])), m_Ergebnis, i, spalten[s]);
+      auto* zelle = new Feldzelle(Q(FeldAnzeigezelle(b, spalten[s])), m_Ergebnis, i, spalten[s]);
       if (FeldspalteAngabe(spalten[s]).stellen >= 0) zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (b.Fehlgeschlagen()) zelle->setForeground(QColor(180, 0, 0));
       zelle->setToolTip(Q(b.datei));

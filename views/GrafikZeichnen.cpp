@@ -11,6 +11,7 @@
 #include <cmath>
 #include <utility>
 
+#include "report/Anzeigetext.h"
 #include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
@@ -131,7 +132,7 @@ void GrafikZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const 
   l.Rechteck(0, 0, breite, -hoehe);
 
   p.setFont(titelSchrift);
-  l.Text(mitte, 200, Q(doc.m_Gasbohrung), MITTE);
+  l.Text(mitte, 200, Q(FuerAnzeige(doc.m_Gasbohrung)), MITTE);
   p.setFont(achsenSchrift);
   l.Text(mitte, 130, Q(GrafikUntertitel(doc.m_bGrafikRaten != 0)), MITTE);
   l.Text(-50, 100, Q(doc.m_TextYAchse), MITTE);

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/Anzeigetext.h"
+
 namespace zelvor {
 namespace {
 constexpr double ZEHNTELMM_JE_ZOLL = 254.0;
@@ -86,7 +88,7 @@ bool WeissesSvg(QSvgGenerator& svg, QSize flaeche, const std::string& name,
   svg.setSize(flaeche);
   svg.setViewBox(QRect(QPoint(0, 0), flaeche));
   svg.setResolution(254);
-  svg.setTitle(QString::fromStdString(name));
+  svg.setTitle(QString::fromStdString(FuerAnzeige(name)));
   QPainter p;
   if (!p.begin(&svg)) return false;
   p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
