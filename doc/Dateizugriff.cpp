@@ -132,13 +132,12 @@ bool AllesSchreiben(int fd, std::span<const unsigned char> inhalt) {
 std::string DateiLesen(const std::string& pfad, std::vector<unsigned char>& inhalt, std::size_t maxBytes) {
   inhalt.clear();
   const std::string nichtGeoeffnet = "Die Datei \"" + pfad + "\" kann nicht geöffnet werden.";
-  struct stat st {};
-  if (::stat(pfad.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return nichtGeoeffnet;
   if (std::string keine = KeineGewoehnlicheDatei(pfad); !keine.empty()) return keine;
   // Not blocking, should the file have been swapped for a pipe since the check; fstat then tells.
   Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return nichtGeoeffnet;
-  if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return nichtGeoeffnet;
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) return nichtGeoeffnet;
   if (!S_ISREG(st.st_mode)) return KeineGewoehnlicheDateiMeldung(pfad);
   const std::string zuGross = "Die Datei \"" + pfad + "\" ist zu groß (mehr als " +
                               std::to_string(maxBytes) + " Bytes).";
