@@ -12,7 +12,6 @@ TEST(Maskierung, ShowsEveryValueOnOneLineAndSetTakesItBack) {
     std::string wert, gezeigt;
   };
   const Fall faelle[] = {
-      {"Bohrung 7", "Bohrung 7"},
       {"Süd 3 %d", "Süd 3 %d"},
       {"A\nRatenzeile=1 2 3", "A\\nRatenzeile=1 2 3"},
       {"rot\x1b[31m\r\t", "rot\\x1B[31m\\r\\t"},
