@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/Anzeigetext.h"
 #include "report/Grafiklayout.h"
 #include "views/Ausgabedatei.h"
 #include "views/DiagrammZeichnen.h"
@@ -76,7 +75,7 @@ void AnalyseseiteZeichnen(QPainter& p, QPointF ursprung, const Analyseseite& s, 
 
   p.setPen(Qt::black);
   p.setFont(l.Schrift(Diagrammschrift(600), 80));
-  l.Text(mitte, -RAND, QString::fromStdString(FuerAnzeige(s.gasbohrung)), Lometric::Ausrichtung::MitteOben);
+  l.Text(mitte, -RAND, l.Eingepasst(s.gasbohrung, flaeche.width() - 2 * RAND), Lometric::Ausrichtung::MitteOben);
   p.setFont(l.Schrift(Diagrammschrift(700), 60));
   l.Text(mitte, -RAND - 100, s.ueberschrift, Lometric::Ausrichtung::MitteOben);
 

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <utility>
 
-#include "report/Anzeigetext.h"
 #include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
@@ -132,7 +131,7 @@ void GrafikZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const 
   l.Rechteck(0, 0, breite, -hoehe);
 
   p.setFont(titelSchrift);
-  l.Text(mitte, 200, Q(FuerAnzeige(doc.m_Gasbohrung)), MITTE);
+  l.Text(mitte, 200, l.Eingepasst(doc.m_Gasbohrung, 2 * (mitte - FENSTER_X)), MITTE);  // centred on the surface
   p.setFont(achsenSchrift);
   l.Text(mitte, 130, Q(GrafikUntertitel(doc.m_bGrafikRaten != 0)), MITTE);
   l.Text(-50, 100, Q(doc.m_TextYAchse), MITTE);

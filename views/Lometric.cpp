@@ -71,6 +71,18 @@ double Lometric::TextBreite(const QString& text) const {
   return LogischX(QFontMetricsF(m_p.font(), m_p.device()).horizontalAdvance(text));
 }
 
+QString Lometric::Eingepasst(const std::string& text, double breite) const {
+  const std::string gekuerzt = FuerAnzeige(text);
+  if (TextBreite(QString::fromStdString(gekuerzt)) <= breite) return QString::fromStdString(gekuerzt);
+  // The most characters that fit, "…" included: found by halving, a few measurements of a short text.
+  std::size_t passt = 1, zuViel = ANZEIGE_ZEICHEN;
+  while (zuViel - passt > 1) {
+    const std::size_t mitte = (passt + zuViel) / 2;
+    (TextBreite(QString::fromStdString(FuerAnzeige(text, mitte))) <= breite ? passt : zuViel) = mitte;
+  }
+  return QString::fromStdString(FuerAnzeige(text, passt));
+}
+
 double Lometric::Zeilenhoehe() const { return LogischY(QFontMetricsF(m_p.font(), m_p.device()).height()); }
 
 QImage WeissesBild(double breite, double hoehe, double dpi) {

@@ -12,7 +12,6 @@
 #include "doc/Analysehinweis.h"
 #include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
-#include "report/Anzeigetext.h"
 #include "report/Grafiklayout.h"
 #include "report/Prognosediagramme.h"
 #include "report/Prognosetext.h"
@@ -97,7 +96,7 @@ QString Titelzeile(const CZelvorDoc& doc) {
 void Ueberschrift(QPainter& p, Lometric& l, const CZelvorDoc& doc, double mitte, const QString& unter) {
   p.setPen(Qt::black);
   p.setFont(l.Schrift(Diagrammschrift(600), 80));
-  l.Text(mitte, -RAND, QString::fromStdString(FuerAnzeige(doc.m_Gasbohrung)), Lometric::Ausrichtung::MitteOben);
+  l.Text(mitte, -RAND, l.Eingepasst(doc.m_Gasbohrung, 2 * (mitte - RAND)), Lometric::Ausrichtung::MitteOben);
   p.setFont(l.Schrift(Diagrammschrift(700), 60));
   l.Text(mitte, -RAND - 100, unter, Lometric::Ausrichtung::MitteOben);
 }

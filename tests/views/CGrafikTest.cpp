@@ -11,6 +11,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -228,6 +229,22 @@ class CGrafikTest : public QObject {
                                   QString::fromStdString(doc.m_TextKurve1),
                                   QString::fromStdString(doc.m_TextKurve2)};
     for (const QString& t : erwartet) QVERIFY2(a.texte.contains(t), qPrintable(t));
+  }
+
+  // A name wider than the surface is cut with "…" to fit it; the well keeps the whole name.
+  void aLongNameIsCutToTheSurface() {
+    CZelvorDoc doc = Ausgewertet("suessgas.zlv", false);
+    doc.m_Gasbohrung = std::string(1'000'000, 'W');
+    Aufzeichner geraet;
+    {
+      QPainter p(&geraet);
+      GrafikZeichnen(p, QPointF(0, 0), doc, "lang", GrafikZustand{});
+    }
+    const QStringList& texte = geraet.Engine().texte;
+    const auto titel = std::find_if(texte.begin(), texte.end(), [](const QString& t) { return t.startsWith('W'); });
+    QVERIFY(titel != texte.end());
+    QVERIFY2(titel->endsWith(QChar(0x2026)) && titel->size() < 100, qPrintable(*titel));
+    QCOMPARE(doc.m_Gasbohrung.size(), 1'000'000u);
   }
 
   void pdfHoldsTheGraphsTexts() {
