@@ -95,18 +95,14 @@ std::vector<std::string> PrognosebereichText(const Prognosebereich& b) {
     return t;
   }
   // As the summary shows the single values: Mio m3 with three decimals, years with two.
-  const auto spanne = [](const char* format, double x, double y) {
-    return Formatiere(format, std::min(x, y), std::max(x, y));
-  };
+  const auto spanne = [](const char* format, const Spanne& s) { return Formatiere(format, s.min, s.max); };
   if (b.unten.injektion) {
-    t.push_back("    Noch einspeicherbar            (Mio m3):" +
-                spanne("%12.3f bis %.3f", b.unten.Einspeicherbar(), b.oben.Einspeicherbar()));
-    t.push_back("    Zeit bis zum Ende               (Jahre):" + spanne("%12.2f bis %.2f", b.unten.jahre, b.oben.jahre));
+    t.push_back("    Noch einspeicherbar            (Mio m3):" + spanne("%12.3f bis %.3f", b.menge));
+    t.push_back("    Zeit bis zum Ende               (Jahre):" + spanne("%12.2f bis %.2f", b.jahre));
     return t;
   }
-  t.push_back("    Restreserven            (Mio m3):" +
-              spanne("%12.3f bis %.3f", b.unten.Restreserven(), b.oben.Restreserven()));
-  t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne("%12.2f bis %.2f", b.unten.jahre, b.oben.jahre));
+  t.push_back("    Restreserven            (Mio m3):" + spanne("%12.3f bis %.3f", b.menge));
+  t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne("%12.2f bis %.2f", b.jahre));
   return t;
 }
 
