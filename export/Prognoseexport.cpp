@@ -27,9 +27,7 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
                              z.plateauEnde ? Exportwert(std::string("Plateauende")) : Exportwert()});
 
   const PrognoseEingaben& e = p.eingaben;
-  Exporttabelle summe;
-  summe.name = "Prognoseergebnis";
-  summe.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
+  Exporttabelle summe = Wertetabelle("Prognoseergebnis");
   // An injection well's storage forecast: its own settings and summary under its own names.
   const bool inj = p.injektion;
   if (inj) {
