@@ -1,5 +1,7 @@
 #include "feld/Feld.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 #include <cmath>
@@ -115,6 +117,18 @@ Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std:
   return FeldverlaufBerechnen(verlaeufe, zeiten);
 }
 
+namespace {
+
+// The field's course from its production wells, at round times up to the last abandonment.
+void VerlaufSummieren(Feldergebnis& f) {
+  std::vector<const Bohrungsverlauf*> verlaeufe;
+  for (const Feldbohrung& b : f.bohrungen)
+    if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
+  f.verlauf = FeldverlaufBerechnen(verlaeufe, Zeitraster(LetzteAufgabe(verlaeufe)));
+}
+
+}  // namespace
+
 Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich,
                            const std::atomic<bool>* abbrechen,
                            const std::function<void(std::size_t)>& fortschritt) {
@@ -135,11 +149,17 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
       f.abgebrochen = true;
     }
   }
-  std::vector<const Bohrungsverlauf*> verlaeufe;
-  for (const Feldbohrung& b : f.bohrungen)
-    if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
-  f.verlauf = FeldverlaufBerechnen(verlaeufe, Zeitraster(LetzteAufgabe(verlaeufe)));
+  VerlaufSummieren(f);
   return f;
+}
+
+Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>& indizes) {
+  Feldergebnis ohne;
+  ohne.abgebrochen = f.abgebrochen;
+  for (std::size_t i = 0; i < f.bohrungen.size(); ++i)
+    if (std::find(indizes.begin(), indizes.end(), i) == indizes.end()) ohne.bohrungen.push_back(f.bohrungen[i]);
+  VerlaufSummieren(ohne);
+  return ohne;
 }
 
 }  // namespace zelvor
