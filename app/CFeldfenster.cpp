@@ -27,6 +27,7 @@
 #include "feld/Felddatei.h"
 #include "export/Export.h"
 #include "export/Feldexport.h"
+#include "report/Felddiagramm.h"
 #include "report/Feldtabelle.h"
 #include "views/CFelddiagramm.h"
 #include "views/Ausgabedatei.h"
@@ -201,7 +202,7 @@ void CFeldfenster::Entfernen(const QStringList& dateien) {
   m_Angaben = m_Pfade;
   m_Ergebnis = std::make_shared<const Feldergebnis>(OhneBohrungen(*m_Ergebnis, indizes));
   TabelleFuellen();
-  m_Diagramm->SeiteSetzen(FeldDiagrammseite(*m_Ergebnis, S(m_Feldname)), S(m_Feldname));
+  DiagrammSetzen();
   setWindowModified(true);
   m_Meldung->setText(indizes.size() == 1 ? QStringLiteral("Eine Bohrung aus dem Feld entfernt.")
                                          : QStringLiteral("%1 Bohrungen aus dem Feld entfernt.").arg(indizes.size()));
@@ -216,6 +217,12 @@ void CFeldfenster::AuswahlEntfernen() {
     if (i < m_Ergebnis->bohrungen.size()) dateien << QFile::decodeName(m_Ergebnis->bohrungen[i].datei.c_str());
   }
   Entfernen(dateien);
+}
+
+void CFeldfenster::DiagrammSetzen() {
+  m_Diagramm->SeiteSetzen(FeldDiagrammseite(*m_Ergebnis, S(m_Feldname)), S(m_Feldname));
+  // The legend may shorten a name: the whole names and their files.
+  m_Diagramm->setToolTip(Q(FeldLegendenhinweis(*m_Ergebnis)));
 }
 
 void CFeldfenster::TitelSetzen() { setWindowTitle(QStringLiteral("Feldübersicht - %1[*]").arg(m_Feldname)); }
@@ -295,7 +302,7 @@ void CFeldfenster::Uebernehmen(std::uint64_t lauf, std::shared_ptr<const Felderg
   m_Fertig = true;
   m_Ergebnis = std::move(f);
   TabelleFuellen();
-  m_Diagramm->SeiteSetzen(FeldDiagrammseite(*m_Ergebnis, S(m_Feldname)), S(m_Feldname));
+  DiagrammSetzen();
   QString text = QStringLiteral("%1 Bohrungen berechnet").arg(m_Ergebnis->bohrungen.size());
   if (m_Ergebnis->Fehlgeschlagene() > 0) text += QStringLiteral(", %1 nicht auswertbar").arg(m_Ergebnis->Fehlgeschlagene());
   if (m_Ergebnis->abgebrochen) text = QStringLiteral("Abgebrochen: ") + text;

@@ -76,6 +76,7 @@ class CFeldfenster : public QMainWindow {
   void ZustandAktualisieren();
   void AuswahlEntfernen();
   void TitelSetzen();
+  void DiagrammSetzen();
 
   QStringList m_Angaben;  // as chosen: files, folders, field files
   QStringList m_Pfade;    // the wells they name, in the table's first order

@@ -34,14 +34,30 @@ std::string Abbruchgrund(const CZelvorDoc& doc) {
   return "Die Auswertung ist abgebrochen.";
 }
 
+// A production well's deliverability analysis and forecast.
+void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b);
+
 void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
   const Laufdaten& lauf = doc.m_Lauf;
   b.ogip = Endlich(doc.m_OGIP);
   if (!lauf.punkte.empty()) b.gp = Endlich(lauf.punkte.back().gp);
   if (b.gp && b.ogip && *b.ogip > 0) b.anteil = *b.gp / *b.ogip;
   b.cMittel = Endlich(lauf.mittlererC);
-  if (b.injektion) return;
+  // A storage well has no production forecast to sum, but its match checks the booked inventory.
+  if (!b.injektion) Vorhersagen(doc, b);
+  if (!mitAbgleich) return;
+  const Gasvorratsabgleich a =
+      GasvorratAbgleichen(lauf, AbgleichEingabenAus(lauf, doc.m_Prognose.modell == Prognosemodell::Gegendruck));
+  if (a.Gemacht()) {
+    b.gStern = Endlich(a.g);
+  } else {
+    // The G* column stays empty: the remark says why.
+    b.bemerkung += (b.bemerkung.empty() ? "G*: " : "; G*: ") + a.meldung;
+  }
+}
 
+void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b) {
+  const Laufdaten& lauf = doc.m_Lauf;
   const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf);
   if (l.gegendruck.gueltig) b.n = Endlich(l.gegendruck.n);
   for (int modell : {MODELL_GEGENDRUCK, MODELL_C_WERT}) {
@@ -60,10 +76,6 @@ void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
     b.verlauf.reserve(p.zeilen.size());
     for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q});
   }
-  if (!mitAbgleich) return;
-  const Gasvorratsabgleich a =
-      GasvorratAbgleichen(lauf, AbgleichEingabenAus(lauf, doc.m_Prognose.modell == Prognosemodell::Gegendruck));
-  if (a.Gemacht()) b.gStern = Endlich(a.g);
 }
 
 }  // namespace

@@ -64,6 +64,7 @@ class CFeldfensterTest : public QObject {
     QCOMPARE(f.windowTitle(), QStringLiteral("Feldübersicht - Feld[*]"));
     QVERIFY(!f.Diagramm()->Seite().diagramme.empty());
     QCOMPARE(f.Diagramm()->Seite().diagramme.front().reihen.size(), std::size_t{3});  // three production wells
+    QVERIFY(f.Diagramm()->toolTip().contains(QStringLiteral("suessgas.zlv")));  // each band's file
 
     // Sorting by the remaining reserves: numbers by value, the wells without one last.
     f.Tabelle()->sortByColumn(static_cast<int>(Feldspalte::Restreserven), Qt::AscendingOrder);

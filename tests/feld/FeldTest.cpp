@@ -121,6 +121,11 @@ TEST(Feld, EinThreadUndZweiThreadsGebenDasselbe) {
   EXPECT_EQ(eins.verlauf.gp, zwei.verlauf.gp);
   ASSERT_EQ(eins.bohrungen.size(), pfade.size());
   EXPECT_TRUE(eins.bohrungen[0].gStern);
+  // The storage well's G* too; where there is none the remark says why.
+  EXPECT_TRUE(eins.bohrungen[2].gStern);
+  EXPECT_FALSE(eins.bohrungen[3].gStern);
+  EXPECT_NE(eins.bohrungen[3].bemerkung.find("G*: "), std::string::npos) << eins.bohrungen[3].bemerkung;
+  EXPECT_NE(eins.bohrungen[3].bemerkung.find("zu wenig Förderung"), std::string::npos) << eins.bohrungen[3].bemerkung;
   for (std::size_t i = 0; i < pfade.size(); ++i) EXPECT_EQ(eins.bohrungen[i].datei, zwei.bohrungen[i].datei);
 }
 
