@@ -56,6 +56,8 @@ Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc, bool mitGegendruck) {
   thread_local Zwischenspeicher speicher;
   if (!speicher.belegt || speicher.mitGegendruck != mitGegendruck || !GleicheEingaben(speicher.lauf, doc.m_Lauf)) {
     speicher.abgleich = GasvorratAbgleichen(doc.m_Lauf, AbgleichEingabenAus(doc.m_Lauf, mitGegendruck));
+    // Once per run, not on every paint of the diagram that draws it.
+    speicher.abgleich.fein = Feinprofil(doc.m_Lauf, speicher.abgleich);
     speicher.lauf = doc.m_Lauf;
     speicher.mitGegendruck = mitGegendruck;
     speicher.belegt = true;
