@@ -8,6 +8,7 @@ namespace zelvor {
 namespace {
 
 constexpr Farbe SCHWARZ{0, 0, 0}, BLAU{0, 0, 255}, ROT{255, 0, 0}, GRUEN{0, 128, 0};
+constexpr Farbe HELLROT{255, 190, 190};  // tinted once more as an area: a band the curve shows through
 
 // The balance's straight line from Gp = 0 to the gas in place g.
 Diagrammreihe Bilanzgerade(const Laufdaten& lauf, double g, std::string legende, Farbe farbe, Linienart linie) {
@@ -65,7 +66,7 @@ Diagramm AbgleichProfilDiagramm(const Gasvorratsabgleich& a) {
   }
   if (!(sMin > 0.0)) sMin = a.sGrenze > 0.0 ? a.sGrenze : 1e-12;
   // The interval as a band over the frame's height, beneath the curve.
-  Diagrammreihe band{"95 %-Bereich", {a.gUnten, a.gOben}, {sMax, sMax}, ROT, Linienart::Keine, Markierung::Keine};
+  Diagrammreihe band{"95 %-Bereich", {a.gUnten, a.gOben}, {sMax, sMax}, HELLROT, Linienart::Keine, Markierung::Keine};
   band.flaeche = true;
   d.reihen.push_back(std::move(band));
   d.reihen.push_back(std::move(s));

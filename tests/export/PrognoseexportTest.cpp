@@ -63,9 +63,9 @@ TEST(Prognoseexport, AStorageForecastSaysWhichRateIsWhich) {
   ASSERT_TRUE(b);
   int bereich = 0;
   for (const Diagrammreihe& r : PrognoseDiagrammZeit(p, &*b).reihen)
-    if (r.legende.rfind("Q bei OGIP ", 0) == 0) {
+    if (r.legende.rfind("OGIP ", 0) == 0) {
       ++bereich;
-      EXPECT_EQ(r.legende, Formatiere("Q bei OGIP %.1f Mio m3", bereich == 1 ? b->gUnten : b->gOben));
+      EXPECT_EQ(r.legende, Formatiere("OGIP %.1f Mio m3", bereich == 1 ? b->gUnten : b->gOben));
     }
   EXPECT_EQ(bereich, 2);
 }

@@ -33,6 +33,10 @@ TEST(Abgleichdiagramme, TheProfileIsDrawnFromTheDensePointsWithTheIntervalAsABan
   EXPECT_EQ(s.x.front(), 500);
   EXPECT_EQ(s.x.back(), 1200);
   EXPECT_GE(band.y.front(), *std::max_element(s.y.begin(), s.y.end()));
+  // The band keeps its outline for the fill, though it has no line of its own.
+  const Diagrammlayout g = DiagrammlayoutBerechnen(d, {1000, 800});
+  ASSERT_FALSE(g.reihen.empty());
+  EXPECT_EQ(g.reihen[0].zuege.size(), 1u);
 }
 
 }  // namespace
