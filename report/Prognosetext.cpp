@@ -38,8 +38,8 @@ std::vector<std::string> EinspeicherZusammenfassung(const Foerderprognose& p) {
           Formatiere("    Plateaudauer                    (Jahre):%12.2f", p.plateauJahre),
           Formatiere("    Zeit bis zum Ende               (Jahre):%12.2f", p.jahre),
           // What the well could take at p_max, and what is injected: the planned rate where it takes that.
-          Formatiere("    Q_inj,max zu Beginn (bei p_max)  (m3/h):%12.1f", p.qMaxStart),
-          Formatiere("    Injektionsrate zu Beginn         (m3/h):%12.1f", p.zeilen.empty() ? 0.0 : p.zeilen.front().q),
+          Formatiere("    Q_inj,max zu Beginn (bei p_max) (m3/h):%12.1f", p.qMaxStart),
+          Formatiere("    Injektionsrate zu Beginn        (m3/h):%12.1f", p.zeilen.empty() ? 0.0 : p.zeilen.front().q),
           p.voll ? Formatiere("    Ende: der Speicher ist voll (Lagerstättendruck %.1f bar).", p.eingaben.pResMax)
                  : Formatiere("    Ende: die Injektionsrate fällt auf die Mindestrate von %.1f m3/h.", p.eingaben.qEnde)};
 }

@@ -50,8 +50,8 @@ TEST(Prognoseexport, AStorageForecastSaysWhichRateIsWhich) {
   ASSERT_LT(p.zeilen.front().q, p.qMaxStart);  // the planned rate, below what the well could take
   std::string text;
   for (const std::string& z : PrognoseText(p)) text += z + "\n";
-  EXPECT_NE(text.find(Formatiere("Q_inj,max zu Beginn (bei p_max)  (m3/h):%12.1f", p.qMaxStart)), std::string::npos) << text;
-  EXPECT_NE(text.find(Formatiere("Injektionsrate zu Beginn         (m3/h):%12.1f", p.zeilen.front().q)), std::string::npos)
+  EXPECT_NE(text.find(Formatiere("Q_inj,max zu Beginn (bei p_max) (m3/h):%12.1f", p.qMaxStart)), std::string::npos) << text;
+  EXPECT_NE(text.find(Formatiere("Injektionsrate zu Beginn        (m3/h):%12.1f", p.zeilen.front().q)), std::string::npos)
       << text;
 
   const std::vector<Exporttabelle> t = PrognoseTabellen(doc);
