@@ -97,6 +97,7 @@ std::optional<Feldergebnis> FeldAusArgumenten(const Feldargumente& a, std::ostre
   }
   for (const std::string& m : liste.meldungen) Fehler(err, m);
   meldungen = !liste.meldungen.empty();
+  if (liste.doppelt > 0) err << DoppeltHinweis(liste.doppelt) << '\n';  // a note, not a failure
   if (liste.pfade.empty()) {
     Fehler(err, "Keine Bohrung zu berechnen.");
     return std::nullopt;

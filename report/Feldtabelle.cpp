@@ -16,7 +16,7 @@ constexpr std::array<Feldspaltenangabe, static_cast<std::size_t>(Feldspalte::Anz
     {"OGIP (Mio m3)", 1},
     {"Gp (Mio m3)", 1},
     {"Gp/OGIP (%)", 1},
-    {"C-Wert (m3/h/bar2)", 4},
+    {"C-Wert (m3/h/bar²)", 4},
     {"n", 3},
     {"AOF (m3/h)", 0},
     {"Q jetzt bei p_min (m3/h)", 0},

@@ -17,7 +17,7 @@ namespace {
 
 // Character cell heights in logical units: the screen is read at arm's length, paper closer.
 constexpr int SCHRIFT_BILDSCHIRM = 55;
-constexpr int SCHRIFT_DRUCK = 44;
+constexpr int SCHRIFT_DRUCK = TABELLE_DRUCKSCHRIFT;
 
 // A fixed-pitch face: the table's columns are made of blanks. "Courier New" resolves to a metric twin
 // (Liberation Mono) where it is not installed; the hints keep it fixed-pitch where neither is.
