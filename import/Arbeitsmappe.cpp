@@ -13,6 +13,8 @@
 #include <new>
 #include <optional>
 
+#include "calc/Format.h"
+#include "import/Xmlteile.h"
 #include "import/Zipverzeichnis.h"
 
 namespace zelvor {
@@ -131,6 +133,17 @@ class Blatt : public iface::import_sheet {
     m_zellen[z][s] = std::move(text);
   }
 
+  // liborcus reads a repeated .ods row once and moves on by its count; the rows it stands for get its cells.
+  void ZeilenWiederholen(const std::vector<Zeilenwiederholung>& wiederholt) {
+    for (const Zeilenwiederholung& w : wiederholt) {
+      const auto zeile = m_zellen.find(static_cast<row_t>(w.zeile));
+      if (zeile == m_zellen.end()) continue;
+      const std::map<col_t, std::string> zellen = zeile->second;
+      for (std::size_t i = 1; i < w.anzahl && !m_abgeschnitten; ++i)
+        for (const auto& [s, text] : zellen) Setzen(static_cast<row_t>(w.zeile + i), s, text);
+    }
+  }
+
   void Uebergeben(Tabelle& t) const {
     t.abgeschnitten = m_abgeschnitten;
     t.dezimal = Dezimalzeichen::Beide;
@@ -245,7 +258,7 @@ class Fabrik : public iface::import_factory {
   }
   void finalize() override {}
 
-  const Blatt& Erstes() const { return m_erstes; }
+  Blatt& Erstes() { return m_erstes; }
 
  private:
   Speicher m_speicher;
@@ -256,6 +269,37 @@ class Fabrik : public iface::import_factory {
   std::map<std::string, orcus::spreadsheet::sheet_t> m_namen;
 };
 
+// Every XML part unpacked once and looked at before liborcus sees it: its nesting bounded, relationship
+// targets made relative, an .ods sheet's repeats cut. The archive anew when a part changed.
+std::string TeileVorbereiten(std::string_view archiv, const std::vector<Zipeintrag>& eintraege,
+                             std::optional<std::string>& neu, std::vector<Zeilenwiederholung>& wiederholt) {
+  const Zipgrenzen grenzen;
+  std::vector<std::optional<std::string>> ersetzt(eintraege.size());
+  bool geaendert = false;
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    const Zipeintrag& e = eintraege[i];
+    std::optional<std::string> text = ZipeintragEntpacken(archiv, e);
+    if (!text) return "Die Arbeitsmappe ist besch\xC3\xA4" "digt und kann nicht gelesen werden.";
+    if (!IstXml(*text)) continue;
+    if (XmlTiefe(*text, MAX_XML_TIEFE) > MAX_XML_TIEFE)
+      return Formatiere("Die Arbeitsmappe ist zu tief verschachtelt (mehr als %d Ebenen); sie wird nicht gelesen.",
+                        static_cast<int>(MAX_XML_TIEFE));
+    bool anders = e.name.ends_with(".rels") && BeziehungszieleRelativ(*text, e.name);
+    if (e.name == "content.xml")
+      anders = OdsWiederholungenKuerzen(*text, MAX_TABELLENZEILEN + 1, MAX_TABELLENSPALTEN, wiederholt) || anders;
+    if (anders) {
+      ersetzt[i] = std::move(text);
+      geaendert = true;
+    }
+  }
+  if (!geaendert) return {};
+  neu = ZipNeuSchreiben(archiv, eintraege, ersetzt, grenzen.entpackt);
+  if (!neu)
+    return "Die Arbeitsmappe w\xC3\xBC" "rde entpackt mehr als " + std::to_string(grenzen.entpackt / (1024 * 1024)) +
+           " MB belegen; sie wird nicht gelesen.";
+  return {};
+}
+
 }  // namespace
 
 bool IstZipArchiv(std::string_view inhalt) { return inhalt.substr(0, 4) == std::string_view("PK\x03\x04", 4); }
@@ -264,8 +308,10 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
   tabelle = {};
   std::vector<Zipeintrag> eintraege;
   if (const std::string fehler = ZipverzeichnisLesen(inhalt, eintraege); !fehler.empty()) return fehler;
-  const std::optional<std::string> relativ = BeziehungszieleRelativ(inhalt, eintraege);
-  if (relativ) inhalt = *relativ;
+  std::optional<std::string> neu;
+  std::vector<Zeilenwiederholung> wiederholt;
+  if (const std::string fehler = TeileVorbereiten(inhalt, eintraege, neu, wiederholt); !fehler.empty()) return fehler;
+  if (neu) inhalt = *neu;
   const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
   try {
     Fabrik fabrik;
@@ -278,6 +324,7 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
     } else {
       return "Die Datei ist ein Zip-Archiv, aber keine Arbeitsmappe (.xlsx oder .ods).";
     }
+    fabrik.Erstes().ZeilenWiederholen(wiederholt);
     fabrik.Erstes().Uebergeben(tabelle);
   } catch (const ZuVieleDaten&) {
     tabelle = {};
