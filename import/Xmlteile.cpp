@@ -120,8 +120,9 @@ std::size_t XmlTiefe(std::string_view xml, std::size_t grenze) {
   Durchgehen(xml, [&](const Marke& m) {
     if (m.ende) {
       if (tiefe > 0) --tiefe;
-    } else if (!m.leer) {
-      tiefste = std::max(tiefste, ++tiefe);
+    } else {
+      tiefste = std::max(tiefste, tiefe + 1);
+      if (!m.leer) ++tiefe;
     }
     return tiefste <= grenze;
   });

@@ -74,6 +74,9 @@ std::string ZipverzeichnisLesen(std::string_view a, std::vector<Zipeintrag>& ein
     }
   }
   if (ende == std::string_view::npos) return BESCHAEDIGT;
+  // A second end record, wherever a reader might look for one, would make two archives of one file.
+  for (std::size_t p = fruehestens; p + 4 <= a.size(); ++p)
+    if (p != ende && Le(a, p, 4) == ENDE_SIGNATUR) return BESCHAEDIGT;
   const std::uint32_t anzahl = Le(a, ende + 10, 2);
   const std::uint32_t groesse = Le(a, ende + 12, 4);
   const std::uint32_t anfang = Le(a, ende + 16, 4);
