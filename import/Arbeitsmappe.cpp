@@ -31,16 +31,19 @@ constexpr col_t MAX_SPALTEN = static_cast<col_t>(MAX_TABELLENSPALTEN);
 constexpr std::size_t MAX_BEHALTEN = 32u * 1024 * 1024;
 constexpr std::size_t JE_EINTRAG = 64;
 
-// Thrown through liborcus to stop reading a workbook that holds too much; no std::exception, so that
-// none of its handlers takes it for its own.
-struct ZuVieleDaten {};
-
-// Shared between the sheet's cells and the shared texts, so that both together stay bounded.
+// Shared between the sheet's cells and the shared texts, so that both together stay bounded. Once full,
+// nothing more is kept and the workbook is refused after reading: an exception thrown through liborcus's
+// .ods reader, which parses on a thread of its own, would leave it waiting for that thread for ever.
 struct Speicher {
   std::size_t belegt = 0;
-  void Nehmen(std::size_t bytes) {
-    belegt += bytes + JE_EINTRAG;
-    if (belegt > MAX_BEHALTEN) throw ZuVieleDaten{};
+  bool voll = false;
+  bool Nehmen(std::size_t bytes) {
+    if (!voll && belegt + bytes + JE_EINTRAG <= MAX_BEHALTEN) {
+      belegt += bytes + JE_EINTRAG;
+      return true;
+    }
+    voll = true;
+    return false;
   }
 };
 
@@ -62,7 +65,7 @@ class Zeichenketten : public iface::import_shared_strings {
  public:
   explicit Zeichenketten(Speicher& speicher) : m_speicher(speicher) {}
   std::size_t append(std::string_view s) override {
-    m_speicher.Nehmen(std::min(s.size(), MAX_ZELLENLAENGE + 3));
+    if (!m_speicher.Nehmen(std::min(s.size(), MAX_ZELLENLAENGE + 3))) return m_texte.size();
     m_texte.push_back(Gekuerzt(s));
     return m_texte.size() - 1;
   }
@@ -129,8 +132,7 @@ class Blatt : public iface::import_sheet {
       m_abgeschnitten = true;
       return;
     }
-    m_speicher.Nehmen(text.size());
-    m_zellen[z][s] = std::move(text);
+    if (m_speicher.Nehmen(text.size())) m_zellen[z][s] = std::move(text);
   }
 
   // liborcus reads a repeated .ods row once and moves on by its count; the rows it stands for get its cells.
@@ -259,6 +261,7 @@ class Fabrik : public iface::import_factory {
   void finalize() override {}
 
   Blatt& Erstes() { return m_erstes; }
+  bool Voll() const { return m_speicher.voll; }
 
  private:
   Speicher m_speicher;
@@ -276,14 +279,20 @@ std::string TeileVorbereiten(std::string_view archiv, const std::vector<Zipeintr
   const Zipgrenzen grenzen;
   std::vector<std::optional<std::string>> ersetzt(eintraege.size());
   bool geaendert = false;
+  std::size_t elemente = 0;
   for (std::size_t i = 0; i < eintraege.size(); ++i) {
     const Zipeintrag& e = eintraege[i];
     std::optional<std::string> text = ZipeintragEntpacken(archiv, e);
     if (!text) return "Die Arbeitsmappe ist besch\xC3\xA4" "digt und kann nicht gelesen werden.";
     if (!IstXml(*text)) continue;
-    if (XmlTiefe(*text, MAX_XML_TIEFE) > MAX_XML_TIEFE)
+    const Xmlumfang umfang = XmlUmfang(*text, MAX_XML_TIEFE, MAX_XML_ELEMENTE - elemente);
+    if (umfang.tiefe > MAX_XML_TIEFE)
       return Formatiere("Die Arbeitsmappe ist zu tief verschachtelt (mehr als %d Ebenen); sie wird nicht gelesen.",
                         static_cast<int>(MAX_XML_TIEFE));
+    elemente += umfang.elemente;
+    if (elemente > MAX_XML_ELEMENTE)
+      return Formatiere("Die Arbeitsmappe besteht aus mehr als %d XML-Elementen; sie wird nicht gelesen.",
+                        static_cast<int>(MAX_XML_ELEMENTE));
     bool anders = e.name.ends_with(".rels") && BeziehungszieleRelativ(*text, e.name);
     if (e.name == "content.xml")
       anders = OdsWiederholungenKuerzen(*text, MAX_TABELLENZEILEN + 1, MAX_TABELLENSPALTEN, wiederholt) || anders;
@@ -325,10 +334,8 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
       return "Die Datei ist ein Zip-Archiv, aber keine Arbeitsmappe (.xlsx oder .ods).";
     }
     fabrik.Erstes().ZeilenWiederholen(wiederholt);
+    if (fabrik.Voll()) return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
     fabrik.Erstes().Uebergeben(tabelle);
-  } catch (const ZuVieleDaten&) {
-    tabelle = {};
-    return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
   } catch (const std::bad_alloc&) {
     tabelle = {};
     return "Die Arbeitsmappe ist zu gro\xC3\x9F, um sie zu lesen.";

@@ -115,18 +115,20 @@ bool IstXml(std::string_view text) {
   return text.starts_with("<");
 }
 
-std::size_t XmlTiefe(std::string_view xml, std::size_t grenze) {
-  std::size_t tiefe = 0, tiefste = 0;
+Xmlumfang XmlUmfang(std::string_view xml, std::size_t tiefe, std::size_t elemente) {
+  Xmlumfang u;
+  std::size_t offen = 0;
   Durchgehen(xml, [&](const Marke& m) {
     if (m.ende) {
-      if (tiefe > 0) --tiefe;
+      if (offen > 0) --offen;
     } else {
-      tiefste = std::max(tiefste, tiefe + 1);
-      if (!m.leer) ++tiefe;
+      ++u.elemente;
+      u.tiefe = std::max(u.tiefe, offen + 1);
+      if (!m.leer) ++offen;
     }
-    return tiefste <= grenze;
+    return u.tiefe <= tiefe && u.elemente <= elemente;
   });
-  return tiefste;
+  return u;
 }
 
 bool OdsWiederholungenKuerzen(std::string& xml, std::size_t zeilen, std::size_t spalten,

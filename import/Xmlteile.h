@@ -11,12 +11,22 @@ namespace zelvor {
 
 // No workbook program nests its elements more than a few dozen deep.
 inline constexpr std::size_t MAX_XML_TIEFE = 256;
+// Elements of all parts of one workbook together: liborcus's .ods reader keeps about 150 bytes for each
+// until it is done, so this bounds an import's memory to a few hundred megabytes. A first sheet of 3000
+// rows needs a few ten thousand.
+inline constexpr std::size_t MAX_XML_ELEMENTE = 2'000'000;
 
 // True when the text starts (after a byte order mark and blanks) with a tag: an XML part.
 bool IstXml(std::string_view text);
 
-// The deepest nesting of elements in the text, counted no further than just beyond `grenze`.
-std::size_t XmlTiefe(std::string_view xml, std::size_t grenze);
+struct Xmlumfang {
+  std::size_t tiefe = 0;     // the deepest nesting of elements
+  std::size_t elemente = 0;  // start tags
+};
+
+// The size of the text's element tree, counted no further than just beyond `tiefe` levels or
+// `elemente` elements.
+Xmlumfang XmlUmfang(std::string_view xml, std::size_t tiefe, std::size_t elemente);
 
 // A row of the first table that stands for `anzahl` equal rows from row `zeile` (counted from 0).
 struct Zeilenwiederholung {

@@ -185,6 +185,11 @@ TEST(Ratenimport, OdsWiederholungenUndVerschachtelung) {
   std::string turm;
   for (int i = 0; i < 1000; ++i) turm += "<text:span>";
   const std::string weiter = "; nach der Leerzeile in Zeile 3 folgen weitere Zeilen, die nicht eingelesen wurden";
+  // More texts than are kept, while liborcus still parses (on its own thread): refused, not hung.
+  std::string texte;
+  for (int i = 0; i < 600; ++i)
+    texte += "<table:table-row><table:table-cell table:number-columns-repeated=\"256\" office:value-type=\"string\">"
+             "<text:p>" + std::string(250, 't') + "</text:p></table:table-cell></table:table-row>";
   struct Fall {
     const char* name;
     std::string zeilen;
@@ -204,6 +209,8 @@ TEST(Ratenimport, OdsWiederholungenUndVerschachtelung) {
        {z1, z2}, "2 Zeilen wurden eingelesen" + weiter, ""},
       {"Zeile über die Zeilengrenze wiederholt", OdsZeile({1, 100, 50}, "5000"), {}, "",
        "Die Tabelle hat mehr als 3000 Zeilen; so viele Ratenzeilen werden nicht eingelesen."},
+      {"zu viele Texte", OdsZeile({1, 100, 50}) + texte, {}, "",
+       "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen."},
       {"tausend offene Elemente", OdsZeile({1, 100, 50}) + "<table:table-row><table:table-cell><text:p>" + turm, {}, "",
        "Die Arbeitsmappe ist zu tief verschachtelt (mehr als 256 Ebenen); sie wird nicht gelesen."},
   };

@@ -5,22 +5,27 @@
 namespace zelvor {
 namespace {
 
-TEST(Xmlteile, Tiefe) {
+TEST(Xmlteile, Umfang) {
   struct Fall {
     std::string xml;
-    std::size_t tiefe;
+    std::size_t tiefe, elemente;
   };
   std::string turm;
   for (int i = 0; i < 100000; ++i) turm += "<a>";
   const Fall faelle[] = {
-      {"<a><b/><c>x</c></a>", 2},
-      {"<?xml version=\"1.0\"?><!-- <x><x> --><a><![CDATA[<b><b>]]></a>", 1},
-      {"<a x='>' y=\"/>\"><b>", 2},
-      {"<!DOCTYPE a [<!ELEMENT a ANY>]><a/>", 1},
-      {"<a></a></a></a><b><c>", 2},
-      {turm, 9},  // counted only to just beyond the bound
+      {"<a><b/><c>x</c></a>", 2, 3},
+      {"<?xml version=\"1.0\"?><!-- <x><x> --><a><![CDATA[<b><b>]]></a>", 1, 1},
+      {"<a x='>' y=\"/>\"><b>", 2, 2},
+      {"<!DOCTYPE a [<!ELEMENT a ANY>]><a/>", 1, 1},
+      {"<a></a></a></a><b><c>", 2, 3},
+      {turm, 9, 9},  // counted only to just beyond the bound
+      {"<a>" + std::string(1000, 'x') + "<b/><b/><b/><b/><b/><b/><b/><b/><b/><b/><b/><b/></a>", 2, 11},
   };
-  for (const Fall& f : faelle) EXPECT_EQ(XmlTiefe(f.xml, 8), f.tiefe) << f.xml.substr(0, 60);
+  for (const Fall& f : faelle) {
+    const Xmlumfang u = XmlUmfang(f.xml, 8, 10);
+    EXPECT_EQ(u.tiefe, f.tiefe) << f.xml.substr(0, 60);
+    EXPECT_EQ(u.elemente, f.elemente) << f.xml.substr(0, 60);
+  }
   EXPECT_TRUE(IstXml("\xEF\xBB\xBF \n<?xml?>"));
   EXPECT_FALSE(IstXml("application/vnd.oasis.opendocument.spreadsheet"));
 }
