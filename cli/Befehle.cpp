@@ -18,6 +18,7 @@
 #include "doc/Eingabepruefung.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/Programmversion.h"
+#include "import/Meldungstext.h"
 #include "import/Ratenimport.h"
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
@@ -52,9 +53,10 @@ std::string EineZeile(std::string meldung) {
 // when the file cannot be opened.
 int RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
   RatendateiImport imp = RatenImportLesen(pfad);
-  if (!imp.geoeffnet) return Fehler(err, "Die Ratendatei \"" + pfad + "\" kann nicht geöffnet werden.");
+  const std::string name = SteuerzeichenSichtbar(pfad);
+  if (!imp.geoeffnet) return Fehler(err, "Die Ratendatei \"" + name + "\" kann nicht geöffnet werden.");
   if (imp.zeilen.empty()) {
-    std::string meldung = "Aus \"" + pfad + "\" wurde keine Ratenzeile eingelesen; die Bohrung bleibt unverändert";
+    std::string meldung = "Aus \"" + name + "\" wurde keine Ratenzeile eingelesen; die Bohrung bleibt unverändert";
     meldung += imp.meldungen.empty() ? "." : ": " + EineZeile(imp.meldungen.front());
     Fehler(err, meldung);
     return ABGEBROCHEN;

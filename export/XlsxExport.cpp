@@ -23,7 +23,11 @@ class OhneBibliotheksmeldungen {
   OhneBibliotheksmeldungen() : m_sperre(Sperre()) {
     std::fflush(stderr);
     m_vorher = ::dup(STDERR_FILENO);
-    const int nirgends = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+#ifdef _WIN32
+    const int nirgends = ::open("NUL", O_WRONLY);
+#else
+    const int nirgends = ::open("/dev/null", O_WRONLY);
+#endif
     if (m_vorher >= 0 && nirgends >= 0) ::dup2(nirgends, STDERR_FILENO);
     if (nirgends >= 0) ::close(nirgends);
   }
