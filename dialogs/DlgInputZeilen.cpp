@@ -139,8 +139,9 @@ void DlgInput::OnKillfocusZeile() {
     m_Status = schritt.hinweis;
     FeldZeigen(IDC_STATUS);
   } else if (!schritt.frage.empty() && Frage(schritt.frage)) {
-    Ratenliste liste{Listenzeilen(), m_nAuswahl};
+    Ratenliste liste{Listenzeilen(), m_nAuswahl, m_RatenDatum};
     if (const auto status = ZeileAusfuehren(liste, m_Option, m_Zeile)) {
+      m_RatenDatum = liste.daten;
       m_bGeaendert = 1;
       m_Status = *status;
       ListeSetzen(liste);
@@ -159,13 +160,15 @@ void DlgInput::FileOpen() {
   if (pfad.isEmpty()) return;
   // From here on the previous lines are gone, whatever a rate file yields; a refused table or
   // workbook brings them back.
-  const Ratenliste vorher{m_Ratenzeilen, AusgewaehlteZeile()};
+  const Ratenliste vorher{m_Ratenzeilen, AusgewaehlteZeile(), m_RatenDatum};
   m_Ratenzeilen.clear();
+  m_RatenDatum.clear();
   m_Liste->clear();
   Meldung(RatendateiOeffnenMeldung(pfad.toStdString()));
   const RatendateiImport import = RatenImportLesen(QFile::encodeName(pfad).toStdString());
   if (import.abgelehnt) {
     m_Ratenzeilen = vorher.zeilen;
+    m_RatenDatum = vorher.daten;
     ListeSetzen(vorher);
     for (const std::string& meldung : import.meldungen) Meldung(meldung);
     return;
@@ -174,6 +177,7 @@ void DlgInput::FileOpen() {
     m_Ratenzeilen.push_back(zeile);
     m_Liste->addItem(AlsQString(zeile));
   }
+  m_RatenDatum = import.daten;
   if (import.geaendert) m_bGeaendert = 1;
   for (const std::string& meldung : import.meldungen) Meldung(meldung);
   if (import.leerzeileAbbruch) return;  // status and line field stay, nothing is shown anew
@@ -190,8 +194,9 @@ void DlgInput::OnEinfuegen() {
     return;
   }
   const bool ersetzen = Frage(EINFUEGEN_ERSETZEN);
-  Ratenliste liste{Listenzeilen(), AusgewaehlteZeile()};
-  m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen);
+  Ratenliste liste{Listenzeilen(), AusgewaehlteZeile(), m_RatenDatum};
+  m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen, einfuegen.daten);
+  m_RatenDatum = liste.daten;
   ListeSetzen(liste);
   // Appended lines come into sight at the end of the list.
   if (!ersetzen && m_Liste->count() > 0) m_Liste->scrollToItem(m_Liste->item(m_Liste->count() - 1));
