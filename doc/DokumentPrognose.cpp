@@ -44,4 +44,9 @@ void VariablenCFuerPrognoseEinschalten(CZelvorDoc& doc, Prognosemodell modell) {
   doc.Auswertung();
 }
 
+std::optional<Tag> PrognoseStart(const CZelvorDoc& doc) {
+  if (doc.m_Lauf.punkte.empty()) return std::nullopt;
+  return ZeilenDatum(doc.m_RatenDatum, doc.m_Lauf.punkte.size() - 1);
+}
+
 }  // namespace zelvor
