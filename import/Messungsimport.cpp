@@ -7,6 +7,7 @@
 #include "doc/Messdatenblock.h"
 #include "import/Arbeitsmappe.h"
 #include "import/Ratenimport.h"
+#include "import/Tabellenimport.h"
 
 namespace zelvor {
 
@@ -64,6 +65,38 @@ Messungsimport MessungenLesen(const std::string& pfad, bool kopfdruck) {
     return r;
   }
   return MessungenAusInhalt(std::string_view(reinterpret_cast<const char*>(inhalt.data()), inhalt.size()), kopfdruck);
+}
+
+Messungstabelle MessungenAusZeilen(const std::vector<Messungszeile>& zeilen) {
+  Messungstabelle t;
+  const auto leer = [](const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; };
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    const Messungszeile& z = zeilen[i];
+    if (leer(z.datum) && leer(z.gp) && leer(z.druck)) continue;
+    Schliessdruckmessung m;
+    m.art = z.kopf ? Messart::Kopf : Messart::Sohle;
+    const auto ablehnen = [&](const char* was) {
+      t.messungen.clear();
+      t.meldung = Formatiere("Zeile %zu: %s", i + 1, was);
+      return t;
+    };
+    if (!leer(z.datum)) {
+      m.datum = DatumLesen(z.datum);
+      if (!m.datum) return ablehnen("das Datum ist kein gültiges Datum (TT.MM.JJJJ, Jahre 1900 bis 2199).");
+    }
+    if (!ZelleAlsZahl(z.gp, Dezimalzeichen::Beide, m.gp)) return ablehnen("Gp ist keine Zahl.");
+    if (!ZelleAlsZahl(z.druck, Dezimalzeichen::Beide, m.druck)) return ablehnen("der Druck ist keine Zahl.");
+    if (!MessungSinnvoll(m))
+      return ablehnen("Gp darf nicht unter 0 liegen, der Druck muss über 0 und unter 3000 bar liegen.");
+    if (t.messungen.size() == MAX_MESSUNGEN) return ablehnen("mehr Messungen, als eine Bohrung halten kann.");
+    t.messungen.push_back(m);
+  }
+  return t;
+}
+
+Messungszeile MessungAlsZeile(const Schliessdruckmessung& m) {
+  return {m.datum ? DatumText(*m.datum) : std::string(), Formatiere("%.3f", static_cast<double>(m.gp)),
+          Formatiere("%.2f", static_cast<double>(m.druck)), m.art == Messart::Kopf};
 }
 
 }  // namespace zelvor

@@ -23,4 +23,18 @@ struct Messungsimport {
 Messungsimport MessungenAusInhalt(std::string_view inhalt, bool kopfdruck);
 Messungsimport MessungenLesen(const std::string& pfad, bool kopfdruck);
 
+// The rows of the surveys dialog's table as typed: date (may be empty), Gp, pressure, and whether the
+// pressure is at the wellhead. Empty rows are skipped; numbers are read with a decimal point or comma.
+struct Messungszeile {
+  std::string datum, gp, druck;
+  bool kopf = false;
+  bool operator==(const Messungszeile&) const = default;
+};
+struct Messungstabelle {
+  std::vector<Schliessdruckmessung> messungen;
+  std::string meldung;  // the first bad row, when there is one; then `messungen` is empty
+};
+Messungstabelle MessungenAusZeilen(const std::vector<Messungszeile>& zeilen);
+Messungszeile MessungAlsZeile(const Schliessdruckmessung& m);
+
 }  // namespace zelvor
