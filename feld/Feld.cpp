@@ -57,6 +57,7 @@ void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
     b.jahre = Endlich(p.jahre);
     b.verlauf.reserve(p.zeilen.size());
     for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q});
+    b.start = PrognoseStart(doc);
   }
   if (!mitAbgleich) return;
   const Gasvorratsabgleich a =
@@ -108,6 +109,34 @@ std::vector<std::size_t> Feldergebnis::Liefernde() const {
   return indizes;
 }
 
+std::optional<Tag> AufDenStandBringen(std::vector<Feldbohrung>& bohrungen) {
+  std::optional<Tag> stand;
+  for (const Feldbohrung& b : bohrungen)
+    if (b.Liefert() && b.start && (!stand || *b.start > *stand)) stand = b.start;
+  if (!stand) return std::nullopt;
+  for (Feldbohrung& b : bohrungen) {
+    if (!b.Liefert()) continue;
+    if (!b.start) {
+      b.bemerkung = "Ohne Datum: die Prognose beginnt am Stand des Feldes " + DatumText(*stand) + ".";
+      continue;
+    }
+    // The forecast's years are of 365 days.
+    const double versatz = static_cast<double>(*stand - *b.start) / 365.0;
+    if (versatz <= 0) continue;
+    const Bohrungsverlauf& alt = b.verlauf;
+    Bohrungsverlauf neu;
+    if (versatz < alt.back().jahre) {
+      neu.push_back({0.0, GpZurZeit(alt, versatz), RateZurZeit(alt, versatz)});
+      for (const Verlaufspunkt& p : alt)
+        if (p.jahre > versatz) neu.push_back({p.jahre - versatz, p.gp, p.q});
+    } else {
+      b.bemerkung = "Vor dem Stand des Feldes " + DatumText(*stand) + " aufgegeben.";
+    }
+    b.verlauf = std::move(neu);
+  }
+  return stand;
+}
+
 Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten) {
   std::vector<const Bohrungsverlauf*> verlaeufe;
   for (const Feldbohrung& b : bohrungen)
@@ -135,6 +164,7 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
       f.abgebrochen = true;
     }
   }
+  f.stand = AufDenStandBringen(f.bohrungen);
   std::vector<const Bohrungsverlauf*> verlaeufe;
   for (const Feldbohrung& b : f.bohrungen)
     if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
