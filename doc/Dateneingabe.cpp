@@ -17,7 +17,6 @@ bool Unterschiedlich(const CZelvorDoc& d, const Eingabewerte& w) {
     return true;
   for (int i = 0; i < KOMPONENTEN_ANZAHL; ++i)
     if (w.m_Komponenten[i] != d.m_Komponenten[i]) return true;
-  if (w.m_bGeaendert == 1 && !ZeilendatenGleich(w.m_RatenDatum, d.m_RatenDatum)) return true;
   return w.m_bGeaendert == 1;
 }
 
