@@ -271,7 +271,7 @@ void CFeldfenster::TabelleFuellen() {
   for (std::size_t i = 0; i < m_Ergebnis->bohrungen.size(); ++i) {
     const Feldbohrung& b = m_Ergebnis->bohrungen[i];
     for (std::size_t s = 0; s < spalten.size(); ++s) {
-      auto* zelle = new Feldzelle(Q(FeldZelle(b, spalten[s])), m_Ergebnis, i, spalten[s]);
+      auto* zelle = new Feldzelle(Q(FeldAnzeigezelle(b, spalten[s])), m_Ergebnis, i, spalten[s]);
       if (FeldspalteAngabe(spalten[s]).stellen >= 0) zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (b.Fehlgeschlagen()) zelle->setForeground(QColor(180, 0, 0));
       zelle->setToolTip(Q(b.datei));
@@ -311,16 +311,15 @@ bool CFeldfenster::Exportieren() {
   if (ziel.pfad.isEmpty()) return false;
   const std::string name = S(m_Feldname);
   QString fehler;
-  const QString nichtGeschrieben = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(ziel.pfad);
   switch (ziel.art) {
     case Exportart::Png:
-      fehler = AusgabedateiSchreiben(ziel.pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*m_Ergebnis, name), name, 96)));
+      fehler = ErzeugtesSchreiben(ziel.pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*m_Ergebnis, name), name, 96)));
       break;
     case Exportart::Svg:
-      if (!AnalyseseiteAlsSvg(ziel.pfad, FeldDiagrammseite(*m_Ergebnis, name), name)) fehler = nichtGeschrieben;
+      fehler = AnalyseseiteAlsSvg(ziel.pfad, FeldDiagrammseite(*m_Ergebnis, name), name);
       break;
     case Exportart::Pdf:
-      if (!InPdfAusgeben(ziel.pfad, *Vorlage(), false)) fehler = nichtGeschrieben;
+      fehler = InPdfAusgeben(ziel.pfad, *Vorlage(), false);
       break;
     case Exportart::Csv:
     case Exportart::CsvExcelDeutsch:

@@ -7,6 +7,7 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"
+#include "cli/Maskierung.h"
 #include "feld/Felddatei.h"
 #include "export/Export.h"
 #include "export/Feldexport.h"
@@ -94,6 +95,14 @@ bool IstFeldbild(int argc, const char* const* argv) {
 
 std::optional<Feldergebnis> FeldAusArgumenten(const Feldargumente& a, std::ostream& err, bool& meldungen) {
   const Bohrungsliste liste = BohrungslisteAus(a.angaben);
+  if (a.ausgabe) {
+    std::vector<std::string> eingaben = a.angaben;
+    eingaben.insert(eingaben.end(), liste.pfade.begin(), liste.pfade.end());
+    if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, eingaben)) {
+      Fehler(err, *m);
+      return std::nullopt;
+    }
+  }
   for (const std::string& m : liste.meldungen) Fehler(err, m);
   meldungen = !liste.meldungen.empty();
   if (liste.pfade.empty()) {
@@ -118,7 +127,7 @@ int Feld(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   } else if (a.json) {
     out << Json(*f);
   } else {
-    for (const std::string& zeile : FeldText(*f)) out << zeile << '\n';
+    for (const std::string& zeile : FeldText(*f)) out << Sichtbar(zeile) << '\n';
   }
   return status;
 }

@@ -1,7 +1,5 @@
 #include "feld/Feld.h"
 
-#include <sys/stat.h>
-
 #include <cmath>
 
 #include "calc/Prognose.h"
@@ -71,13 +69,6 @@ Feldbohrung BohrungBerechnen(const std::string& pfad, bool mitAbgleich) {
   Feldbohrung b;
   b.datei = pfad;
   b.name = Dokumenttitel(pfad);
-  // A field file or folder may name a pipe or a device: opening one without a writer would wait for
-  // ever and hold the whole field. A single well read on its own may still come from a pipe.
-  struct stat st {};
-  if (::stat(pfad.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    b.fehler = b.bemerkung = "Die Datei \"" + pfad + "\" ist keine gewöhnliche Datei.";
-    return b;
-  }
   CZelvorDoc doc;
   const ZlvErgebnis r = ZlvDateiLaden(pfad, doc);
   if (r.status != ZlvStatus::Ok) {

@@ -131,7 +131,7 @@ void GrafikZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const 
   l.Rechteck(0, 0, breite, -hoehe);
 
   p.setFont(titelSchrift);
-  l.Text(mitte, 200, Q(doc.m_Gasbohrung), MITTE);
+  l.Text(mitte, 200, l.Eingepasst(doc.m_Gasbohrung, 2 * (mitte - FENSTER_X)), MITTE);  // centred on the surface
   p.setFont(achsenSchrift);
   l.Text(mitte, 130, Q(GrafikUntertitel(doc.m_bGrafikRaten != 0)), MITTE);
   l.Text(-50, 100, Q(doc.m_TextYAchse), MITTE);
@@ -180,16 +180,17 @@ QImage GrafikBild(const CZelvorDoc& doc, const std::string& titel, const GrafikZ
   return bild;
 }
 
-bool GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
+QString GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
                   const GrafikZustand& zustand) {
   QSvgGenerator svg;
   QByteArray daten;
   QBuffer puffer(&daten);
   svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  return WeissesSvg(svg, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
-                    [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); }) &&
-         AusgabedateiSchreiben(pfad, daten).isEmpty();
+  if (!WeissesSvg(svg, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
+                  [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); }))
+    daten.clear();
+  return ErzeugtesSchreiben(pfad, daten);
 }
 
 }  // namespace zelvor

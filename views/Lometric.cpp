@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/Anzeigetext.h"
+
 namespace zelvor {
 namespace {
 constexpr double ZEHNTELMM_JE_ZOLL = 254.0;
@@ -69,6 +71,18 @@ double Lometric::TextBreite(const QString& text) const {
   return LogischX(QFontMetricsF(m_p.font(), m_p.device()).horizontalAdvance(text));
 }
 
+QString Lometric::Eingepasst(const std::string& text, double breite) const {
+  const std::string gekuerzt = FuerAnzeige(text);
+  if (TextBreite(QString::fromStdString(gekuerzt)) <= breite) return QString::fromStdString(gekuerzt);
+  // The most characters that fit, "…" included: found by halving, a few measurements of a short text.
+  std::size_t passt = 1, zuViel = ANZEIGE_ZEICHEN;
+  while (zuViel - passt > 1) {
+    const std::size_t mitte = (passt + zuViel) / 2;
+    (TextBreite(QString::fromStdString(FuerAnzeige(text, mitte))) <= breite ? passt : zuViel) = mitte;
+  }
+  return QString::fromStdString(FuerAnzeige(text, passt));
+}
+
 double Lometric::Zeilenhoehe() const { return LogischY(QFontMetricsF(m_p.font(), m_p.device()).height()); }
 
 QImage WeissesBild(double breite, double hoehe, double dpi) {
@@ -86,7 +100,7 @@ bool WeissesSvg(QSvgGenerator& svg, QSize flaeche, const std::string& name,
   svg.setSize(flaeche);
   svg.setViewBox(QRect(QPoint(0, 0), flaeche));
   svg.setResolution(254);
-  svg.setTitle(QString::fromStdString(name));
+  svg.setTitle(QString::fromStdString(FuerAnzeige(name)));
   QPainter p;
   if (!p.begin(&svg)) return false;
   p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);

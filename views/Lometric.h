@@ -54,6 +54,9 @@ class Lometric {
 
   // Extent of a text in the painter's current font, in logical units.
   double TextBreite(const QString& text) const;
+  // A name in the current font at most breite wide: cut with "…" where it would run off the page (and
+  // in any case where report/Anzeigetext.h cuts it). A name that fits stays as it is.
+  QString Eingepasst(const std::string& text, double breite) const;
   double Zeilenhoehe() const;
 
   QPainter& Maler() { return m_p; }

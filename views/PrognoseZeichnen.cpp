@@ -97,7 +97,7 @@ QString Titelzeile(const CZelvorDoc& doc) {
 void Ueberschrift(QPainter& p, Lometric& l, const CZelvorDoc& doc, double mitte, const QString& unter) {
   p.setPen(Qt::black);
   p.setFont(l.Schrift(Diagrammschrift(600), 80));
-  l.Text(mitte, -RAND, QString::fromStdString(doc.m_Gasbohrung), Lometric::Ausrichtung::MitteOben);
+  l.Text(mitte, -RAND, l.Eingepasst(doc.m_Gasbohrung, 2 * (mitte - RAND)), Lometric::Ausrichtung::MitteOben);
   p.setFont(l.Schrift(Diagrammschrift(700), 60));
   l.Text(mitte, -RAND - 100, unter, Lometric::Ausrichtung::MitteOben);
 }
@@ -217,7 +217,7 @@ QImage PrognoseBild(const CZelvorDoc& doc, const std::string& titel, double dpi)
   return bild;
 }
 
-bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
+QString PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
   const QSizeF f = PrognoseFlaeche(doc);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   QSvgGenerator svg;
@@ -225,8 +225,9 @@ bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::strin
   QBuffer puffer(&daten);
   svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) &&
-         AusgabedateiSchreiben(pfad, daten).isEmpty();
+  if (!WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }))
+    daten.clear();
+  return ErzeugtesSchreiben(pfad, daten);
 }
 
 }  // namespace zelvor

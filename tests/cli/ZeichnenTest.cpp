@@ -145,6 +145,12 @@ TEST_F(Zeichnen, WrongCallsAreOneLineAndStatusTwo) {
     EXPECT_EQ(r.status, 2) << args.back();
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     EXPECT_EQ(r.err.rfind("zelvor-cli: ", 0), 0u) << r.err;
+    // A file that cannot be written is told with its reason, as by every other writer.
+    if (args.back().find("kein/verzeichnis") != std::string::npos) {
+      EXPECT_NE(r.err.find("kann nicht geschrieben werden: die Datei oder ihr Verzeichnis existiert nicht."),
+                std::string::npos)
+          << r.err;
+    }
   }
   EXPECT_FALSE(fs::exists(Pfad("grafik.jpg")));
   EXPECT_FALSE(fs::exists(Pfad("tabelle.png")));
