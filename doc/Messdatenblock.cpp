@@ -65,7 +65,8 @@ std::optional<Messdaten> MessdatenblockLesen(std::span<const unsigned char> rest
   const unsigned char* p = rest.data();
   if (std::memcmp(p, KENNUNG, sizeof KENNUNG) != 0) return std::nullopt;
   const std::size_t laenge = Wert(p + 4, 4);
-  if (Wert(p + 8, 2) != VERSION || laenge > rest.size() - 8) return std::nullopt;
+  // At least the version and both counts, and no more than the rest holds.
+  if (Wert(p + 8, 2) != VERSION || laenge < 2 + 4 + 4 || laenge > rest.size() - 8) return std::nullopt;
   const unsigned char* const ende = p + 8 + laenge;
   p += 10;
   const std::size_t n = Wert(p, 4);

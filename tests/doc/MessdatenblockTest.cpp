@@ -74,7 +74,7 @@ TEST(Messdatenblock, UnsoundBlocksAreIgnored) {
     std::size_t stelle;
     unsigned char wert;
   };
-  for (const Schaden s : {Schaden{anfang + 4, 0xFF}, Schaden{anfang + 8, 2}, Schaden{anfang + 10, 200},
+  for (const Schaden s : {Schaden{anfang + 4, 0xFF}, Schaden{anfang + 4, 0}, Schaden{anfang + 8, 2}, Schaden{anfang + 10, 200},
                           Schaden{anfang + 10, 2}, Schaden{anfang + 27, 0xFF}, Schaden{b.size() - 1, 7},
                           Schaden{b.size() - 2, 0xFF}}) {
     Bytes kaputt = b;
