@@ -22,6 +22,7 @@
 #include "doc/ErgebnisDatei.h"
 #include "doc/Programmversion.h"
 #include "import/Meldungstext.h"
+#include "import/Messungsimport.h"
 #include "import/Ratenimport.h"
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
@@ -70,6 +71,7 @@ int RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err
   for (const std::string& m : imp.meldungen) err << PROGRAMM << EineZeile(m) << '\n';
   if (!imp.status.empty()) err << imp.status << '\n';
   doc.m_Ratenzeilen = std::move(imp.zeilen);
+  doc.m_RatenDatum = std::move(imp.daten);
   return ERFOLG;
 }
 
@@ -175,7 +177,13 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   // One line per value, whatever the value holds: set takes the escapes back.
   for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << Maskiert(EingabeAlsText(doc, f)) << '\n';
   for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Prognose)) << '\n';
-  for (const std::string& zeile : doc.m_Ratenzeilen) out << "Ratenzeile=" << Maskiert(zeile) << '\n';
+  for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
+    out << "Ratenzeile=" << Maskiert(doc.m_Ratenzeilen[i]);
+    if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
+    out << '\n';
+  }
+  for (const Schliessdruckmessung& m : doc.m_Messungen)
+    out << "Schliessdruckmessung=" << SchliessdruckmessungText(m) << '\n';
   return ERFOLG;
 }
 
@@ -210,6 +218,17 @@ int Set(const Argumente& a, std::ostream& err) {
   if (const auto m = PrognoseeinstellungenPruefen(doc.m_Prognose)) return Fehler(err, *m);
   if (a.raten) {
     if (const int status = RatenImportieren(*a.raten, doc, err); status != ERFOLG) return status;
+  }
+  if (a.messungen) {
+    const Messungsimport m = MessungenLesen(*a.messungen, a.kopfdruck);
+    if (!m.geoeffnet) return Fehler(err, m.meldung);
+    if (!m.uebernommen) {
+      Fehler(err, m.meldung);
+      Fehler(err, "Aus \"" + *a.messungen + "\" wurde keine Schließdruckmessung eingelesen; die Bohrung bleibt unverändert.");
+      return ABGEBROCHEN;
+    }
+    err << m.status << '\n';
+    doc.m_Messungen = m.messungen;
   }
   if (const auto warnung = EingabenPruefen(doc)) err << "Warnung: " << *warnung << '\n';
   const std::string fehler = ZlvDateiSpeichern(a.datei, doc);
