@@ -49,6 +49,7 @@ int RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err
     return ABGEBROCHEN;
   }
   doc.m_Ratenzeilen = std::move(imp.zeilen);
+  doc.m_RatenDatum = std::move(imp.daten);
   return ERFOLG;
 }
 
@@ -147,7 +148,11 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (!Laden(a.datei, doc, err)) return FEHLER;
   for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << EingabeAlsText(doc, f) << '\n';
   for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << p.text(doc.m_Prognose) << '\n';
-  for (const std::string& zeile : doc.m_Ratenzeilen) out << "Ratenzeile=" << zeile << '\n';
+  for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
+    out << "Ratenzeile=" << doc.m_Ratenzeilen[i];
+    if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
+    out << '\n';
+  }
   return ERFOLG;
 }
 

@@ -9,6 +9,7 @@
 
 #include "calc/Laufdaten.h"
 #include "doc/Prognoseeinstellungen.h"
+#include "doc/Schliessdruckmessung.h"
 
 namespace zelvor {
 
@@ -58,6 +59,10 @@ class CZelvorDoc {
   CStringArray m_Ratenzeilen;
   // The forecast's settings: an input kept in the well file (reset by the defaults, replaced on load).
   Prognoseeinstellungen m_Prognose;
+  // The date of each rate line (by position, optional) and the shut-in pressure surveys: inputs kept in
+  // the well file's dates block.
+  Zeilendaten m_RatenDatum;
+  std::vector<Schliessdruckmessung> m_Messungen;
   CStringArray m_Ergebnis;
   // Counts every new m_Ergebnis (an evaluation, a read, a clearing), so a view can tell a new table from
   // a redraw after some other change.

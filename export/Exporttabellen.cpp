@@ -12,14 +12,21 @@ double AusFloat(float wert) {
   return std::strtod(text, nullptr);  // digits, '.', 'e' only: no locale can change this
 }
 
-Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf) {
+Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf, const Zeilendaten& daten) {
   Exporttabelle t;
   t.name = "Ratenzeilen";
   t.spalten = {{"Gp (Mio m3)", 3},          {"Q (m3/h)", 1},       {"Kopffließdruck (bar)", 2},
                {"Bodenfließdruck (bar)", 2}, {"Schließdruck (bar)", 2}, {"P/Z (bar)", 2},
                {"C-Wert (m3/h bar2)", 3}};
-  for (const AusgewerteterPunkt& p : lauf.punkte)
+  const bool datiert = ZeilendatenVorhanden(daten);
+  if (datiert) t.spalten.push_back({"Datum", 0});
+  for (std::size_t i = 0; i < lauf.punkte.size(); ++i) {
+    const AusgewerteterPunkt& p = lauf.punkte[i];
     t.zeilen.push_back({AusFloat(p.gp), AusFloat(p.q), AusFloat(p.pwh), p.pwf, p.pws, p.pz, p.c});
+    if (!datiert) continue;
+    const auto datum = ZeilenDatum(daten, i);
+    t.zeilen.back().push_back(datum ? Exportwert(DatumText(*datum)) : Exportwert(std::monostate{}));
+  }
   return t;
 }
 
@@ -58,7 +65,7 @@ Exporttabelle GrafikTabelle(const CZelvorDoc& doc) {
 
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   std::vector<Exporttabelle> tabellen;
-  tabellen.push_back(RatenzeilenTabelle(doc.m_Lauf));
+  tabellen.push_back(RatenzeilenTabelle(doc.m_Lauf, doc.m_RatenDatum));
   tabellen.push_back(KennwerteTabelle(doc));
   tabellen.push_back(GrafikTabelle(doc));
   tabellen.push_back(LieferfaehigkeitTabelle(doc.m_Lauf, doc.m_Prognose.pMax));

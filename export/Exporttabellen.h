@@ -8,8 +8,9 @@
 
 namespace zelvor {
 
-// Every evaluated line at full precision: Gp, Q, the three pressures, P/Z, C.
-Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf);
+// Every evaluated line at full precision: Gp, Q, the three pressures, P/Z, C; when a line is dated,
+// then a column "Datum" ("TT.MM.JJJJ", empty for an undated line), which the import takes back.
+Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf, const Zeilendaten& daten = {});
 // Name, Zi, Bgi, mean C-value and, when the run made one, the variable C-value's line.
 Exporttabelle KennwerteTabelle(const CZelvorDoc& doc);
 // The graph's two series over Gp, headed by their captions.

@@ -37,6 +37,7 @@ RatendateiImport AusTabelle(const Tabellenimport& t) {
     return r;
   }
   r.zeilen = t.zeilen;
+  r.daten = t.daten;
   r.geaendert = !r.zeilen.empty();
   r.status = Formatiere("%d Zeilen wurden eingelesen", static_cast<int>(r.zeilen.size()));
   return r;
@@ -98,7 +99,7 @@ RatendateiImport RatenImportAusInhalt(std::string_view roh) {
     case Ratenquelle::Arbeitsmappe: {
       Tabelle t;
       const std::string fehler = ArbeitsmappeLesen(inhalt, t);
-      if (!fehler.empty()) return AusTabelle(Tabellenimport{false, {}, fehler});
+      if (!fehler.empty()) return AusTabelle(Tabellenimport{false, {}, fehler, {}});
       return AusTabelle(TabelleUebernehmen(t));
     }
     case Ratenquelle::Tabellentext:
@@ -138,7 +139,7 @@ RatendateiImport RatenImportLesen(const std::string& pfad) {
 Tabellenimport EinfuegetextLesen(std::string_view text) {
   if (text.size() > MAX_IMPORTDATEI)
     return {false, {}, Formatiere("Der eingef\xC3\xBCgte Text ist gr\xC3\xB6\xC3\x9F" "er als %d MB.",
-                                  static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024)))};
+                                  static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024))), {}};
   return TabelleUebernehmen(TextAlsTabelle(text, true));
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/Datum.h"
 #include "calc/Format.h"
 #include "doc/Windows1252.h"
 
@@ -217,6 +218,7 @@ Tabelle TextAlsTabelle(std::string_view roh, bool leerraum) {
 Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
   Tabellenimport ergebnis;
   std::array<std::size_t, 3> spalten{};
+  std::optional<std::size_t> datumsspalte;
   bool daten = false;
   std::size_t i = 0;
   for (; i < tabelle.zeilen.size(); ++i) {
@@ -233,6 +235,8 @@ Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
         if (ZelleAlsZahl(zellen[s], tabelle.dezimal, werte[n])) spalten[n++] = s;
       if (n < 3) continue;  // a title, a heading or a row of units
       daten = true;
+      for (std::size_t s = 0; s < zellen.size() && !datumsspalte; ++s)
+        if (DatumLesen(zellen[s])) datumsspalte = s;
     } else {
       bool gueltig = true;
       for (std::size_t n = 0; n < 3 && gueltig; ++n)
@@ -241,9 +245,22 @@ Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
         const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
         ergebnis.meldung = "Die Zeile enh\xC3\xA4lt keine 3 Werte\n " + text;
         ergebnis.zeilen.clear();
+        ergebnis.daten.clear();
         return ergebnis;
       }
     }
+    std::optional<Tag> datum;
+    if (datumsspalte && *datumsspalte < zellen.size() && !Getrimmt(zellen[*datumsspalte]).empty()) {
+      datum = DatumLesen(zellen[*datumsspalte]);
+      if (!datum) {
+        const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
+        ergebnis.meldung = "Die Zeile enth\xC3\xA4lt kein g\xC3\xBCltiges Datum (TT.MM.JJJJ)\n " + text;
+        ergebnis.zeilen.clear();
+        ergebnis.daten.clear();
+        return ergebnis;
+      }
+    }
+    ergebnis.daten.push_back(datum);
     ergebnis.zeilen.push_back(Formatiere("%10.3f  %10.1f %15.1f", static_cast<double>(werte[0]),
                                          static_cast<double>(werte[1]), static_cast<double>(werte[2])));
   }
@@ -253,10 +270,12 @@ Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
   }
   if (i == tabelle.zeilen.size() && tabelle.abgeschnitten) {
     ergebnis.zeilen.clear();
+    ergebnis.daten.clear();
     ergebnis.meldung = Formatiere("Die Tabelle hat mehr als %d Zeilen; so viele Ratenzeilen werden nicht eingelesen.",
                                   static_cast<int>(MAX_TABELLENZEILEN));
     return ergebnis;
   }
+  if (!ZeilendatenVorhanden(ergebnis.daten)) ergebnis.daten.clear();
   ergebnis.uebernommen = true;
   return ergebnis;
 }

@@ -4,6 +4,9 @@
 // first sheet. Leading rows with fewer than three numbers (title, headings, units) are skipped; the
 // first row with three numbers fixes the three columns Gp, rate and wellhead flowing pressure; an empty
 // row ends the data. One bad row refuses the whole import, so nothing half-read reaches the well.
+// A cell that holds a date ("01.03.2024", "1.3.2024", "2024-03-01", "03/2024", a workbook's date cell)
+// is never a number: the first row's first date cell fixes the date column, whose dates go with the
+// rows' lines.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -34,6 +37,7 @@ struct Tabellenimport {
   bool uebernommen = false;  // false: refused, `meldung` says why and `zeilen` is empty
   CStringArray zeilen;       // the lines taken, formatted "%10.3f  %10.1f %15.1f" as by a rate file
   std::string meldung;
+  Zeilendaten daten{};       // the lines' dates from the table's date column, by position
 };
 
 // A cell's number, when the whole cell (blanks around it aside) is one finite number with at most one

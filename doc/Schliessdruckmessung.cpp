@@ -1,0 +1,18 @@
+#include "doc/Schliessdruckmessung.h"
+
+#include <algorithm>
+
+namespace zelvor {
+
+bool ZeilendatenGleich(const Zeilendaten& a, const Zeilendaten& b) {
+  const std::size_t n = std::max(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i)
+    if (ZeilenDatum(a, i) != ZeilenDatum(b, i)) return false;
+  return true;
+}
+
+bool ZeilendatenVorhanden(const Zeilendaten& d) {
+  return std::any_of(d.begin(), d.end(), [](const std::optional<Tag>& t) { return t.has_value(); });
+}
+
+}  // namespace zelvor
