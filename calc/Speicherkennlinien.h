@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Gaseigenschaften.h"
 #include "calc/Prognosemodell.h"
 
 namespace zelvor {
@@ -44,6 +45,26 @@ struct Speicherkennlinien {
 
   bool Gemacht() const { return meldung.empty(); }
 };
+
+// The state of the storage at one Gp, from the run's balance and the equation a: what the capacity
+// curves and the storage year compute at every step.
+class Speicherzustand {
+ public:
+  Speicherzustand(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a, const Speichervolumen& v);
+  Kennlinienpunkt Bei(double gp) const;
+
+ private:
+  const Laufdaten& m_lauf;
+  const PrognoseEingaben& m_e;
+  const Lieferansatz& m_a;
+  const Speichervolumen& m_v;
+  HallYarborough m_hy;
+};
+
+// Why the storage's curves or year cannot be computed from this run, these pressures and volumes (one
+// German sentence), or empty; then `a` holds the equation the settings ask for. `lauf` already holds
+// the gas in place that e.gasvorrat names.
+std::string SpeicherAblehnung(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v, Lieferansatz& a);
 
 // The fill levels 0, schritt, 2·schritt, ... up to 1 (the last always 1). Uses e.pMin, e.pMax, the C
 // model with its back-pressure fit and e.gasvorrat; the rest of e is not read. Never NaN or infinity.
