@@ -13,6 +13,7 @@
 #include "cli/Gasvorrat.h"
 #include "cli/Json.h"
 #include "cli/Prognose.h"
+#include "cli/Speicher.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/Eingabepruefung.h"
@@ -148,6 +149,9 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (!Laden(a.datei, doc, err)) return FEHLER;
   for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << EingabeAlsText(doc, f) << '\n';
   for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << p.text(doc.m_Prognose) << '\n';
+  // A production well has no fill level: its storage settings are listed only when it has some.
+  if (doc.m_bInjektion || doc.m_Speicher != Speichereinstellungen{})
+    for (const Speicherangabe& p : Speicherangaben()) out << p.name << '=' << p.text(doc.m_Speicher) << '\n';
   for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
     out << "Ratenzeile=" << doc.m_Ratenzeilen[i];
     if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
@@ -177,12 +181,15 @@ int Set(const Argumente& a, std::ostream& err) {
       m = EingabeSetzen(doc, *feld, wert);
     } else if (const Prognoseangabe* p = PrognoseangabeSuchen(name)) {
       m = p->setzen(doc.m_Prognose, wert);
+    } else if (const Speicherangabe* sp = SpeicherangabeSuchen(name)) {
+      m = sp->setzen(doc.m_Speicher, wert);
     } else {
       return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
     }
     if (m) return Fehler(err, name + ": " + *m);
   }
   if (const auto m = PrognoseeinstellungenPruefen(doc.m_Prognose)) return Fehler(err, *m);
+  if (const auto m = SpeichereinstellungenPruefen(doc.m_Speicher, doc.m_OGIP)) return Fehler(err, *m);
   if (a.raten) {
     if (const int status = RatenImportieren(*a.raten, doc, err); status != ERFOLG) return status;
   }
@@ -232,6 +239,8 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (a.befehl == "analyze") return Analyze(a, out, err);
   if (a.befehl == "forecast") return Forecast(a, out, err);
   if (a.befehl == "ogip") return Ogip(a, out, err);
+  if (a.befehl == "kennlinien") return Kennlinien(a, out, err);
+  if (a.befehl == "speicherjahr") return SpeicherjahrBefehl(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);
   if (a.befehl == "export") return Export(a, out, err);
   if (a.befehl == "propose") return Propose(a, out, err);

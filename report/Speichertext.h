@@ -1,0 +1,23 @@
+#pragma once
+// A storage well's capacity curves and storage year as text lines, printf-style with a decimal point:
+// the views, their printouts, the clipboard and "zelvor-cli kennlinien/speicherjahr" use these.
+#include <string>
+#include <vector>
+
+#include "calc/Speicherjahr.h"
+#include "calc/Speicherkennlinien.h"
+
+namespace zelvor {
+
+// The settings, the table by fill level (inventory also in GWh when brennwert > 0, kWh/m3), and a note
+// for every fill level whose rate is 0.
+std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double brennwert = 0);
+
+// One sentence per fill target: the level on its day, met or missed, and for an injection target the
+// day it was reached and the latest start at full capacity.
+std::vector<std::string> FuellzielText(const Speicherjahr& s);
+
+// The settings, the table (weekly rows and the targets' days, or every day), the targets.
+std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich = false);
+
+}  // namespace zelvor
