@@ -149,8 +149,8 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (!Laden(a.datei, doc, err)) return FEHLER;
   for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << EingabeAlsText(doc, f) << '\n';
   for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << p.text(doc.m_Prognose) << '\n';
-  // A production well has no fill level: its storage settings are listed only when it has some.
-  if (doc.m_bInjektion || doc.m_Speicher != Speichereinstellungen{})
+  // Storage settings are listed once a well has some (a working gas of 0 means none and is not taken).
+  if (doc.m_Speicher != Speichereinstellungen{})
     for (const Speicherangabe& p : Speicherangaben()) out << p.name << '=' << p.text(doc.m_Speicher) << '\n';
   for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
     out << "Ratenzeile=" << doc.m_Ratenzeilen[i];

@@ -24,6 +24,9 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc);
 // The gas-in-place match: its values (or why none was made) and the misfit S over the trial gas in place.
 std::vector<Exporttabelle> AbgleichTabellen(const CZelvorDoc& doc);
 
+// A storage well with storage settings: its capacity by fill level, its storage year and fill targets.
+std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc);
+
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 
 }  // namespace zelvor
