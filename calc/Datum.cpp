@@ -106,7 +106,7 @@ std::string DatumIso(Tag t) {
 
 std::optional<Tag> TagNachJahren(Tag t, double jahre) {
   if (!std::isfinite(jahre)) return std::nullopt;
-  const double tage = std::round(jahre * 365.25);
+  const double tage = std::round(jahre * 365.0);
   const double ziel = static_cast<double>(t) + tage;
   if (!(std::fabs(ziel) < 1e8) || !TagImBereich(static_cast<Tag>(ziel))) return std::nullopt;
   return static_cast<Tag>(ziel);

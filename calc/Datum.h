@@ -33,7 +33,8 @@ std::string DatumText(Tag t);
 // "JJJJ-MM-TT", as JSON gives them.
 std::string DatumIso(Tag t);
 
-// The day `jahre` years (of 365.25 days) after t, or nothing when that leaves the range of dates.
+// The day `jahre` years after t, in the forecast's years of 365 days; nothing when that leaves the range
+// of dates.
 std::optional<Tag> TagNachJahren(Tag t, double jahre);
 
 // The calendar year with its fraction (2024.0 is 1 January 2024), for a time axis.

@@ -19,6 +19,7 @@
 #include "doc/Eingabepruefung.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/Programmversion.h"
+#include "import/Messungsimport.h"
 #include "import/Ratenimport.h"
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
@@ -157,6 +158,8 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
     out << '\n';
   }
+  for (const Schliessdruckmessung& m : doc.m_Messungen)
+    out << "Schliessdruckmessung=" << SchliessdruckmessungText(m) << '\n';
   return ERFOLG;
 }
 
@@ -192,6 +195,17 @@ int Set(const Argumente& a, std::ostream& err) {
   if (const auto m = SpeichereinstellungenPruefen(doc.m_Speicher, doc.m_OGIP)) return Fehler(err, *m);
   if (a.raten) {
     if (const int status = RatenImportieren(*a.raten, doc, err); status != ERFOLG) return status;
+  }
+  if (a.messungen) {
+    const Messungsimport m = MessungenLesen(*a.messungen, a.kopfdruck);
+    if (!m.geoeffnet) return Fehler(err, m.meldung);
+    if (!m.uebernommen) {
+      Fehler(err, m.meldung);
+      Fehler(err, "Aus \"" + *a.messungen + "\" wurde keine Schließdruckmessung eingelesen; die Bohrung bleibt unverändert.");
+      return ABGEBROCHEN;
+    }
+    err << m.status << '\n';
+    doc.m_Messungen = m.messungen;
   }
   if (const auto warnung = EingabenPruefen(doc)) err << "Warnung: " << *warnung << '\n';
   const std::string fehler = ZlvDateiSpeichern(a.datei, doc);

@@ -7,6 +7,7 @@
 
 #include "calc/Prognose.h"
 #include "calc/Gasvorratsabgleich.h"
+#include "calc/Messbilanz.h"
 
 namespace zelvor {
 
@@ -19,6 +20,9 @@ AbgleichEingaben AbgleichEingabenAus(const Laufdaten& lauf, bool mitGegendruck);
 // it again (views ask on every paint).
 Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc);
 Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc, bool mitGegendruck);
+
+// The gas in place from the well's shut-in pressure surveys, with its last run's gas properties.
+Messbilanz DokumentMessbilanz(const CZelvorDoc& doc);
 
 // The forecast with the document's settings at both ends of a made match's interval, each with the C
 // the match found there; nothing when there is no match or no forecast.

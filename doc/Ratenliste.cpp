@@ -87,6 +87,31 @@ std::string ZeilenEinfuegen(Ratenliste& liste, const CStringArray& neu, bool ers
   return Formatiere("%d Zeilen wurden eingef\xC3\xBCgt", static_cast<int>(neu.size()));
 }
 
+Datumsfeld DatumsfeldLesen(const std::string& text) {
+  Datumsfeld f;
+  if (text.find_first_not_of(" \t") == std::string::npos) {
+    f.gueltig = true;
+    return f;
+  }
+  f.datum = DatumLesen(text);
+  f.gueltig = f.datum.has_value();
+  if (!f.gueltig)
+    f.meldung = "\"" + text + "\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ eingeben (Jahre 1900 bis 2199).";
+  return f;
+}
+
+std::string DatumsfeldText(std::optional<Tag> datum) { return datum ? DatumText(*datum) : std::string(); }
+
+std::optional<std::string> DatumAendern(Ratenliste& liste, int zeile, std::optional<Tag> datum) {
+  if (zeile < 0 || zeile >= static_cast<int>(liste.zeilen.size())) return std::nullopt;
+  liste.daten.resize(liste.zeilen.size());
+  std::optional<Tag>& d = liste.daten[static_cast<std::size_t>(zeile)];
+  if (d == datum) return std::nullopt;
+  d = datum;
+  return datum ? Formatiere("%d.Zeile: Datum %s", zeile + 1, DatumText(*datum).c_str())
+               : Formatiere("%d.Zeile: Datum gelöscht", zeile + 1);
+}
+
 std::string AuswahlStatus(int auswahl) { return Formatiere("%d.Zeile ausgewählt", auswahl + 1); }
 
 std::string OptionStatus(std::size_t zeilen) { return zeilen > 0 ? ZEILE_WAEHLEN : std::string(); }

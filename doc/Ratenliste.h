@@ -43,6 +43,21 @@ inline constexpr char EINFUEGEN_ERSETZEN[] = "Sollen die eingef\xC3\xBCgten Zeil
 // Returns the status text.
 std::string ZeilenEinfuegen(Ratenliste& liste, const CStringArray& neu, bool ersetzen, const Zeilendaten& neueDaten = {});
 
+// The dialog's date field beside the line field: empty (no date) or a date as the import takes it
+// (TT.MM.JJJJ, T.M.JJJJ, JJJJ-MM-TT, MM/JJJJ). An impossible date is refused with a message, and the
+// field keeps what was typed.
+struct Datumsfeld {
+  bool gueltig = false;
+  std::optional<Tag> datum;
+  std::string meldung;
+};
+Datumsfeld DatumsfeldLesen(const std::string& text);
+std::string DatumsfeldText(std::optional<Tag> datum);
+
+// The date of line `zeile` (from 0) set from the date field; the status text, or nothing when there is
+// no such line or its date stays as it was.
+std::optional<std::string> DatumAendern(Ratenliste& liste, int zeile, std::optional<Tag> datum);
+
 // Status text after a double-click on line `auswahl` (from 0).
 std::string AuswahlStatus(int auswahl);
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/Datum.h"
@@ -32,6 +33,9 @@ using Zeilendaten = std::vector<std::optional<Tag>>;
 inline std::optional<Tag> ZeilenDatum(const Zeilendaten& d, std::size_t i) {
   return i < d.size() ? d[i] : std::nullopt;
 }
+
+// One survey as a line of text: Gp, pressure, "Sohle" or "Kopf", and the date when it has one.
+std::string SchliessdruckmessungText(const Schliessdruckmessung& m);
 
 // The same dates for the same lines: trailing undated lines count as absent entries.
 bool ZeilendatenGleich(const Zeilendaten& a, const Zeilendaten& b);

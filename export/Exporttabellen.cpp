@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "doc/DokumentAbgleich.h"
+
 namespace zelvor {
 
 double AusFloat(float wert) {
@@ -63,6 +65,62 @@ Exporttabelle GrafikTabelle(const CZelvorDoc& doc) {
   return t;
 }
 
+std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc) {
+  if (doc.m_Messungen.empty()) return {};
+  const Messbilanz m = DokumentMessbilanz(doc);
+  Exporttabelle punkte;
+  punkte.name = "Schließdruckmessungen";
+  punkte.spalten = {{"Datum", 0},   {"Gp (Mio m3)", 3}, {"Gemessener Druck (bar)", 2}, {"Messort", 0},
+                    {"pws (bar)", 2}, {"Z (-)", 4},       {"P/Z (bar)", 2}};
+  for (std::size_t i = 0; i < doc.m_Messungen.size(); ++i) {
+    const Schliessdruckmessung& s = doc.m_Messungen[i];
+    std::vector<Exportwert> z = {s.datum ? Exportwert(DatumText(*s.datum)) : Exportwert(std::monostate{}),
+                                 AusFloat(s.gp), AusFloat(s.druck),
+                                 std::string(s.art == Messart::Kopf ? "Kopf" : "Sohle")};
+    if (i < m.punkte.size()) {
+      z.insert(z.end(), {m.punkte[i].pws, m.punkte[i].z, m.punkte[i].pz});
+    } else {
+      z.insert(z.end(), 3, std::monostate{});
+    }
+    punkte.zeilen.push_back(std::move(z));
+  }
+  Exporttabelle fits;
+  fits.name = "Schließdruckanpassung";
+  fits.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
+  const auto zeile = [&](const char* name, double wert, const char* einheit) {
+    fits.zeilen.push_back({std::string(name), wert, std::string(einheit)});
+  };
+  const auto grund = [&](const char* name, const std::string& meldung) {
+    fits.zeilen.push_back({std::string(name), meldung, std::monostate{}});
+  };
+  if (!m.Gemacht()) {
+    grund("Keine Anpassung", m.meldung);
+    return {punkte, fits};
+  }
+  zeile("Initialer P/Z-Wert", m.pzi, "bar");
+  if (m.gerade.Gemacht()) {
+    zeile("P/Z-Gerade: P/Z bei Gp = 0 (a)", m.gerade.a, "bar");
+    zeile("P/Z-Gerade: a, 95 % unten", m.gerade.aUnten, "bar");
+    zeile("P/Z-Gerade: a, 95 % oben", m.gerade.aOben, "bar");
+    zeile("P/Z-Gerade: Neigung (b)", m.gerade.b, "bar je Mio m3");
+    zeile("P/Z-Gerade: OGIP = a/b", m.gerade.g, "Mio m3");
+    zeile("P/Z-Gerade: OGIP, 95 % unten", m.gerade.gUnten, "Mio m3");
+    zeile("P/Z-Gerade: OGIP, 95 % oben", m.gerade.gOben, "Mio m3");
+    zeile("P/Z-Gerade: R²", m.gerade.r2, "-");
+  } else {
+    grund("P/Z-Gerade", m.gerade.meldung);
+  }
+  if (m.bilanz.Gemacht()) {
+    zeile("Materialbilanz: OGIP", m.bilanz.g, "Mio m3");
+    zeile("Materialbilanz: OGIP, 95 % unten", m.bilanz.gUnten, "Mio m3");
+    zeile("Materialbilanz: OGIP, 95 % oben", m.bilanz.gOben, "Mio m3");
+    zeile("Materialbilanz: Fehlerquadratsumme", m.bilanz.s, "bar2");
+  } else {
+    grund("Materialbilanz", m.bilanz.meldung);
+  }
+  return {punkte, fits};
+}
+
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   std::vector<Exporttabelle> tabellen;
   tabellen.push_back(RatenzeilenTabelle(doc.m_Lauf, doc.m_RatenDatum));
@@ -72,6 +130,7 @@ std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   for (Exporttabelle& t : PrognoseTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : AbgleichTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : SpeicherTabellen(doc)) tabellen.push_back(std::move(t));
+  for (Exporttabelle& t : MessbilanzTabellen(doc)) tabellen.push_back(std::move(t));
   return tabellen;
 }
 

@@ -26,6 +26,9 @@ std::vector<Exporttabelle> AbgleichTabellen(const CZelvorDoc& doc);
 
 // A storage well with storage settings: its capacity by fill level, its storage year and fill targets.
 std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc);
+// The shut-in pressure surveys with their P/Z ("Schließdruckmessungen") and the two fits over them
+// ("Schließdruckanpassung"); nothing for a well without surveys.
+std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc);
 
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 

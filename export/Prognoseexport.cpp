@@ -22,9 +22,18 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   zeilen.name = "Förderprognose";
   zeilen.spalten = {{"Gp (Mio m3)", 3}, {"P/Z (bar)", 2},   {"Schließdruck (bar)", 2}, {"Q_max (m3/h)", 1},
                     {"Q (m3/h)", 1},    {"Zeit (Jahre)", 2}, {"Plateauende", 0}};
-  for (const Prognosezeile& z : p.zeilen)
+  // On the calendar each row's date follows the existing columns.
+  const std::optional<Tag> start = PrognoseStart(doc);
+  const auto datum = [&](double jahre) {
+    const std::optional<Tag> t = TagNachJahren(*start, jahre);
+    return t ? Exportwert(DatumText(*t)) : Exportwert();
+  };
+  if (start) zeilen.spalten.push_back({"Datum", 0});
+  for (const Prognosezeile& z : p.zeilen) {
     zeilen.zeilen.push_back({z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
                              z.plateauEnde ? Exportwert(std::string("Plateauende")) : Exportwert()});
+    if (start) zeilen.zeilen.back().push_back(datum(z.jahre));
+  }
 
   const PrognoseEingaben& e = p.eingaben;
   Exporttabelle summe;
@@ -57,6 +66,10 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
     }
     Zeile(summe, "Plateaudauer", p.plateauJahre, "Jahre");
     Zeile(summe, inj ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe", p.jahre, "Jahre");
+    if (start) {
+      Zeile(summe, "Prognosebeginn", DatumText(*start), "");
+      Zeile(summe, inj ? "Datum des Endes" : "Datum der Aufgabe", datum(p.jahre), "");
+    }
     Zeile(summe, inj ? "Injektionsrate zu Beginn" : "Q_max zu Beginn", p.qMaxStart, "m3/h");
     if (inj) Zeile(summe, "Ende", std::string(p.voll ? "Speicher voll" : "Mindestrate erreicht"), "");
     if (const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc)) {
@@ -70,6 +83,7 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
         Zeile(summe, (vorsatz + (inj ? "Noch einspeicherbar" : "Restreserven")).c_str(),
               inj ? ende->Einspeicherbar() : ende->Restreserven(), "Mio m3");
         Zeile(summe, (vorsatz + (inj ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe")).c_str(), ende->jahre, "Jahre");
+        if (start) Zeile(summe, (vorsatz + (inj ? "Datum des Endes" : "Datum der Aufgabe")).c_str(), datum(ende->jahre), "");
       }
     }
   } else {

@@ -43,7 +43,8 @@ RatendateiImport AusTabelle(const Tabellenimport& t) {
   return r;
 }
 
-// Excel's "Unicode text" is tab-separated UTF-16 with a byte order mark; the readers take UTF-8.
+}  // namespace
+
 std::optional<std::string> Utf16NachUtf8(std::string_view s) {
   const bool le = s.substr(0, 2) == "\xFF\xFE", be = s.substr(0, 2) == "\xFE\xFF";
   if (!le && !be) return std::nullopt;
@@ -81,8 +82,6 @@ std::optional<std::string> Utf16NachUtf8(std::string_view s) {
   }
   return utf8;
 }
-
-}  // namespace
 
 Ratenquelle RatenquelleErkennen(std::string_view inhalt) {
   const std::optional<std::string> utf8 = Utf16NachUtf8(inhalt);

@@ -3,6 +3,7 @@
 // a rate file (a heading, then "Gp rate pressure" lines), CSV or tab-separated text from a spreadsheet,
 // or an .xlsx/.ods workbook. A file the rate-file rules read stays a rate file with all its rules.
 // Text in UTF-16 with a byte order mark (Excel's "Unicode text") is read as its UTF-8.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ inline constexpr std::size_t MAX_IMPORTDATEI = 16u * 1024 * 1024;
 enum class Ratenquelle { Ratendatei, Tabellentext, Arbeitsmappe };
 
 Ratenquelle RatenquelleErkennen(std::string_view inhalt);
+
+// Excel's "Unicode text" is tab-separated UTF-16 with a byte order mark; the readers take UTF-8. Nothing
+// when the text has no such mark.
+std::optional<std::string> Utf16NachUtf8(std::string_view s);
 
 // The file at `pfad`; `geoeffnet` false when it cannot be read.
 RatendateiImport RatenImportLesen(const std::string& pfad);

@@ -4,6 +4,7 @@
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
 #include "export/Exporttabellen.h"
+#include "import/Messungsimport.h"
 #include "import/Ratenimport.h"
 #include "tests/doc/DateiTestHilfen.h"
 
@@ -87,6 +88,28 @@ TEST(Datumsimport, DatumszellenEinerArbeitsmappe) {
     const RatendateiImport e = RatenImportLesen(dir / name);
     EXPECT_EQ(e.zeilen, doc.m_Ratenzeilen) << name;
     EXPECT_TRUE(ZeilendatenGleich(e.daten, doc.m_RatenDatum)) << name;
+  }
+}
+
+// Surveys take the rate lines' row rules with two values a row; one bad row refuses them all.
+TEST(Datumsimport, Schliessdruckmessungen) {
+  const Messungsimport gut = MessungenAusInhalt("Datum;Gp;p\n;Mio m3;bar\n01.03.2024;0;250,5\n;120,5;231\n", true);
+  ASSERT_TRUE(gut.uebernommen) << gut.meldung;
+  EXPECT_EQ(gut.messungen, (std::vector<Schliessdruckmessung>{{M1, 0.0f, 250.5f, Messart::Kopf},
+                                                                {std::nullopt, 120.5f, 231.0f, Messart::Kopf}}));
+  EXPECT_EQ(gut.status, "2 Messungen wurden eingelesen");
+  EXPECT_EQ(MessungenAusInhalt("Gp Druck\n0 250\n100 240\n", false).messungen.size(), 2u);
+  const std::pair<const char*, const char*> abgelehnt[] = {
+      {"0;250\n100;x\n", "Die Zeile enth\xC3\xA4lt keine 2 Werte\n 100;x"},
+      {"0;250\n-1;240\n", "Die 2. Messung hat keinen g\xC3\xBCltigen Wert: Gp darf nicht unter 0 liegen, der Druck muss "
+                          "\xC3\xBC" "ber 0 und unter 3000 bar liegen."},
+      {"Gp;p\n", "Die Tabelle enth\xC3\xA4lt keine Zeile mit 2 Werten."},
+  };
+  for (const auto& [text, meldung] : abgelehnt) {
+    const Messungsimport m = MessungenAusInhalt(text, false);
+    EXPECT_FALSE(m.uebernommen) << text;
+    EXPECT_TRUE(m.messungen.empty()) << text;
+    EXPECT_EQ(m.meldung, meldung) << text;
   }
 }
 
