@@ -62,17 +62,18 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
     p.punkte.push_back(q);
   }
 
-  // loss = offset(direction) + rate · years; offsets apart only when both directions have two surveys.
+  // loss = offset(direction) + rate · years; offsets apart when both directions have two surveys, and
+  // then a survey of unknown direction stays out of the trend.
   const auto zahl = [&p](Speicherrichtung r) {
     return std::count_if(p.punkte.begin(), p.punkte.end(), [r](const Inventarpunkt& q) { return q.richtung == r; });
   };
-  p.getrennt = zahl(Speicherrichtung::NachEinspeisung) >= 2 && zahl(Speicherrichtung::NachAusspeisung) >= 2 &&
-               zahl(Speicherrichtung::Unbekannt) == 0;
+  p.getrennt = zahl(Speicherrichtung::NachEinspeisung) >= 2 && zahl(Speicherrichtung::NachAusspeisung) >= 2;
   const auto gruppe = [&p](const Inventarpunkt& q) {
-    return p.getrennt && q.richtung == Speicherrichtung::NachAusspeisung ? 1 : 0;
+    if (!p.getrennt) return 0;
+    return q.richtung == Speicherrichtung::NachEinspeisung ? 0 : q.richtung == Speicherrichtung::NachAusspeisung ? 1 : -1;
   };
   const int gruppen = p.getrennt ? 2 : 1;
-  const int n = static_cast<int>(p.punkte.size());
+  const int n = static_cast<int>(p.punkte.size() - (p.getrennt ? zahl(Speicherrichtung::Unbekannt) : 0));
   const int freiheitsgrade = n - gruppen - 1;
   if (freiheitsgrade < 1) {
     p.meldung = Formatiere("Für den Trend des Inventars braucht es mindestens %d datierte Schließdruckmessungen.",
@@ -83,6 +84,7 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
   int k[2] = {0, 0};
   for (const Inventarpunkt& q : p.punkte) {
     const int g = gruppe(q);
+    if (g < 0) continue;
     mx[g] += Jahreszahl(q.messung.datum);
     my[g] += q.verlust;
     ++k[g];
@@ -94,6 +96,7 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
   double sxx = 0, sxy = 0;
   for (const Inventarpunkt& q : p.punkte) {
     const int g = gruppe(q);
+    if (g < 0) continue;
     const double dx = Jahreszahl(q.messung.datum) - mx[g];
     sxx += dx * dx;
     sxy += dx * (q.verlust - my[g]);
@@ -106,6 +109,7 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
   double ss = 0;
   for (const Inventarpunkt& q : p.punkte) {
     const int g = gruppe(q);
+    if (g < 0) continue;
     const double r = q.verlust - my[g] - p.rate * (Jahreszahl(q.messung.datum) - mx[g]);
     ss += r * r;
   }

@@ -3,7 +3,8 @@
 // the inventory the material balance gives for it, against the inventory booked (OGIP − Gp) on that
 // day. Their difference is the apparent loss (or, below 0, gain); its trend over the survey dates is a
 // loss rate with a 95 % interval. Surveys after injection and after withdrawal each get an offset of
-// their own in the trend, so that a hysteresis between them is not taken for a loss.
+// their own in the trend (when each direction has two), so that a hysteresis between them is not taken
+// for a loss; a survey whose direction is unknown then stays out of the trend.
 #include <optional>
 #include <string>
 #include <utility>

@@ -1,6 +1,8 @@
 #include "doc/DokumentSpeicher.h"
 
+#include "calc/Format.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
 
 namespace zelvor {
@@ -50,6 +52,26 @@ Speicherjahr DokumentSpeicherjahr(const CZelvorDoc& doc) {
   j.ausEnde = e.ausEnde;
   j.ziele = e.Fuellziele();
   return SpeicherjahrBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), e.Volumen(), j);
+}
+
+Inventarpruefung DokumentInventarpruefung(const CZelvorDoc& doc) {
+  Inventarpruefung p;
+  if (!doc.m_bInjektion || doc.m_Messungen.empty()) return p;
+  const Messbilanz m = DokumentMessbilanz(doc);
+  if (!m.Gemacht()) {
+    p.meldung = m.meldung;
+    return p;
+  }
+  std::vector<Inventarmessung> messungen;
+  for (const Messpunkt& q : m.punkte)
+    if (q.datum) messungen.push_back({*q.datum, q.gp, q.pz});
+  std::vector<std::pair<Tag, double>> verlauf;
+  for (std::size_t i = 0; i < doc.m_Lauf.punkte.size(); ++i)
+    if (const std::optional<Tag> t = ZeilenDatum(doc.m_RatenDatum, i)) verlauf.emplace_back(*t, doc.m_Lauf.punkte[i].gp);
+  p = InventarPruefen(doc.m_Lauf, std::move(messungen), verlauf);
+  if (p.punkte.size() < m.punkte.size() && p.Gemacht())
+    p.satz += Formatiere(" (%zu Messungen ohne Datum nicht im Trend.)", m.punkte.size() - p.punkte.size());
+  return p;
 }
 
 }  // namespace zelvor

@@ -1,6 +1,7 @@
 // The storage tables of the export: the capacity by fill level, the storage year's days and its targets.
 #include "doc/DokumentSpeicher.h"
 #include "export/Exporttabellen.h"
+#include "report/Speichertext.h"
 
 namespace zelvor {
 namespace {
@@ -10,8 +11,19 @@ Exportwert Datum(const std::optional<Tag>& t) { return t ? Exportwert(DatumText(
 }  // namespace
 
 std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc) {
-  if (!doc.m_bInjektion || !doc.m_Speicher.Gesetzt()) return {};
   std::vector<Exporttabelle> tabellen;
+  if (const Inventarpruefung i = DokumentInventarpruefung(doc); !i.punkte.empty() || !i.meldung.empty()) {
+    Exporttabelle t;
+    t.name = "Inventarprüfung";
+    t.spalten = {{"Datum", 0},         {"Gp (Mio m3)", 3},      {"P/Z (bar)", 2}, {"gebucht (Mio m3)", 3},
+                 {"Bilanz (Mio m3)", 3}, {"Verlust (Mio m3)", 3}, {"Richtung", 0}};
+    for (const Inventarpunkt& q : i.punkte)
+      t.zeilen.push_back({DatumText(q.messung.datum), q.messung.gp, q.messung.pz, q.gebucht, q.bilanz, q.verlust,
+                          std::string(RichtungText(q.richtung))});
+    t.zeilen.push_back({i.Gemacht() ? i.satz : i.meldung});
+    tabellen.push_back(std::move(t));
+  }
+  if (!doc.m_bInjektion || !doc.m_Speicher.Gesetzt()) return tabellen;
   const Speicherkennlinien k = DokumentKennlinien(doc);
   Exporttabelle kl;
   kl.name = "Speicherkennlinien";

@@ -101,4 +101,36 @@ std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) 
   return t;
 }
 
+const char* RichtungText(Speicherrichtung r) {
+  switch (r) {
+    case Speicherrichtung::NachEinspeisung: return "nach Einspeisung";
+    case Speicherrichtung::NachAusspeisung: return "nach Ausspeisung";
+    case Speicherrichtung::Unbekannt: break;
+  }
+  return "-";
+}
+
+std::vector<std::string> InventarText(const Inventarpruefung& p) {
+  std::vector<std::string> t;
+  t.push_back("");
+  t.push_back("    Inventarprüfung mit Schließdruckmessungen");
+  if (!p.punkte.empty()) {
+    t.push_back("         Datum          Gp        P/Z    gebucht     Bilanz    Verlust   Richtung");
+    t.push_back("                  (Mio m3)      (bar)   (Mio m3)   (Mio m3)   (Mio m3)");
+    for (const Inventarpunkt& q : p.punkte)
+      t.push_back(Formatiere("    %s  %10.3f %10.2f %10.1f %10.1f %10.2f   %s", DatumText(q.messung.datum).c_str(),
+                             q.messung.gp, q.messung.pz, q.gebucht, q.bilanz, q.verlust, RichtungText(q.richtung)));
+  }
+  if (!p.Gemacht()) {
+    t.push_back("    " + p.meldung);
+    return t;
+  }
+  t.push_back(Formatiere("    Verlustrate %.2f Mio m3/Jahr, 95 %%-Bereich %.2f bis %.2f (t = %.3f)%s", p.rate, p.unten,
+                         p.oben, p.t, p.getrennt ? ", Richtungen getrennt" : ""));
+  if (p.getrennt)
+    t.push_back(Formatiere("    Hysterese (nach Einspeisung minus nach Ausspeisung): %.2f Mio m3", p.hysterese));
+  t.push_back("    " + p.satz);
+  return t;
+}
+
 }  // namespace zelvor

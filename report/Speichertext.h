@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Inventarpruefung.h"
 #include "calc/Speicherjahr.h"
 #include "calc/Speicherkennlinien.h"
 
@@ -19,5 +20,10 @@ std::vector<std::string> FuellzielText(const Speicherjahr& s);
 
 // The settings, the table (weekly rows and the targets' days, or every day), the targets.
 std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich = false);
+
+// The inventory check: each survey's booked and balanced inventory and apparent loss, marked after
+// injection or withdrawal, the loss rate with its interval and the verdict.
+std::vector<std::string> InventarText(const Inventarpruefung& p);
+const char* RichtungText(Speicherrichtung r);
 
 }  // namespace zelvor
