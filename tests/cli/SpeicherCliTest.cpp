@@ -35,14 +35,17 @@ std::string Inhalt(const fs::path& p) {
   return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-// The configured storage example with its volumes, a start day and a planned withdrawal rate.
+// The configured storage example, then with other volumes and targets.
 TEST(SpeicherCli, CurvesAndStorageYearOfTheStorageExample) {
   const fs::path ordner = fs::temp_directory_path() / ("zelvor-speicher-" + std::to_string(::getpid()));
   fs::create_directories(ordner);
   const std::string well = (ordner / "speicher.zlv").string();
   fs::copy_file(std::string(ZELVOR_EXAMPLES_DIR) + "/speicher.zlv", well, fs::copy_options::overwrite_existing);
 
-  EXPECT_EQ(Aufrufen({"kennlinien", well}).status, ABGEBROCHEN);  // no volumes yet
+  const Ergebnis beispiel = Aufrufen({"speicherjahr", well});
+  EXPECT_EQ(beispiel.status, ERFOLG) << beispiel.out;  // the legal targets met
+  EXPECT_NE(Aufrufen({"kennlinien", well}).out.find("(GWh)"), std::string::npos);
+  EXPECT_NE(Aufrufen({"ogip", well}).out.find("Kein Gasverlust erkennbar"), std::string::npos);
   // A cushion gas above the gas in place is refused whole, the file untouched.
   const std::string vorher = Inhalt(well);
   const Ergebnis falsch = Aufrufen({"set", well, "SpeicherArbeitsgas=1000", "SpeicherKissengas=5000"});
