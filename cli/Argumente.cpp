@@ -28,6 +28,10 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> forecast = {"--rates", "--pmin", "--plateau", "--end",     "--model",
                                                  "--steps", "--pmax", "--pres-max", "--json"};
   if (befehl == "forecast") return forecast;
+  static const std::set<std::string> kennlinien = {"--rates", "--schritt", "--json"};
+  static const std::set<std::string> speicherjahr = {"--rates", "--json"};
+  if (befehl == "kennlinien") return kennlinien;
+  if (befehl == "speicherjahr") return speicherjahr;
   if (befehl == "export") return exportieren;
   if (befehl == "graph") return graph;
   if (befehl == "print") return print;
@@ -91,6 +95,8 @@ std::string Gebrauch() {
          "  zelvor-cli forecast BOHRUNG.zlv [--pmin P] [--plateau Q] [--end Q] [--model mittel|variabel|gegendruck]\n"
          "             [--steps K] [--pmax P] [--pres-max P] [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json] [--apply|--apply-messungen]\n"
+         "  zelvor-cli kennlinien BOHRUNG.zlv [--schritt PROZENT] [--rates RATENDATEI] [--json]\n"
+         "  zelvor-cli speicherjahr BOHRUNG.zlv [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
          "  zelvor-cli export BOHRUNG.zlv -o TABELLEN.csv|TABELLEN.xlsx [--dialekt de] [--rates RATENDATEI]\n"
@@ -110,7 +116,8 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   if (argc < 2) return std::string("Kein Befehl angegeben.");
   a.befehl = argv[1];
   static const std::set<std::string> befehle = {"evaluate", "analyze", "forecast", "propose", "results", "show",
-                                                  "set",      "graph",   "print",   "export",  "ogip"};
+                                                  "set",      "graph",   "print",   "export",  "ogip",
+                                                  "kennlinien", "speicherjahr"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   for (int i = 2; i < argc; ++i) {
@@ -120,7 +127,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
       const bool prognosewert = arg == "--pmin" || arg == "--plateau" || arg == "--end" || arg == "--model" ||
                                 arg == "--steps" || arg == "--pmax" || arg == "--pres-max";
       const bool mitWert = prognosewert || arg == "--rates" || arg == "--messungen" || arg == "-o" || arg == "--wgv" || arg == "--view" ||
-                           arg == "--dialekt";
+                           arg == "--dialekt" || arg == "--schritt";
       if (mitWert) {
         if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
         const std::string wert = argv[++i];
@@ -135,6 +142,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
           a.ansicht = wert;
         }
         if (arg == "--dialekt") a.dialekt = wert;
+        if (arg == "--schritt") a.schritt = wert;
         if (prognosewert) a.prognose.emplace_back(arg, wert);
       } else if (arg == "--variable-c") {
         a.variablerC = true;

@@ -19,6 +19,7 @@ struct Argumente {
   // forecast: --pmin, --plateau, --end, --model, --steps with their texts, in the order given
   std::vector<std::pair<std::string, std::string>> prognose;
   std::optional<std::string> dialekt;  // --dialekt (export: "de")
+  std::optional<std::string> schritt;  // --schritt (kennlinien: the fill level's step in %)
   bool variablerC = false;             // --variable-c
   bool grafikRaten = false;            // --rate-graph
   bool json = false;

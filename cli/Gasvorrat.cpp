@@ -11,8 +11,10 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/Dateizugriff.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentSpeicher.h"
 #include "doc/ZlvArchiv.h"
 #include "report/Abgleichtext.h"
+#include "report/Speichertext.h"
 
 namespace zelvor::cli {
 namespace {
@@ -49,7 +51,23 @@ std::string MessbilanzJson(const Messbilanz& m) {
   return j;
 }
 
-std::string Json(const Gasvorratsabgleich& a, const Messbilanz& m) {
+std::string InventarJson(const Inventarpruefung& p) {
+  const bool g = p.Gemacht();
+  std::string j = "{\"Meldung\": " + JsonText(p.meldung) + ", \"Rate\": " + Wert(g, p.rate) + ", \"Unten\": " +
+                  Wert(g, p.unten) + ", \"Oben\": " + Wert(g, p.oben) + ", \"Getrennt\": " + (p.getrennt ? "true" : "false") +
+                  ", \"Hysterese\": " + Wert(g && p.getrennt, p.hysterese) + ", \"Satz\": " + JsonText(p.satz) +
+                  ", \"Punkte\": [";
+  for (std::size_t k = 0; k < p.punkte.size(); ++k) {
+    const Inventarpunkt& q = p.punkte[k];
+    j += std::string(k ? ", " : "") + "{\"Datum\": " + JsonText(DatumIso(q.messung.datum)) + ", \"Gp\": " +
+         JsonZahl(q.messung.gp) + ", \"PZ\": " + JsonZahl(q.messung.pz) + ", \"Gebucht\": " + JsonZahl(q.gebucht) +
+         ", \"Bilanz\": " + JsonZahl(q.bilanz) + ", \"Verlust\": " + JsonZahl(q.verlust) + ", \"Richtung\": " +
+         JsonText(RichtungText(q.richtung)) + "}";
+  }
+  return j + "]}";
+}
+
+std::string Json(const Gasvorratsabgleich& a, const Messbilanz& m, const Inventarpruefung& inventar) {
   const bool g = a.Gemacht();
   std::string j = "{\n  \"Meldung\": " + JsonText(a.meldung) + ",\n";
   j += "  \"OGIP\": " + JsonZahl(a.ogip) + ", \"n\": " + JsonZahl(a.n) +
@@ -74,6 +92,10 @@ std::string Json(const Gasvorratsabgleich& a, const Messbilanz& m) {
     j += "  \"Schliessdruckmessungen\": " + MessbilanzJson(m) + ",\n";
     for (std::string& z : MessbilanzText(m, a)) text.push_back(std::move(z));
   }
+  if (!inventar.punkte.empty() || !inventar.meldung.empty()) {
+    j += "  \"Inventarpruefung\": " + InventarJson(inventar) + ",\n";
+    for (std::string& z : InventarText(inventar)) text.push_back(std::move(z));
+  }
   j += "  \"Text\": " + JsonTextListe(text) + "\n";
   return j + "}\n";
 }
@@ -86,11 +108,14 @@ int Ogip(const Argumente& a, std::ostream& out, std::ostream& err) {
   const bool mitGegendruck = a.gegendruck || doc.m_Prognose.modell == Prognosemodell::Gegendruck;
   const Gasvorratsabgleich abgleich = DokumentAbgleich(doc, mitGegendruck);
   const Messbilanz messbilanz = DokumentMessbilanz(doc);
+  const Inventarpruefung inventar = DokumentInventarpruefung(doc);
   if (a.json) {
-    out << Json(abgleich, messbilanz);
+    out << Json(abgleich, messbilanz, inventar);
   } else {
     for (const std::string& zeile : AbgleichText(abgleich)) out << zeile << '\n';
     for (const std::string& zeile : MessbilanzText(messbilanz, abgleich)) out << zeile << '\n';
+    if (!inventar.punkte.empty() || !inventar.meldung.empty())
+      for (const std::string& zeile : InventarText(inventar)) out << zeile << '\n';
   }
   // --apply-messungen adopts the surveys' material balance, and fails only when that has no value.
   if (a.messungenUebernehmen) {

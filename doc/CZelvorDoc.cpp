@@ -21,6 +21,7 @@ void CZelvorDoc::StandardwerteSetzen() {
   m_Ratenzeilen.clear();
   m_RatenDatum.clear();
   m_Messungen.clear();
+  m_Speicher = Speichereinstellungen{};
   m_bVariablerC = 0;
   m_bGrafikRaten = 0;
   m_bInjektion = 0;

@@ -9,6 +9,7 @@
 #include "doc/Dateizugriff.h"
 #include "doc/Messdatenblock.h"
 #include "doc/Prognoseblock.h"
+#include "doc/Speicherblock.h"
 #include "doc/Windows1252.h"
 
 namespace zelvor {
@@ -234,6 +235,8 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   const std::span<const unsigned char> rest = leser.Rest();
   Messdaten messdaten =
       MessdatenblockLesen(rest.subspan(PrognoseblockLaenge(rest)), f.ratenzeilen.size()).value_or(Messdaten{});
+  // And an unsound storage block its storage settings.
+  Speichereinstellungen speicher = SpeicherblockLesen(rest).value_or(Speichereinstellungen{});
   doc.m_A1 = f.a1;
   doc.m_B1 = f.b1;
   doc.m_OGIP = f.ogip;
@@ -252,6 +255,7 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   doc.m_Prognose = prognose;
   doc.m_RatenDatum = std::move(messdaten.daten);
   doc.m_Messungen = std::move(messdaten.messungen);
+  doc.m_Speicher = std::move(speicher);
   doc.NachDemLaden();
   return {};
 }
@@ -338,6 +342,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   for (const Schliessdruckmessung& m : doc.m_Messungen)
     if (!MessungSinnvoll(m) || (m.datum && !TagImBereich(*m.datum))) return "Eine Schließdruckmessung hat keinen gültigen Wert und kann nicht gespeichert werden.";
   gesamt += 18 + 4 * zeilen.size() + 13 * doc.m_Messungen.size();
+  gesamt += SpeicherblockBytes(doc.m_Speicher);
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -360,6 +365,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   for (const std::string& z : zeilen) s.Text(z);
   PrognoseblockAnhaengen(doc.m_Prognose, bytes);
   MessdatenblockAnhaengen({doc.m_RatenDatum, doc.m_Messungen}, zeilen.size(), bytes);
+  SpeicherblockAnhaengen(doc.m_Speicher, bytes);
   return "";
 }
 

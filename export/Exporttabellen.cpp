@@ -142,6 +142,7 @@ std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   tabellen.push_back(LieferfaehigkeitTabelle(doc.m_Lauf, doc.m_Prognose.pMax));
   for (Exporttabelle& t : PrognoseTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : AbgleichTabellen(doc)) tabellen.push_back(std::move(t));
+  for (Exporttabelle& t : SpeicherTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : MessbilanzTabellen(doc)) tabellen.push_back(std::move(t));
   return tabellen;
 }

@@ -24,6 +24,8 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc);
 // The gas-in-place match: its values (or why none was made) and the misfit S over the trial gas in place.
 std::vector<Exporttabelle> AbgleichTabellen(const CZelvorDoc& doc);
 
+// A storage well with storage settings: its capacity by fill level, its storage year and fill targets.
+std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc);
 // The shut-in pressure surveys with their P/Z ("Schließdruckmessungen") and the two fits over them
 // ("Schließdruckanpassung"); nothing for a well without surveys.
 std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc);
