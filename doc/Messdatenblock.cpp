@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "doc/Blockbytes.h"
+
 namespace zelvor {
 namespace {
 
@@ -11,15 +13,8 @@ constexpr unsigned char KENNUNG[4] = {'Z', 'D', 'A', 'T'};
 constexpr std::uint16_t VERSION = 1;
 constexpr std::size_t MESSUNG_BYTES = 4 + 4 + 4 + 1;
 
-void Anhaengen(std::vector<unsigned char>& b, std::uint32_t wert, std::size_t breite) {
-  for (std::size_t i = 0; i < breite; ++i) b.push_back(static_cast<unsigned char>(wert >> (8 * i)));
-}
-
-std::uint32_t Wert(const unsigned char* p, std::size_t breite) {
-  std::uint32_t w = 0;
-  for (std::size_t i = 0; i < breite; ++i) w |= std::uint32_t{p[i]} << (8 * i);
-  return w;
-}
+using block::Anhaengen;
+using block::Wert;
 
 std::uint32_t TagWert(std::optional<Tag> t) { return std::bit_cast<std::uint32_t>(t ? *t : KEIN_TAG); }
 

@@ -4,21 +4,16 @@
 #include <cstdint>
 #include <cstring>
 
+#include "doc/Blockbytes.h"
+
 namespace zelvor {
 namespace {
 
 constexpr unsigned char KENNUNG[4] = {'Z', 'F', 'P', 'G'};
 constexpr std::uint32_t INHALT_BYTES[3] = {0, PROGNOSEBLOCK_BYTES - 8, PROGNOSEBLOCK_V2_BYTES - 8};  // by version
 
-void Anhaengen(std::vector<unsigned char>& b, std::uint32_t wert, std::size_t breite) {
-  for (std::size_t i = 0; i < breite; ++i) b.push_back(static_cast<unsigned char>(wert >> (8 * i)));
-}
-
-std::uint32_t Wert(const unsigned char* p, std::size_t breite) {
-  std::uint32_t w = 0;
-  for (std::size_t i = 0; i < breite; ++i) w |= std::uint32_t{p[i]} << (8 * i);
-  return w;
-}
+using block::Anhaengen;
+using block::Wert;
 
 }  // namespace
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "doc/Blockbytes.h"
+
 namespace zelvor {
 namespace {
 
@@ -15,15 +17,8 @@ constexpr std::size_t ZIEL_BYTES = 2 + 4;
 constexpr std::int32_t KEIN_START = INT32_MIN;
 constexpr int MAX_BLOECKE = 16;  // tagged blocks looked through before the search ends
 
-void Anhaengen(std::vector<unsigned char>& b, std::uint32_t wert, std::size_t breite) {
-  for (std::size_t i = 0; i < breite; ++i) b.push_back(static_cast<unsigned char>(wert >> (8 * i)));
-}
-
-std::uint32_t Wert(const unsigned char* p, std::size_t breite) {
-  std::uint32_t w = 0;
-  for (std::size_t i = 0; i < breite; ++i) w |= std::uint32_t{p[i]} << (8 * i);
-  return w;
-}
+using block::Anhaengen;
+using block::Wert;
 
 bool Endlich(float w, double max) { return std::isfinite(w) && w >= 0.0f && w <= max; }
 

@@ -1,27 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "calc/Auswertung.h"
+#include "tests/calc/PrognoseBeispiel.h"
 #include "calc/Inventarpruefung.h"
 
 namespace zelvor {
 namespace {
 
-Laufdaten Speicher() {
-  static const std::vector<std::string> zeilen = {"900 42000 134", "500 43000 165"};
-  AuswertungsEingaben e;
-  e.komponenten[3] = 100.0f;
-  e.temperatur = 62.0f;
-  e.ogip = 1800.0f;
-  e.initialdruck = 182.0f;
-  e.a1 = 1356.5;
-  e.b1 = 1.24;
-  e.bohrungsanzahl = 1;
-  e.injektion = true;
-  e.ratenzeilen = &zeilen;
-  AuswertungsErgebnis r;
-  Auswerten(e, r);
-  return r.lauf;
-}
+using beispiel::Speicher;
 
 // Surveys every 1 November (after injection, Gp 300) and 1 April (after withdrawal, Gp 450) for five
 // years, made so that the inventory the balance gives falls short of the booked one by `rate` per year,

@@ -1,30 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "calc/Auswertung.h"
+#include "tests/calc/PrognoseBeispiel.h"
 #include "calc/Speicherjahr.h"
 
 namespace zelvor {
 namespace {
 
-// The methane storage of the capacity curves' test, with 200 Mio m3 working gas over 1300 cushion gas:
-// it takes between 31 000 and 47 000 m3/h at 165 bar and delivers over 40 000 m3/h at 60 bar.
-Laufdaten Speicher() {
-  static const std::vector<std::string> zeilen = {"900 42000 134", "500 43000 165"};
-  AuswertungsEingaben e;
-  e.komponenten[3] = 100.0f;
-  e.temperatur = 62.0f;
-  e.ogip = 1800.0f;
-  e.initialdruck = 182.0f;
-  e.a1 = 1356.5;
-  e.b1 = 1.24;
-  e.bohrungsanzahl = 1;
-  e.injektion = true;
-  e.ratenzeilen = &zeilen;
-  AuswertungsErgebnis r;
-  Auswerten(e, r);
-  return r.lauf;
-}
+using beispiel::Speicher;
 
+// 200 Mio m3 working gas over 1300 cushion gas: the storage takes between 31 000 and 47 000 m3/h at 165
+// bar and delivers over 40 000 m3/h at 60 bar.
 constexpr Speichervolumen VOLUMEN{200, 1300};
 
 PrognoseEingaben Druecke() {
