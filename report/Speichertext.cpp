@@ -1,6 +1,7 @@
 #include "report/Speichertext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "calc/Format.h"
@@ -19,6 +20,13 @@ const char* Phasenname(Speicherphase p) {
     case Speicherphase::Ruhe: break;
   }
   return "Ruhe";
+}
+
+// The x axis from the first to the last whole calendar year the storage year touches: a year's fraction
+// at ticks of a tenth would crowd the labels.
+void KalenderjahreSetzen(Diagramm& d, const Speicherjahr& s) {
+  d.xMin = std::floor(Jahreszahl(s.tage.front().tag));
+  d.xMax = std::ceil(Jahreszahl(s.tage.back().tag));
 }
 
 }  // namespace
@@ -136,7 +144,7 @@ std::vector<std::string> InventarText(const Inventarpruefung& p) {
 
 Diagramm KennlinienDiagramm(const Speicherkennlinien& k) {
   Diagramm d;
-  d.titel = "Speicherkennlinien";
+  d.titel = "Aus- und Einspeicherrate über dem Füllstand";
   d.xText = "Füllstand (%)";
   d.yText = "Rate (m3/h)";
   d.xMin = 0;
@@ -159,9 +167,11 @@ Diagramm SpeicherjahrDiagramm(const Speicherjahr& s) {
   d.titel = "Füllstand im Speicherjahr";
   d.xText = "Kalenderjahr";
   d.yText = "Füllstand (%)";
+  // Above 100 %, so that a full storage does not run along the frame.
   d.yMin = 0;
-  d.yMax = 100;
+  d.yMax = 110;
   if (!s.Gemacht() || s.tage.empty()) return d;
+  KalenderjahreSetzen(d, s);
   Diagrammreihe stand{"Füllstand", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Keine};
   for (const Speichertag& t : s.tage) {
     stand.x.push_back(Jahreszahl(t.tag));
@@ -186,6 +196,7 @@ Diagramm SpeicherjahrRatenDiagramm(const Speicherjahr& s) {
   d.xText = "Kalenderjahr";
   d.yText = "Rate (m3/h), Einspeisen positiv";
   if (!s.Gemacht() || s.tage.empty()) return d;
+  KalenderjahreSetzen(d, s);
   Diagrammreihe rate{"Rate", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Keine};
   Diagrammreihe moeglich{"möglich", {}, {}, {120, 120, 120}, Linienart::Gestrichelt, Markierung::Keine};
   for (const Speichertag& t : s.tage) {
