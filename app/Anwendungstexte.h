@@ -53,6 +53,7 @@ enum Befehl : int {
   ID_GASVORRAT_UEBERNEHMEN = 32785,    // "Gasvorrat übernehmen"
   ID_MESSUNGEN = 32786,                // "Schließdruckmessungen..." dialog
   ID_FELDUEBERSICHT = 32790,           // "Feldübersicht..."
+  ID_SPEICHERKENNLINIEN = 32792,       // view "Speicherkennlinien"
 };
 
 }  // namespace zelvor

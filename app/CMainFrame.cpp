@@ -35,6 +35,7 @@
 #include "views/CGrafik.h"
 #include "views/CLieferfaehigkeit.h"
 #include "views/CMaterialbilanz.h"
+#include "views/CSpeicherkennlinien.h"
 #include "views/CPrognose.h"
 #include "views/CZelvorView.h"
 
@@ -90,6 +91,11 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
     auto* m = new CMaterialbilanz(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
     m->setObjectName(QStringLiteral("CMaterialbilanz"));
     return m;
+  });
+  AnsichtsartAnmelden(ANSICHT_SPEICHERKENNLINIEN, ID_SPEICHERKENNLINIEN, [this](QWidget* eltern) {
+    auto* k = new CSpeicherkennlinien(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
+    k->setObjectName(QStringLiteral("CSpeicherkennlinien"));
+    return k;
   });
 
   connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this, [this] {
@@ -295,8 +301,14 @@ void CMainFrame::MenuesAnlegen() {
                                QStringLiteral("materialbilanz.svg"));
   bilanz->setShortcut(QKeySequence(Qt::Key_F8));
   connect(bilanz, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_MATERIALBILANZ); });
+  QAction* kennlinien = NeueAktion(ID_SPEICHERKENNLINIEN, QStringLiteral("Speicher&kennlinien"),
+                                   QStringLiteral("Zeigt die Aus- und Einspeicherrate einer Speicherbohrung über dem "
+                                                  "Füllstand\nSpeicherkennlinien"),
+                                   QStringLiteral("speicherkennlinien.svg"));
+  kennlinien->setShortcut(QKeySequence(Qt::Key_F9));
+  connect(kennlinien, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_SPEICHERKENNLINIEN); });
   menuBar()->addMenu(QStringLiteral("&Ansicht"))
-      ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose, bilanz});
+      ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose, bilanz, kennlinien});
 
   // ?
   QAction* info = NeueAktion(ID_APP_ABOUT, QStringLiteral("Inf&o über zelvor..."),
@@ -348,7 +360,7 @@ void CMainFrame::SymbolleisteAnlegen() {
   m_Symbolleiste->setMovable(true);
   m_Symbolleiste->setAllowedAreas(Qt::AllToolBarAreas);
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIKLUPE, ID_DATEN_AENDERN, ID_GRAFIK, ID_TABELLE,
-                 ID_LIEFERFAEHIGKEIT, ID_PROGNOSE, ID_MATERIALBILANZ, ID_FILE_PRINT})
+                 ID_LIEFERFAEHIGKEIT, ID_PROGNOSE, ID_MATERIALBILANZ, ID_SPEICHERKENNLINIEN, ID_FILE_PRINT})
     m_Symbolleiste->addAction(Aktion(id));
   m_Symbolleiste->addSeparator();
   m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
@@ -375,6 +387,7 @@ void CMainFrame::KontextmenueAnlegen() {
       {ID_ERGEBNISSE_AUSGEBEN, "Ergebnisse speichern"},
       // Beyond the original seven.
       {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"}, {ID_PROGNOSE, "Förderprognose"}, {ID_MATERIALBILANZ, "Materialbilanz"},
+      {ID_SPEICHERKENNLINIEN, "Speicherkennlinien"},
       {0, nullptr},
       {ID_EDIT_COPY, "Kopieren"},
   };

@@ -79,7 +79,8 @@ std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad) {
 }
 
 const std::vector<std::string>& Zeichenansichten() {
-  static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit", "prognose", "materialbilanz"};
+  static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit", "prognose", "materialbilanz",
+                                                    "speicherkennlinien"};
   return ansichten;
 }
 

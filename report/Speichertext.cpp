@@ -1,6 +1,8 @@
 #include "report/Speichertext.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "calc/Format.h"
 
@@ -18,6 +20,13 @@ const char* Phasenname(Speicherphase p) {
     case Speicherphase::Ruhe: break;
   }
   return "Ruhe";
+}
+
+// The x axis from the first to the last whole calendar year the storage year touches: a year's fraction
+// at ticks of a tenth would crowd the labels.
+void KalenderjahreSetzen(Diagramm& d, const Speicherjahr& s) {
+  d.xMin = std::floor(Jahreszahl(s.tage.front().tag));
+  d.xMax = std::ceil(Jahreszahl(s.tage.back().tag));
 }
 
 }  // namespace
@@ -131,6 +140,77 @@ std::vector<std::string> InventarText(const Inventarpruefung& p) {
     t.push_back(Formatiere("    Hysterese (nach Einspeisung minus nach Ausspeisung): %.2f Mio m3", p.hysterese));
   t.push_back("    " + p.satz);
   return t;
+}
+
+Diagramm KennlinienDiagramm(const Speicherkennlinien& k) {
+  Diagramm d;
+  d.titel = "Aus- und Einspeicherrate über dem Füllstand";
+  d.xText = "Füllstand (%)";
+  d.yText = "Rate (m3/h)";
+  d.xMin = 0;
+  d.xMax = 100;
+  d.yMin = 0;
+  Diagrammreihe aus{"Q_aus bei p_min", {}, {}, {200, 0, 0}, Linienart::Durchgezogen, Markierung::Quadrat};
+  Diagrammreihe ein{"Q_ein bei p_max", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Kreis};
+  for (const Kennlinienpunkt& p : k.punkte) {
+    aus.x.push_back(100.0 * p.fuellgrad);
+    aus.y.push_back(p.qAus);
+    ein.x.push_back(100.0 * p.fuellgrad);
+    ein.y.push_back(p.qEin);
+  }
+  if (k.Gemacht() && !k.punkte.empty()) d.reihen = {std::move(aus), std::move(ein)};
+  return d;
+}
+
+Diagramm SpeicherjahrDiagramm(const Speicherjahr& s) {
+  Diagramm d;
+  d.titel = "Füllstand im Speicherjahr";
+  d.xText = "Kalenderjahr";
+  d.yText = "Füllstand (%)";
+  // Above 100 %, so that a full storage does not run along the frame.
+  d.yMin = 0;
+  d.yMax = 110;
+  if (!s.Gemacht() || s.tage.empty()) return d;
+  KalenderjahreSetzen(d, s);
+  Diagrammreihe stand{"Füllstand", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Keine};
+  for (const Speichertag& t : s.tage) {
+    stand.x.push_back(Jahreszahl(t.tag));
+    stand.y.push_back(100.0 * t.fuellgrad);
+  }
+  d.reihen.push_back(std::move(stand));
+  Diagrammreihe erreicht{"Füllziel erreicht", {}, {}, {0, 150, 0}, Linienart::Keine, Markierung::Kreis};
+  Diagrammreihe verfehlt{"Füllziel verfehlt", {}, {}, {200, 0, 0}, Linienart::Keine, Markierung::Quadrat};
+  for (const Zielergebnis& z : s.ziele) {
+    Diagrammreihe& r = z.erfuellt ? erreicht : verfehlt;
+    r.x.push_back(Jahreszahl(z.datum));
+    r.y.push_back(100.0 * z.ziel.fuellgrad);
+  }
+  for (Diagrammreihe* r : {&erreicht, &verfehlt})
+    if (!r->x.empty()) d.reihen.push_back(std::move(*r));
+  return d;
+}
+
+Diagramm SpeicherjahrRatenDiagramm(const Speicherjahr& s) {
+  Diagramm d;
+  d.titel = "Rate im Speicherjahr";
+  d.xText = "Kalenderjahr";
+  d.yText = "Rate (m3/h), Einspeisen positiv";
+  if (!s.Gemacht() || s.tage.empty()) return d;
+  KalenderjahreSetzen(d, s);
+  Diagrammreihe rate{"Rate", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Keine};
+  Diagrammreihe moeglich{"möglich", {}, {}, {120, 120, 120}, Linienart::Gestrichelt, Markierung::Keine};
+  for (const Speichertag& t : s.tage) {
+    const double x = Jahreszahl(t.tag);
+    rate.x.push_back(x);
+    rate.y.push_back(t.q);
+    moeglich.x.push_back(x);
+    // A day at rest has no capacity of either sign: a gap.
+    moeglich.y.push_back(t.phase == Speicherphase::Einspeisen   ? t.qMoeglich
+                         : t.phase == Speicherphase::Ausspeisen ? -t.qMoeglich
+                                                                : std::numeric_limits<double>::quiet_NaN());
+  }
+  d.reihen = {std::move(rate), std::move(moeglich)};
+  return d;
 }
 
 Diagramm InventarDiagramm(const Inventarpruefung& p) {

@@ -22,6 +22,17 @@ std::vector<std::string> FuellzielText(const Speicherjahr& s);
 // The settings, the table (weekly rows and the targets' days, or every day), the targets.
 std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich = false);
 
+// Both capacity curves over the fill level (0 to 100 %): the withdrawal rate at p_min and the injection
+// rate at p_max. No series for a well without curves.
+Diagramm KennlinienDiagramm(const Speicherkennlinien& k);
+
+// The storage year over the calendar (calendar years): the fill level in %, with the fill targets as
+// markers at their day and level, met and missed apart.
+Diagramm SpeicherjahrDiagramm(const Speicherjahr& s);
+// Its rate over the same days, injection positive and withdrawal negative, with what the well could take
+// or deliver in each season (a gap while nothing flows).
+Diagramm SpeicherjahrRatenDiagramm(const Speicherjahr& s);
+
 // The inventory check: each survey's booked and balanced inventory and apparent loss, marked after
 // injection or withdrawal, the loss rate with its interval and the verdict.
 std::vector<std::string> InventarText(const Inventarpruefung& p);

@@ -12,9 +12,11 @@
 #include "doc/Analysehinweis.h"
 #include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
+#include "doc/DokumentSpeicher.h"
 #include "report/Grafiklayout.h"
 #include "report/Prognosediagramme.h"
 #include "report/Prognosetext.h"
+#include "report/Speichertext.h"
 #include "views/DiagrammZeichnen.h"
 #include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
@@ -49,6 +51,15 @@ Inhalt InhaltAus(const CZelvorDoc& doc) {
   const std::optional<Tag> start = PrognoseStart(doc);
   for (Diagramm d : {PrognoseDiagrammGp(p, doc.m_Lauf, bereich), PrognoseDiagrammZeit(p, bereich, start)})
     if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
+  // A storage well with its volumes set also shows its storage year on the calendar against the fill
+  // targets; every other well's page stays as it was.
+  if (const Speicherjahr jahr = DokumentSpeicherjahr(doc); jahr.Gemacht()) {
+    i.kopf.emplace_back();
+    i.kopf.push_back("    Füllziele im Speicherjahr ab " + DatumText(jahr.eingaben.start));
+    for (std::string& s : FuellzielText(jahr)) i.kopf.push_back(std::move(s));
+    for (Diagramm d : {SpeicherjahrDiagramm(jahr), SpeicherjahrRatenDiagramm(jahr)})
+      if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
+  }
   if (!p.Gemacht()) return i;
   i.spalten = PrognoseSpaltenkopf(p.injektion, start.has_value());
   for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z, start));

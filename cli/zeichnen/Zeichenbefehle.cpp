@@ -15,6 +15,7 @@
 #include "views/LieferfaehigkeitZeichnen.h"
 #include "views/MaterialbilanzZeichnen.h"
 #include "views/PrognoseZeichnen.h"
+#include "views/SpeicherkennlinienZeichnen.h"
 #include "views/TabelleZeichnen.h"
 
 namespace zelvor::cli {
@@ -45,8 +46,8 @@ int Graph(const Argumente& a, std::ostream& err) {
     if (format == Ausgabeformat::Pdf) fehler = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
     return Ergebnis(lauf, fehler, err);
   }
-  if (a.ansicht == "materialbilanz") {
-    const Analyseseite seite = MaterialbilanzSeite(doc);
+  if (a.ansicht == "materialbilanz" || a.ansicht == "speicherkennlinien") {
+    const Analyseseite seite = a.ansicht == "materialbilanz" ? MaterialbilanzSeite(doc) : SpeicherkennlinienSeite(doc);
     if (format == Ausgabeformat::Png) fehler = ErzeugtesSchreiben(pfad, PngDaten(AnalyseseiteBild(seite, titel, 96)));
     if (format == Ausgabeformat::Svg) fehler = AnalyseseiteAlsSvg(pfad, seite, titel);
     if (format == Ausgabeformat::Pdf)

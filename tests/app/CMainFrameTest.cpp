@@ -34,6 +34,7 @@
 #include "views/CGrafik.h"
 #include "views/Drucken.h"
 #include "views/CZelvorView.h"
+#include "views/SpeicherkennlinienZeichnen.h"
 
 using namespace zelvor;
 
@@ -152,6 +153,27 @@ class CMainFrameTest : public QObject {
       A(befehl)->trigger();
       QVERIFY(Rahmen().Ansicht(art) == sicht);
     }
+  }
+
+  // "Speicherkennlinien" (F9): for a production well the page says why there are none and draws
+  // nothing; a storage well with its volumes gets the table and the curves.
+  void storageCurvesShowTheReasonForAProductionWellAndTheCurvesForAStorageWell() {
+    QCOMPARE(A(ID_SPEICHERKENNLINIEN)->shortcut(), QKeySequence(Qt::Key_F9));
+    A(ID_SPEICHERKENNLINIEN)->trigger();
+    CAnsicht* sicht = Rahmen().Ansicht(CMainFrame::ANSICHT_SPEICHERKENNLINIEN);
+    QVERIFY(sicht && Rahmen().GetActiveView() == sicht);
+    QVERIFY(!A(ID_SPEICHERKENNLINIEN)->isEnabled());
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/suessgas.zlv")));
+    const Analyseseite foerderung = SpeicherkennlinienSeite(Dok().Doc());
+    QCOMPARE(foerderung.text.size(), size_t{1});
+    QVERIFY(QString::fromStdString(foerderung.text.front()).contains(QStringLiteral("Förderbohrung")));
+    QVERIFY(foerderung.diagramme.empty());
+    const int ohne = sicht->Gesamtgroesse().height();
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/speicher.zlv")));
+    QCOMPARE(SpeicherkennlinienSeite(Dok().Doc()).diagramme.size(), size_t{1});
+    QVERIFY(sicht->Gesamtgroesse().height() > ohne + 1000);  // the table and the diagram
+    A(ID_TABELLE)->trigger();
+    QVERIFY(A(ID_SPEICHERKENNLINIEN)->isEnabled());
   }
 
   // "Materialbilanz" (F8) shows the match; "Gasvorrat übernehmen" is offered once a match was made, and
@@ -435,7 +457,7 @@ class CMainFrameTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
     for (int ansicht :
          {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK, CMainFrame::ANSICHT_LIEFERFAEHIGKEIT,
-          CMainFrame::ANSICHT_PROGNOSE, CMainFrame::ANSICHT_MATERIALBILANZ}) {
+          CMainFrame::ANSICHT_PROGNOSE, CMainFrame::ANSICHT_MATERIALBILANZ, CMainFrame::ANSICHT_SPEICHERKENNLINIEN}) {
       Rahmen().AnsichtWechseln(ansicht);
       QWidget* sicht = Rahmen().GetActiveView()->viewport();
       const QPoint mitte = sicht->rect().center();
@@ -447,11 +469,13 @@ class CMainFrameTest : public QObject {
       for (QAction* a : menue->actions()) texte << a->text();
       QCOMPARE(texte.mid(0, 7), (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
                                              "Speichern unter", "Ergebnisse speichern"}));
-      QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "Förderprognose", "Materialbilanz", "", "Kopieren"}));
+      QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "Förderprognose", "Materialbilanz", "Speicherkennlinien",
+                                          "", "Kopieren"}));
       QCOMPARE(menue->actions()[1]->isEnabled(), ansicht != CMainFrame::ANSICHT_GRAFIK);
       QCOMPARE(menue->actions()[7]->isEnabled(), ansicht != CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
       QCOMPARE(menue->actions()[8]->isEnabled(), ansicht != CMainFrame::ANSICHT_PROGNOSE);
       QCOMPARE(menue->actions()[9]->isEnabled(), ansicht != CMainFrame::ANSICHT_MATERIALBILANZ);
+      QCOMPARE(menue->actions()[10]->isEnabled(), ansicht != CMainFrame::ANSICHT_SPEICHERKENNLINIEN);
       menue->hide();
     }
   }

@@ -247,3 +247,18 @@ TEST_F(Zeichnen, FeldAlsBildUndSeiten) {
   EXPECT_EQ(r.status, 1) << r.err;
   EXPECT_TRUE(fs::exists(Pfad("teil.png")));
 }
+
+namespace {
+
+// The capacity curves of the storage example on one page with both curves' legend.
+TEST_F(Zeichnen, StorageCurvesViewOfTheStorageExample) {
+  const std::string well = std::string(ZELVOR_EXAMPLES_DIR) + "/speicher.zlv";
+  for (const char* datei : {"k.png", "k.svg", "k.pdf"})
+    EXPECT_EQ(Starten({"graph", well, "--view", "speicherkennlinien", "-o", Pfad(datei)}).status, 0) << datei;
+  EXPECT_EQ(Seiten(Lesen(Pfad("k.pdf"))), 1);
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext fehlt";
+  ASSERT_EQ(std::system(("pdftotext " + Quote(Pfad("k.pdf")) + " " + Quote(Pfad("k.txt"))).c_str()), 0);
+  EXPECT_NE(Lesen(Pfad("k.txt")).find("Q_ein bei p_max"), std::string::npos);
+}
+
+}  // namespace
