@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -32,6 +31,7 @@
 #include "views/Ausgabedatei.h"
 #include "views/Drucken.h"
 #include "views/FeldZeichnen.h"
+#include "views/Lometric.h"
 
 namespace zelvor {
 namespace {
@@ -317,7 +317,9 @@ bool CFeldfenster::Exportieren() {
       fehler = AusgabedateiSchreiben(ziel.pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*m_Ergebnis, name), name, 96)));
       break;
     case Exportart::Svg:
-      if (!AnalyseseiteAlsSvg(ziel.pfad, FeldDiagrammseite(*m_Ergebnis, name), name)) fehler = nichtGeschrieben;
+      if (!SVG_MOEGLICH)
+        fehler = QString::fromUtf8(KEIN_SVG);
+      else if (!AnalyseseiteAlsSvg(ziel.pfad, FeldDiagrammseite(*m_Ergebnis, name), name)) fehler = nichtGeschrieben;
       break;
     case Exportart::Pdf:
       if (!InPdfAusgeben(ziel.pfad, *Vorlage(), false)) fehler = nichtGeschrieben;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 namespace zelvor {
@@ -189,6 +190,16 @@ std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char
     ::close(dirFd);
   }
   return "";
+}
+
+std::string ZwischendateiAnlegen() {
+  std::error_code ec;
+  std::string vorlage = (std::filesystem::temp_directory_path(ec) / "zelvor-XXXXXX").string();
+  if (ec) vorlage = "/tmp/zelvor-XXXXXX";
+  const int fd = ::mkstemp(vorlage.data());
+  if (fd < 0) return "";
+  ::close(fd);
+  return vorlage;
 }
 
 }  // namespace zelvor

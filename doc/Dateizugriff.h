@@ -1,5 +1,6 @@
 #pragma once
-// Whole-file reading and crash-safe replacing of files. Messages are German, for the user.
+// Whole-file reading and crash-safe replacing of files. Messages are German, for the user. One
+// implementation per platform: Dateizugriff.cpp (POSIX), DateizugriffWindows.cpp.
 #include <cstddef>
 #include <span>
 #include <string>
@@ -15,5 +16,15 @@ std::string DateiLesen(const std::string& pfad, std::vector<unsigned char>& inha
 // permission bits; refuses to replace a file that carries no write permission at all (read-only).
 // "" on success, else a message naming the file and the reason.
 std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char> inhalt);
+
+// Creates a new, empty file of a name no one else uses in the system's folder for temporary files and
+// returns its path; "" when none can be made.
+std::string ZwischendateiAnlegen();
+
+#ifdef _WIN32
+// Windows speaks UTF-16 where the program's paths and texts are UTF-8.
+std::wstring Utf16(const std::string& utf8);
+std::string Utf8(const std::wstring& utf16);
+#endif
 
 }  // namespace zelvor

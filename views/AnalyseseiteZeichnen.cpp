@@ -1,9 +1,7 @@
 #include "views/AnalyseseiteZeichnen.h"
 
-#include <QBuffer>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
@@ -116,13 +114,10 @@ QImage AnalyseseiteBild(const Analyseseite& s, const std::string& titel, double 
 bool AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::string& titel) {
   const QSizeF f = AnalyseseiteFlaeche(s, false);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
-  QSvgGenerator svg;
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  return WeissesSvg(svg, groesse, s.gasbohrung, [&](QPainter& p) { AnalyseseiteZeichnen(p, QPointF(0, 0), s, titel); }) &&
-         AusgabedateiSchreiben(pfad, daten).isEmpty();
+  const QByteArray daten =
+      SvgDaten(groesse, s.gasbohrung, [&](QPainter& p) { AnalyseseiteZeichnen(p, QPointF(0, 0), s, titel); });
+  return !daten.isEmpty() && AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

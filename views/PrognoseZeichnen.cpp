@@ -1,10 +1,8 @@
 #include "views/PrognoseZeichnen.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -219,13 +217,10 @@ QImage PrognoseBild(const CZelvorDoc& doc, const std::string& titel, double dpi)
 bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
   const QSizeF f = PrognoseFlaeche(doc);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
-  QSvgGenerator svg;
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  return WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }) &&
-         AusgabedateiSchreiben(pfad, daten).isEmpty();
+  const QByteArray daten =
+      SvgDaten(groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); });
+  return !daten.isEmpty() && AusgabedateiSchreiben(pfad, daten).isEmpty();
 }
 
 }  // namespace zelvor

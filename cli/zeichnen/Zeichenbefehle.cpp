@@ -13,6 +13,7 @@
 #include "views/Drucken.h"
 #include "views/GrafikZeichnen.h"
 #include "views/LieferfaehigkeitZeichnen.h"
+#include "views/Lometric.h"
 #include "views/MaterialbilanzZeichnen.h"
 #include "views/PrognoseZeichnen.h"
 #include "views/TabelleZeichnen.h"
@@ -28,6 +29,7 @@ int Ergebnis(Lauf lauf, bool geschrieben, const Argumente& a, std::ostream& err)
 }  // namespace
 
 int Graph(const Argumente& a, std::ostream& err) {
+  if (!SVG_MOEGLICH && AusgabeformatAus(*a.ausgabe) == Ausgabeformat::Svg) return Fehler(err, KEIN_SVG);
   CZelvorDoc doc;
   const Lauf lauf = Auswerten(a, doc, err);
   if (lauf == Lauf::Fehler) return FEHLER;
