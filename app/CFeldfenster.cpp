@@ -23,7 +23,7 @@
 #include "app/Feldwahl.h"
 #include "app/Rueckfrage.h"
 #include "calc/Parallel.h"
-#include "doc/Felddatei.h"
+#include "feld/Felddatei.h"
 #include "export/Export.h"
 #include "export/Feldexport.h"
 #include "report/Feldtabelle.h"

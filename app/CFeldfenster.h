@@ -11,7 +11,7 @@
 #include <memory>
 #include <thread>
 
-#include "doc/Feld.h"
+#include "feld/Feld.h"
 
 class QAction;
 class QLabel;

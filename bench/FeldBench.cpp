@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "calc/Parallel.h"
-#include "doc/Feld.h"
-#include "doc/Felddatei.h"
+#include "feld/Feld.h"
+#include "feld/Felddatei.h"
 
 namespace {
 

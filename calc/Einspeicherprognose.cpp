@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "calc/DruckAusPZ.h"
-#include "calc/Foerderprognose.h"
+#include "calc/Einspeicherprognose.h"
 #include "calc/Format.h"
 #include "calc/Prognosezeilen.h"
 

@@ -1,8 +1,13 @@
 #pragma once
-// Which C-value the forecast of a well's deliverability uses, by name for files and the command line.
+// What both forecasts of a well (a production well's and a storage well's) share: which C-value they
+// use, by name for files and the command line; the deliverability equation; their settings, rows and
+// result.
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "calc/Laufdaten.h"
 
 namespace zelvor {
 
@@ -20,5 +25,84 @@ std::string PrognosemodellName(Prognosemodell m);
 std::optional<Prognosemodell> PrognosemodellAusName(const std::string& name);
 // As the dialog and the summary name it.
 std::string PrognosemodellText(Prognosemodell m);
+
+// The deliverability equation Q = C(Gp) · (pws² − pwf²)^n. A C(Gp) below 0 counts as 0.
+struct Lieferansatz {
+  double c0 = 0;        // C at Gp = 0, m3/h per bar^(2n)
+  double steigung = 0;  // change of C per Mio m3
+  double n = 1;
+  double C(double gp) const;
+};
+
+// The back-pressure fit of the deliverability analysis, when it could be made.
+struct Gegendruckwerte {
+  double cn = 0;
+  double n = 1;
+};
+
+// For an injection well qPlan is the planned injection rate and qEnde the minimum injection rate.
+struct PrognoseEingaben {
+  double pMin = 0;   // minimum wellhead flowing pressure, bar
+  double qPlan = 0;  // plateau rate, m3/h; 0: none (injection: as much as the well takes)
+  double qEnde = 0;  // abandonment rate, m3/h (injection: injection ends below it)
+  double pMax = 0;     // injection: maximum wellhead injection pressure, bar
+  double pResMax = 0;  // injection: the reservoir pressure at which the storage is full, bar
+  Prognosemodell modell = Prognosemodell::Mittel;
+  int schritte = 50;
+  std::optional<Gegendruckwerte> gegendruck;  // for Prognosemodell::Gegendruck
+  std::string gegendruckMeldung;              // why there is none
+  // The ends of a matched gas in place's interval: another gas in place and its own equation, in place
+  // of the entered OGIP and the model.
+  std::optional<double> gasvorrat;  // Mio m3
+  std::optional<Lieferansatz> festerAnsatz;
+};
+
+struct Prognosezeile {
+  double gp = 0;     // Mio m3
+  double pz = 0;     // bar
+  double pws = 0;    // bar
+  double qMax = 0;   // deliverable rate at p_min, m3/h
+  double q = 0;      // produced rate: min(Q_plan, Q_max), m3/h
+  double jahre = 0;  // time since the start, years of 365 days
+  bool plateauEnde = false;
+};
+
+// A production well's forecast runs up in Gp to the abandonment; an injection well's ("Einspeicher-
+// prognose") runs down in Gp, as gas is injected, until the storage is full or the rate the well takes
+// falls to the minimum rate. Its qMax is then the rate the well takes at p_max.
+struct Foerderprognose {
+  std::string meldung;  // why no forecast was made (one German sentence); empty when it was
+  bool injektion = false;
+  bool voll = false;  // injection: it ended because the reservoir reached its maximum pressure
+  PrognoseEingaben eingaben;
+  Lieferansatz ansatz;
+  double ogip = 0;
+  double gpStart = 0, gpEnde = 0;  // Mio m3
+  double qMaxStart = 0;            // m3/h
+  bool plateau = false;            // the well starts on a plateau
+  double plateauJahre = 0;         // years on the plateau
+  double jahre = 0;                // years from the start to the abandonment
+  std::vector<Prognosezeile> zeilen;
+
+  bool Gemacht() const { return meldung.empty(); }
+  double Restreserven() const { return gpEnde - gpStart; }
+  double Ausbeute() const { return gpEnde / ogip; }  // recovery factor Gp_end / OGIP
+  double Einspeicherbar() const { return gpStart - gpEnde; }  // injection: volume still to inject, Mio m3
+};
+
+// The forecast at both ends of the gas in place's 95 % interval: how sure the forecast is. Each end may
+// be refused on its own.
+struct Prognosebereich {
+  double gUnten = 0, gOben = 0;  // Mio m3
+  Foerderprognose unten, oben;
+  bool Gemacht() const { return unten.Gemacht() && oben.Gemacht(); }
+};
+
+// The deliverable rate at a wellhead pressure p_min for a reservoir pressure pws: the root Q ≥ 0 of
+// Q = C·(D − (Q/(N·A1))²)^n with D = pws² − B1·p_min². 0 when D ≤ 0 or C ≤ 0.
+double LieferbareRate(double C, double n, double D, double nA1);
+
+// The equation the settings ask for, from the run; the German reason when there is none.
+std::optional<std::string> LieferansatzWaehlen(const Laufdaten& lauf, const PrognoseEingaben& e, Lieferansatz& a);
 
 }  // namespace zelvor

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/Foerderprognose.h"
+#include "calc/Prognosemodell.h"
 
 namespace zelvor {
 

@@ -18,7 +18,7 @@
 #include "doc/Eingabepruefung.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/Programmversion.h"
-#include "doc/Ratenimport.h"
+#include "import/Ratenimport.h"
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
 #include "export/Exporttabellen.h"

@@ -7,7 +7,7 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"
-#include "doc/Felddatei.h"
+#include "feld/Felddatei.h"
 #include "export/Export.h"
 #include "export/Feldexport.h"
 #include "report/Feldtabelle.h"

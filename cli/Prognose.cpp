@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"

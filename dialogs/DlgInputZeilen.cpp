@@ -13,7 +13,7 @@
 #include <QListWidget>
 
 #include "dialogs/DlgInput.h"
-#include "doc/Ratenimport.h"
+#include "import/Ratenimport.h"
 
 namespace zelvor {
 namespace {

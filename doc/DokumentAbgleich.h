@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 #include "calc/Gasvorratsabgleich.h"
 
 namespace zelvor {

@@ -2,7 +2,7 @@
 // The forecast of a document's well with its stored settings: the one place that turns the settings into
 // the computation's inputs (the back-pressure model from the deliverability analysis of the same run),
 // used by the forecast view, the export and the command line alike.
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 #include "calc/Laufdaten.h"
 #include "calc/Lieferfaehigkeit.h"
 #include "doc/Prognoseeinstellungen.h"

@@ -3,7 +3,7 @@
 // "Feldverlauf" (the field's rate and production over time).
 #include <vector>
 
-#include "doc/Feld.h"
+#include "feld/Feld.h"
 #include "export/Exporttabelle.h"
 
 namespace zelvor {

@@ -4,7 +4,7 @@
 // 1000 m3/h once it reaches a million m3/h).
 #include <cstddef>
 
-#include "doc/Feld.h"
+#include "feld/Feld.h"
 #include "report/Diagramm.h"
 
 namespace zelvor {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "doc/Feld.h"
+#include "feld/Feld.h"
 
 namespace zelvor {
 

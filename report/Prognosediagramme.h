@@ -2,7 +2,7 @@
 // The two diagrams of the forecast view: the rates over the cumulative production (with the measured
 // rates as points) and over the time from the start of the forecast. With a range from the gas-in-place
 // match, the produced rates at the interval's ends as dashed curves.
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 #include "calc/Laufdaten.h"
 #include "report/Diagramm.h"
 

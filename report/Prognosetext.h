@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 
 namespace zelvor {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "doc/Feld.h"
+#include "feld/Feld.h"
 #include "views/AnalyseseiteZeichnen.h"
 #include "views/Drucken.h"
 

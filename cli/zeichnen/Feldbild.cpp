@@ -5,7 +5,7 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Feld.h"
-#include "doc/Felddatei.h"
+#include "feld/Felddatei.h"
 #include "views/Ausgabedatei.h"
 #include "views/FeldZeichnen.h"
 #include "views/Lometric.h"

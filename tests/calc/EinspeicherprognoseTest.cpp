@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "calc/Auswertung.h"
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 
 namespace zelvor {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 
 #include <gtest/gtest.h>
 

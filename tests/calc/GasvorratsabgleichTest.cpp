@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calc/Auswertung.h"
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 #include "calc/Format.h"
 #include "calc/StudentT.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "DateiTestHilfen.h"
+#include "tests/doc/DateiTestHilfen.h"
 
 namespace zelvor {
 namespace {

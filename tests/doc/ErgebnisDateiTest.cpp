@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "DateiTestHilfen.h"
+#include "tests/doc/DateiTestHilfen.h"
 
 namespace zelvor {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "DateiTestHilfen.h"
+#include "tests/doc/DateiTestHilfen.h"
 
 namespace zelvor {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzHilfen.h"
-#include "doc/Felddatei.h"
+#include "feld/Felddatei.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
   using namespace zelvor;

@@ -10,7 +10,7 @@
 
 #include "FuzzHilfen.h"
 #include "calc/Format.h"
-#include "doc/Ratendatei.h"
+#include "import/Ratendatei.h"
 #include "doc/Ratenzeile.h"
 
 namespace zelvor::fuzz {

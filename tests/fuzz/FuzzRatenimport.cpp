@@ -9,7 +9,7 @@
 
 #include "FuzzHilfen.h"
 #include "calc/Format.h"
-#include "doc/Ratenimport.h"
+#include "import/Ratenimport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
   using namespace zelvor;

@@ -1,4 +1,4 @@
-#include "doc/Ratenimport.h"
+#include "import/Ratenimport.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "doc/ZlvArchiv.h"
-#include "doc/Zipverzeichnis.h"
+#include "import/Zipverzeichnis.h"
 #include "export/Export.h"
 #include "export/Exporttabellen.h"
 #include "tests/doc/DateiTestHilfen.h"

@@ -1,7 +1,7 @@
-#include "doc/Ratenimport.h"
+#include "import/Ratenimport.h"
 
 #include "calc/Format.h"
-#include "doc/Arbeitsmappe.h"
+#include "import/Arbeitsmappe.h"
 #include "doc/Dateizugriff.h"
 
 #include <sys/stat.h>

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "doc/Ratendatei.h"
-#include "doc/Tabellenimport.h"
+#include "import/Ratendatei.h"
+#include "import/Tabellenimport.h"
 
 namespace zelvor {
 

@@ -1,10 +1,10 @@
-#include "doc/Feld.h"
+#include "feld/Feld.h"
 
 #include <sys/stat.h>
 
 #include <cmath>
 
-#include "calc/Foerderprognose.h"
+#include "calc/Prognose.h"
 #include "calc/Gasvorratsabgleich.h"
 #include "calc/Lieferfaehigkeit.h"
 #include "calc/Parallel.h"

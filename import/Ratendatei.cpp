@@ -1,4 +1,4 @@
-#include "doc/Ratendatei.h"
+#include "import/Ratendatei.h"
 
 #include "calc/Format.h"
 #include "doc/Ratenzeile.h"

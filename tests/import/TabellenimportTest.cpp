@@ -1,10 +1,10 @@
-#include "doc/Tabellenimport.h"
+#include "import/Tabellenimport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "doc/Ratenimport.h"
+#include "import/Ratenimport.h"
 #include "doc/Ratenliste.h"
 
 namespace zelvor {

@@ -1,4 +1,4 @@
-#include "doc/Felddatei.h"
+#include "feld/Felddatei.h"
 
 #include <algorithm>
 #include <cctype>

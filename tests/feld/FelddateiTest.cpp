@@ -1,10 +1,10 @@
-#include "doc/Felddatei.h"
+#include "feld/Felddatei.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "DateiTestHilfen.h"
+#include "tests/doc/DateiTestHilfen.h"
 
 namespace zelvor {
 namespace {

@@ -1,4 +1,4 @@
-#include "doc/Arbeitsmappe.h"
+#include "import/Arbeitsmappe.h"
 
 #include <orcus/exception.hpp>
 #include <orcus/orcus_ods.hpp>
@@ -13,7 +13,7 @@
 #include <new>
 #include <optional>
 
-#include "doc/Zipverzeichnis.h"
+#include "import/Zipverzeichnis.h"
 
 namespace zelvor {
 namespace {

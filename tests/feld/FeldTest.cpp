@@ -1,4 +1,4 @@
-#include "doc/Feld.h"
+#include "feld/Feld.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include "doc/DokumentPrognose.h"
 #include "doc/ZlvArchiv.h"
 #include "report/Feldtabelle.h"
-#include "DateiTestHilfen.h"
+#include "tests/doc/DateiTestHilfen.h"
 
 namespace zelvor {
 namespace {

@@ -1,4 +1,4 @@
-#include "doc/Zipverzeichnis.h"
+#include "import/Zipverzeichnis.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "doc/Tabellenimport.h"
+#include "import/Tabellenimport.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "doc/Ratendatei.h"
+#include "import/Ratendatei.h"
 
 #include <gtest/gtest.h>
 
