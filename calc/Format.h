@@ -6,7 +6,8 @@
 namespace zelvor {
 
 // snprintf into a std::string, under the "C" locale.
-std::string Formatiere(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// gnu_printf: on Windows too the C99 printf of MinGW does the work (__USE_MINGW_ANSI_STDIO), not the system's.
+std::string Formatiere(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 
 // sscanf under the "C" locale; returns what sscanf returns (EOF for an input that is empty or all blanks).
 int Scanne(const char* text, const char* format, ...) __attribute__((format(scanf, 2, 3)));
