@@ -2,6 +2,7 @@
 // Whole-file reading and crash-safe replacing of files. Messages are German, for the user. One
 // implementation per platform: Dateizugriff.cpp (POSIX), DateizugriffWindows.cpp.
 #include <cstddef>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,6 +21,12 @@ std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char
 // Creates a new, empty file of a name no one else uses in the system's folder for temporary files and
 // returns its path; "" when none can be made.
 std::string ZwischendateiAnlegen();
+
+// A path from the program's UTF-8 text. std::filesystem takes a plain char string in the system's
+// narrow encoding, which on Windows it does not read as UTF-8.
+inline std::filesystem::path PfadAusUtf8(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 #ifdef _WIN32
 // Windows speaks UTF-16 where the program's paths and texts are UTF-8.
