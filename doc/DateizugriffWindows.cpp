@@ -153,6 +153,12 @@ std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char
     if (attribute & FILE_ATTRIBUTE_DIRECTORY) return NichtGeschrieben(pfad, "es ist ein Verzeichnis");
     if (attribute & FILE_ATTRIBUTE_DEVICE) return NichtGeschrieben(pfad, "es ist keine gewöhnliche Datei");
     if (attribute & FILE_ATTRIBUTE_READONLY) return NichtGeschrieben(pfad, "sie ist schreibgeschützt");
+    // A program that holds the file open without sharing its deletion makes ReplaceFileW fail: ask
+    // first, so that nothing is begun (Wine's ReplaceFileW leaves a backup file behind then).
+    const HANDLE probe = ::CreateFileW(ziel.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) return NichtGeschrieben(pfad, Grund(::GetLastError()));
+    ::CloseHandle(probe);
     vorhanden = true;
   } else {
     const DWORD fehler = ::GetLastError();

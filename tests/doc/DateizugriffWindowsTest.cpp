@@ -68,8 +68,9 @@ TEST(DateizugriffWindows, PathsWithUmlautsAndSpaces) {
     test::TempVerzeichnis dir;
     const std::string pfad = dir / name;
     const auto trenner = name.find('/');
-    if (trenner != std::string::npos)
+    if (trenner != std::string::npos) {
       ASSERT_TRUE(::CreateDirectoryW(Utf16(dir / name.substr(0, trenner)).c_str(), nullptr)) << name;
+    }
     ASSERT_EQ(DateiErsetzen(pfad, Als("x")), "") << name;
     std::vector<unsigned char> inhalt;
     ASSERT_EQ(DateiLesen(pfad, inhalt, 10), "") << name;

@@ -29,6 +29,9 @@ TEST(Felddatei, RundreiseMitPfadenRelativZurFelddatei) {
 }
 
 TEST(Felddatei, LeerzeilenKommentareCrLfUndBom) {
+#ifdef _WIN32
+  GTEST_SKIP() << "POSIX path texts: '/' only, names that end in a blank";
+#endif
   const Felddatei f = FelddateiAusText("/daten/feld.zlf", "\xEF\xBB\xBF# Feld Nordheide\r\n \t\r\n a.zlv \r\nsub/b.zlv\n/x/c.zlv");
   EXPECT_EQ(f.meldung, "");
   EXPECT_EQ(f.bohrungen, (std::vector<std::string>{"/daten/ a.zlv ", "/daten/sub/b.zlv", "/x/c.zlv"}));
@@ -36,6 +39,9 @@ TEST(Felddatei, LeerzeilenKommentareCrLfUndBom) {
 
 // Names that would read back as a comment or a blank line are kept; a line break cannot be written.
 TEST(Felddatei, JederPfadKommtSoZurueckWieErGeschriebenWurde) {
+#ifdef _WIN32
+  GTEST_SKIP() << "POSIX path texts: '/' only, names that end in a blank";
+#endif
   const std::vector<std::string> bohrungen = {"/daten/#1.zlv", "/daten/ ", "/daten/ a.zlv ", "/daten/x#.zlv"};
   std::string meldung;
   const std::string text = FelddateiText("/daten/feld.zlf", bohrungen, meldung);

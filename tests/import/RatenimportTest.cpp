@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "doc/ZlvArchiv.h"
+#include "import/Arbeitsmappe.h"
 #include "import/Zipverzeichnis.h"
 #include "export/Export.h"
 #include "export/Exporttabellen.h"
@@ -67,6 +68,14 @@ TEST(Ratenimport, ExportLiestSichZurueck) {
                                      std::pair{"raten.xlsx", Exportformat::Xlsx}}) {
     ASSERT_EQ(ExportSchreiben(dir / name, tabellen, format), "") << name;
     const RatendateiImport r = RatenImportLesen(dir / name);
+#ifdef ZELVOR_OHNE_ARBEITSMAPPEN
+    if (format == Exportformat::Xlsx) {  // written, but not read back: one sentence says so
+      EXPECT_TRUE(r.abgelehnt);
+      EXPECT_TRUE(r.zeilen.empty());
+      EXPECT_EQ(r.meldungen, CStringArray{KEINE_ARBEITSMAPPEN});
+      continue;
+    }
+#endif
     EXPECT_TRUE(r.geoeffnet) << name;
     EXPECT_FALSE(r.abgelehnt) << name << ": " << (r.meldungen.empty() ? "" : r.meldungen[0]);
     EXPECT_EQ(r.zeilen, txt.zeilen) << name;
@@ -119,7 +128,11 @@ TEST(Ratenimport, FeindlicheArbeitsmappen) {
     const RatendateiImport r = RatenImportLesen(dir / "x.xlsx");
     EXPECT_TRUE(r.abgelehnt) << f.name;
     EXPECT_TRUE(r.zeilen.empty()) << f.name;
+#ifdef ZELVOR_OHNE_ARBEITSMAPPEN
+    EXPECT_EQ(r.meldungen, CStringArray{KEINE_ARBEITSMAPPEN}) << f.name;
+#else
     EXPECT_EQ(r.meldungen, CStringArray{f.meldung}) << f.name;
+#endif
   }
 
 }
