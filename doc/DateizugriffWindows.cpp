@@ -90,6 +90,18 @@ std::wstring Verzeichnis(const std::wstring& pfad) {
   return pfad.substr(0, trenner);
 }
 
+// The full path, with backslashes: ReplaceFileW (Wine's at least) fails on a path like "/daten/a.zlv"
+// that the other calls take.
+std::wstring Vollpfad(const std::wstring& pfad) {
+  const DWORD n = ::GetFullPathNameW(pfad.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return pfad;
+  std::wstring voll(n, L'\0');
+  const DWORD m = ::GetFullPathNameW(pfad.c_str(), n, voll.data(), nullptr);
+  if (m == 0 || m >= n) return pfad;
+  voll.resize(m);
+  return voll;
+}
+
 std::wstring TemporaererName(const std::wstring& verzeichnis) {
   static std::atomic<unsigned> zaehler{0};
   static const unsigned zufall = std::random_device{}();
@@ -146,7 +158,7 @@ std::string DateiLesen(const std::string& pfad, std::vector<unsigned char>& inha
 }
 
 std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char> inhalt) {
-  const std::wstring ziel = Utf16(pfad);
+  const std::wstring ziel = Vollpfad(Utf16(pfad));
   bool vorhanden = false;
   const DWORD attribute = ::GetFileAttributesW(ziel.c_str());
   if (attribute != INVALID_FILE_ATTRIBUTES) {

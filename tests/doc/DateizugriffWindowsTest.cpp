@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,20 @@ TEST(DateizugriffWindows, PathsWithUmlautsAndSpaces) {
     EXPECT_EQ(ZlvDateiLaden(pfad, gelesen).status, ZlvStatus::Ok) << name;
     EXPECT_EQ(gelesen.m_Gasbohrung, "Hemmelte Ö");
   }
+}
+
+// zelvor-cli gets paths as the user types them, with either separator.
+TEST(DateizugriffWindows, AnExistingFileIsReplacedWhateverTheSeparators) {
+  test::TempVerzeichnis dir;
+  const std::string pfad = dir / "Bohrung Ö.zlv";
+  for (const char trenner : {'/', '\\'}) {
+    test::RohSchreiben(pfad, "alt");
+    std::string geschrieben = pfad;
+    std::replace(geschrieben.begin(), geschrieben.end(), trenner == '/' ? '\\' : '/', trenner);
+    EXPECT_EQ(DateiErsetzen(geschrieben, Als("neu")), "") << geschrieben;
+    EXPECT_EQ(test::RohLesen(pfad), "neu") << geschrieben;
+  }
+  EXPECT_EQ(dir.Eintraege(), std::vector<std::string>{"Bohrung Ö.zlv"});
 }
 
 TEST(DateizugriffWindows, AScratchFileInTheTemporaryFolder) {
