@@ -26,6 +26,7 @@
 #include "feld/Felddatei.h"
 #include "export/Export.h"
 #include "export/Feldexport.h"
+#include "report/Felddiagramm.h"
 #include "report/Feldtabelle.h"
 #include "views/CFelddiagramm.h"
 #include "views/Ausgabedatei.h"
@@ -81,6 +82,7 @@ CFeldfenster::CFeldfenster(QWidget* eltern) : QMainWindow(eltern, Qt::Window) {
   for (Feldspalte s : Feldspalten()) koepfe << Q(FeldspalteAngabe(s).titel);
   m_Tabelle->setHorizontalHeaderLabels(koepfe);
   m_Tabelle->horizontalHeader()->setStretchLastSection(true);
+  m_Tabelle->setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(m_Tabelle, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {
     const QTableWidgetItem* zelle = m_Tabelle->item(zeile, 0);
     if (!zelle || !m_Ergebnis) return;
@@ -105,6 +107,7 @@ CFeldfenster::CFeldfenster(QWidget* eltern) : QMainWindow(eltern, Qt::Window) {
   statusBar()->addPermanentWidget(m_Abbrechen);
   AktionenAnlegen();
   m_Feldname = QStringLiteral("Feld");
+  TitelSetzen();
   ZustandAktualisieren();
   resize(1000, 750);
 }
@@ -157,6 +160,10 @@ void CFeldfenster::AktionenAnlegen() {
   QAction* kopieren = aktion(QStringLiteral("&Kopieren"), QStringLiteral("Kopiert die Tabelle als Text und das Diagramm als Bild"),
                              [this] { QApplication::clipboard()->setMimeData(Kopierdaten().release()); });
   kopieren->setShortcut(QKeySequence::Copy);
+  QAction* entfernen = aktion(QStringLiteral("&Entfernen"), QStringLiteral("Nimmt die markierten Bohrungen aus dem Feld"),
+                              [this] { AuswahlEntfernen(); });
+  entfernen->setShortcut(QKeySequence::Delete);
+  m_Tabelle->addAction(entfernen);
 
   QMenu* feld = menuBar()->addMenu(QStringLiteral("&Feld"));
   feld->addActions({bohrungen, ordner, oeffnen, speichern, neu, m_Abgleich});
@@ -164,10 +171,10 @@ void CFeldfenster::AktionenAnlegen() {
   feld->addActions({exportieren, drucken, vorschau});
   feld->addSeparator();
   feld->addAction(schliessen);
-  menuBar()->addMenu(QStringLiteral("&Bearbeiten"))->addAction(kopieren);
+  menuBar()->addMenu(QStringLiteral("&Bearbeiten"))->addActions({kopieren, entfernen});
   QToolBar* leiste = addToolBar(QStringLiteral("Feld"));
   leiste->addActions({bohrungen, ordner, neu, exportieren, drucken, kopieren});
-  m_NurMitErgebnis = {speichern, neu, exportieren, drucken, vorschau, kopieren};
+  m_NurMitErgebnis = {speichern, neu, exportieren, drucken, vorschau, kopieren, entfernen};
 }
 
 void CFeldfenster::AbgleichSetzen(bool mitAbgleich) {
@@ -178,9 +185,47 @@ void CFeldfenster::AbgleichSetzen(bool mitAbgleich) {
 
 void CFeldfenster::Hinzufuegen(const QStringList& angaben) {
   if (angaben.isEmpty()) return;
+  // Wells added to a field differ from its field file.
+  if (!m_Angaben.isEmpty()) setWindowModified(true);
   m_Angaben += angaben;
+  m_Feldname = FeldnameAus(m_Angaben);
   Starten();
 }
+
+void CFeldfenster::Entfernen(const QStringList& dateien) {
+  if (!m_Ergebnis || Rechnet() || dateien.isEmpty()) return;
+  std::vector<std::size_t> indizes;
+  for (std::size_t i = 0; i < m_Ergebnis->bohrungen.size(); ++i)
+    if (dateien.contains(QFile::decodeName(m_Ergebnis->bohrungen[i].datei.c_str()))) indizes.push_back(i);
+  for (const QString& d : dateien) m_Pfade.removeAll(d);
+  // The field is now its wells one by one: a folder or field file would bring the removed ones back.
+  m_Angaben = m_Pfade;
+  m_Ergebnis = std::make_shared<const Feldergebnis>(OhneBohrungen(*m_Ergebnis, indizes));
+  TabelleFuellen();
+  DiagrammSetzen();
+  setWindowModified(true);
+  m_Meldung->setText(indizes.size() == 1 ? QStringLiteral("Eine Bohrung aus dem Feld entfernt.")
+                                         : QStringLiteral("%1 Bohrungen aus dem Feld entfernt.").arg(indizes.size()));
+  ZustandAktualisieren();
+}
+
+void CFeldfenster::AuswahlEntfernen() {
+  if (!m_Ergebnis) return;
+  QStringList dateien;
+  for (const QModelIndex& zeile : m_Tabelle->selectionModel()->selectedRows()) {
+    const auto i = static_cast<std::size_t>(m_Tabelle->item(zeile.row(), 0)->data(Qt::UserRole).toULongLong());
+    if (i < m_Ergebnis->bohrungen.size()) dateien << QFile::decodeName(m_Ergebnis->bohrungen[i].datei.c_str());
+  }
+  Entfernen(dateien);
+}
+
+void CFeldfenster::DiagrammSetzen() {
+  m_Diagramm->SeiteSetzen(FeldDiagrammseite(*m_Ergebnis, S(m_Feldname)), S(m_Feldname));
+  // The legend may shorten a name: the whole names and their files.
+  m_Diagramm->setToolTip(Q(FeldLegendenhinweis(*m_Ergebnis)));
+}
+
+void CFeldfenster::TitelSetzen() { setWindowTitle(QStringLiteral("Feldübersicht - %1[*]").arg(m_Feldname)); }
 
 bool CFeldfenster::FeldOeffnen(const QString& pfad) {
   const Felddatei f = FelddateiLesen(S(pfad));
@@ -189,6 +234,8 @@ bool CFeldfenster::FeldOeffnen(const QString& pfad) {
     return false;
   }
   m_Angaben = {pfad};
+  m_Feldname = FeldnameAus(m_Angaben);
+  setWindowModified(false);
   Starten();
   return true;
 }
@@ -204,7 +251,8 @@ bool CFeldfenster::FeldSpeichern(const QString& pfad) {
   // The field now is this file: its name heads the pages.
   m_Angaben = {pfad};
   m_Feldname = FeldnameAus(m_Angaben);
-  setWindowTitle(QStringLiteral("Feldübersicht - %1").arg(m_Feldname));
+  TitelSetzen();
+  setWindowModified(false);
   return true;
 }
 
@@ -215,10 +263,10 @@ void CFeldfenster::Starten() {
   const Bohrungsliste liste = BohrungslisteAus(angaben);
   m_Pfade.clear();
   for (const std::string& p : liste.pfade) m_Pfade << QFile::decodeName(p.c_str());
-  m_Feldname = FeldnameAus(m_Angaben);
-  setWindowTitle(QStringLiteral("Feldübersicht - %1").arg(m_Feldname));
+  TitelSetzen();
   m_Hinweis.clear();
   for (const std::string& m : liste.meldungen) m_Hinweis += Q(m) + QLatin1Char(' ');
+  if (liste.doppelt > 0) m_Hinweis += Q(DoppeltHinweis(liste.doppelt)) + QLatin1Char(' ');
   m_Meldung->setText(m_Hinweis + QStringLiteral("Berechne %1 Bohrungen...").arg(liste.pfade.size()));
   m_Fortschritt->setRange(0, static_cast<int>(liste.pfade.size()));
   m_Fortschritt->setValue(0);
@@ -254,7 +302,7 @@ void CFeldfenster::Uebernehmen(std::uint64_t lauf, std::shared_ptr<const Felderg
   m_Fertig = true;
   m_Ergebnis = std::move(f);
   TabelleFuellen();
-  m_Diagramm->SeiteSetzen(FeldDiagrammseite(*m_Ergebnis, S(m_Feldname)), S(m_Feldname));
+  DiagrammSetzen();
   QString text = QStringLiteral("%1 Bohrungen berechnet").arg(m_Ergebnis->bohrungen.size());
   if (m_Ergebnis->Fehlgeschlagene() > 0) text += QStringLiteral(", %1 nicht auswertbar").arg(m_Ergebnis->Fehlgeschlagene());
   if (m_Ergebnis->abgebrochen) text = QStringLiteral("Abgebrochen: ") + text;
@@ -271,7 +319,7 @@ void CFeldfenster::TabelleFuellen() {
   for (std::size_t i = 0; i < m_Ergebnis->bohrungen.size(); ++i) {
     const Feldbohrung& b = m_Ergebnis->bohrungen[i];
     for (std::size_t s = 0; s < spalten.size(); ++s) {
-      auto* zelle = new Feldzelle(Q(FeldZelle(b, spalten[s])), m_Ergebnis, i, spalten[s]);
+      auto* zelle = new Feldzelle(Q(FeldAnzeigezelle(b, spalten[s])), m_Ergebnis, i, spalten[s]);
       if (FeldspalteAngabe(spalten[s]).stellen >= 0) zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (b.Fehlgeschlagen()) zelle->setForeground(QColor(180, 0, 0));
       zelle->setToolTip(Q(b.datei));
@@ -311,18 +359,15 @@ bool CFeldfenster::Exportieren() {
   if (ziel.pfad.isEmpty()) return false;
   const std::string name = S(m_Feldname);
   QString fehler;
-  const QString nichtGeschrieben = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(ziel.pfad);
   switch (ziel.art) {
     case Exportart::Png:
-      fehler = AusgabedateiSchreiben(ziel.pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*m_Ergebnis, name), name, 96)));
+      fehler = ErzeugtesSchreiben(ziel.pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*m_Ergebnis, name), name, 96)));
       break;
     case Exportart::Svg:
-      if (!SVG_MOEGLICH)
-        fehler = QString::fromUtf8(KEIN_SVG);
-      else if (!AnalyseseiteAlsSvg(ziel.pfad, FeldDiagrammseite(*m_Ergebnis, name), name)) fehler = nichtGeschrieben;
+      fehler = AnalyseseiteAlsSvg(ziel.pfad, FeldDiagrammseite(*m_Ergebnis, name), name);
       break;
     case Exportart::Pdf:
-      if (!InPdfAusgeben(ziel.pfad, *Vorlage(), false)) fehler = nichtGeschrieben;
+      fehler = InPdfAusgeben(ziel.pfad, *Vorlage(), false);
       break;
     case Exportart::Csv:
     case Exportart::CsvExcelDeutsch:
@@ -331,7 +376,10 @@ bool CFeldfenster::Exportieren() {
       break;
     }
   }
-  if (fehler.isEmpty()) return true;
+  if (fehler.isEmpty()) {
+    statusBar()->showMessage(ExportiertMeldung(ziel.pfad, ziel.art));
+    return true;
+  }
   Rueckfragen().Meldung(this, fehler);
   return false;
 }

@@ -37,6 +37,10 @@ class CFeldfenster : public QMainWindow {
   bool FeldOeffnen(const QString& pfad);
   // Writes the field's wells as a field file; a failure is told to the user.
   bool FeldSpeichern(const QString& pfad);
+  // Takes these wells (paths as in Bohrungsdateien) out of the field without computing the others again;
+  // the field is then changed against its field file. "Entfernen" (Entf, context menu) does it for the
+  // marked rows.
+  void Entfernen(const QStringList& dateien);
   void Abbrechen();
   // The gas-in-place match G* for every well (ten times the cost of the rest); computes anew.
   void AbgleichSetzen(bool mitAbgleich);
@@ -70,6 +74,9 @@ class CFeldfenster : public QMainWindow {
   void Uebernehmen(std::uint64_t lauf, std::shared_ptr<const Feldergebnis> f);
   void TabelleFuellen();
   void ZustandAktualisieren();
+  void AuswahlEntfernen();
+  void TitelSetzen();
+  void DiagrammSetzen();
 
   QStringList m_Angaben;  // as chosen: files, folders, field files
   QStringList m_Pfade;    // the wells they name, in the table's first order

@@ -281,7 +281,7 @@ void CMainFrame::MenuesAnlegen() {
                                QStringLiteral("materialbilanz.svg"));
   bilanz->setShortcut(QKeySequence(Qt::Key_F8));
   connect(bilanz, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_MATERIALBILANZ); });
-  menuBar()->addMenu(QStringLiteral("Ansicht"))
+  menuBar()->addMenu(QStringLiteral("&Ansicht"))
       ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose, bilanz});
 
   // ?

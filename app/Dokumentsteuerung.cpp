@@ -30,7 +30,18 @@ void Dokumentsteuerung::SetModifiedFlag(bool modified) {
 
 void Dokumentsteuerung::PfadSetzen(const QString& pfad) {
   m_Pfad = pfad;
+  if (pfad.isEmpty()) m_Dateistand = {};
   emit TitelGeaendert();
+}
+
+bool Dokumentsteuerung::UeberschreibenErlaubt(const QString& pfad) {
+  if (pfad != m_Pfad || !m_Dateistand.vorhanden) return true;
+  const Dateistand jetzt = DateistandLesen(pfad.toStdString());
+  if (!jetzt.vorhanden || jetzt == m_Dateistand) return true;
+  return Rueckfragen().JaNein(
+      m_Besitzer, QStringLiteral("Die Datei %1 wurde seit dem Öffnen von einem anderen Programm geändert.\n"
+                                 "Soll sie trotzdem mit dieser Bohrung überschrieben werden?")
+                      .arg(pfad));
 }
 
 void Dokumentsteuerung::OnNewDocument() {
@@ -54,6 +65,8 @@ void Dokumentsteuerung::OnFileNew() {
 
 bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
   CZelvorDoc geladen = m_Doc;
+  // Taken before reading: a change while reading then counts as a change since.
+  const Dateistand stand = DateistandLesen(pfad.toStdString());
   const ZlvErgebnis r = ZlvDateiLaden(pfad.toStdString(), geladen);
   if (r.status != ZlvStatus::Ok) {
     if (r.status == ZlvStatus::Abgeschnitten) {
@@ -71,6 +84,7 @@ bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
   // The previous well's results must not appear under the new name.
   m_Doc.ErgebnisseLoeschen();
   PfadSetzen(pfad);
+  m_Dateistand = stand;
   emit AnsichtenNeuInitialisieren();
   // Shown at once, also when the data entry is cancelled and no evaluation follows.
   UpdateAllViews();
@@ -89,11 +103,16 @@ bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
 }
 
 bool Dokumentsteuerung::OnSaveDocument(const QString& pfad) {
-  const std::string fehler = ZlvDateiSpeichern(pfad.toStdString(), m_Doc);
+  if (!UeberschreibenErlaubt(pfad)) return false;
+  // The same lock as zelvor-cli's changes, so that none of them is lost in between.
+  Dateisperre sperre;
+  std::string fehler = DateiSperren(pfad.toStdString(), sperre, std::chrono::seconds(5));
+  if (fehler.empty()) fehler = ZlvDateiSpeichern(pfad.toStdString(), m_Doc);
   if (!fehler.empty()) {
     Rueckfragen().Fehler(m_Besitzer, QString::fromStdString(fehler));
     return false;
   }
+  m_Dateistand = DateistandLesen(pfad.toStdString());
   PfadSetzen(pfad);
   SetModifiedFlag(false);
   emit DateiBenutzt(pfad);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "doc/CZelvorDoc.h"
+#include "doc/Dateizugriff.h"
 #include "doc/Dateneingabe.h"
 
 class QWidget;
@@ -50,7 +51,9 @@ class Dokumentsteuerung : public QObject {
   // False, with a message and the open well untouched, when the file cannot be read; a file that ends
   // too early resets to a new well (it was partly read) and says so.
   bool OnOpenDocument(const QString& pfad, bool mitEingabe = true);
-  // Save under the known name, or ask for one. False when nothing was saved.
+  // Save under the known name, or ask for one. False when nothing was saved. When the file was changed on
+  // disk since it was opened or saved here (another program, zelvor-cli set), a question comes first and
+  // only Ja overwrites it.
   bool OnFileSave();
   bool OnFileSaveAs();
   bool OnSaveDocument(const QString& pfad);
@@ -83,9 +86,12 @@ class Dokumentsteuerung : public QObject {
 
  private:
   void PfadSetzen(const QString& pfad);
+  // False when the file at pfad was changed since and the user keeps it.
+  bool UeberschreibenErlaubt(const QString& pfad);
 
   CZelvorDoc m_Doc;
   QString m_Pfad;
+  Dateistand m_Dateistand;  // of m_Pfad when it was last read or written here
   bool m_bModified = false;
   QWidget* m_Besitzer = nullptr;
   Eingabe m_Eingabe;

@@ -197,6 +197,24 @@ Abgleichwert AbgleichBei(const Laufdaten& lauf, double n, double g) {
   return Zielfunktion(lauf, punkte, n).Wert(g);
 }
 
+std::vector<Profilpunkt> Feinprofil(const Laufdaten& lauf, const Gasvorratsabgleich& a, int punkte) {
+  std::vector<Profilpunkt> fein;
+  if (!a.Gemacht() || punkte < 2) return fein;
+  const std::vector<Abgleichpunkt> daten = Punkte(lauf);
+  Zielfunktion f(lauf, daten, a.n);
+  const double rand = 0.5 * (a.gOben - a.gUnten);
+  const double von = std::max(a.gMin, a.gUnten - rand), bis = std::min(a.gMax, a.gOben + rand);
+  std::vector<double> g{a.g, a.gUnten, a.gOben};
+  for (int i = 0; i <= punkte; ++i) g.push_back(von + (bis - von) * i / punkte);
+  std::sort(g.begin(), g.end());
+  g.erase(std::unique(g.begin(), g.end()), g.end());
+  for (double x : g) {
+    const Abgleichwert w = f.Wert(x);
+    if (w.moeglich && std::isfinite(w.s)) fein.push_back({x, w.s});
+  }
+  return fein;
+}
+
 double PZAusFliessdaten(const Laufdaten& lauf, const Abgleichpunkt& p, double c, double n) {
   if (!(c > 0.0) || !(n > 0.0)) return std::numeric_limits<double>::quiet_NaN();
   const double delta = std::pow(p.q / c, 1.0 / n);

@@ -57,6 +57,7 @@ struct Gasvorratsabgleich {
   double t = 0;                  // Student's t of m - 2 degrees of freedom
   double sGrenze = 0;            // S(G*)·(1 + t²/(m - 2))
   std::vector<Profilpunkt> profil;  // S over the search grid, feasible G only, ascending
+  std::vector<Profilpunkt> fein;    // S densely around G* for the diagram, when Feinprofil filled it
 
   bool Gemacht() const { return meldung.empty(); }
 };
@@ -65,6 +66,14 @@ struct Gasvorratsabgleich {
 Abgleichwert AbgleichBei(const Laufdaten& lauf, double n, double g);
 
 Gasvorratsabgleich GasvorratAbgleichen(const Laufdaten& lauf, const AbgleichEingaben& e = {});
+
+// Points of the dense profile around G*.
+inline constexpr int ABGLEICH_FEINPUNKTE = 120;
+
+// S of a made match at `punkte` even steps over its interval and half the interval's width on either
+// side (within the search range), and at G* and the interval's ends themselves, ascending: a smooth
+// curve where the scan's grid is coarse. Empty for a refused match.
+std::vector<Profilpunkt> Feinprofil(const Laufdaten& lauf, const Gasvorratsabgleich& a, int punkte = ABGLEICH_FEINPUNKTE);
 
 // P/Z of a line from its flowing data alone, with a C and n: pws² = pwf² + (Q/C)^(1/n) (injection:
 // pwf² - (Q/C)^(1/n)), then P/Z with the run's gas properties. NaN when it cannot be computed.

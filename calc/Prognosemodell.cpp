@@ -37,6 +37,17 @@ std::string PrognosemodellText(Prognosemodell m) {
   return "";
 }
 
+void Spanne::Nehmen(double x) {
+  min = belegt ? std::min(min, x) : x;
+  max = belegt ? std::max(max, x) : x;
+  belegt = true;
+}
+
+void Prognosebereich::Nehmen(const Foerderprognose& p) {
+  if (!p.Gemacht()) return;
+  menge.Nehmen(p.Menge());
+  jahre.Nehmen(p.jahre);
+}
 
 double Lieferansatz::C(double gp) const { return std::max(0.0, c0 + steigung * gp); }
 

@@ -88,14 +88,28 @@ struct Foerderprognose {
   double Restreserven() const { return gpEnde - gpStart; }
   double Ausbeute() const { return gpEnde / ogip; }  // recovery factor Gp_end / OGIP
   double Einspeicherbar() const { return gpStart - gpEnde; }  // injection: volume still to inject, Mio m3
+  // What is left: a production well's remaining reserves, a storage well's volume still to inject.
+  double Menge() const { return injektion ? Einspeicherbar() : Restreserven(); }
 };
 
-// The forecast at both ends of the gas in place's 95 % interval: how sure the forecast is. Each end may
-// be refused on its own.
+// The smallest and the largest of the values taken.
+struct Spanne {
+  double min = 0, max = 0;
+  bool belegt = false;
+  void Nehmen(double x);
+};
+
+// The forecast over the gas in place's 95 % interval: how sure the forecast is. Each end may be refused
+// on its own. The result is not monotone in the gas in place, so the ranges are taken over the ends, G*
+// and points between them (and the well's own forecast when its OGIP lies in the interval).
 struct Prognosebereich {
   double gUnten = 0, gOben = 0;  // Mio m3
   Foerderprognose unten, oben;
+  Spanne menge;  // Foerderprognose::Menge, Mio m3
+  Spanne jahre;
   bool Gemacht() const { return unten.Gemacht() && oben.Gemacht(); }
+  // Takes a forecast made at a gas in place of the interval into the ranges.
+  void Nehmen(const Foerderprognose& p);
 };
 
 // The deliverable rate at a wellhead pressure p_min for a reservoir pressure pws: the root Q ≥ 0 of

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 
 #include "calc/A1B1Vorschlag.h"
 #include "calc/Auswertung.h"
@@ -12,8 +13,10 @@
 #include "cli/Feld.h"
 #include "cli/Gasvorrat.h"
 #include "cli/Json.h"
+#include "cli/Maskierung.h"
 #include "cli/Prognose.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/Dateizugriff.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/Eingabepruefung.h"
 #include "doc/ErgebnisDatei.h"
@@ -41,7 +44,10 @@ bool Laden(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
 // well keeps its lines); FEHLER when the file cannot be opened.
 int RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
   RatendateiImport imp = RatenImportLesen(pfad);
-  if (!imp.geoeffnet) return Fehler(err, "Die Ratendatei \"" + pfad + "\" kann nicht geöffnet werden.");
+  if (!imp.geoeffnet) {
+    if (const std::string keine = KeineGewoehnlicheDatei(pfad); !keine.empty()) return Fehler(err, keine);
+    return Fehler(err, "Die Ratendatei \"" + pfad + "\" kann nicht geöffnet werden.");
+  }
   for (const std::string& m : imp.meldungen) err << m << '\n';
   if (!imp.status.empty()) err << imp.status << '\n';
   if (imp.zeilen.empty()) {
@@ -84,7 +90,7 @@ int Evaluate(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (a.json) {
     out << Json(doc, abgebrochen);
   } else {
-    for (const std::string& zeile : doc.m_Ergebnis) out << zeile << '\n';
+    for (const std::string& zeile : doc.m_Ergebnis) out << Sichtbar(zeile) << '\n';
   }
   return abgebrochen ? ABGEBROCHEN : ERFOLG;
 }
@@ -94,6 +100,7 @@ int Results(const Argumente& a, std::ostream& out, std::ostream& err) {
   const Lauf lauf = Auswerten(a, doc, err);
   if (lauf == Lauf::Fehler) return FEHLER;
   const std::string pfad = a.ausgabe ? *a.ausgabe : ErgebnisDateiPfad("");
+  if (const auto m = AusgabeUeberschreibtEingabe(pfad, a)) return Fehler(err, *m);
   const std::string fehler = ErgebnisseSchreiben(pfad, Dokumenttitel(a.datei), doc.m_Ergebnis);
   if (!fehler.empty()) return Fehler(err, fehler);
   if (pfad == ERGEBNISDATEI_NAME)
@@ -108,6 +115,7 @@ int Export(const Argumente& a, std::ostream& out, std::ostream& err) {
   const Lauf lauf = Auswerten(a, doc, err);
   if (lauf == Lauf::Fehler) return FEHLER;
   const Exportformat format = *ExportformatAus(*a.ausgabe, a.dialekt.has_value());  // checked with the arguments
+  if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, a)) return Fehler(err, *m);
   const std::string fehler = ExportSchreiben(*a.ausgabe, ExporttabellenDesDokuments(doc), format);
   if (!fehler.empty()) return Fehler(err, fehler);
   out << "Die Tabellen sind in die Datei " << *a.ausgabe << " exportiert.\n";
@@ -115,6 +123,10 @@ int Export(const Argumente& a, std::ostream& out, std::ostream& err) {
 }
 
 int Propose(const Argumente& a, std::ostream& out, std::ostream& err) {
+  Dateisperre sperre;
+  if (a.uebernehmen) {
+    if (const std::string m = DateiSperren(a.datei, sperre, SPERRE_WARTEN); !m.empty()) return Fehler(err, m);
+  }
   CZelvorDoc doc;
   if (!Laden(a.datei, doc, err)) return FEHLER;
   float wgv = 0.0f;
@@ -145,9 +157,10 @@ int Propose(const Argumente& a, std::ostream& out, std::ostream& err) {
 int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   CZelvorDoc doc;
   if (!Laden(a.datei, doc, err)) return FEHLER;
-  for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << EingabeAlsText(doc, f) << '\n';
-  for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << p.text(doc.m_Prognose) << '\n';
-  for (const std::string& zeile : doc.m_Ratenzeilen) out << "Ratenzeile=" << zeile << '\n';
+  // One line per value, whatever the value holds: set takes the escapes back.
+  for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << Maskiert(EingabeAlsText(doc, f)) << '\n';
+  for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Prognose)) << '\n';
+  for (const std::string& zeile : doc.m_Ratenzeilen) out << "Ratenzeile=" << Maskiert(zeile) << '\n';
   return ERFOLG;
 }
 
@@ -157,6 +170,8 @@ bool DateiFehlt(const std::string& pfad) {
 }
 
 int Set(const Argumente& a, std::ostream& err) {
+  Dateisperre sperre;
+  if (const std::string m = DateiSperren(a.datei, sperre, SPERRE_WARTEN); !m.empty()) return Fehler(err, m);
   CZelvorDoc doc;
   if (DateiFehlt(a.datei)) {
     doc.NeuesDokument();
@@ -166,7 +181,7 @@ int Set(const Argumente& a, std::ostream& err) {
   for (const std::string& zuweisung : a.zuweisungen) {
     const size_t gleich = zuweisung.find('=');
     const std::string name = zuweisung.substr(0, gleich);
-    const std::string wert = zuweisung.substr(gleich + 1);
+    const std::string wert = Demaskiert(zuweisung.substr(gleich + 1));
     std::optional<std::string> m;
     if (const Eingabefeld* feld = EingabefeldSuchen(name)) {
       m = EingabeSetzen(doc, *feld, wert);
@@ -188,6 +203,19 @@ int Set(const Argumente& a, std::ostream& err) {
 }
 
 }  // namespace
+
+std::optional<std::string> AusgabeUeberschreibtEingabe(const std::string& ausgabe, const std::vector<std::string>& eingaben) {
+  for (const std::string& eingabe : eingaben)
+    if (DieselbeDatei(ausgabe, eingabe))
+      return "Die Ausgabedatei \"" + ausgabe + "\" ist die Eingabedatei \"" + eingabe + "\"; sie wird nicht überschrieben.";
+  return std::nullopt;
+}
+
+std::optional<std::string> AusgabeUeberschreibtEingabe(const std::string& ausgabe, const Argumente& a) {
+  std::vector<std::string> eingaben{a.datei};
+  if (a.raten) eingaben.push_back(*a.raten);
+  return AusgabeUeberschreibtEingabe(ausgabe, eingaben);
+}
 
 int Fehler(std::ostream& err, const std::string& meldung) {
   err << PROGRAMM << meldung << '\n';

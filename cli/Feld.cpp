@@ -7,6 +7,7 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"
+#include "cli/Maskierung.h"
 #include "feld/Felddatei.h"
 #include "export/Export.h"
 #include "export/Feldexport.h"
@@ -86,8 +87,17 @@ bool IstFeldbild(int argc, const char* const* argv) {
 
 std::optional<Feldergebnis> FeldAusArgumenten(const Feldargumente& a, std::ostream& err, bool& meldungen) {
   const Bohrungsliste liste = BohrungslisteAus(a.angaben);
+  if (a.ausgabe) {
+    std::vector<std::string> eingaben = a.angaben;
+    eingaben.insert(eingaben.end(), liste.pfade.begin(), liste.pfade.end());
+    if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, eingaben)) {
+      Fehler(err, *m);
+      return std::nullopt;
+    }
+  }
   for (const std::string& m : liste.meldungen) Fehler(err, m);
   meldungen = !liste.meldungen.empty();
+  if (liste.doppelt > 0) err << DoppeltHinweis(liste.doppelt) << '\n';  // a note, not a failure
   if (liste.pfade.empty()) {
     Fehler(err, "Keine Bohrung zu berechnen.");
     return std::nullopt;
@@ -110,7 +120,7 @@ int Feld(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   } else if (a.json) {
     out << Json(*f);
   } else {
-    for (const std::string& zeile : FeldText(*f)) out << zeile << '\n';
+    for (const std::string& zeile : FeldText(*f)) out << Sichtbar(zeile) << '\n';
   }
   return status;
 }

@@ -6,6 +6,7 @@
 #include "cli/Befehle.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/Dateizugriff.h"
 #include "doc/DokumentAbgleich.h"
 #include "doc/ZlvArchiv.h"
 #include "report/Abgleichtext.h"
@@ -63,7 +64,10 @@ int Ogip(const Argumente& a, std::ostream& out, std::ostream& err) {
     return ABGEBROCHEN;
   }
   if (!a.uebernehmen) return ERFOLG;
-  // Only OGIP changes in the file: the well is read again without the rate file or options of this call.
+  // Only OGIP changes in the file: the well is read again without the rate file or options of this call,
+  // under the lock, so that a change made meanwhile by another call is kept.
+  Dateisperre sperre;
+  if (const std::string m = DateiSperren(a.datei, sperre, SPERRE_WARTEN); !m.empty()) return Fehler(err, m);
   CZelvorDoc datei;
   const ZlvErgebnis r = ZlvDateiLaden(a.datei, datei);
   if (r.status != ZlvStatus::Ok) return Fehler(err, r.meldung);

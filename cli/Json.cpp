@@ -8,7 +8,13 @@ namespace zelvor::cli {
 
 std::string JsonText(const std::string& utf8) {
   std::string s = "\"";
-  for (unsigned char c : utf8) {
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    // DEL and the C1 controls (U+0080..U+009F) are valid in a JSON string but act on a terminal.
+    if (c == 0xC2 && i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xE0) == 0x80) {
+      s += Formatiere("\\u%04x", static_cast<unsigned char>(utf8[++i]));
+      continue;
+    }
     switch (c) {
       case '"': s += "\\\""; break;
       case '\\': s += "\\\\"; break;
@@ -16,7 +22,7 @@ std::string JsonText(const std::string& utf8) {
       case '\r': s += "\\r"; break;
       case '\t': s += "\\t"; break;
       default:
-        if (c < 0x20) {
+        if (c < 0x20 || c == 0x7F) {
           s += Formatiere("\\u%04x", c);
         } else {
           s += static_cast<char>(c);

@@ -23,6 +23,10 @@ std::string BereichJson(const std::optional<Prognosebereich>& b) {
     j += std::string(", \"") + name + "\": {\"Meldung\": " + JsonText(p->meldung) +
          ", \"Restreserven\": " + (p->Gemacht() ? JsonZahl(p->Restreserven()) : "null") +
          ", \"Jahre\": " + (p->Gemacht() ? JsonZahl(p->jahre) : "null") + "}";
+  // The ranges over the whole interval, as the text shows them.
+  for (const auto& [name, s] : {std::pair{"Menge", &b->menge}, std::pair{"JahreSpanne", &b->jahre}})
+    j += std::string(", \"") + name + "\": " +
+         (s->belegt ? "[" + JsonZahl(s->min) + ", " + JsonZahl(s->max) + "]" : std::string("null"));
   return j + "}";
 }
 
@@ -68,7 +72,8 @@ int Forecast(const Argumente& a, std::ostream& out, std::ostream& err) {
   // The range from the gas-in-place match, with n as the match of these settings takes it.
   std::optional<Prognosebereich> bereich;
   if (p.Gemacht())
-    bereich = PrognosebereichAus(doc.m_Lauf, eingaben, DokumentAbgleich(doc, e.modell == Prognosemodell::Gegendruck));
+    bereich = PrognosebereichAus(doc.m_Lauf, eingaben, DokumentAbgleich(doc, e.modell == Prognosemodell::Gegendruck),
+                                 &p);
   if (a.json) {
     out << Json(p, bereich);
   } else if (!p.Gemacht()) {

@@ -225,6 +225,17 @@ bool DlgInput::EingabenPruefen() {
 
 void DlgInput::OnOk() {
   Beschaeftigt b(*this);
+  // Enter in the line field presses OK while the field keeps the focus, so it is never left: the line
+  // is taken first, as a click on OK does by leaving the field. A line refused with a message keeps the
+  // dialog open for its correction.
+  if (focusWidget() == Element(IDC_ZEILE) && !m_bBeendet) {
+    const int meldungen = m_nMeldungen;
+    OnKillfocusZeile();
+    if (m_nMeldungen != meldungen) {
+      Element(IDC_ZEILE)->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
   if (!EingabenPruefen()) return;
   if (UpdateData(true)) accept();
 }

@@ -1,6 +1,7 @@
 #include "doc/Dateizugriff.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <thread>
 
 namespace zelvor {
 namespace {
@@ -38,9 +40,15 @@ std::string Grund(int fehler) {
       return "der Name ist zu lang";
     case EFBIG:
       return "die Datei wird zu groß";
+    case ELOOP:
+      return "zu viele symbolische Verknüpfungen hintereinander";
     default:
       return std::strerror(fehler);
   }
+}
+
+std::string KeineGewoehnlicheDateiMeldung(const std::string& pfad) {
+  return "Die Datei \"" + pfad + "\" ist keine gewöhnliche Datei.";
 }
 
 std::string NichtGeschrieben(const std::string& pfad, const std::string& grund) {
@@ -74,15 +82,30 @@ std::string Verzeichnis(const std::string& pfad) {
   return pfad.substr(0, schraeg);
 }
 
-// A symbolic link stays a link: the file it points to is the one replaced.
+// A symbolic link stays a link: the file it points to is the one replaced, and a dangling link's target
+// is created. A chain is followed link by link, as the system would; a loop stays a link (refused).
 std::string Ziel(const std::string& pfad) {
-  struct stat st {};
-  if (::lstat(pfad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return pfad;
-  char* aufgeloest = ::realpath(pfad.c_str(), nullptr);
-  if (aufgeloest == nullptr) return pfad;  // dangling: the rename below creates the file in its place
-  std::string ziel(aufgeloest);
-  std::free(aufgeloest);
+  std::string ziel = pfad;
+  for (int schritt = 0; schritt < 40; ++schritt) {
+    struct stat st {};
+    if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
+    if (char* aufgeloest = ::realpath(ziel.c_str(), nullptr)) {
+      std::string ganz(aufgeloest);
+      std::free(aufgeloest);
+      return ganz;
+    }
+    char verweis[4096];
+    const ssize_t n = ::readlink(ziel.c_str(), verweis, sizeof verweis);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof verweis) return ziel;
+    const std::string naechstes(verweis, static_cast<std::size_t>(n));
+    ziel = naechstes.front() == '/' ? naechstes : Verzeichnis(ziel) + "/" + naechstes;
+  }
   return ziel;
+}
+
+bool IstLink(const std::string& pfad) {
+  struct stat st {};
+  return ::lstat(pfad.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 std::string TemporaererName(const std::string& verzeichnis) {
@@ -110,16 +133,18 @@ bool AllesSchreiben(int fd, std::span<const unsigned char> inhalt) {
 std::string DateiLesen(const std::string& pfad, std::vector<unsigned char>& inhalt, std::size_t maxBytes) {
   inhalt.clear();
   const std::string nichtGeoeffnet = "Die Datei \"" + pfad + "\" kann nicht geöffnet werden.";
-  Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+  if (std::string keine = KeineGewoehnlicheDatei(pfad); !keine.empty()) return keine;
+  // Not blocking, should the file have been swapped for a pipe since the check; fstat then tells.
+  Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return nichtGeoeffnet;
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return nichtGeoeffnet;
+  if (::fstat(fd.get(), &st) != 0) return nichtGeoeffnet;
+  if (!S_ISREG(st.st_mode)) return KeineGewoehnlicheDateiMeldung(pfad);
   const std::string zuGross = "Die Datei \"" + pfad + "\" ist zu groß (mehr als " +
                               std::to_string(maxBytes) + " Bytes).";
-  if (S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) > maxBytes) return zuGross;
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return zuGross;
 
-  // Read in pieces up to one byte past the limit: the size may change while reading, and
-  // pipes or devices have none.
+  // Read in pieces up to one byte past the limit: the size may change while reading.
   unsigned char puffer[65536];
   while (true) {
     const ssize_t n = ::read(fd.get(), puffer, sizeof puffer);
@@ -141,6 +166,8 @@ std::string DateiLesen(const std::string& pfad, std::vector<unsigned char>& inha
 
 std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char> inhalt) {
   const std::string ziel = Ziel(pfad);
+  // Renaming over a link would replace it; a link whose end cannot be found is not written.
+  if (IstLink(ziel)) return NichtGeschrieben(pfad, Grund(ELOOP));
   mode_t modus = 0666;  // narrowed by the umask when the file is new
   bool vorhanden = false;
   struct stat st {};
@@ -189,6 +216,52 @@ std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char
     ::fsync(dirFd);
     ::close(dirFd);
   }
+  return "";
+}
+
+std::string KeineGewoehnlicheDatei(const std::string& pfad) {
+  struct stat st {};
+  if (::stat(pfad.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return "";
+  return KeineGewoehnlicheDateiMeldung(pfad);
+}
+
+bool DieselbeDatei(const std::string& a, const std::string& b) {
+  struct stat sa {}, sb {};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
+
+Dateistand DateistandLesen(const std::string& pfad) {
+  struct stat st {};
+  if (::stat(pfad.c_str(), &st) != 0) return {};
+  return {true, static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+          static_cast<std::uint64_t>(st.st_size),
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+Dateisperre::~Dateisperre() {
+  if (m_griff >= 0) ::close(static_cast<int>(m_griff));  // closing releases the lock
+}
+
+std::string DateiSperren(const std::string& pfad, Dateisperre& sperre, std::chrono::milliseconds warten) {
+  // The lock sits on the folder of the file that will be replaced: the file itself gets a new inode with
+  // every save (a lock on the old one would let the next writer in), and may not exist yet.
+  const int fd = ::open(Verzeichnis(Ziel(pfad)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return "";  // the write itself will tell why the folder cannot be used
+  const auto ende = std::chrono::steady_clock::now() + warten;
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= ende) {
+      const bool belegt = errno == EWOULDBLOCK;
+      ::close(fd);
+      if (!belegt) return "";  // no locks on this file system: nothing to wait for
+      return "Die Datei \"" + pfad +
+             "\" wird gerade von einem anderen Aufruf geändert; bitte warten und noch einmal versuchen.";
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (sperre.m_griff >= 0) ::close(static_cast<int>(sperre.m_griff));
+  sperre.m_griff = fd;
   return "";
 }
 

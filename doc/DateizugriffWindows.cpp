@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <cstdio>
 #include <random>
+#include <string>
 
 #include "doc/Dateizugriff.h"
 
@@ -57,6 +59,10 @@ std::string Grund(DWORD fehler) {
     default:
       return "Windows-Fehler " + std::to_string(fehler);
   }
+}
+
+std::string KeineGewoehnlicheDateiMeldung(const std::string& pfad) {
+  return "Die Datei \"" + pfad + "\" ist keine gewöhnliche Datei.";
 }
 
 std::string NichtGeschrieben(const std::string& pfad, const std::string& grund) {
@@ -130,13 +136,13 @@ std::string DateiLesen(const std::string& pfad, std::vector<unsigned char>& inha
   // Others may go on reading, writing and even replacing the file while it is read.
   Griff h(::CreateFileW(Utf16(pfad).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!h.offen()) return nichtGeoeffnet;  // a directory cannot be opened this way either
+  if (std::string keine = KeineGewoehnlicheDatei(pfad); !keine.empty()) return keine;
+  if (!h.offen()) return nichtGeoeffnet;
+  if (::GetFileType(h.get()) != FILE_TYPE_DISK) return KeineGewoehnlicheDateiMeldung(pfad);  // NUL, CON, a pipe
   const std::string zuGross = "Die Datei \"" + pfad + "\" ist zu groß (mehr als " +
                               std::to_string(maxBytes) + " Bytes).";
   LARGE_INTEGER groesse{};
-  if (::GetFileType(h.get()) == FILE_TYPE_DISK && ::GetFileSizeEx(h.get(), &groesse) &&
-      static_cast<std::uintmax_t>(groesse.QuadPart) > maxBytes)
-    return zuGross;
+  if (::GetFileSizeEx(h.get(), &groesse) && static_cast<std::uintmax_t>(groesse.QuadPart) > maxBytes) return zuGross;
 
   unsigned char puffer[65536];
   while (true) {
@@ -203,6 +209,75 @@ std::string DateiErsetzen(const std::string& pfad, std::span<const unsigned char
   } else {
     if (!::MoveFileExW(temp.c_str(), ziel.c_str(), MOVEFILE_WRITE_THROUGH)) return fehlschlag(::GetLastError());
   }
+  return "";
+}
+
+std::string KeineGewoehnlicheDatei(const std::string& pfad) {
+  const DWORD attribute = ::GetFileAttributesW(Utf16(pfad).c_str());
+  if (attribute == INVALID_FILE_ATTRIBUTES) return "";
+  if (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return KeineGewoehnlicheDateiMeldung(pfad);
+  return "";
+}
+
+namespace {
+
+// The file's identity (volume and file index), size and time of its last change; false when it cannot
+// be opened for asking.
+bool Kennung(const std::string& pfad, BY_HANDLE_FILE_INFORMATION& info) {
+  Griff h(::CreateFileW(Utf16(pfad).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return h.offen() && ::GetFileInformationByHandle(h.get(), &info);
+}
+
+}  // namespace
+
+bool DieselbeDatei(const std::string& a, const std::string& b) {
+  BY_HANDLE_FILE_INFORMATION ia{}, ib{};
+  return Kennung(a, ia) && Kennung(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+         ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+Dateistand DateistandLesen(const std::string& pfad) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!Kennung(pfad, info)) return {};
+  const auto zeit = (std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) | info.ftLastWriteTime.dwLowDateTime;
+  return {true, info.dwVolumeSerialNumber,
+          (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow,
+          (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow,
+          static_cast<std::int64_t>(zeit) * 100};  // FILETIME counts 100 ns
+}
+
+// Windows locks no folders: the lock is a named semaphore of one of the folder's full path, which every
+// program of ours in the session sees (a semaphore, not a mutex: a second lock of the same thread waits
+// as on POSIX). It goes with the last handle to it, so a holder that died stops nobody for long.
+namespace {
+void Freigeben(std::intptr_t griff) {
+  const auto h = reinterpret_cast<HANDLE>(griff);
+  ::ReleaseSemaphore(h, 1, nullptr);
+  ::CloseHandle(h);
+}
+}  // namespace
+
+Dateisperre::~Dateisperre() {
+  if (m_griff >= 0) Freigeben(m_griff);
+}
+
+std::string DateiSperren(const std::string& pfad, Dateisperre& sperre, std::chrono::milliseconds warten) {
+  std::wstring ordner = Verzeichnis(Vollpfad(Utf16(pfad)));
+  ::CharUpperBuffW(ordner.data(), static_cast<DWORD>(ordner.size()));  // Windows names ignore case
+  std::uint64_t streuwert = 1469598103934665603ull;  // FNV-1a: mutex names cannot hold a path
+  for (const wchar_t c : ordner) streuwert = (streuwert ^ static_cast<std::uint16_t>(c)) * 1099511628211ull;
+  wchar_t name[64];
+  std::swprintf(name, 64, L"Local\\zelvor-sperre-%016llx", static_cast<unsigned long long>(streuwert));
+  const HANDLE h = ::CreateSemaphoreW(nullptr, 1, 1, name);
+  if (h == nullptr) return "";  // the write itself will tell what is wrong
+  if (::WaitForSingleObject(h, static_cast<DWORD>(warten.count())) != WAIT_OBJECT_0) {
+    ::CloseHandle(h);
+    return "Die Datei \"" + pfad +
+           "\" wird gerade von einem anderen Aufruf geändert; bitte warten und noch einmal versuchen.";
+  }
+  if (sperre.m_griff >= 0) Freigeben(sperre.m_griff);
+  sperre.m_griff = reinterpret_cast<std::intptr_t>(h);
   return "";
 }
 

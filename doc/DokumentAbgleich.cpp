@@ -1,7 +1,6 @@
 #include "doc/DokumentAbgleich.h"
 
 #include <cmath>
-#include <tuple>
 
 #include "calc/Format.h"
 #include "calc/Lieferfaehigkeit.h"
@@ -57,6 +56,8 @@ Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc, bool mitGegendruck) {
   thread_local Zwischenspeicher speicher;
   if (!speicher.belegt || speicher.mitGegendruck != mitGegendruck || !GleicheEingaben(speicher.lauf, doc.m_Lauf)) {
     speicher.abgleich = GasvorratAbgleichen(doc.m_Lauf, AbgleichEingabenAus(doc.m_Lauf, mitGegendruck));
+    // Once per run, not on every paint of the diagram that draws it.
+    speicher.abgleich.fein = Feinprofil(doc.m_Lauf, speicher.abgleich);
     speicher.lauf = doc.m_Lauf;
     speicher.mitGegendruck = mitGegendruck;
     speicher.belegt = true;
@@ -69,23 +70,38 @@ Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc) {
 }
 
 std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const PrognoseEingaben& e,
-                                                   const Gasvorratsabgleich& a) {
+                                                   const Gasvorratsabgleich& a, const Foerderprognose* schaetzung) {
   if (!a.Gemacht()) return std::nullopt;
   Prognosebereich b;
   b.gUnten = a.gUnten;
   b.gOben = a.gOben;
-  for (auto [g, c, ziel] : {std::tuple{a.gUnten, a.unten.c, &b.unten}, std::tuple{a.gOben, a.oben.c, &b.oben}}) {
-    PrognoseEingaben ende = e;
-    ende.gasvorrat = g;
-    ende.festerAnsatz = Lieferansatz{c, 0.0, a.n};
-    *ziel = PrognoseBerechnen(lauf, ende);
+  const auto bei = [&](double g, double c) {
+    PrognoseEingaben m = e;
+    m.gasvorrat = g;
+    m.festerAnsatz = Lieferansatz{c, 0.0, a.n};
+    return PrognoseBerechnen(lauf, m);
+  };
+  b.unten = bei(a.gUnten, a.unten.c);
+  b.oben = bei(a.gOben, a.oben.c);
+  // Unless both ends are made there is no range, only the ends' reasons.
+  if (!b.Gemacht()) return b;
+  b.Nehmen(b.unten);
+  b.Nehmen(b.oben);
+  b.Nehmen(bei(a.g, a.stern.c));
+  for (int i = 1; i < BEREICH_STUETZSTELLEN; ++i) {
+    const double g = a.gUnten + (a.gOben - a.gUnten) * i / BEREICH_STUETZSTELLEN;
+    const Abgleichwert w = AbgleichBei(lauf, a.n, g);
+    if (w.moeglich) b.Nehmen(bei(g, w.c));
   }
+  const double ogip = e.gasvorrat.value_or(lauf.ogip);
+  if (schaetzung && ogip >= a.gUnten && ogip <= a.gOben) b.Nehmen(*schaetzung);
   return b;
 }
 
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc) {
-  if (!DokumentPrognose(doc).Gemacht()) return std::nullopt;
-  return PrognosebereichAus(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), DokumentAbgleich(doc));
+  const Foerderprognose& p = DokumentPrognose(doc);
+  if (!p.Gemacht()) return std::nullopt;
+  return PrognosebereichAus(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), DokumentAbgleich(doc), &p);
 }
 
 double UebernommenerGasvorrat(double g) { return std::round(g * 10.0) / 10.0; }

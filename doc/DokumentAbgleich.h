@@ -20,10 +20,16 @@ AbgleichEingaben AbgleichEingabenAus(const Laufdaten& lauf, bool mitGegendruck);
 Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc);
 Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc, bool mitGegendruck);
 
-// The forecast with the document's settings at both ends of a made match's interval, each with the C
-// the match found there; nothing when there is no match or no forecast.
+// Points of the interval between its ends at which the forecast is made for the ranges.
+inline constexpr int BEREICH_STUETZSTELLEN = 16;
+
+// The forecast with the document's settings over a made match's interval, each with the C the match
+// finds at its gas in place: at both ends, and the ranges over the ends, G*, the points between and the
+// well's own forecast (schaetzung, when its OGIP lies in the interval), so that a range holds the value
+// the well's forecast shows. Nothing when there is no match or no forecast.
 std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const PrognoseEingaben& e,
-                                                   const Gasvorratsabgleich& a);
+                                                   const Gasvorratsabgleich& a,
+                                                   const Foerderprognose* schaetzung = nullptr);
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc);
 
 // "Gasvorrat übernehmen": OGIP becomes g, rounded to the 0.1 Mio m3 the table shows, and the well is

@@ -74,6 +74,8 @@ std::string ErgebnisseSchreiben(const std::string& pfad, const std::string& tite
 
 ErgebnisseGelesen ErgebnisseLesen(const std::string& pfad) {
   ErgebnisseGelesen gelesen;
+  // A pipe or a device is not opened: without a writer the open would wait for ever.
+  if (!KeineGewoehnlicheDatei(pfad).empty()) return gelesen;
   Datei f(std::fopen(pfad.c_str(), "rb"));
   if (!f) return gelesen;
   // A directory opens here but is no file to read from.

@@ -53,6 +53,7 @@ std::optional<Prognosefehler> Pruefen(const Prognoseeinstellungen& e) {
 }
 
 // A number as FloatLesen reads it; one that only fails for its decimal comma is told what to write.
+// Every number field of the settings reads through here.
 std::optional<std::string> ZahlLesen(const std::string& text, double min, double max, float& wert) {
   std::optional<std::string> meldung = FloatLesen(text, min, max, wert);
   if (!meldung || text.find(',') == std::string::npos) return meldung;
@@ -91,19 +92,19 @@ std::optional<std::string> ModellSetzen(Prognoseeinstellungen& e, const std::str
 }
 
 std::optional<std::string> PmaxSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return FloatLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pMax);
+  return ZahlLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pMax);
 }
 
 std::optional<std::string> QInjektionSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return FloatLesen(text, 0, PROGNOSE_RATE_MAX, e.qInjektion);
+  return ZahlLesen(text, 0, PROGNOSE_RATE_MAX, e.qInjektion);
 }
 
 std::optional<std::string> QMindestSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return FloatLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qMindest);
+  return ZahlLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qMindest);
 }
 
 std::optional<std::string> PresMaxSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return FloatLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pResMax);
+  return ZahlLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pResMax);
 }
 
 bool Prognoseeinstellungen::InjektionStandard() const {

@@ -17,14 +17,13 @@ Exportwert Wert(bool gesetzt, double wert) { return gesetzt ? Exportwert(wert) :
 
 std::vector<Exporttabelle> AbgleichTabellen(const CZelvorDoc& doc) {
   const Gasvorratsabgleich a = DokumentAbgleich(doc);
-  Exporttabelle werte;
-  werte.name = "Gasvorratsabgleich";
-  werte.spalten = {{"Größe", 0}, {"Wert", 6}, {"Einheit", 0}};
+  Exporttabelle werte = Wertetabelle("Gasvorratsabgleich");
   Zeile(werte, "Eingegebenes OGIP", a.ogip, "Mio m3");
   Zeile(werte, "Exponent n", a.n, a.gegendruck ? "aus der Gegendruckgleichung" : "-");
   Exporttabelle profil;
   profil.name = "Abgleichprofil";
-  profil.spalten = {{"G (Mio m3)", 3}, {"S (-)", 6}};
+  // S spans orders of magnitude over the profile: each value with its own digits.
+  profil.spalten = {{"G (Mio m3)", 3}, {"S (-)", STELLEN_JE_WERT}};
   if (!a.Gemacht()) {
     Zeile(werte, "Hinweis", a.meldung, "");
     return {std::move(werte), std::move(profil)};

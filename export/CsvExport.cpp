@@ -9,7 +9,7 @@ namespace {
 std::string Zahl(double wert, bool komma) {
   if (!std::isfinite(wert)) return {};  // a spreadsheet has no number for it: an empty cell
   char text[32];
-  const auto r = std::to_chars(text, text + sizeof text, wert);
+  const auto r = std::to_chars(text, text + sizeof text, Ausgabewert(wert));
   std::string s(text, r.ptr);
   if (komma)
     for (char& c : s)

@@ -25,7 +25,16 @@ struct Exporttabelle {
   std::vector<std::vector<Exportwert>> zeilen;
 };
 
+// A key/value table ("Größe", "Wert", "Einheit"): its values have nothing in common, so each shows the
+// digits it has. Every such sheet starts here.
+Exporttabelle Wertetabelle(std::string name);
+
 // A single-precision input as the user typed it (100.1f gives 100.1, not 100.09999847...).
 double AusFloat(float wert);
+
+// The number a writer puts into a cell: a value that is exactly a single-precision number (an input
+// widened on its way, such as OGIP 2334.9f) as the shortest decimal that reads back to that float, not
+// its binary expansion 2334.89990234375; any other value as it is.
+double Ausgabewert(double wert);
 
 }  // namespace zelvor

@@ -1,7 +1,9 @@
 #include "export/Exporttabellen.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace zelvor {
 
@@ -10,6 +12,21 @@ double AusFloat(float wert) {
   const auto r = std::to_chars(text, text + sizeof text - 1, wert);
   *r.ptr = '\0';
   return std::strtod(text, nullptr);  // digits, '.', 'e' only: no locale can change this
+}
+
+double Ausgabewert(double wert) {
+  // A computed double almost never has its low 29 mantissa bits zero; one that has and is no short
+  // decimal came from a float.
+  if (!std::isfinite(wert) || std::fabs(wert) > std::numeric_limits<float>::max()) return wert;
+  const auto f = static_cast<float>(wert);
+  return static_cast<double>(f) == wert ? AusFloat(f) : wert;
+}
+
+Exporttabelle Wertetabelle(std::string name) {
+  Exporttabelle t;
+  t.name = std::move(name);
+  t.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
+  return t;
 }
 
 Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf) {
@@ -25,9 +42,7 @@ Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf) {
 
 Exporttabelle KennwerteTabelle(const CZelvorDoc& doc) {
   const Laufdaten& l = doc.m_Lauf;
-  Exporttabelle t;
-  t.name = "Kennwerte";
-  t.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
+  Exporttabelle t = Wertetabelle("Kennwerte");
   t.zeilen.push_back({std::string("Name der Gasbohrung"), doc.m_Gasbohrung, std::monostate{}});
   if (l.punkte.empty() && !l.vollstaendig) return t;  // not evaluated, or refused before the first line
   t.zeilen.push_back({std::string("Initialer Z-Wert Zi"), l.zi, std::string("-")});

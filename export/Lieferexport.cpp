@@ -14,9 +14,7 @@ void Zeile(Exporttabelle& t, const char* groesse, bool gesetzt, double wert, con
 
 Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf, double pMax) {
   const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf, pMax);
-  Exporttabelle t;
-  t.name = "Lieferfähigkeit";
-  t.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
+  Exporttabelle t = Wertetabelle("Lieferfähigkeit");
   Zeile(t, "Lagerstättendruck initial", l.druckGueltig[DRUCK_INITIAL], l.druck[DRUCK_INITIAL], "bar");
   Zeile(t, "Lagerstättendruck aktuell", l.druckGueltig[DRUCK_AKTUELL], l.druck[DRUCK_AKTUELL], "bar");
   Zeile(t, "C-Wert-Modell: C", l.cWert.berechnet, l.cWert.c, "m3/h/bar²");

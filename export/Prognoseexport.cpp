@@ -20,16 +20,20 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   const Foerderprognose p = DokumentPrognose(doc);
   Exporttabelle zeilen;
   zeilen.name = "Förderprognose";
-  zeilen.spalten = {{"Gp (Mio m3)", 3}, {"P/Z (bar)", 2},   {"Schließdruck (bar)", 2}, {"Q_max (m3/h)", 1},
-                    {"Q (m3/h)", 1},    {"Zeit (Jahre)", 2}, {"Plateauende", 0}};
+  // Headed as the view heads its columns.
+  zeilen.spalten = {{"Gp (Mio m3)", 3},
+                    {"P/Z (bar)", 2},
+                    {"Schließdruck (bar)", 2},
+                    {p.injektion ? "Q_inj,max (m3/h)" : "Q_max (m3/h)", 1},
+                    {p.injektion ? "Q_inj (m3/h)" : "Q (m3/h)", 1},
+                    {"Zeit (Jahre)", 2},
+                    {"Plateauende", 0}};
   for (const Prognosezeile& z : p.zeilen)
     zeilen.zeilen.push_back({z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
                              z.plateauEnde ? Exportwert(std::string("Plateauende")) : Exportwert()});
 
   const PrognoseEingaben& e = p.eingaben;
-  Exporttabelle summe;
-  summe.name = "Prognoseergebnis";
-  summe.spalten = {{"Größe", 0}, {"Wert", STELLEN_JE_WERT}, {"Einheit", 0}};
+  Exporttabelle summe = Wertetabelle("Prognoseergebnis");
   // An injection well's storage forecast: its own settings and summary under its own names.
   const bool inj = p.injektion;
   if (inj) {
@@ -57,7 +61,8 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
     }
     Zeile(summe, "Plateaudauer", p.plateauJahre, "Jahre");
     Zeile(summe, inj ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe", p.jahre, "Jahre");
-    Zeile(summe, inj ? "Injektionsrate zu Beginn" : "Q_max zu Beginn", p.qMaxStart, "m3/h");
+    Zeile(summe, inj ? "Q_inj,max zu Beginn (bei p_max)" : "Q_max zu Beginn", p.qMaxStart, "m3/h");
+    if (inj && !p.zeilen.empty()) Zeile(summe, "Injektionsrate zu Beginn", p.zeilen.front().q, "m3/h");
     if (inj) Zeile(summe, "Ende", std::string(p.voll ? "Speicher voll" : "Mindestrate erreicht"), "");
     if (const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc)) {
       for (const auto& [wo, g, ende] : {std::tuple{"untere", b->gUnten, &b->unten}, std::tuple{"obere", b->gOben, &b->oben}}) {

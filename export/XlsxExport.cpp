@@ -71,7 +71,7 @@ std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabell
             f = workbook_add_format(mappe);
             format_set_num_format(f, zahlenformat.c_str());
           }
-          merken(worksheet_write_number(blatt, zeile, spalte, *d, f));
+          merken(worksheet_write_number(blatt, zeile, spalte, Ausgabewert(*d), f));
         } else if (const std::string* text = std::get_if<std::string>(&w)) {
           if (!text->empty()) merken(worksheet_write_string(blatt, zeile, spalte, text->c_str(), nullptr));
         }

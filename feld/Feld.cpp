@@ -1,5 +1,7 @@
 #include "feld/Feld.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 #include <cmath>
@@ -32,14 +34,30 @@ std::string Abbruchgrund(const CZelvorDoc& doc) {
   return "Die Auswertung ist abgebrochen.";
 }
 
+// A production well's deliverability analysis and forecast.
+void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b);
+
 void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
   const Laufdaten& lauf = doc.m_Lauf;
   b.ogip = Endlich(doc.m_OGIP);
   if (!lauf.punkte.empty()) b.gp = Endlich(lauf.punkte.back().gp);
   if (b.gp && b.ogip && *b.ogip > 0) b.anteil = *b.gp / *b.ogip;
   b.cMittel = Endlich(lauf.mittlererC);
-  if (b.injektion) return;
+  // A storage well has no production forecast to sum, but its match checks the booked inventory.
+  if (!b.injektion) Vorhersagen(doc, b);
+  if (!mitAbgleich) return;
+  const Gasvorratsabgleich a =
+      GasvorratAbgleichen(lauf, AbgleichEingabenAus(lauf, doc.m_Prognose.modell == Prognosemodell::Gegendruck));
+  if (a.Gemacht()) {
+    b.gStern = Endlich(a.g);
+  } else {
+    // The G* column stays empty: the remark says why.
+    b.bemerkung += (b.bemerkung.empty() ? "G*: " : "; G*: ") + a.meldung;
+  }
+}
 
+void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b) {
+  const Laufdaten& lauf = doc.m_Lauf;
   const Lieferfaehigkeit l = LieferfaehigkeitBerechnen(lauf);
   if (l.gegendruck.gueltig) b.n = Endlich(l.gegendruck.n);
   for (int modell : {MODELL_GEGENDRUCK, MODELL_C_WERT}) {
@@ -58,10 +76,6 @@ void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
     b.verlauf.reserve(p.zeilen.size());
     for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q});
   }
-  if (!mitAbgleich) return;
-  const Gasvorratsabgleich a =
-      GasvorratAbgleichen(lauf, AbgleichEingabenAus(lauf, doc.m_Prognose.modell == Prognosemodell::Gegendruck));
-  if (a.Gemacht()) b.gStern = Endlich(a.g);
 }
 
 }  // namespace
@@ -70,13 +84,6 @@ Feldbohrung BohrungBerechnen(const std::string& pfad, bool mitAbgleich) {
   Feldbohrung b;
   b.datei = pfad;
   b.name = Dokumenttitel(pfad);
-  // A field file or folder may name a pipe or a device: opening one without a writer would wait for
-  // ever and hold the whole field. A single well read on its own may still come from a pipe.
-  struct stat st {};
-  if (::stat(pfad.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    b.fehler = b.bemerkung = "Die Datei \"" + pfad + "\" ist keine gewöhnliche Datei.";
-    return b;
-  }
   CZelvorDoc doc;
   const ZlvErgebnis r = ZlvDateiLaden(pfad, doc);
   if (r.status != ZlvStatus::Ok) {
@@ -115,6 +122,18 @@ Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std:
   return FeldverlaufBerechnen(verlaeufe, zeiten);
 }
 
+namespace {
+
+// The field's course from its production wells, at round times up to the last abandonment.
+void VerlaufSummieren(Feldergebnis& f) {
+  std::vector<const Bohrungsverlauf*> verlaeufe;
+  for (const Feldbohrung& b : f.bohrungen)
+    if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
+  f.verlauf = FeldverlaufBerechnen(verlaeufe, Zeitraster(LetzteAufgabe(verlaeufe)));
+}
+
+}  // namespace
+
 Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich,
                            const std::atomic<bool>* abbrechen,
                            const std::function<void(std::size_t)>& fortschritt) {
@@ -135,11 +154,17 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
       f.abgebrochen = true;
     }
   }
-  std::vector<const Bohrungsverlauf*> verlaeufe;
-  for (const Feldbohrung& b : f.bohrungen)
-    if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
-  f.verlauf = FeldverlaufBerechnen(verlaeufe, Zeitraster(LetzteAufgabe(verlaeufe)));
+  VerlaufSummieren(f);
   return f;
+}
+
+Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>& indizes) {
+  Feldergebnis ohne;
+  ohne.abgebrochen = f.abgebrochen;
+  for (std::size_t i = 0; i < f.bohrungen.size(); ++i)
+    if (std::find(indizes.begin(), indizes.end(), i) == indizes.end()) ohne.bohrungen.push_back(f.bohrungen[i]);
+  VerlaufSummieren(ohne);
+  return ohne;
 }
 
 }  // namespace zelvor

@@ -55,6 +55,10 @@ struct Feldergebnis {
 // The field's course of the production wells of bohrungen at the given times.
 Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten);
 
+// The field without the wells at the given indices (into bohrungen), its course summed anew; the other
+// wells are not computed again.
+Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>& indizes);
+
 // Computes every well on up to `threads` threads. fortschritt(k) is called from the worker threads after
 // each well with the number done. When *abbrechen becomes true, no further well starts and the answer is
 // marked abgebrochen (the wells not computed have no row).

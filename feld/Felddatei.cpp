@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 #include "doc/Dateizugriff.h"
@@ -150,7 +151,18 @@ std::string Feldname(const std::vector<std::string>& angaben) {
   return name.empty() ? "Feld" : name;
 }
 
-Bohrungsliste BohrungslisteAus(const std::vector<std::string>& angaben) {
+namespace {
+
+// The same file however it is named: through links, "..", or relative to the working directory.
+std::string AufgeloesterPfad(const std::string& pfad) {
+  std::error_code fehler;
+  fs::path p = fs::weakly_canonical(pfad, fehler);
+  if (fehler) p = fs::absolute(pfad, fehler).lexically_normal();
+  return fehler ? pfad : p.string();
+}
+
+// Every well the angaben name, in their order, named twice where it is.
+Bohrungsliste AlleGenannten(const std::vector<std::string>& angaben) {
   Bohrungsliste liste;
   for (const std::string& angabe : angaben) {
     std::error_code fehler;
@@ -179,5 +191,28 @@ Bohrungsliste BohrungslisteAus(const std::vector<std::string>& angaben) {
   }
   return liste;
 }
+
+}  // namespace
+
+Bohrungsliste BohrungslisteAus(const std::vector<std::string>& angaben) {
+  Bohrungsliste liste = AlleGenannten(angaben);
+  std::set<std::string> gesehen;
+  std::vector<std::string> einmal;
+  for (std::string& p : liste.pfade) {
+    if (gesehen.insert(AufgeloesterPfad(p)).second)
+      einmal.push_back(std::move(p));
+    else
+      ++liste.doppelt;
+  }
+  liste.pfade = std::move(einmal);
+  return liste;
+}
+
+std::string DoppeltHinweis(std::size_t doppelt) {
+  if (doppelt == 0) return {};
+  if (doppelt == 1) return "Eine Bohrung ist mehrfach genannt und nur einmal aufgenommen.";
+  return std::to_string(doppelt) + " Bohrungen sind mehrfach genannt und nur einmal aufgenommen.";
+}
+
 
 }  // namespace zelvor

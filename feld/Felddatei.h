@@ -34,12 +34,18 @@ std::string FelddateiSchreiben(const std::string& pfad, const std::vector<std::s
 
 // The wells named on a command line or chosen in a dialog: a well file as it is (also when it is
 // missing: its row will say so), a folder as its *.zlv files (not its subfolders) sorted by name, a
-// field file as its wells. The German messages of folders and field files that cannot be read.
+// field file as its wells. The German messages of folders and field files that cannot be read. A well
+// file named more than once (the same file by its resolved path, also through a folder, a field file
+// or a link) is listed once, where it is first named: a field counts each well once.
 struct Bohrungsliste {
   std::vector<std::string> pfade;
   std::vector<std::string> meldungen;
+  std::size_t doppelt = 0;  // names of a well already listed, left out
 };
 Bohrungsliste BohrungslisteAus(const std::vector<std::string>& angaben);
+
+// The status line that says so; empty for none.
+std::string DoppeltHinweis(std::size_t doppelt);
 
 bool IstFelddatei(const std::string& pfad);
 

@@ -1,6 +1,7 @@
 #include "import/Ratendatei.h"
 
 #include "calc/Format.h"
+#include "doc/Dateizugriff.h"
 #include "doc/Ratenzeile.h"
 #include "doc/Windows1252.h"
 
@@ -110,6 +111,11 @@ std::string RatendateiOeffnenMeldung(const std::string& pfad) { return pfad + " 
 
 RatendateiImport RatendateiEinlesen(const std::string& pfad) {
   RatendateiImport import;
+  // A pipe, a device or a folder is not opened: a pipe without a writer would wait for ever.
+  if (!KeineGewoehnlicheDatei(pfad).empty()) {
+    import.status = Formatiere("%d Zeilen wurden eingelesen", 0);
+    return import;
+  }
   const Datei datei(std::fopen(pfad.c_str(), "rb"));
   // A folder opens on Linux but holds no lines: it counts as a file that cannot be opened.
   struct stat st {};

@@ -8,6 +8,7 @@ namespace zelvor {
 namespace {
 
 constexpr Farbe SCHWARZ{0, 0, 0}, BLAU{0, 0, 255}, ROT{255, 0, 0}, GRUEN{0, 128, 0};
+constexpr Farbe HELLROT{255, 190, 190};  // tinted once more as an area: a band the curve shows through
 
 // The balance's straight line from Gp = 0 to the gas in place g.
 Diagrammreihe Bilanzgerade(const Laufdaten& lauf, double g, std::string legende, Farbe farbe, Linienart linie) {
@@ -50,17 +51,27 @@ Diagramm AbgleichProfilDiagramm(const Gasvorratsabgleich& a) {
   if (!a.Gemacht()) return d;
   const double bis = 1.25 * AbgleichGrenzeOben(a);
   Diagrammreihe s{"S(G)", {}, {}, SCHWARZ, Linienart::Durchgezogen, Markierung::Keine};
+  // The dense points around G* where there are any, the scan's grid beyond them.
+  const double feinVon = a.fein.empty() ? 0.0 : a.fein.front().g, feinBis = a.fein.empty() ? -1.0 : a.fein.back().g;
+  std::vector<Profilpunkt> punkte = a.fein;
+  for (const Profilpunkt& p : a.profil)
+    if (p.g < feinVon || p.g > feinBis) punkte.push_back(p);
+  std::sort(punkte.begin(), punkte.end(), [](const Profilpunkt& x, const Profilpunkt& y) { return x.g < y.g; });
   double sMin = a.stern.s, sMax = a.sGrenze;
-  for (const Profilpunkt& p : a.profil) {
+  for (const Profilpunkt& p : punkte) {
     if (p.g > bis || !(p.s > 0.0)) continue;
     s.x.push_back(p.g);
     s.y.push_back(p.s);
     sMax = std::max(sMax, p.s);
   }
   if (!(sMin > 0.0)) sMin = a.sGrenze > 0.0 ? a.sGrenze : 1e-12;
+  // The interval as a band over the frame's height, beneath the curve.
+  Diagrammreihe band{"95 %-Bereich", {a.gUnten, a.gOben}, {sMax, sMax}, HELLROT, Linienart::Keine, Markierung::Keine};
+  band.flaeche = true;
+  d.reihen.push_back(std::move(band));
   d.reihen.push_back(std::move(s));
   d.reihen.push_back({"G*", {a.g}, {a.stern.s}, ROT, Linienart::Keine, Markierung::Quadrat});
-  d.reihen.push_back({"95 %-Bereich", {a.gUnten, a.gOben}, {a.sGrenze, a.sGrenze}, ROT, Linienart::Gestrichelt,
+  d.reihen.push_back({"Grenze von S", {a.gUnten, a.gOben}, {a.sGrenze, a.sGrenze}, ROT, Linienart::Gestrichelt,
                       Markierung::Keine});
   d.reihen.push_back({"Eingegebenes OGIP", {a.ogip, a.ogip}, {sMin, sMax}, GRUEN, Linienart::Gestrichelt,
                       Markierung::Keine});

@@ -75,7 +75,8 @@ Diagrammlayout DiagrammlayoutBerechnen(const Diagramm& d, Rahmen r) {
       }
     }
     if (!zug.empty()) aus.zuege.push_back(std::move(zug));
-    if (reihe.linie == Linienart::Keine) aus.zuege.clear();
+    // A series without a line keeps its outline only when its area is filled (a band).
+    if (reihe.linie == Linienart::Keine && !reihe.flaeche) aus.zuege.clear();
     g.reihen.push_back(std::move(aus));
   }
   return g;

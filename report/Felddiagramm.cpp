@@ -13,15 +13,29 @@ constexpr Farbe FARBEN[] = {{0, 70, 200},  {220, 40, 30},  {0, 140, 60},   {230,
                             {130, 0, 170}, {0, 150, 170},  {160, 90, 40},  {200, 0, 120},
                             {90, 120, 0},  {60, 60, 60},   {0, 90, 120},   {170, 170, 0}};
 
-// The name cut to the legend's column, by characters (UTF-8), marked with "..." where cut.
+// The name shortened in its middle to the legend's column, by characters (UTF-8): wells that share a
+// prefix ("Speicher Nord 1", "Speicher Nord 2") keep what tells them apart.
 std::string Legendentext(const std::string& name) {
-  std::size_t zeichen = 0, ende = 0;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if ((static_cast<unsigned char>(name[i]) & 0xC0) == 0x80) continue;
-    if (zeichen == FELDDIAGRAMM_LEGENDE_ZEICHEN - 3) ende = i;
-    if (++zeichen > FELDDIAGRAMM_LEGENDE_ZEICHEN) return name.substr(0, ende) + "...";
-  }
-  return name;
+  std::vector<std::size_t> anfaenge;
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80) anfaenge.push_back(i);
+  if (anfaenge.size() <= FELDDIAGRAMM_LEGENDE_ZEICHEN) return name;
+  const std::size_t vorn = (FELDDIAGRAMM_LEGENDE_ZEICHEN - 3) / 2;
+  const std::size_t hinten = FELDDIAGRAMM_LEGENDE_ZEICHEN - 3 - vorn;
+  return name.substr(0, anfaenge[vorn]) + "..." + name.substr(anfaenge[anfaenge.size() - hinten]);
+}
+
+// The production wells with a band of their own, in the order of the table: the largest by their
+// remaining reserves; with more than hoechstens wells the last band holds the rest.
+std::vector<std::size_t> EigeneBaender(const Feldergebnis& f, std::size_t hoechstens) {
+  std::vector<std::size_t> nachGroesse = f.Liefernde();
+  std::stable_sort(nachGroesse.begin(), nachGroesse.end(), [&f](std::size_t a, std::size_t b) {
+    return f.bohrungen[a].restreserven.value_or(0) > f.bohrungen[b].restreserven.value_or(0);
+  });
+  hoechstens = std::max<std::size_t>(hoechstens, 1);
+  if (nachGroesse.size() > hoechstens) nachGroesse.resize(hoechstens - 1);
+  std::sort(nachGroesse.begin(), nachGroesse.end());
+  return nachGroesse;
 }
 
 }  // namespace
@@ -35,16 +49,8 @@ Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
   d.yMin = 0;
   std::vector<std::size_t> liefernde = f.Liefernde();
   if (liefernde.empty()) return d;
-  // The largest wells get bands of their own, in the order of the table.
-  std::vector<std::size_t> nachGroesse = liefernde;
-  std::stable_sort(nachGroesse.begin(), nachGroesse.end(), [&f](std::size_t a, std::size_t b) {
-    return f.bohrungen[a].restreserven.value_or(0) > f.bohrungen[b].restreserven.value_or(0);
-  });
-  hoechstensBaender = std::max<std::size_t>(hoechstensBaender, 1);
-  const bool rest = nachGroesse.size() > hoechstensBaender;
-  std::vector<std::size_t> eigene(nachGroesse.begin(),
-                                  nachGroesse.begin() + static_cast<std::ptrdiff_t>(rest ? hoechstensBaender - 1 : nachGroesse.size()));
-  std::sort(eigene.begin(), eigene.end());
+  const std::vector<std::size_t> eigene = EigeneBaender(f, hoechstensBaender);
+  const bool rest = eigene.size() < liefernde.size();
 
   std::vector<const Bohrungsverlauf*> alle;
   for (std::size_t i : liefernde) alle.push_back(&f.bohrungen[i].verlauf);
@@ -74,6 +80,17 @@ Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
       for (double& y : r.y) y /= 1000.0;
   }
   return d;
+}
+
+std::string FeldLegendenhinweis(const Feldergebnis& f, std::size_t hoechstensBaender) {
+  std::string hinweis;
+  for (std::size_t i : EigeneBaender(f, hoechstensBaender)) {
+    const Feldbohrung& b = f.bohrungen[i];
+    if (!hinweis.empty()) hinweis += '\n';
+    const std::string legende = Legendentext(b.name);
+    hinweis += (legende == b.name ? b.name : legende + " = " + b.name) + " (" + b.datei + ")";
+  }
+  return hinweis;
 }
 
 }  // namespace zelvor

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "calc/Format.h"
+#include "report/Anzeigetext.h"
 
 namespace zelvor {
 namespace {
@@ -15,7 +16,7 @@ constexpr std::array<Feldspaltenangabe, static_cast<std::size_t>(Feldspalte::Anz
     {"OGIP (Mio m3)", 1},
     {"Gp (Mio m3)", 1},
     {"Gp/OGIP (%)", 1},
-    {"C-Wert (m3/h/bar2)", 4},
+    {"C-Wert (m3/h/bar²)", 4},
     {"n", 3},
     {"AOF (m3/h)", 0},
     {"Q jetzt bei p_min (m3/h)", 0},
@@ -96,6 +97,12 @@ std::string FeldZelle(const Feldbohrung& b, Feldspalte s) {
   return Zahl(*wert, FeldspalteAngabe(s).stellen);
 }
 
+std::string FeldAnzeigezelle(const Feldbohrung& b, Feldspalte s) {
+  if (s == Feldspalte::Bohrung) return FuerAnzeige(b.name);
+  if (s == Feldspalte::Datei) return PfadFuerAnzeige(b.datei);
+  return FeldZelle(b, s);
+}
+
 bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s, bool absteigend) {
   if (FeldspalteAngabe(s).stellen < 0) return FeldZelle(a, s) < FeldZelle(b, s);
   const std::optional<double> x = FeldWert(a, s), y = FeldWert(b, s);
@@ -109,7 +116,7 @@ std::vector<std::string> FeldtabelleText(const std::vector<Feldbohrung>& bohrung
   for (Feldspalte s : spalten) {
     std::size_t breite = Breite(FeldspalteAngabe(s).titel);
     if (s != Feldspalte::Bemerkung)
-      for (const Feldbohrung& b : bohrungen) breite = std::max(breite, Breite(FeldZelle(b, s)));
+      for (const Feldbohrung& b : bohrungen) breite = std::max(breite, Breite(FeldAnzeigezelle(b, s)));
     breiten.push_back(breite);
   }
   std::vector<std::string> zeilen;
@@ -124,7 +131,7 @@ std::vector<std::string> FeldtabelleText(const std::vector<Feldbohrung>& bohrung
     zeilen.push_back(text);
   };
   zeile([](Feldspalte s) { return std::string(FeldspalteAngabe(s).titel); });
-  for (const Feldbohrung& b : bohrungen) zeile([&b](Feldspalte s) { return FeldZelle(b, s); });
+  for (const Feldbohrung& b : bohrungen) zeile([&b](Feldspalte s) { return FeldAnzeigezelle(b, s); });
   return zeilen;
 }
 

@@ -26,6 +26,9 @@ std::vector<Feldspalte> Feldspalten();
 std::optional<double> FeldWert(const Feldbohrung& b, Feldspalte s);
 // The cell as shown: numbers with the column's decimals, "-" where there is no value.
 std::string FeldZelle(const Feldbohrung& b, Feldspalte s);
+// The same cut for a table on the screen or a page: the name and the file at most ANZEIGE_ZEICHEN
+// characters (report/Anzeigetext.h), so one huge name does not widen every row.
+std::string FeldAnzeigezelle(const Feldbohrung& b, Feldspalte s);
 // The order of a column: numbers by value, texts by their bytes, equal cells keep the wells' order. The
 // empty cells of a number column come last in either direction: with absteigend the answer is for a
 // caller that reverses it (a table sorting downwards), so they are the smallest there.

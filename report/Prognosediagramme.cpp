@@ -34,7 +34,8 @@ void Kurven(Diagramm& d, const Foerderprognose& p, const Prognosebereich* bereic
     for (const auto& [g, ende, farbe] : {std::tuple{bereich->gUnten, &bereich->unten, ORANGE},
                                          std::tuple{bereich->gOben, &bereich->oben, VIOLETT}}) {
       if (!ende->Gemacht()) continue;
-      Diagrammreihe r{Formatiere("Q bei OGIP %.1f", g), {}, {}, farbe, Linienart::Gestrichelt, Markierung::Keine};
+      // The rate at the interval's end; short enough for its legend column with a five-digit gas in place.
+      Diagrammreihe r{Formatiere("OGIP %.1f Mio m3", g), {}, {}, farbe, Linienart::Gestrichelt, Markierung::Keine};
       for (const Prognosezeile& z : ende->zeilen) {
         r.x.push_back(x(z));
         r.y.push_back(z.q);

@@ -37,7 +37,9 @@ std::vector<std::string> EinspeicherZusammenfassung(const Foerderprognose& p) {
           Formatiere("    Noch einspeicherbar            (Mio m3):%12.3f", p.Einspeicherbar()),
           Formatiere("    Plateaudauer                    (Jahre):%12.2f", p.plateauJahre),
           Formatiere("    Zeit bis zum Ende               (Jahre):%12.2f", p.jahre),
-          Formatiere("    Injektionsrate zu Beginn         (m3/h):%12.1f", p.qMaxStart),
+          // What the well could take at p_max, and what is injected: the planned rate where it takes that.
+          Formatiere("    Q_inj,max zu Beginn (bei p_max) (m3/h):%12.1f", p.qMaxStart),
+          Formatiere("    Injektionsrate zu Beginn        (m3/h):%12.1f", p.zeilen.empty() ? 0.0 : p.zeilen.front().q),
           p.voll ? Formatiere("    Ende: der Speicher ist voll (Lagerstättendruck %.1f bar).", p.eingaben.pResMax)
                  : Formatiere("    Ende: die Injektionsrate fällt auf die Mindestrate von %.1f m3/h.", p.eingaben.qEnde)};
 }
@@ -95,18 +97,14 @@ std::vector<std::string> PrognosebereichText(const Prognosebereich& b) {
     return t;
   }
   // As the summary shows the single values: Mio m3 with three decimals, years with two.
-  const auto spanne = [](const char* format, double x, double y) {
-    return Formatiere(format, std::min(x, y), std::max(x, y));
-  };
+  const auto spanne = [](const char* format, const Spanne& s) { return Formatiere(format, s.min, s.max); };
   if (b.unten.injektion) {
-    t.push_back("    Noch einspeicherbar            (Mio m3):" +
-                spanne("%12.3f bis %.3f", b.unten.Einspeicherbar(), b.oben.Einspeicherbar()));
-    t.push_back("    Zeit bis zum Ende               (Jahre):" + spanne("%12.2f bis %.2f", b.unten.jahre, b.oben.jahre));
+    t.push_back("    Noch einspeicherbar            (Mio m3):" + spanne("%12.3f bis %.3f", b.menge));
+    t.push_back("    Zeit bis zum Ende               (Jahre):" + spanne("%12.2f bis %.2f", b.jahre));
     return t;
   }
-  t.push_back("    Restreserven            (Mio m3):" +
-              spanne("%12.3f bis %.3f", b.unten.Restreserven(), b.oben.Restreserven()));
-  t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne("%12.2f bis %.2f", b.unten.jahre, b.oben.jahre));
+  t.push_back("    Restreserven            (Mio m3):" + spanne("%12.3f bis %.3f", b.menge));
+  t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne("%12.2f bis %.2f", b.jahre));
   return t;
 }
 

@@ -73,7 +73,7 @@ void AnalyseseiteZeichnen(QPainter& p, QPointF ursprung, const Analyseseite& s, 
 
   p.setPen(Qt::black);
   p.setFont(l.Schrift(Diagrammschrift(600), 80));
-  l.Text(mitte, -RAND, QString::fromStdString(s.gasbohrung), Lometric::Ausrichtung::MitteOben);
+  l.Text(mitte, -RAND, l.Eingepasst(s.gasbohrung, flaeche.width() - 2 * RAND), Lometric::Ausrichtung::MitteOben);
   p.setFont(l.Schrift(Diagrammschrift(700), 60));
   l.Text(mitte, -RAND - 100, s.ueberschrift, Lometric::Ausrichtung::MitteOben);
 
@@ -111,13 +111,12 @@ QImage AnalyseseiteBild(const Analyseseite& s, const std::string& titel, double 
   return bild;
 }
 
-bool AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::string& titel) {
+QString AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::string& titel) {
   const QSizeF f = AnalyseseiteFlaeche(s, false);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  const QByteArray daten =
-      SvgDaten(groesse, s.gasbohrung, [&](QPainter& p) { AnalyseseiteZeichnen(p, QPointF(0, 0), s, titel); });
-  return !daten.isEmpty() && AusgabedateiSchreiben(pfad, daten).isEmpty();
+  return SvgSchreiben(pfad, groesse, s.gasbohrung,
+                      [&](QPainter& p) { AnalyseseiteZeichnen(p, QPointF(0, 0), s, titel); });
 }
 
 }  // namespace zelvor

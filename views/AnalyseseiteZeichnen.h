@@ -37,8 +37,9 @@ void AnalyseseiteZeichnen(QPainter& p, QPointF ursprung, const Analyseseite& s, 
 // at every page, so the printout shows the document as it is then.
 std::unique_ptr<Druckvorlage> AnalyseseiteDruckvorlage(std::function<Analyseseite()> inhalt, std::string titel);
 
-// The screen's page as an image on white at dpi dots per inch, and as an SVG file (one unit per 0.1 mm).
+// The screen's page as an image on white at dpi dots per inch, and as an SVG file (one unit per 0.1 mm;
+// "" on success, else why it cannot be written).
 QImage AnalyseseiteBild(const Analyseseite& s, const std::string& titel, double dpi = 96);
-bool AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::string& titel);
+QString AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::string& titel);
 
 }  // namespace zelvor

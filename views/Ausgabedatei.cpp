@@ -24,6 +24,12 @@ QString AusgabedateiSchreiben(const QString& pfad, const QByteArray& inhalt) {
   return QString::fromStdString(DateiErsetzen(QFile::encodeName(pfad).toStdString(), bytes));
 }
 
+QString ErzeugtesSchreiben(const QString& pfad, const QByteArray& inhalt) {
+  if (inhalt.isEmpty())
+    return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: ihr Inhalt kann nicht erzeugt werden.").arg(pfad);
+  return AusgabedateiSchreiben(pfad, inhalt);
+}
+
 QByteArray PngDaten(const QImage& bild) {
   QByteArray daten;
   QBuffer puffer(&daten);

@@ -13,6 +13,9 @@ class Druckvorlage;
 
 // "" on success, else a message naming the file and the reason.
 QString AusgabedateiSchreiben(const QString& pfad, const QByteArray& inhalt);
+// The same for what a renderer made: empty inhalt means the picture or the pages could not be made, and
+// the file is left as it was.
+QString ErzeugtesSchreiben(const QString& pfad, const QByteArray& inhalt);
 
 // The picture as PNG bytes; empty when it cannot be encoded.
 QByteArray PngDaten(const QImage& bild);

@@ -89,9 +89,8 @@ QPrinter& AnwendungsDrucker() {
   return drucker;
 }
 
-bool InPdfAusgeben(const QString& pfad, const Druckvorlage& vorlage, bool quer) {
-  const QByteArray pdf = PdfDaten(vorlage, quer);
-  return !pdf.isEmpty() && AusgabedateiSchreiben(pfad, pdf).isEmpty();
+QString InPdfAusgeben(const QString& pfad, const Druckvorlage& vorlage, bool quer) {
+  return ErzeugtesSchreiben(pfad, PdfDaten(vorlage, quer));
 }
 
 }  // namespace zelvor

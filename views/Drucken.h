@@ -45,7 +45,7 @@ void Seitenansicht(QPrinter& drucker, QWidget* besitzer, const Druckvorlage& vor
 QPrinter& AnwendungsDrucker();
 
 // Prints to a PDF file on an A4 page, portrait or landscape, and replaces the file as a whole
-// (views/Ausgabedatei.h). False when the file cannot be written.
-bool InPdfAusgeben(const QString& pfad, const Druckvorlage& vorlage, bool quer);
+// (views/Ausgabedatei.h). "" on success, else the message naming the file and the reason.
+QString InPdfAusgeben(const QString& pfad, const Druckvorlage& vorlage, bool quer);
 
 }  // namespace zelvor

@@ -129,7 +129,7 @@ void GrafikZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const 
   l.Rechteck(0, 0, breite, -hoehe);
 
   p.setFont(titelSchrift);
-  l.Text(mitte, 200, Q(doc.m_Gasbohrung), MITTE);
+  l.Text(mitte, 200, l.Eingepasst(doc.m_Gasbohrung, 2 * (mitte - FENSTER_X)), MITTE);  // centred on the surface
   p.setFont(achsenSchrift);
   l.Text(mitte, 130, Q(GrafikUntertitel(doc.m_bGrafikRaten != 0)), MITTE);
   l.Text(-50, 100, Q(doc.m_TextYAchse), MITTE);
@@ -178,12 +178,11 @@ QImage GrafikBild(const CZelvorDoc& doc, const std::string& titel, const GrafikZ
   return bild;
 }
 
-bool GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
+QString GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
                   const GrafikZustand& zustand) {
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  const QByteArray daten = SvgDaten(QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
-                                    [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); });
-  return !daten.isEmpty() && AusgabedateiSchreiben(pfad, daten).isEmpty();
+  return SvgSchreiben(pfad, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
+                      [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); });
 }
 
 }  // namespace zelvor

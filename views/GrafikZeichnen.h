@@ -47,8 +47,9 @@ std::unique_ptr<Druckvorlage> GrafikDruckvorlage(const CZelvorDoc& doc, std::str
 // The whole drawing surface (2500 x 2200) as an image on white at dpi dots per inch.
 QImage GrafikBild(const CZelvorDoc& doc, const std::string& titel, const GrafikZustand& zustand, double dpi = 96);
 
-// The whole drawing surface as an SVG file, one user unit per 0.1 mm. False when it cannot be written.
-bool GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
+// The whole drawing surface as an SVG file, one user unit per 0.1 mm. "" on success, else why it
+// cannot be written.
+QString GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
                   const GrafikZustand& zustand);
 
 }  // namespace zelvor

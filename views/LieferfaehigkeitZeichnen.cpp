@@ -36,7 +36,7 @@ QImage LieferfaehigkeitBild(const CZelvorDoc& doc, const std::string& titel, dou
   return AnalyseseiteBild(Seite(doc), titel, dpi);
 }
 
-bool LieferfaehigkeitAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
+QString LieferfaehigkeitAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
   return AnalyseseiteAlsSvg(pfad, Seite(doc), titel);
 }
 

@@ -28,8 +28,9 @@ void LieferfaehigkeitZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& d
 // One printed page: the arrangement follows the page's shape, and the whole is shrunk to fit it.
 std::unique_ptr<Druckvorlage> LieferfaehigkeitDruckvorlage(const CZelvorDoc& doc, std::string titel);
 
-// The screen's page as an image on white at dpi dots per inch, and as an SVG file (one unit per 0.1 mm).
+// The screen's page as an image on white at dpi dots per inch, and as an SVG file (one unit per 0.1 mm;
+// "" on success, else why it cannot be written).
 QImage LieferfaehigkeitBild(const CZelvorDoc& doc, const std::string& titel, double dpi = 96);
-bool LieferfaehigkeitAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel);
+QString LieferfaehigkeitAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel);
 
 }  // namespace zelvor

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/Anzeigetext.h"
+#include "views/Ausgabedatei.h"
+
 namespace zelvor {
 namespace {
 constexpr double ZEHNTELMM_JE_ZOLL = 254.0;
@@ -72,6 +75,18 @@ double Lometric::TextBreite(const QString& text) const {
   return LogischX(QFontMetricsF(m_p.font(), m_p.device()).horizontalAdvance(text));
 }
 
+QString Lometric::Eingepasst(const std::string& text, double breite) const {
+  const std::string gekuerzt = FuerAnzeige(text);
+  if (TextBreite(QString::fromStdString(gekuerzt)) <= breite) return QString::fromStdString(gekuerzt);
+  // The most characters that fit, "…" included: found by halving, a few measurements of a short text.
+  std::size_t passt = 1, zuViel = ANZEIGE_ZEICHEN;
+  while (zuViel - passt > 1) {
+    const std::size_t mitte = (passt + zuViel) / 2;
+    (TextBreite(QString::fromStdString(FuerAnzeige(text, mitte))) <= breite ? passt : zuViel) = mitte;
+  }
+  return QString::fromStdString(FuerAnzeige(text, passt));
+}
+
 double Lometric::Zeilenhoehe() const { return LogischY(QFontMetricsF(m_p.font(), m_p.device()).height()); }
 
 QImage WeissesBild(double breite, double hoehe, double dpi) {
@@ -93,7 +108,7 @@ QByteArray SvgDaten(QSize flaeche, const std::string& name, const std::function<
   svg.setSize(flaeche);
   svg.setViewBox(QRect(QPoint(0, 0), flaeche));
   svg.setResolution(254);
-  svg.setTitle(QString::fromStdString(name));
+  svg.setTitle(QString::fromStdString(FuerAnzeige(name)));
   QPainter p;
   if (!p.begin(&svg)) return {};
   p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
@@ -104,6 +119,12 @@ QByteArray SvgDaten(QSize flaeche, const std::string& name, const std::function<
   (void)flaeche, (void)name, (void)zeichnen;
   return {};
 #endif
+}
+
+QString SvgSchreiben(const QString& pfad, QSize flaeche, const std::string& name,
+                     const std::function<void(QPainter&)>& zeichnen) {
+  if (!SVG_MOEGLICH) return QString::fromUtf8(KEIN_SVG);
+  return ErzeugtesSchreiben(pfad, SvgDaten(flaeche, name, zeichnen));
 }
 
 }  // namespace zelvor

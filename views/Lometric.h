@@ -32,6 +32,11 @@ inline constexpr const char* KEIN_SVG =
 // titled with the well's name. Empty when it cannot be made (or without SVG_MOEGLICH).
 QByteArray SvgDaten(QSize flaeche, const std::string& name, const std::function<void(QPainter&)>& zeichnen);
 
+// That document written to pfad as every output is (views/Ausgabedatei.h): "" or the German message,
+// KEIN_SVG without SVG_MOEGLICH.
+QString SvgSchreiben(const QString& pfad, QSize flaeche, const std::string& name,
+                     const std::function<void(QPainter&)>& zeichnen);
+
 class Lometric {
  public:
   // Where a text's reference point lies: its top-left corner, or the middle of its top edge.
@@ -61,6 +66,9 @@ class Lometric {
 
   // Extent of a text in the painter's current font, in logical units.
   double TextBreite(const QString& text) const;
+  // A name in the current font at most breite wide: cut with "…" where it would run off the page (and
+  // in any case where report/Anzeigetext.h cuts it). A name that fits stays as it is.
+  QString Eingepasst(const std::string& text, double breite) const;
   double Zeilenhoehe() const;
 
   QPainter& Maler() { return m_p; }

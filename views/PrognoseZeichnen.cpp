@@ -94,7 +94,7 @@ QString Titelzeile(const CZelvorDoc& doc) {
 void Ueberschrift(QPainter& p, Lometric& l, const CZelvorDoc& doc, double mitte, const QString& unter) {
   p.setPen(Qt::black);
   p.setFont(l.Schrift(Diagrammschrift(600), 80));
-  l.Text(mitte, -RAND, QString::fromStdString(doc.m_Gasbohrung), Lometric::Ausrichtung::MitteOben);
+  l.Text(mitte, -RAND, l.Eingepasst(doc.m_Gasbohrung, 2 * (mitte - RAND)), Lometric::Ausrichtung::MitteOben);
   p.setFont(l.Schrift(Diagrammschrift(700), 60));
   l.Text(mitte, -RAND - 100, unter, Lometric::Ausrichtung::MitteOben);
 }
@@ -214,13 +214,12 @@ QImage PrognoseBild(const CZelvorDoc& doc, const std::string& titel, double dpi)
   return bild;
 }
 
-bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
+QString PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
   const QSizeF f = PrognoseFlaeche(doc);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  const QByteArray daten =
-      SvgDaten(groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); });
-  return !daten.isEmpty() && AusgabedateiSchreiben(pfad, daten).isEmpty();
+  return SvgSchreiben(pfad, groesse, doc.m_Gasbohrung,
+                      [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); });
 }
 
 }  // namespace zelvor

@@ -32,8 +32,9 @@ void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, cons
 // reason on the one page.
 std::unique_ptr<Druckvorlage> PrognoseDruckvorlage(const CZelvorDoc& doc, std::string titel);
 
-// The screen's page as an image on white at dpi dots per inch, and as an SVG file (one unit per 0.1 mm).
+// The screen's page as an image on white at dpi dots per inch, and as an SVG file (one unit per 0.1 mm;
+// "" on success, else why it cannot be written).
 QImage PrognoseBild(const CZelvorDoc& doc, const std::string& titel, double dpi = 96);
-bool PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel);
+QString PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel);
 
 }  // namespace zelvor

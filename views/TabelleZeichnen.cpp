@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/Anzeigetext.h"
 #include "report/Tabellenseiten.h"
 #include "views/Lometric.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 // Character cell heights in logical units: the screen is read at arm's length, paper closer.
 constexpr int SCHRIFT_BILDSCHIRM = 55;
-constexpr int SCHRIFT_DRUCK = 44;
+constexpr int SCHRIFT_DRUCK = TABELLE_DRUCKSCHRIFT;
 
 // A fixed-pitch face: the table's columns are made of blanks. "Courier New" resolves to a metric twin
 // (Liberation Mono) where it is not installed; the hints keep it fixed-pitch where neither is.
@@ -62,7 +63,7 @@ class Tabellendruck : public Druckvorlage {
     const double cx = zelle.width(), cy = zelle.height();
     lo.Text(cx, -cy, QString::fromStdString(Seitenkopf(m_titel)));
     for (int i = bereich.von; i < bereich.bis; ++i)
-      lo.Text(3 * cx, -(i - bereich.von + 3) * cy, QString::fromStdString(m_doc.m_Ergebnis[i]));
+      lo.Text(3 * cx, -(i - bereich.von + 3) * cy, QString::fromStdString(FuerAnzeige(m_doc.m_Ergebnis[i], ANZEIGE_ZEILE_ZEICHEN)));
     p.restore();
   }
 
@@ -90,7 +91,7 @@ void TabelleZeichnen(QPainter& p, QPointF ursprung, const CStringArray& zeilen, 
     von = static_cast<int>(std::clamp(oben, 0.0, static_cast<double>(anzahl)));
     bis = static_cast<int>(std::clamp(unten, static_cast<double>(von), static_cast<double>(anzahl)));
   }
-  for (int i = von; i < bis; ++i) lo.Text(cx, -i * cy, QString::fromStdString(zeilen[i]));
+  for (int i = von; i < bis; ++i) lo.Text(cx, -i * cy, QString::fromStdString(FuerAnzeige(zeilen[i], ANZEIGE_ZEILE_ZEICHEN)));
   p.restore();
 }
 
@@ -99,7 +100,8 @@ int TabellenHoehe(int zeilenAnzahl, double dpiY) {
 }
 
 int TabellenBreite(const CStringArray& zeilen, double dpiX) {
-  return TabellenFlaechenbreite(LaengsteZeile(zeilen), BildschirmZelle(dpiX, dpiX).width());
+  const int zeichen = std::min(LaengsteZeile(zeilen), static_cast<int>(ANZEIGE_ZEILE_ZEICHEN));  // as drawn
+  return TabellenFlaechenbreite(zeichen, BildschirmZelle(dpiX, dpiX).width());
 }
 
 int TabellenHoehe(int zeilenAnzahl) {

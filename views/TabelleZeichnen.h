@@ -26,6 +26,9 @@ int TabellenHoehe(int zeilenAnzahl, double dpiY);
 // horizontal resolution.
 int TabellenBreite(const CStringArray& zeilen, double dpiX);
 
+// Character cell height (0.1 mm) of the printed result table; other printed tables are not smaller.
+inline constexpr int TABELLE_DRUCKSCHRIFT = 44;
+
 // The table's printed pages, 61 lines on a page taller than wide, else 40.
 std::unique_ptr<Druckvorlage> TabellenDruckvorlage(const CZelvorDoc& doc, std::string titel);
 

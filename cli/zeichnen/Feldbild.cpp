@@ -22,19 +22,19 @@ int Feldbild(int argc, const char* const* argv, std::ostream& err) {
   const auto feld = std::make_shared<const Feldergebnis>(std::move(*f));
   const std::string name = Feldname(a.angaben);
   const QString pfad = QFile::decodeName(a.ausgabe->c_str());
-  bool geschrieben = false;
+  QString fehler;
   switch (AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf)) {
     case Ausgabeformat::Png:
-      geschrieben = AusgabedateiSchreiben(pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*feld, name), name, 96))).isEmpty();
+      fehler = ErzeugtesSchreiben(pfad, PngDaten(AnalyseseiteBild(FeldDiagrammseite(*feld, name), name, 96)));
       break;
     case Ausgabeformat::Svg:
-      geschrieben = AnalyseseiteAlsSvg(pfad, FeldDiagrammseite(*feld, name), name);
+      fehler = AnalyseseiteAlsSvg(pfad, FeldDiagrammseite(*feld, name), name);
       break;
     case Ausgabeformat::Pdf:
-      geschrieben = InPdfAusgeben(pfad, *FeldDruckvorlage(feld, name), true);  // the wide table reads better across
+      fehler = InPdfAusgeben(pfad, *FeldDruckvorlage(feld, name), true);  // the wide table reads better across
       break;
   }
-  if (!geschrieben) return Fehler(err, "Die Datei \"" + *a.ausgabe + "\" kann nicht geschrieben werden.");
+  if (!fehler.isEmpty()) return Fehler(err, fehler.toStdString());
   return feld->Fehlgeschlagene() > 0 || meldungen ? ABGEBROCHEN : ERFOLG;
 }
 

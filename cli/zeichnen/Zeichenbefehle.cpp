@@ -21,8 +21,9 @@
 namespace zelvor::cli {
 namespace {
 
-int Ergebnis(Lauf lauf, bool geschrieben, const Argumente& a, std::ostream& err) {
-  if (!geschrieben) return Fehler(err, "Die Datei \"" + *a.ausgabe + "\" kann nicht geschrieben werden.");
+// The reason the file could not be written, as the other writers give it.
+int Ergebnis(Lauf lauf, const QString& fehler, std::ostream& err) {
+  if (!fehler.isEmpty()) return Fehler(err, fehler.toStdString());
   return lauf == Lauf::Abgebrochen ? ABGEBROCHEN : ERFOLG;
 }
 
@@ -30,6 +31,7 @@ int Ergebnis(Lauf lauf, bool geschrieben, const Argumente& a, std::ostream& err)
 
 int Graph(const Argumente& a, std::ostream& err) {
   if (!SVG_MOEGLICH && AusgabeformatAus(*a.ausgabe) == Ausgabeformat::Svg) return Fehler(err, KEIN_SVG);
+  if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, a)) return Fehler(err, *m);
   CZelvorDoc doc;
   const Lauf lauf = Auswerten(a, doc, err);
   if (lauf == Lauf::Fehler) return FEHLER;
@@ -37,52 +39,50 @@ int Graph(const Argumente& a, std::ostream& err) {
   const QString pfad = QFile::decodeName(a.ausgabe->c_str());
   GrafikZustand zustand;  // the screen's layout
   zustand.grafiklupe = a.grafiklupe;
-  bool geschrieben = false;
+  QString fehler;
   const Ausgabeformat format = AusgabeformatAus(*a.ausgabe).value_or(Ausgabeformat::Pdf);
   if (a.ansicht == "lieferfaehigkeit") {
-    if (format == Ausgabeformat::Png) geschrieben = AusgabedateiSchreiben(pfad, PngDaten(LieferfaehigkeitBild(doc, titel, 96))).isEmpty();
-    if (format == Ausgabeformat::Svg) geschrieben = LieferfaehigkeitAlsSvg(pfad, doc, titel);
-    if (format == Ausgabeformat::Pdf)
-      geschrieben = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
-    return Ergebnis(lauf, geschrieben, a, err);
+    if (format == Ausgabeformat::Png) fehler = ErzeugtesSchreiben(pfad, PngDaten(LieferfaehigkeitBild(doc, titel, 96)));
+    if (format == Ausgabeformat::Svg) fehler = LieferfaehigkeitAlsSvg(pfad, doc, titel);
+    if (format == Ausgabeformat::Pdf) fehler = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
+    return Ergebnis(lauf, fehler, err);
   }
   if (a.ansicht == "materialbilanz") {
     const Analyseseite seite = MaterialbilanzSeite(doc);
-    if (format == Ausgabeformat::Png)
-      geschrieben = AusgabedateiSchreiben(pfad, PngDaten(AnalyseseiteBild(seite, titel, 96))).isEmpty();
-    if (format == Ausgabeformat::Svg) geschrieben = AnalyseseiteAlsSvg(pfad, seite, titel);
+    if (format == Ausgabeformat::Png) fehler = ErzeugtesSchreiben(pfad, PngDaten(AnalyseseiteBild(seite, titel, 96)));
+    if (format == Ausgabeformat::Svg) fehler = AnalyseseiteAlsSvg(pfad, seite, titel);
     if (format == Ausgabeformat::Pdf)
-      geschrieben = InPdfAusgeben(pfad, *AnalyseseiteDruckvorlage([&seite] { return seite; }, titel), a.quer);
-    return Ergebnis(lauf, geschrieben, a, err);
+      fehler = InPdfAusgeben(pfad, *AnalyseseiteDruckvorlage([&seite] { return seite; }, titel), a.quer);
+    return Ergebnis(lauf, fehler, err);
   }
   if (a.ansicht == "prognose") {
     VariablenCFuerPrognoseEinschalten(doc, doc.m_Prognose.modell);
-    if (format == Ausgabeformat::Png) geschrieben = AusgabedateiSchreiben(pfad, PngDaten(PrognoseBild(doc, titel, 96))).isEmpty();
-    if (format == Ausgabeformat::Svg) geschrieben = PrognoseAlsSvg(pfad, doc, titel);
-    if (format == Ausgabeformat::Pdf) geschrieben = InPdfAusgeben(pfad, *PrognoseDruckvorlage(doc, titel), a.quer);
-    return Ergebnis(lauf, geschrieben, a, err);
+    if (format == Ausgabeformat::Png) fehler = ErzeugtesSchreiben(pfad, PngDaten(PrognoseBild(doc, titel, 96)));
+    if (format == Ausgabeformat::Svg) fehler = PrognoseAlsSvg(pfad, doc, titel);
+    if (format == Ausgabeformat::Pdf) fehler = InPdfAusgeben(pfad, *PrognoseDruckvorlage(doc, titel), a.quer);
+    return Ergebnis(lauf, fehler, err);
   }
   switch (format) {
     case Ausgabeformat::Png:
-      geschrieben = AusgabedateiSchreiben(pfad, PngDaten(GrafikBild(doc, titel, zustand, 96))).isEmpty();
+      fehler = ErzeugtesSchreiben(pfad, PngDaten(GrafikBild(doc, titel, zustand, 96)));
       break;
     case Ausgabeformat::Svg:
-      geschrieben = GrafikAlsSvg(pfad, doc, titel, zustand);
+      fehler = GrafikAlsSvg(pfad, doc, titel, zustand);
       break;
     case Ausgabeformat::Pdf:
-      geschrieben = InPdfAusgeben(pfad, *GrafikDruckvorlage(doc, titel, a.grafiklupe), a.quer);
+      fehler = InPdfAusgeben(pfad, *GrafikDruckvorlage(doc, titel, a.grafiklupe), a.quer);
       break;
   }
-  return Ergebnis(lauf, geschrieben, a, err);
+  return Ergebnis(lauf, fehler, err);
 }
 
 int Print(const Argumente& a, std::ostream& err) {
+  if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, a)) return Fehler(err, *m);
   CZelvorDoc doc;
   const Lauf lauf = Auswerten(a, doc, err);
   if (lauf == Lauf::Fehler) return FEHLER;
   const QString pfad = QFile::decodeName(a.ausgabe->c_str());
-  const bool geschrieben = InPdfAusgeben(pfad, *TabellenDruckvorlage(doc, Dokumenttitel(a.datei)), a.quer);
-  return Ergebnis(lauf, geschrieben, a, err);
+  return Ergebnis(lauf, InPdfAusgeben(pfad, *TabellenDruckvorlage(doc, Dokumenttitel(a.datei)), a.quer), err);
 }
 
 }  // namespace zelvor::cli

@@ -6,6 +6,7 @@
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Maskierung.h"
 #include "cli/zeichnen/Feldbild.h"
 #include "cli/zeichnen/Zeichenbefehle.h"
 
@@ -24,11 +25,14 @@ void QtMeldung(QtMsgType typ, const QMessageLogContext& ort, const QString& text
 int main(int argc, char** argv) {
   using namespace zelvor::cli;
   const bool feld = argc >= 2 && std::string(argv[1]) == "feld";
+  // No control character from a well reaches the terminal as it is.
+  SichtbarerStrom sichtbar(std::cerr.rdbuf());
+  std::ostream err(&sichtbar);
   Argumente a;
   if (!feld) {
-    if (const auto m = ArgumenteLesen(argc, argv, a)) return Aufruffehler(std::cerr, *m);
+    if (const auto m = ArgumenteLesen(argc, argv, a)) return Aufruffehler(err, *m);
     if (!IstZeichenbefehl(a.befehl))
-      return Aufruffehler(std::cerr, "Dieses Programm führt nur graph, print und feld mit Bildausgabe aus.");
+      return Aufruffehler(err, "Dieses Programm führt nur graph, print und feld mit Bildausgabe aus.");
   }
 
 #ifndef _WIN32
@@ -41,9 +45,10 @@ int main(int argc, char** argv) {
   // Qt switches LC_NUMERIC to the user's locale; the texts of the evaluation need the decimal point.
   std::setlocale(LC_NUMERIC, "C");
 
-  const int status = feld                   ? Feldbild(argc, argv, std::cerr)
-                     : a.befehl == "graph" ? Graph(a, std::cerr)
-                                           : Print(a, std::cerr);
+  const int status = feld                   ? Feldbild(argc, argv, err)
+                     : a.befehl == "graph" ? Graph(a, err)
+                                           : Print(a, err);
+  err.flush();
   std::cerr.flush();
   return status;
 }

@@ -3,6 +3,9 @@
 // modified one first), the field file and the export.
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStatusBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -58,9 +61,10 @@ class CFeldfensterTest : public QObject {
     QCOMPARE(f.Tabelle()->rowCount(), 6);  // the five example wells and the missing one
     QCOMPARE(f.Ergebnis()->Fehlgeschlagene(), std::size_t{1});
     QVERIFY(f.Fortschritt()->isHidden());
-    QCOMPARE(f.windowTitle(), QStringLiteral("Feldübersicht - Feld"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Feldübersicht - Feld[*]"));
     QVERIFY(!f.Diagramm()->Seite().diagramme.empty());
     QCOMPARE(f.Diagramm()->Seite().diagramme.front().reihen.size(), std::size_t{3});  // three production wells
+    QVERIFY(f.Diagramm()->toolTip().contains(QStringLiteral("suessgas.zlv")));  // each band's file
 
     // Sorting by the remaining reserves: numbers by value, the wells without one last.
     f.Tabelle()->sortByColumn(static_cast<int>(Feldspalte::Restreserven), Qt::AscendingOrder);
@@ -75,8 +79,12 @@ class CFeldfensterTest : public QObject {
   }
 
   void cancelStopsPromptlyAndKeepsTheWindowUsable() {
+    // 400 wells, each its own file: the same file named twice is one well.
     QStringList viele;
-    for (int i = 0; i < 400; ++i) viele << BEISPIELE + QStringLiteral("/sauergas.zlv");
+    for (int i = 0; i < 400; ++i) {
+      viele << m_Ordner.filePath(QStringLiteral("viele_%1.zlv").arg(i));
+      QFile::copy(BEISPIELE + QStringLiteral("/sauergas.zlv"), viele.back());
+    }
     CFeldfenster f;
     f.Hinzufuegen(viele);
     QVERIFY(f.Rechnet());
@@ -90,6 +98,53 @@ class CFeldfensterTest : public QObject {
     QVERIFY(Warten(f));
     QVERIFY(!f.Ergebnis()->abgebrochen);
     QCOMPARE(f.Tabelle()->rowCount(), 401);
+  }
+
+  // A well added twice (by another name for the same file) is listed and summed once, and the status
+  // says so; marked rows are removed by Entf or the context menu, and the field is then changed.
+  void aWellIsListedOnceAndCanBeRemoved() {
+    CFeldfenster f;
+    f.Hinzufuegen({BEISPIELE + QStringLiteral("/suessgas.zlv"), BEISPIELE + QStringLiteral("/sauergas.zlv")});
+    QVERIFY(Warten(f));
+    QVERIFY(!f.isWindowModified());
+    const double rate = f.Ergebnis()->verlauf.rate.front();
+    f.Hinzufuegen({BEISPIELE + QStringLiteral("/../") + QFileInfo(BEISPIELE).fileName() + QStringLiteral("/suessgas.zlv")});
+    QVERIFY(Warten(f));
+    QCOMPARE(f.Tabelle()->rowCount(), 2);
+    QCOMPARE(f.Ergebnis()->verlauf.rate.front(), rate);
+    QVERIFY(f.statusBar()->findChild<QLabel*>()->text().contains(
+        QStringLiteral("Eine Bohrung ist mehrfach genannt und nur einmal aufgenommen.")));
+    QVERIFY(f.isWindowModified());
+
+    f.FeldSpeichern(m_Ordner.filePath(QStringLiteral("zwei.zlf")));
+    QVERIFY(!f.isWindowModified());
+    f.Tabelle()->sortByColumn(static_cast<int>(Feldspalte::Bohrung), Qt::AscendingOrder);
+    // The row of the sour gas well, found by its file.
+    int zeile = -1;
+    for (int z = 0; z < f.Tabelle()->rowCount(); ++z)
+      if (f.Tabelle()->item(z, 0)->toolTip().endsWith(QStringLiteral("sauergas.zlv"))) zeile = z;
+    QVERIFY(zeile >= 0);
+    f.Tabelle()->selectRow(zeile);
+    QAction* entfernen = nullptr;
+    for (QAction* a : f.Tabelle()->actions())
+      if (a->text() == QStringLiteral("&Entfernen")) entfernen = a;
+    QVERIFY(entfernen);  // in the table's context menu
+    QCOMPARE(entfernen->shortcut(), QKeySequence(QKeySequence::Delete));
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.Tabelle()->setFocus();
+    QTest::keyClick(f.Tabelle(), Qt::Key_Delete);
+    QCOMPARE(f.Tabelle()->rowCount(), 1);
+    QCOMPARE(f.Bohrungsdateien(), QStringList{BEISPIELE + QStringLiteral("/suessgas.zlv")});
+    QCOMPARE(f.Ergebnis()->verlauf.rate.front(), FeldBerechnen({ZELVOR_EXAMPLES_DIR "/suessgas.zlv"}, 1).verlauf.rate.front());
+    QVERIFY(f.isWindowModified());
+    QCOMPARE(f.windowTitle(), QStringLiteral("Feldübersicht - zwei[*]"));
+
+    // A successful export says so in the status bar.
+    const QString pfad = m_Ordner.filePath(QStringLiteral("eins.csv"));
+    ExportwahlSetzen([&](QWidget*, const QString&) { return Exportziel{pfad, Exportart::Csv}; });
+    QVERIFY(f.Exportieren());
+    QCOMPARE(f.statusBar()->currentMessage(), ExportiertMeldung(pfad, Exportart::Csv));
   }
 
   void doubleClickOpensTheWellAfterAskingToSaveTheModifiedOne() {
@@ -117,7 +172,8 @@ class CFeldfensterTest : public QObject {
     QVERIFY(Warten(f));
     const QString feld = m_Ordner.filePath(QStringLiteral("nord.zlf"));
     QVERIFY(f.FeldSpeichern(feld));
-    QCOMPARE(f.windowTitle(), QStringLiteral("Feldübersicht - nord"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Feldübersicht - nord[*]"));
+    QVERIFY(!f.isWindowModified());
     CFeldfenster g;
     g.AbgleichSetzen(true);
     QVERIFY(g.FeldOeffnen(feld));

@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QToolBar>
 #include <QUrl>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -455,12 +456,45 @@ class CMainFrameTest : public QObject {
     }
   }
 
+  // Every menu of the bar has an Alt key of its own.
+  void everyMenuHasItsOwnAltKey() {
+    QSet<int> tasten;
+    for (QAction* m : Rahmen().menuBar()->actions()) {
+      const QKeySequence taste = QKeySequence::mnemonic(m->text());
+      QVERIFY2(!taste.isEmpty(), qPrintable(m->text()));
+      QVERIFY2(!tasten.contains(taste[0].toCombined()), qPrintable(m->text()));
+      tasten.insert(taste[0].toCombined());
+    }
+  }
+
+  // The help's tables name every toolbar button and every context menu item.
+  void theHelpNamesEveryButtonAndContextMenuItem() {
+    QFile datei(QStringLiteral(ZELVOR_QUELLHILFE));
+    QVERIFY(datei.open(QIODevice::ReadOnly));
+    const QString hilfe = QString::fromUtf8(datei.readAll());
+    const auto abschnitt = [&](const char* anker) {
+      const qsizetype von = hilfe.indexOf(QStringLiteral("name=\"%1\"").arg(QLatin1String(anker)));
+      return hilfe.mid(von, hilfe.indexOf(QStringLiteral("<h3>"), von) - von);
+    };
+    const QString leiste = abschnitt("symbolleiste"), kontext = abschnitt("kontextmenue");
+    int knoepfe = 0;
+    for (QAction* a : Rahmen().findChild<QToolBar*>(QStringLiteral("Symbolleiste"))->actions()) {
+      if (a->isSeparator()) continue;
+      ++knoepfe;
+      const QString name = a->iconText().section(QLatin1Char(' '), 0, 0);  // "Info über zelvor": Info
+      QVERIFY2(leiste.contains(QStringLiteral("<tr><td>") + name), qPrintable(name));
+    }
+    QCOMPARE(leiste.count(QStringLiteral("<tr><td>")), knoepfe);
+    for (QAction* a : Rahmen().Kontextmenue()->actions())
+      if (!a->isSeparator()) QVERIFY2(kontext.contains(QStringLiteral("„%1“").arg(a->text())), qPrintable(a->text()));
+  }
+
   // Every item's prompt shows while the mouse is over it, a disabled one's and a context menu item's
   // too; "Bereit" again when the menu closes.
   void menuItemsShowTheirPromptEnabledOrNot() {
     Rahmen().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
-    QMenu* ansicht = Menue(QStringLiteral("Ansicht"));
+    QMenu* ansicht = Menue(QStringLiteral("&Ansicht"));
     QMenu* bearbeiten = Menue(QStringLiteral("&Bearbeiten"));
     QVERIFY(ansicht && bearbeiten);
     QVERIFY(!A(ID_TABELLE)->isEnabled());
@@ -495,7 +529,7 @@ class CMainFrameTest : public QObject {
   void greyedMenuBarItemKeepsItsPrompt() {
     Rahmen().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
-    QMenu* ansicht = Menue(QStringLiteral("Ansicht"));
+    QMenu* ansicht = Menue(QStringLiteral("&Ansicht"));
     QVERIFY(!A(ID_TABELLE)->isEnabled());
     Rahmen().menuBar()->setActiveAction(ansicht->menuAction());
     QTRY_VERIFY(ansicht->isVisible());

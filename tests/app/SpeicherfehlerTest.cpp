@@ -1,5 +1,5 @@
 // A save that fails (a full disk, simulated by a file size limit; a read-only folder) says so, keeps the
-// well modified and leaves the file that was there intact.
+// well modified and leaves the file that was there intact; a save over a file changed since asks first.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -70,6 +70,38 @@ class SpeicherfehlerTest : public QObject {
     CZelvorDoc gelesen;
     QCOMPARE(int(ZlvDateiLaden(pfad.toStdString(), gelesen).status), int(ZlvStatus::Ok));
     QCOMPARE(gelesen.m_Gasbohrung, std::string("Bohrung 1"));
+  }
+
+  // Another program changed the well since it was opened: saving over it asks first, and only Ja
+  // overwrites; a well saved here and unchanged since is saved without a question.
+  void aWellChangedOnDiskIsOverwrittenOnlyOnJa() {
+    QTemporaryDir ordner;
+    SkriptRueckfrage fragen;
+    Dokumentsteuerung dok;
+    const QString pfad = ordner.filePath(QStringLiteral("geteilt.zlv"));
+    QVERIFY(QFile::copy(QStringLiteral(ZELVOR_EXAMPLES_DIR "/suessgas.zlv"), pfad));
+    QVERIFY(dok.OnOpenDocument(pfad, false));
+    CZelvorDoc anderes = dok.Doc();
+    anderes.m_Gasbohrung = "von zelvor-cli";
+    QCOMPARE(ZlvDateiSpeichern(pfad.toStdString(), anderes), std::string());
+    dok.Doc().m_Gasbohrung = "im Fenster";
+    dok.SetModifiedFlag();
+
+    QVERIFY(!dok.OnFileSave());  // the scripted answer is Nein
+    QCOMPARE(fragen.fragen.size(), 1);
+    QVERIFY(fragen.fragen.first().contains(QStringLiteral("seit dem Öffnen von einem anderen Programm geändert")));
+    QVERIFY(dok.IsModified());
+    CZelvorDoc gelesen;
+    QCOMPARE(int(ZlvDateiLaden(pfad.toStdString(), gelesen).status), int(ZlvStatus::Ok));
+    QCOMPARE(gelesen.m_Gasbohrung, std::string("von zelvor-cli"));
+
+    fragen.antworten = {Rueckfrage::Antwort::Ja};
+    QVERIFY(dok.OnFileSave());
+    QCOMPARE(int(ZlvDateiLaden(pfad.toStdString(), gelesen).status), int(ZlvStatus::Ok));
+    QCOMPARE(gelesen.m_Gasbohrung, std::string("im Fenster"));
+    dok.SetModifiedFlag();
+    QVERIFY(dok.OnFileSave());
+    QCOMPARE(fragen.fragen.size(), 2);
   }
 };
 

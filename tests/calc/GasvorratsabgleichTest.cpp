@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/Auswertung.h"
@@ -82,6 +84,32 @@ TEST(Gasvorratsabgleich, NoisyRatesKeepTheTrueValueInsideTheInterval) {
     EXPECT_NEAR(AbgleichBei(Synthetisch(2000, 1500, Gp(50, 1000, 12), rauschen), 1, a.gOben).s, a.sGrenze,
                 a.sGrenze * 1e-3);
   }
+}
+
+// The dense profile for the diagram: even small steps over the interval and beyond it, through G* (its
+// lowest point) and the interval's ends (at the limit of S).
+TEST(Gasvorratsabgleich, TheDenseProfileIsSmoothAroundTheMatch) {
+  const Laufdaten lauf = Synthetisch(2000, 1500, Gp(50, 1000, 12), 0.03);
+  const Gasvorratsabgleich a = GasvorratAbgleichen(lauf);
+  ASSERT_TRUE(a.Gemacht()) << a.meldung;
+  const std::vector<Profilpunkt> f = Feinprofil(lauf, a);
+  ASSERT_GE(f.size(), static_cast<std::size_t>(ABGLEICH_FEINPUNKTE));
+  const double breite = a.gOben - a.gUnten;
+  EXPECT_LE(f.front().g, a.gUnten - 0.4 * breite);
+  EXPECT_GE(f.back().g, a.gOben + 0.4 * breite);
+  for (std::size_t i = 1; i < f.size(); ++i) {
+    EXPECT_GT(f[i].g, f[i - 1].g);
+    EXPECT_LE(f[i].g - f[i - 1].g, 2 * breite / ABGLEICH_FEINPUNKTE + 1e-9);
+    EXPECT_GE(f[i].s, a.stern.s * (1 - 1e-9));
+  }
+  for (const auto& [g, s] : {std::pair{a.g, a.stern.s}, std::pair{a.gUnten, a.sGrenze}, std::pair{a.gOben, a.sGrenze}}) {
+    const auto p = std::find_if(f.begin(), f.end(), [g = g](const Profilpunkt& q) { return q.g == g; });
+    ASSERT_NE(p, f.end());
+    EXPECT_NEAR(p->s, s, s * 1e-3);
+  }
+  Gasvorratsabgleich abgelehnt = a;
+  abgelehnt.meldung = "abgelehnt";
+  EXPECT_TRUE(Feinprofil(lauf, abgelehnt).empty());
 }
 
 // At the entered OGIP the match's balance and C-values are the run's own, bit for bit.

@@ -70,6 +70,21 @@ TEST(FeldCli, FehlendeBohrungGibtStatusEinsUndIhreZeile) {
   EXPECT_NE(r.out.find("nicht auswertbar 1"), std::string::npos) << r.out;
 }
 
+// A field file that cannot be read: 2 when nothing is left to compute, as any unreadable file; 1 when
+// other wells were computed. A well named twice is summed once, with a note.
+TEST(FeldCli, UnlesbareFelddateiUndDoppelteBohrung) {
+  const std::string fehlt = BEISPIELE + "/fehlt.zlf";
+  Aufruf r = Feldaufruf({fehlt});
+  EXPECT_EQ(r.status, FEHLER);
+  EXPECT_NE(r.err.find("fehlt.zlf"), std::string::npos) << r.err;
+  r = Feldaufruf({fehlt, BEISPIELE + "/suessgas.zlv"});
+  EXPECT_EQ(r.status, ABGEBROCHEN);
+  r = Feldaufruf({BEISPIELE + "/suessgas.zlv", BEISPIELE + "/../examples/suessgas.zlv"});
+  EXPECT_EQ(r.status, ERFOLG);
+  EXPECT_NE(r.out.find("Bohrungen: 1 "), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find("Eine Bohrung ist mehrfach genannt"), std::string::npos) << r.err;
+}
+
 TEST(FeldCli, FalscheAufrufeGebenStatusZwei) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {},

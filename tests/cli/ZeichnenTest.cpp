@@ -145,6 +145,12 @@ TEST_F(Zeichnen, WrongCallsAreOneLineAndStatusTwo) {
     EXPECT_EQ(r.status, 2) << args.back();
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     EXPECT_EQ(r.err.rfind("zelvor-cli: ", 0), 0u) << r.err;
+    // A file that cannot be written is told with its reason, as by every other writer.
+    if (args.back().find("kein/verzeichnis") != std::string::npos) {
+      EXPECT_NE(r.err.find("kann nicht geschrieben werden: die Datei oder ihr Verzeichnis existiert nicht."),
+                std::string::npos)
+          << r.err;
+    }
   }
   EXPECT_FALSE(fs::exists(Pfad("grafik.jpg")));
   EXPECT_FALSE(fs::exists(Pfad("tabelle.png")));
@@ -232,7 +238,11 @@ TEST_F(Zeichnen, FeldAlsBildUndSeiten) {
     EXPECT_EQ(r.status, 0) << datei << r.err;
     EXPECT_GT(fs::file_size(Pfad(datei)), 1000u) << datei;
   }
-  EXPECT_EQ(Seiten(Lesen(Pfad("feld.pdf"))), 2);  // the diagram page and one table page
+  // The diagram page, then the wells' table cut into parts of columns that fit the page at the result
+  // table's print size (how many depends on the length of the example folder's path), then the course.
+  const int seiten = Seiten(Lesen(Pfad("feld.pdf")));
+  EXPECT_GE(seiten, 4);
+  EXPECT_LE(seiten, 10);
   const Ergebnis r = Starten({"feld", WELL, Pfad("fehlt.zlv"), "-o", Pfad("teil.png")});
   EXPECT_EQ(r.status, 1) << r.err;
   EXPECT_TRUE(fs::exists(Pfad("teil.png")));

@@ -423,6 +423,40 @@ class DlgInputZeilenTest : public QObject {
     QCOMPARE(Feldtext(d, IDC_ZEILE), QStringLiteral("2,5 12000 170"));
   }
 
+  // Enter in the line field is OK pressed without leaving the field: it takes the line as the click on
+  // OK does (question, then OK), and a refused line keeps the dialog open with what was typed.
+  void EnterImZeilenfeldWirktWieOk_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("Ja") << "160.0 6300.0 215.0" << true;
+    QTest::newRow("Nein") << "160.0 6300.0 215.0" << false;
+    QTest::newRow("Dezimalkomma") << "160,0 6300 215" << true;
+  }
+  void EnterImZeilenfeldWirktWieOk() {
+    QFETCH(QString, getippt);
+    QFETCH(bool, ja);
+    SkriptDienste s;
+    s.antworten = {ja};
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    const QStringList vorher = Listenzeilen(d);
+    Doppelklick(d, 1);
+    Tippen(d, IDC_ZEILE, getippt);
+    QTest::keyClick(d.Element(IDC_ZEILE), Qt::Key_Return);
+    if (getippt.contains(',')) {
+      QCOMPARE(s.meldungen, QStringList{QStringLiteral("Die Zeile nicht 3  Werte")});
+      QVERIFY(s.fragen.isEmpty());
+      QVERIFY(d.isVisible());
+      QCOMPARE(Feldtext(d, IDC_ZEILE), getippt);
+      return;
+    }
+    QCOMPARE(s.fragen.size(), 1);
+    QVERIFY(s.fragen[0].startsWith(QStringLiteral("Soll diese Zeile geändert werden?\n")));
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(Zeilen(d.m_Ratenzeilen)[1], ja ? QStringLiteral("160.000           6300.00            215.00") : vorher[1]);
+    QCOMPARE(d.m_bGeaendert, ja ? 1 : 0);
+  }
+
   // An appended line is scrolled into sight; the empty list shows that it has the focus.
   void ListeZeigtWasSieHat() {
     SkriptDienste s;

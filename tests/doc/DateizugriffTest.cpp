@@ -7,8 +7,10 @@
 #include <sys/resource.h>
 #endif
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -124,6 +126,49 @@ TEST(DateizugriffTest, ReadingHonoursTheSizeLimit) {
   test::RohSchreiben(pfad, "");
   ASSERT_EQ(DateiLesen(pfad, inhalt, 0), "");
   EXPECT_TRUE(inhalt.empty());
+}
+
+// A pipe without a writer would block an open for ever, a device never end: neither is opened.
+TEST(DateizugriffTest, OnlyRegularFilesAreRead) {
+  test::TempVerzeichnis dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  std::vector<unsigned char> inhalt;
+  for (const std::string& pfad : {dir / "fifo", std::string("/dev/zero"), dir.pfad().string()})
+    EXPECT_EQ(DateiLesen(pfad, inhalt, 100), "Die Datei \"" + pfad + "\" ist keine gewöhnliche Datei.");
+  EXPECT_EQ(KeineGewoehnlicheDatei(dir / "fehlt"), "");  // the open says why it fails
+}
+
+// A dangling link is written through, also along a chain: its target is created, the links stay. A
+// loop is refused.
+TEST(DateizugriffTest, ADanglingLinkStaysALink) {
+  test::TempVerzeichnis dir;
+  std::filesystem::create_directory(dir / "ziele");
+  std::filesystem::create_symlink("ziele/neu.csv", dir / "link.csv");
+  std::filesystem::create_symlink("link.csv", dir / "kette.csv");
+  ASSERT_EQ(DateiErsetzen(dir / "kette.csv", Als("neu")), "");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "kette.csv") && std::filesystem::is_symlink(dir / "link.csv"));
+  EXPECT_EQ(test::RohLesen(dir / "ziele/neu.csv"), "neu");
+
+  std::filesystem::create_symlink("kreis_b", dir / "kreis_a");
+  std::filesystem::create_symlink("kreis_a", dir / "kreis_b");
+  EXPECT_NE(DateiErsetzen(dir / "kreis_a", Als("x")).find("Verknüpfungen"), std::string::npos);
+  EXPECT_EQ(dir.Eintraege(), (std::vector<std::string>{"kette.csv", "kreis_a", "kreis_b", "link.csv", "ziele"}));
+}
+
+// The lock waits for its holder, refuses after the wait, and is free once the holder is gone.
+TEST(DateizugriffTest, TheLockWaitsThenRefuses) {
+  test::TempVerzeichnis dir;
+  const std::string pfad = dir / "well.zlv";
+  auto erste = std::make_unique<Dateisperre>();
+  ASSERT_EQ(DateiSperren(pfad, *erste, std::chrono::milliseconds(0)), "");
+  Dateisperre zweite;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(DateiSperren(pfad, zweite, std::chrono::milliseconds(200)),
+            "Die Datei \"" + pfad + "\" wird gerade von einem anderen Aufruf geändert; bitte warten und noch einmal versuchen.");
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+  erste.reset();
+  EXPECT_EQ(DateiSperren(pfad, zweite, std::chrono::milliseconds(0)), "");
+  EXPECT_TRUE(zweite.Gehalten());
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentPrognose.h"
 #include "doc/ZlvArchiv.h"
 
 namespace zelvor {
@@ -40,6 +42,29 @@ TEST(DokumentAbgleich, SweetGasMatchesBelowItsEnteredOgip) {
   EXPECT_TRUE(doc.m_Lauf.vollstaendig);
   EXPECT_TRUE(GasvorratUebernehmen(doc, 1e6).has_value());  // beyond the input's range: nothing changes
   EXPECT_FLOAT_EQ(doc.m_OGIP, static_cast<float>(UebernommenerGasvorrat(a.g)));
+}
+
+// The result is not monotone in the gas in place: a range from the interval's ends alone could miss the
+// well's own forecast. Over the whole interval it holds it, and the ends' values.
+TEST(DokumentAbgleich, TheForecastsRangeHoldsItsEstimateAfterTheMatchIsAdopted) {
+  for (const char* datei : {"speicher.zlv", "suessgas.zlv"}) {
+    CZelvorDoc doc = Ausgewertet((std::string(ZELVOR_EXAMPLES_DIR "/") + datei).c_str());
+    const Gasvorratsabgleich a = DokumentAbgleich(doc);
+    ASSERT_TRUE(a.Gemacht()) << datei << ": " << a.meldung;
+    ASSERT_FALSE(GasvorratUebernehmen(doc, a.g));
+    const Foerderprognose& p = DokumentPrognose(doc);
+    const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc);
+    ASSERT_TRUE(p.Gemacht() && b && b->Gemacht()) << datei;
+    for (const auto& [s, wert] : {std::pair{&b->jahre, p.jahre}, std::pair{&b->menge, p.Menge()}}) {
+      EXPECT_LE(s->min, wert) << datei;
+      EXPECT_GE(s->max, wert) << datei;
+      for (const Foerderprognose* ende : {&b->unten, &b->oben}) {
+        const double e = s == &b->jahre ? ende->jahre : ende->Menge();
+        EXPECT_LE(s->min, e) << datei;
+        EXPECT_GE(s->max, e) << datei;
+      }
+    }
+  }
 }
 
 // Lines at almost one Gp tell nothing of depletion; a storage's lines check its booked inventory.

@@ -121,6 +121,19 @@ TEST(Prognoseeinstellungen, FieldsAreReadInOrderAndTheFirstProblemNamesItsField)
   EXPECT_EQ(e, (Prognoseeinstellungen{40.0f, 3000.0f, 12.5f, Prognosemodell::Gegendruck, 20}));
 }
 
+// Every decimal field of the settings, the storage well's too, says that it needs a decimal point.
+TEST(Prognoseeinstellungen, EveryDecimalFieldAsksForADecimalPoint) {
+  int felder = 0;
+  for (const Prognoseangabe& a : Prognoseangaben()) {
+    if (std::string(a.name) == "PrognoseModell" || std::string(a.name) == "PrognoseSchritte") continue;
+    ++felder;
+    Prognoseeinstellungen e;
+    EXPECT_EQ(a.setzen(e, "12,5"), "Bitte geben Sie die Zahl mit einem Dezimalpunkt ein, zum Beispiel 12.5.") << a.name;
+    EXPECT_EQ(e, Prognoseeinstellungen{}) << a.name;
+  }
+  EXPECT_EQ(felder, 7);
+}
+
 TEST(Prognoseeinstellungen, TheVariableModelIsOfferedWithTheOptionOrWhenStored) {
   Prognoseeinstellungen e;
   EXPECT_FALSE(VariablerCWaehlbar(e, false));

@@ -36,6 +36,11 @@ TEST(CsvExport, CellsInBothDialects) {
       {0.5, "0.5", "0,5"},
       {-1234.25, "-1234.25", "-1234,25"},
       {AusFloat(100.1f), "100.1", "100,1"},
+      // A float widened on its way (an OGIP, a setting) is written as typed, a computed value in full.
+      {static_cast<double>(2334.9f), "2334.9", "2334,9"},
+      {static_cast<double>(212.74f), "212.74", "212,74"},
+      {1.0 / 3.0, "0.3333333333333333", "0,3333333333333333"},
+      {1e300, "1e+300", "1e+300"},
       {nan, "", ""},
       {std::monostate{}, "", ""},
       {std::string("Bohrung Z3"), "Bohrung Z3", "Bohrung Z3"},
@@ -91,6 +96,24 @@ TEST(Exporttabellen, TheEvaluatedWellAtFullPrecision) {
   EXPECT_EQ(t[3].zeilen[2][1], Exportwert(doc.m_Lauf.mittlererC));  // the run's own model
   EXPECT_EQ(t[6].name, "Gasvorratsabgleich");
   EXPECT_EQ(t[7].name, "Abgleichprofil");
+}
+
+// Every key/value sheet of every export shows each value with its own digits, whichever well and
+// whether its analyses were made or refused: a new sheet cannot slip past the rule.
+TEST(Exporttabellen, EveryKeyValueSheetShowsEachValuesOwnDigits) {
+  int wertetabellen = 0;
+  for (const char* datei : {"suessgas.zlv", "speicher.zlv", "mehrraten.zlv", "injektion.zlv"}) {
+    CZelvorDoc doc;
+    ASSERT_EQ(ZlvDateiLaden(std::string(ZELVOR_EXAMPLES_DIR "/") + datei, doc).status, ZlvStatus::Ok);
+    ASSERT_TRUE(doc.Auswertung());
+    for (const Exporttabelle& t : ExporttabellenDesDokuments(doc)) {
+      if (t.spalten.empty() || t.spalten[0].titel != "Größe") continue;
+      ++wertetabellen;
+      ASSERT_GE(t.spalten.size(), 2u) << t.name;
+      EXPECT_EQ(t.spalten[1].stellen, STELLEN_JE_WERT) << datei << ": " << t.name;
+    }
+  }
+  EXPECT_EQ(wertetabellen, 4 * 4);  // Kennwerte, Lieferfähigkeit, Prognoseergebnis, Gasvorratsabgleich
 }
 
 TEST(Exporttabellen, AnUnevaluatedWellGivesOnlyItsName) {

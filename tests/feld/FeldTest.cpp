@@ -67,6 +67,21 @@ TEST(Feld, SummenAusDenEigenenPrognosenDerBohrungen) {
   EXPECT_NEAR(f.verlauf.gpAbJetzt.back(), a.Restreserven() + b.Restreserven(), 1e-9);
 }
 
+// A removed well leaves the field as if it had never been in it; the others are not computed again.
+TEST(Feld, OhneEineBohrungWieOhneSieBerechnet) {
+  const Feldergebnis alle = FeldBerechnen({SUESSGAS, SAUERGAS, INJEKTION}, 2);
+  const Feldergebnis ohne = OhneBohrungen(alle, {1});
+  const Feldergebnis neu = FeldBerechnen({SUESSGAS, INJEKTION}, 2);
+  ASSERT_EQ(ohne.bohrungen.size(), 2u);
+  EXPECT_EQ(ohne.bohrungen[1].datei, INJEKTION);
+  EXPECT_EQ(ohne.verlauf.jahre, neu.verlauf.jahre);
+  EXPECT_EQ(ohne.verlauf.rate, neu.verlauf.rate);
+  EXPECT_EQ(ohne.verlauf.gp, neu.verlauf.gp);
+  const Feldergebnis leer = OhneBohrungen(alle, {0, 1, 2});
+  EXPECT_TRUE(leer.bohrungen.empty());
+  EXPECT_EQ(leer.verlauf.rate, FeldBerechnen({}, 1).verlauf.rate);
+}
+
 TEST(Feld, BeschaedigteUndFehlendeBohrungBehaltenIhreZeile) {
   test::TempVerzeichnis tmp;
   const std::string kaputt = tmp / "kaputt.zlv";
@@ -111,6 +126,11 @@ TEST(Feld, EinThreadUndZweiThreadsGebenDasselbe) {
   EXPECT_EQ(eins.verlauf.gp, zwei.verlauf.gp);
   ASSERT_EQ(eins.bohrungen.size(), pfade.size());
   EXPECT_TRUE(eins.bohrungen[0].gStern);
+  // The storage well's G* too; where there is none the remark says why.
+  EXPECT_TRUE(eins.bohrungen[2].gStern);
+  EXPECT_FALSE(eins.bohrungen[3].gStern);
+  EXPECT_NE(eins.bohrungen[3].bemerkung.find("G*: "), std::string::npos) << eins.bohrungen[3].bemerkung;
+  EXPECT_NE(eins.bohrungen[3].bemerkung.find("zu wenig Förderung"), std::string::npos) << eins.bohrungen[3].bemerkung;
   for (std::size_t i = 0; i < pfade.size(); ++i) EXPECT_EQ(eins.bohrungen[i].datei, zwei.bohrungen[i].datei);
 }
 

@@ -83,9 +83,16 @@ TEST(Felddatei, OrdnerUndFelddateiAlsBohrungsliste) {
   fs::create_directories(tmp.pfad() / "unter.zlv");
   ASSERT_EQ(FelddateiSchreiben(tmp / "feld.zlf", {tmp / "b.zlv", tmp / "fehlt.zlv"}), "");
   fs::create_directories(tmp.pfad() / "leer");
-  const Bohrungsliste l = BohrungslisteAus({tmp.pfad().string(), tmp / "feld.zlf", tmp / "einzeln.zlv", tmp / "leer"});
-  EXPECT_EQ(l.pfade, (std::vector<std::string>{tmp / "a.ZLV", tmp / "b.zlv", tmp / "c.zlv", tmp / "b.zlv",
-                                                tmp / "fehlt.zlv", tmp / "einzeln.zlv"}));
+  fs::create_symlink(tmp.pfad() / "c.zlv", tmp.pfad() / "verweis.zlv");
+  // b.zlv through the folder and the field file, c.zlv through a link and a detour: each once, where it
+  // is first named; a missing file named twice too.
+  const Bohrungsliste l = BohrungslisteAus({tmp.pfad().string(), tmp / "feld.zlf", tmp / "einzeln.zlv", tmp / "leer",
+                                            tmp / "leer/../c.zlv", tmp / "fehlt.zlv"});
+  EXPECT_EQ(l.pfade, (std::vector<std::string>{tmp / "a.ZLV", tmp / "b.zlv", tmp / "c.zlv", tmp / "fehlt.zlv",
+                                                tmp / "einzeln.zlv"}));
+  EXPECT_EQ(l.doppelt, 4u);  // verweis.zlv, b.zlv, ../c.zlv, fehlt.zlv
+  EXPECT_EQ(DoppeltHinweis(l.doppelt), "4 Bohrungen sind mehrfach genannt und nur einmal aufgenommen.");
+  EXPECT_EQ(DoppeltHinweis(0), "");
   ASSERT_EQ(l.meldungen.size(), 1u);
   EXPECT_NE(l.meldungen[0].find("enthält keine Bohrung"), std::string::npos);
   EXPECT_EQ(Feldname({tmp / "feld.zlf"}), "feld");

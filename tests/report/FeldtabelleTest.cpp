@@ -80,9 +80,17 @@ TEST(Felddiagramm, BaenderSummierenSichZurFeldrateUndDieKleinstenWerdenZusammeng
   const Diagramm gross = FeldDiagramm(f, 3);
   EXPECT_EQ(gross.yText, "Rate (1000 m3/h)");
   EXPECT_DOUBLE_EQ(gross.reihen.back().y.front(), (2e6 + 200 + 300 + 400 + 500) / 1000);
-  // A long name is cut to the legend's column.
-  f.bohrungen[4].name = "Sauergasfeld Nordheide Süd 4-7";
-  EXPECT_EQ(FeldDiagramm(f, 3).reihen[1].legende, "Sauergasfeld N...");
+  // Long names are shortened in their middle to the legend's column, so that wells sharing a prefix
+  // stay apart; the tooltip gives each whole, with its file.
+  f.bohrungen[3].name = "Sauergasfeld Nordheide Süd 3";
+  f.bohrungen[4].name = "Sauergasfeld Nordheide Süd 4";
+  const Diagramm lang = FeldDiagramm(f, 3);
+  EXPECT_EQ(lang.reihen[0].legende, "Sauerga...e Süd 3");
+  EXPECT_EQ(lang.reihen[1].legende, "Sauerga...e Süd 4");
+  f.bohrungen[3].datei = "nord/s3.zlv";
+  f.bohrungen[4].name = "B4";
+  f.bohrungen[4].datei = "b4.zlv";
+  EXPECT_EQ(FeldLegendenhinweis(f, 3), "Sauerga...e Süd 3 = Sauergasfeld Nordheide Süd 3 (nord/s3.zlv)\nB4 (b4.zlv)");
 }
 
 }  // namespace

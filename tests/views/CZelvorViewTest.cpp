@@ -111,7 +111,7 @@ void CZelvorViewTest::druckseitenImPdf() {
   doc.m_Ergebnis = Zeilen(zeilen);
   CZelvorView view(doc, [] { return TITEL; });
   const QString pdf = dir.filePath(QStringLiteral("tabelle.pdf"));
-  QVERIFY(InPdfAusgeben(pdf, *view.Vorlage(), quer));
+  QVERIFY(InPdfAusgeben(pdf, *view.Vorlage(), quer).isEmpty());
   QCOMPARE(Seitenzahl(pdf), seiten);
 
   const QString text = Ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
