@@ -131,13 +131,19 @@ TEST(DateizugriffTest, ReadingHonoursTheSizeLimit) {
 // A pipe without a writer would block an open for ever, a device never end: neither is opened.
 TEST(DateizugriffTest, OnlyRegularFilesAreRead) {
   test::TempVerzeichnis dir;
+#ifdef _WIN32
+  const std::string geraet = "NUL", rohr = dir.pfad().string();  // no named pipes in folders
+#else
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  const std::string geraet = "/dev/zero", rohr = dir / "fifo";
+#endif
   std::vector<unsigned char> inhalt;
-  for (const std::string& pfad : {dir / "fifo", std::string("/dev/zero"), dir.pfad().string()})
+  for (const std::string& pfad : {rohr, geraet, dir.pfad().string()})
     EXPECT_EQ(DateiLesen(pfad, inhalt, 100), "Die Datei \"" + pfad + "\" ist keine gewöhnliche Datei.");
   EXPECT_EQ(KeineGewoehnlicheDatei(dir / "fehlt"), "");  // the open says why it fails
 }
 
+#ifndef _WIN32
 // A dangling link is written through, also along a chain: its target is created, the links stay. A
 // loop is refused.
 TEST(DateizugriffTest, ADanglingLinkStaysALink) {
@@ -154,6 +160,7 @@ TEST(DateizugriffTest, ADanglingLinkStaysALink) {
   EXPECT_NE(DateiErsetzen(dir / "kreis_a", Als("x")).find("Verknüpfungen"), std::string::npos);
   EXPECT_EQ(dir.Eintraege(), (std::vector<std::string>{"kette.csv", "kreis_a", "kreis_b", "link.csv", "ziele"}));
 }
+#endif
 
 // The lock waits for its holder, refuses after the wait, and is free once the holder is gone.
 TEST(DateizugriffTest, TheLockWaitsThenRefuses) {
