@@ -21,6 +21,7 @@
 #include "doc/Eingabepruefung.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/Programmversion.h"
+#include "import/Meldungstext.h"
 #include "import/Ratenimport.h"
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
@@ -39,21 +40,35 @@ bool Laden(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
   return false;
 }
 
+// A message box's text on one line: its line break (before the quoted line of a file) becomes ": ".
+std::string EineZeile(std::string meldung) {
+  for (std::size_t pos; (pos = meldung.find('\n')) != std::string::npos;) {
+    std::size_t bis = pos + 1;
+    while (bis < meldung.size() && meldung[bis] == ' ') ++bis;
+    meldung.replace(pos, bis - pos, ": ");
+  }
+  return meldung;
+}
+
 // Replaces the rate lines as the input dialog's import does, from a rate file, a CSV or tab-separated
-// text or a workbook. ERFOLG when lines were taken; when none could be, the reason and ABGEBROCHEN (the
-// well keeps its lines); FEHLER when the file cannot be opened.
+// text or a workbook. ERFOLG when lines were taken (the import's messages and status on stderr, one line
+// each); when none could be, the reason in one line and ABGEBROCHEN (the well keeps its lines); FEHLER
+// when the file cannot be opened.
 int RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
   RatendateiImport imp = RatenImportLesen(pfad);
+  const std::string name = SteuerzeichenSichtbar(pfad);
   if (!imp.geoeffnet) {
     if (const std::string keine = KeineGewoehnlicheDatei(pfad); !keine.empty()) return Fehler(err, keine);
-    return Fehler(err, "Die Ratendatei \"" + pfad + "\" kann nicht geöffnet werden.");
+    return Fehler(err, "Die Ratendatei \"" + name + "\" kann nicht geöffnet werden.");
   }
-  for (const std::string& m : imp.meldungen) err << m << '\n';
-  if (!imp.status.empty()) err << imp.status << '\n';
   if (imp.zeilen.empty()) {
-    Fehler(err, "Aus \"" + pfad + "\" wurde keine Ratenzeile eingelesen; die Bohrung bleibt unverändert.");
+    std::string meldung = "Aus \"" + name + "\" wurde keine Ratenzeile eingelesen; die Bohrung bleibt unverändert";
+    meldung += imp.meldungen.empty() ? "." : ": " + EineZeile(imp.meldungen.front());
+    Fehler(err, meldung);
     return ABGEBROCHEN;
   }
+  for (const std::string& m : imp.meldungen) err << PROGRAMM << EineZeile(m) << '\n';
+  if (!imp.status.empty()) err << imp.status << '\n';
   doc.m_Ratenzeilen = std::move(imp.zeilen);
   return ERFOLG;
 }

@@ -1,16 +1,75 @@
 #include "export/XlsxExport.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include "export/Zellformat.h"
 
 #include <cmath>
+#include <cstdio>
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
 
 namespace zelvor {
 namespace {
+
+// libxlsxwriter prints its own English "[ERROR]" lines on stderr; the caller tells the user in one German
+// sentence instead, so the library's messages go nowhere while it works.
+class OhneBibliotheksmeldungen {
+ public:
+  OhneBibliotheksmeldungen() : m_sperre(Sperre()) {
+    std::fflush(stderr);
+    m_vorher = ::dup(STDERR_FILENO);
+#ifdef _WIN32
+    const int nirgends = ::open("NUL", O_WRONLY);
+#else
+    const int nirgends = ::open("/dev/null", O_WRONLY);
+#endif
+    if (m_vorher >= 0 && nirgends >= 0) ::dup2(nirgends, STDERR_FILENO);
+    if (nirgends >= 0) ::close(nirgends);
+  }
+  ~OhneBibliotheksmeldungen() {
+    std::fflush(stderr);
+    if (m_vorher < 0) return;
+    ::dup2(m_vorher, STDERR_FILENO);
+    ::close(m_vorher);
+  }
+  OhneBibliotheksmeldungen(const OhneBibliotheksmeldungen&) = delete;
+  OhneBibliotheksmeldungen& operator=(const OhneBibliotheksmeldungen&) = delete;
+
+ private:
+  static std::mutex& Sperre() {
+    static std::mutex m;
+    return m;
+  }
+  std::lock_guard<std::mutex> m_sperre;
+  int m_vorher = -1;
+};
+
+std::string Grund(lxw_error fehler) {
+  switch (fehler) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+      return "nicht genug Speicher.";
+    case LXW_ERROR_CREATING_XLSX_FILE:
+      return "die Arbeitsmappe kann nicht angelegt werden.";
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+      return "die Zwischendateien im tempor\xC3\xA4ren Ordner k\xC3\xB6nnen nicht geschrieben werden (ist der "
+             "Datentr\xC3\xA4ger voll?).";
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_PARAMETER_ERROR:
+    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+      return "die Arbeitsmappe kann nicht gepackt und geschrieben werden (ist der Datentr\xC3\xA4ger voll?).";
+    default:
+      return "die Arbeitsmappe kann nicht erzeugt werden.";
+  }
+}
 
 // Excel's rules for a sheet name: 1 to 31 characters, none of []:*?/\, unique in the workbook.
 std::string Blattname(const std::string& name, std::set<std::string>& vergeben) {
@@ -35,8 +94,9 @@ std::string Zahlenformat(int stellen) {
 }  // namespace
 
 std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabelle>& tabellen) {
+  const OhneBibliotheksmeldungen leise;
   lxw_workbook* mappe = workbook_new(pfad.c_str());
-  if (!mappe) return "Die Arbeitsmappe kann nicht angelegt werden.";
+  if (!mappe) return Grund(LXW_ERROR_MEMORY_MALLOC_FAILED);
   lxw_format* fett = workbook_add_format(mappe);
   format_set_bold(fett);
   std::map<std::string, lxw_format*> formate;
@@ -80,7 +140,7 @@ std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabell
   }
   const lxw_error schliessen = workbook_close(mappe);  // frees the workbook in every case
   merken(schliessen);
-  if (fehler != LXW_NO_ERROR) return lxw_strerror(fehler);
+  if (fehler != LXW_NO_ERROR) return Grund(fehler);
   return {};
 }
 

@@ -8,7 +8,8 @@
 
 namespace zelvor {
 
-// Writes the workbook to pfad (a new file); "" on success, else the library's reason.
+// Writes the workbook to pfad (a new file); "" on success, else the reason as a German clause (the
+// library's own messages are not shown).
 std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabelle>& tabellen);
 
 }  // namespace zelvor

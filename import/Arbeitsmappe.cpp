@@ -13,6 +13,8 @@
 #include <new>
 #include <optional>
 
+#include "calc/Format.h"
+#include "import/Xmlteile.h"
 #include "import/Zipverzeichnis.h"
 
 namespace zelvor {
@@ -29,16 +31,19 @@ constexpr col_t MAX_SPALTEN = static_cast<col_t>(MAX_TABELLENSPALTEN);
 constexpr std::size_t MAX_BEHALTEN = 32u * 1024 * 1024;
 constexpr std::size_t JE_EINTRAG = 64;
 
-// Thrown through liborcus to stop reading a workbook that holds too much; no std::exception, so that
-// none of its handlers takes it for its own.
-struct ZuVieleDaten {};
-
-// Shared between the sheet's cells and the shared texts, so that both together stay bounded.
+// Shared between the sheet's cells and the shared texts, so that both together stay bounded. Once full,
+// nothing more is kept and the workbook is refused after reading: an exception thrown through liborcus's
+// .ods reader, which parses on a thread of its own, would leave it waiting for that thread for ever.
 struct Speicher {
   std::size_t belegt = 0;
-  void Nehmen(std::size_t bytes) {
-    belegt += bytes + JE_EINTRAG;
-    if (belegt > MAX_BEHALTEN) throw ZuVieleDaten{};
+  bool voll = false;
+  bool Nehmen(std::size_t bytes) {
+    if (!voll && belegt + bytes + JE_EINTRAG <= MAX_BEHALTEN) {
+      belegt += bytes + JE_EINTRAG;
+      return true;
+    }
+    voll = true;
+    return false;
   }
 };
 
@@ -60,7 +65,7 @@ class Zeichenketten : public iface::import_shared_strings {
  public:
   explicit Zeichenketten(Speicher& speicher) : m_speicher(speicher) {}
   std::size_t append(std::string_view s) override {
-    m_speicher.Nehmen(std::min(s.size(), MAX_ZELLENLAENGE + 3));
+    if (!m_speicher.Nehmen(std::min(s.size(), MAX_ZELLENLAENGE + 3))) return m_texte.size();
     m_texte.push_back(Gekuerzt(s));
     return m_texte.size() - 1;
   }
@@ -127,8 +132,18 @@ class Blatt : public iface::import_sheet {
       m_abgeschnitten = true;
       return;
     }
-    m_speicher.Nehmen(text.size());
-    m_zellen[z][s] = std::move(text);
+    if (m_speicher.Nehmen(text.size())) m_zellen[z][s] = std::move(text);
+  }
+
+  // liborcus reads a repeated .ods row once and moves on by its count; the rows it stands for get its cells.
+  void ZeilenWiederholen(const std::vector<Zeilenwiederholung>& wiederholt) {
+    for (const Zeilenwiederholung& w : wiederholt) {
+      const auto zeile = m_zellen.find(static_cast<row_t>(w.zeile));
+      if (zeile == m_zellen.end()) continue;
+      const std::map<col_t, std::string> zellen = zeile->second;
+      for (std::size_t i = 1; i < w.anzahl && !m_abgeschnitten; ++i)
+        for (const auto& [s, text] : zellen) Setzen(static_cast<row_t>(w.zeile + i), s, text);
+    }
   }
 
   void Uebergeben(Tabelle& t) const {
@@ -245,7 +260,8 @@ class Fabrik : public iface::import_factory {
   }
   void finalize() override {}
 
-  const Blatt& Erstes() const { return m_erstes; }
+  Blatt& Erstes() { return m_erstes; }
+  bool Voll() const { return m_speicher.voll; }
 
  private:
   Speicher m_speicher;
@@ -256,6 +272,43 @@ class Fabrik : public iface::import_factory {
   std::map<std::string, orcus::spreadsheet::sheet_t> m_namen;
 };
 
+// Every XML part unpacked once and looked at before liborcus sees it: its nesting bounded, relationship
+// targets made relative, an .ods sheet's repeats cut. The archive anew when a part changed.
+std::string TeileVorbereiten(std::string_view archiv, const std::vector<Zipeintrag>& eintraege,
+                             std::optional<std::string>& neu, std::vector<Zeilenwiederholung>& wiederholt) {
+  const Zipgrenzen grenzen;
+  std::vector<std::optional<std::string>> ersetzt(eintraege.size());
+  bool geaendert = false;
+  std::size_t elemente = 0;
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    const Zipeintrag& e = eintraege[i];
+    std::optional<std::string> text = ZipeintragEntpacken(archiv, e);
+    if (!text) return "Die Arbeitsmappe ist besch\xC3\xA4" "digt und kann nicht gelesen werden.";
+    if (!IstXml(*text)) continue;
+    const Xmlumfang umfang = XmlUmfang(*text, MAX_XML_TIEFE, MAX_XML_ELEMENTE - elemente);
+    if (umfang.tiefe > MAX_XML_TIEFE)
+      return Formatiere("Die Arbeitsmappe ist zu tief verschachtelt (mehr als %d Ebenen); sie wird nicht gelesen.",
+                        static_cast<int>(MAX_XML_TIEFE));
+    elemente += umfang.elemente;
+    if (elemente > MAX_XML_ELEMENTE)
+      return Formatiere("Die Arbeitsmappe besteht aus mehr als %d XML-Elementen; sie wird nicht gelesen.",
+                        static_cast<int>(MAX_XML_ELEMENTE));
+    bool anders = e.name.ends_with(".rels") && BeziehungszieleRelativ(*text, e.name);
+    if (e.name == "content.xml")
+      anders = OdsWiederholungenKuerzen(*text, MAX_TABELLENZEILEN + 1, MAX_TABELLENSPALTEN, wiederholt) || anders;
+    if (anders) {
+      ersetzt[i] = std::move(text);
+      geaendert = true;
+    }
+  }
+  if (!geaendert) return {};
+  neu = ZipNeuSchreiben(archiv, eintraege, ersetzt, grenzen.entpackt);
+  if (!neu)
+    return "Die Arbeitsmappe w\xC3\xBC" "rde entpackt mehr als " + std::to_string(grenzen.entpackt / (1024 * 1024)) +
+           " MB belegen; sie wird nicht gelesen.";
+  return {};
+}
+
 }  // namespace
 
 bool IstZipArchiv(std::string_view inhalt) { return inhalt.substr(0, 4) == std::string_view("PK\x03\x04", 4); }
@@ -264,8 +317,10 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
   tabelle = {};
   std::vector<Zipeintrag> eintraege;
   if (const std::string fehler = ZipverzeichnisLesen(inhalt, eintraege); !fehler.empty()) return fehler;
-  const std::optional<std::string> relativ = BeziehungszieleRelativ(inhalt, eintraege);
-  if (relativ) inhalt = *relativ;
+  std::optional<std::string> neu;
+  std::vector<Zeilenwiederholung> wiederholt;
+  if (const std::string fehler = TeileVorbereiten(inhalt, eintraege, neu, wiederholt); !fehler.empty()) return fehler;
+  if (neu) inhalt = *neu;
   const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
   try {
     Fabrik fabrik;
@@ -278,10 +333,9 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
     } else {
       return "Die Datei ist ein Zip-Archiv, aber keine Arbeitsmappe (.xlsx oder .ods).";
     }
+    fabrik.Erstes().ZeilenWiederholen(wiederholt);
+    if (fabrik.Voll()) return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
     fabrik.Erstes().Uebergeben(tabelle);
-  } catch (const ZuVieleDaten&) {
-    tabelle = {};
-    return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
   } catch (const std::bad_alloc&) {
     tabelle = {};
     return "Die Arbeitsmappe ist zu gro\xC3\x9F, um sie zu lesen.";

@@ -4,6 +4,8 @@
 #include "doc/Dateizugriff.h"
 #include "doc/Ratenzeile.h"
 #include "doc/Windows1252.h"
+#include "import/Importgrenzen.h"
+#include "import/Meldungstext.h"
 
 #include <sys/stat.h>
 
@@ -94,8 +96,13 @@ void Einlesen(Quelle& quelle, RatendateiImport& import) {
     const int anzahl = RatenzeileScannen(text, gp, rate, druck);
     // The first line is a heading, whatever it holds.
     if (i == 0) continue;
+    if (import.zeilen.size() == MAX_IMPORTZEILEN) {
+      import.meldungen.push_back(Formatiere("Die Ratendatei hat mehr als %d Ratenzeilen; ab der %d.Zeile wurde nichts eingelesen",
+                                            static_cast<int>(MAX_IMPORTZEILEN), i + 1));
+      break;
+    }
     if (anzahl != 3) {
-      import.meldungen.push_back("Die Zeile enhält keine 3 Werte\n " + Windows1252NachUtf8(text));
+      import.meldungen.push_back("Die Zeile enhält keine 3 Werte\n " + SteuerzeichenSichtbar(Windows1252NachUtf8(text)));
       break;
     }
     import.zeilen.push_back(Formatiere("%10.3f  %10.1f %15.1f", static_cast<double>(gp), static_cast<double>(rate),

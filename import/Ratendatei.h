@@ -22,7 +22,8 @@ struct RatendateiImport {
 // The box the dialog shows before reading: the path followed by " wird geöffnet".
 std::string RatendateiOeffnenMeldung(const std::string& pfad);
 
-// Reads the file one line at a time, never holding more than one short line of it.
+// Reads the file one line at a time, never holding more than one short line of it. Lines beyond
+// MAX_IMPORTZEILEN end the import with a message, as a bad line does.
 RatendateiImport RatendateiEinlesen(const std::string& pfad);
 
 // The same rules on a file image in memory.

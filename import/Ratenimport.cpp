@@ -11,10 +11,27 @@
 namespace zelvor {
 namespace {
 
-// A rate file read without complaint, or ended by an empty line after lines were taken.
+// A rate file read without complaint, or ended by an empty line or the row limit after lines were taken.
 bool AlsRatendateiGelesen(const RatendateiImport& r) {
-  return r.meldungen.empty() || (r.leerzeileAbbruch && !r.zeilen.empty());
+  return r.meldungen.empty() || (!r.zeilen.empty() && (r.leerzeileAbbruch || r.zeilen.size() == MAX_IMPORTZEILEN));
 }
+
+RatendateiImport Abgelehnt(std::string meldung) {
+  RatendateiImport r;
+  r.geoeffnet = true;
+  r.abgelehnt = true;
+  r.meldungen.push_back(std::move(meldung));
+  return r;
+}
+
+std::string ZuGross() {
+  return Formatiere("Die Datei ist gr\xC3\xB6\xC3\x9F" "er als %d MB; sie wird nicht gelesen.",
+                    static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024)));
+}
+
+const char* const WEDER_NOCH =
+    "Die Datei ist weder eine Ratendatei (eine Kopfzeile, dann je Zeile Gp, Rate und Kopfdruck mit "
+    "Dezimalpunkt) noch eine Tabelle (CSV, .xlsx oder .ods) mit diesen drei Zahlen je Zeile; sie wird nicht gelesen.";
 
 // Some row holds three numbers when cut at tabs, semicolons or commas.
 bool SiehtNachTabelleAus(const Tabelle& t) {
@@ -39,6 +56,9 @@ RatendateiImport AusTabelle(const Tabellenimport& t) {
   r.zeilen = t.zeilen;
   r.geaendert = !r.zeilen.empty();
   r.status = Formatiere("%d Zeilen wurden eingelesen", static_cast<int>(r.zeilen.size()));
+  if (t.leerzeile > 0)
+    r.status += Formatiere("; nach der Leerzeile in Zeile %d folgen weitere Zeilen, die nicht eingelesen wurden",
+                           static_cast<int>(t.leerzeile));
   return r;
 }
 
@@ -92,6 +112,7 @@ Ratenquelle RatenquelleErkennen(std::string_view inhalt) {
 }
 
 RatendateiImport RatenImportAusInhalt(std::string_view roh) {
+  if (roh.size() > MAX_IMPORTDATEI) return Abgelehnt(ZuGross());
   const std::optional<std::string> utf8 = Utf16NachUtf8(roh);
   const std::string_view inhalt = utf8 ? std::string_view(*utf8) : roh;
   switch (RatenquelleErkennen(inhalt)) {
@@ -106,31 +127,17 @@ RatendateiImport RatenImportAusInhalt(std::string_view roh) {
     case Ratenquelle::Ratendatei:
       break;
   }
-  return RatendateiAusText(inhalt);
+  RatendateiImport r = RatendateiAusText(inhalt);
+  if (r.zeilen.empty() && !r.meldungen.empty()) return Abgelehnt(WEDER_NOCH);
+  return r;
 }
 
 RatendateiImport RatenImportLesen(const std::string& pfad) {
   struct stat st {};
   if (::stat(pfad.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return RatendateiEinlesen(pfad);
+  if (static_cast<std::uint64_t>(st.st_size) > MAX_IMPORTDATEI) return Abgelehnt(ZuGross());
   std::vector<unsigned char> inhalt;
-  if (static_cast<std::uint64_t>(st.st_size) > MAX_IMPORTDATEI) {
-    // Only the first bytes: a workbook this big is refused, text is read one line at a time.
-    std::string anfang;
-    if (std::FILE* f = std::fopen(pfad.c_str(), "rb")) {
-      char puffer[4] = {};
-      anfang.assign(puffer, std::fread(puffer, 1, sizeof puffer, f));
-      std::fclose(f);
-    }
-    if (IstZipArchiv(anfang)) {
-      RatendateiImport r;
-      r.geoeffnet = true;
-      r.abgelehnt = true;
-      r.meldungen.push_back(Formatiere("Die Arbeitsmappe ist gr\xC3\xB6\xC3\x9F" "er als %d MB; sie wird nicht gelesen.",
-                                       static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024))));
-      return r;
-    }
-    return RatendateiEinlesen(pfad);
-  }
+  // A file that cannot be read whole (or grew meanwhile) is read as a rate file, one short line at a time.
   if (!DateiLesen(pfad, inhalt, MAX_IMPORTDATEI).empty()) return RatendateiEinlesen(pfad);
   return RatenImportAusInhalt(std::string_view(reinterpret_cast<const char*>(inhalt.data()), inhalt.size()));
 }

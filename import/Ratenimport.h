@@ -1,19 +1,19 @@
 #pragma once
 // Rate lines from a file of any kind the program understands, told by the file's content, not its name:
 // a rate file (a heading, then "Gp rate pressure" lines), CSV or tab-separated text from a spreadsheet,
-// or an .xlsx/.ods workbook. A file the rate-file rules read stays a rate file with all its rules.
+// or an .xlsx/.ods workbook. A file the rate-file rules read stays a rate file with all its rules. The
+// bounds of Importgrenzen.h hold before the reader is chosen; a file that is none of these (nothing of
+// it reads as rate lines) is refused with a sentence saying what was expected. A refused import takes
+// nothing: the list it was meant for stays as it was.
 // Text in UTF-16 with a byte order mark (Excel's "Unicode text") is read as its UTF-8.
 #include <string>
 #include <string_view>
 
+#include "import/Importgrenzen.h"
 #include "import/Ratendatei.h"
 #include "import/Tabellenimport.h"
 
 namespace zelvor {
-
-// Files above this size are not read into memory: a workbook is refused, text goes to the rate-file
-// reader, which reads one short line at a time.
-inline constexpr std::size_t MAX_IMPORTDATEI = 16u * 1024 * 1024;
 
 enum class Ratenquelle { Ratendatei, Tabellentext, Arbeitsmappe };
 

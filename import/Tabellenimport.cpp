@@ -5,6 +5,7 @@
 
 #include "calc/Format.h"
 #include "doc/Windows1252.h"
+#include "import/Meldungstext.h"
 
 namespace zelvor {
 namespace {
@@ -222,8 +223,11 @@ Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
   for (; i < tabelle.zeilen.size(); ++i) {
     const std::vector<std::string>& zellen = tabelle.zeilen[i];
     if (Leer(zellen)) {
-      if (daten) break;  // an empty row ends the data, as an empty line ends a rate file
-      continue;
+      if (!daten) continue;
+      // An empty row ends the data, as an empty line ends a rate file; rows after it are not lost unseen.
+      for (std::size_t k = i + 1; k < tabelle.zeilen.size() && ergebnis.leerzeile == 0; ++k)
+        if (!Leer(tabelle.zeilen[k])) ergebnis.leerzeile = i + 1;
+      break;
     }
     std::array<float, 3> werte{};
     if (!daten) {
@@ -239,7 +243,7 @@ Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
         gueltig = spalten[n] < zellen.size() && ZelleAlsZahl(zellen[spalten[n]], tabelle.dezimal, werte[n]);
       if (!gueltig) {
         const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
-        ergebnis.meldung = "Die Zeile enh\xC3\xA4lt keine 3 Werte\n " + text;
+        ergebnis.meldung = "Die Zeile enh\xC3\xA4lt keine 3 Werte\n " + SteuerzeichenSichtbar(text);
         ergebnis.zeilen.clear();
         return ergebnis;
       }

@@ -3,18 +3,18 @@
 // decimal point), tab-separated text, text pasted from a spreadsheet, and the rows of a workbook's
 // first sheet. Leading rows with fewer than three numbers (title, headings, units) are skipped; the
 // first row with three numbers fixes the three columns Gp, rate and wellhead flowing pressure; an empty
-// row ends the data. One bad row refuses the whole import, so nothing half-read reaches the well.
+// row ends the data (and the result tells when further rows follow it). One bad row refuses the whole import, so nothing half-read reaches the well.
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "doc/CZelvorDoc.h"
+#include "import/Importgrenzen.h"
 
 namespace zelvor {
 
-// More rows than a run evaluates lines (300) ten times over are no rate data of a well.
-inline constexpr std::size_t MAX_TABELLENZEILEN = 3000;
+inline constexpr std::size_t MAX_TABELLENZEILEN = MAX_IMPORTZEILEN;
 // Cells of a row beyond this many are not kept: the three columns the import needs come long before.
 inline constexpr std::size_t MAX_TABELLENSPALTEN = 256;
 // A cell longer than this is kept cut: no number is that long, and a message shows only its start.
@@ -34,6 +34,7 @@ struct Tabellenimport {
   bool uebernommen = false;  // false: refused, `meldung` says why and `zeilen` is empty
   CStringArray zeilen;       // the lines taken, formatted "%10.3f  %10.1f %15.1f" as by a rate file
   std::string meldung;
+  std::size_t leerzeile = 0;  // the empty row (counted from 1) that ended the data while rows follow it; else 0
 };
 
 // A cell's number, when the whole cell (blanks around it aside) is one finite number with at most one

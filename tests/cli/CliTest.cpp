@@ -128,6 +128,21 @@ TEST_F(Cli, EvaluateWithARateFileAndAnAbort) {
   EXPECT_EQ(Starten({"evaluate", well}).status, ERFOLG);
 }
 
+// An import's messages come one a line, a refusal as one line with the program's name, control
+// characters of the file's row escaped.
+TEST_F(Cli, ImportMessagesAreOneLineEach) {
+  const std::string well = Bohrung();
+  Schreiben("schlecht.csv", "Gp;Q;p\n12,0;8849;228,0\n85,0;k.A.\x1B[2J;222,0\n");
+  const Aufruf abgelehnt = Starten({"evaluate", well, "--rates", Pfad("schlecht.csv")});
+  EXPECT_EQ(abgelehnt.status, FEHLER);
+  EXPECT_EQ(abgelehnt.err, "zelvor-cli: Aus \"" + Pfad("schlecht.csv") +
+                               "\" wurde keine Ratenzeile eingelesen; die Bohrung bleibt unverändert: Die Zeile enhält "
+                               "keine 3 Werte: 85,0;k.A.\\x1B[2J;222,0\n");
+  Schreiben("teils.txt", "Kopf\n100 1000 100\nEnde\n");
+  const Aufruf teils = Starten({"evaluate", well, "--rates", Pfad("teils.txt")});
+  EXPECT_EQ(teils.err, "zelvor-cli: Die Zeile enhält keine 3 Werte: Ende\n1 Zeilen wurden eingelesen\n");
+}
+
 TEST_F(Cli, UnreadableInputIsAUsageError) {
   const std::string well = Bohrung();
   EXPECT_EQ(Starten({"evaluate", Pfad("fehlt.zlv")}).status, FEHLER);

@@ -109,7 +109,7 @@ with zipfile.ZipFile(pfad("bombe.xlsx"), "w", zipfile.ZIP_DEFLATED) as z:
     z.writestr("xl/worksheets/sheet1.xml", b"\0" * (300 * 1024 * 1024))
 with open(pfad("kaputt.xlsx"), "wb") as f:
     f.write(open(pfad("openpyxl.xlsx"), "rb").read()[:3000])
-for name, meldung in [("schlecht.csv", "Die Zeile enhält keine 3 Werte\n 85,0;k.A.;222,0"),
+for name, meldung in [("schlecht.csv", "Die Zeile enhält keine 3 Werte: 85,0;k.A.;222,0"),
                       ("kopf.csv", "wurde keine Ratenzeile eingelesen"),
                       ("bombe.xlsx", "mehr als 64 MB"), 
  ("kaputt.xlsx", "beschädigt")]:
@@ -118,7 +118,9 @@ for name, meldung in [("schlecht.csv", "Die Zeile enhält keine 3 Werte\n 85,0;k
     dauer = time.monotonic() - anfang
     with open(kopie, "rb") as f:
         nachher = f.read()
-    if r.returncode != 1 or nachher != vorher or meldung not in r.stderr.decode() or dauer > 10:
+    zeilen = r.stderr.decode().splitlines()
+    if (r.returncode != 1 or nachher != vorher or len(zeilen) != 1 or not zeilen[0].startswith("zelvor-cli: ")
+            or meldung not in zeilen[0] or dauer > 10):
         fehler.append(f"set --rates {name}: Status {r.returncode}, {dauer:.1f} s, {r.stderr.decode()!r}, "
                       f"Bohrung unverändert: {nachher == vorher}")
 r = lauf("set", kopie, "--rates", pfad("de.csv"))

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <tuple>
+
 #include "Dialoghilfen.h"
 #include "SkriptDienste.h"
 #include "dialogs/Ratendateiwahl.h"
@@ -106,6 +108,42 @@ class RatendateiImportTest : public QObject {
     QVERIFY(d.m_Ratenzeilen.empty());
     QCOMPARE(d.m_bGeaendert, 0);
     QCOMPARE(Status(d), QStringLiteral("0 Zeilen wurden eingelesen"));
+  }
+
+  // A file that is refused (too big, no rate data at all) leaves the list, the status and the line field
+  // as they were; a table whose data end at an empty row says so.
+  void AbgelehnteDateiLaesstDieListe() {
+    QTemporaryDir dir;
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    s.ratendatei = Schreiben(dir, QStringLiteral("raten.txt"), "Kopf\n1 100 50\n2 200 40\n");
+    d.FileOpen();
+    const QStringList vorher = Listenzeilen(d);
+    QCOMPARE(vorher.size(), 2);
+    const QString status = Status(d);
+    QByteArray zufall(4096, '\0');
+    for (int i = 0; i < zufall.size(); ++i) zufall[i] = static_cast<char>((i * 7919 + 13) % 256);
+    QByteArray gross = "Gp;Q;p\n";
+    while (gross.size() <= 16 * 1024 * 1024) gross += "0,0;5000;100,0\n";
+    for (const auto& [name, inhalt, meldung] :
+         {std::tuple{"zufall.xlsx", zufall, QStringLiteral("Die Datei ist weder eine Ratendatei")},
+          std::tuple{"gross.csv", gross, QStringLiteral("Die Datei ist größer als 16 MB; sie wird nicht gelesen.")}}) {
+      s.Vergessen();
+      s.ratendatei = Schreiben(dir, QString::fromLatin1(name), inhalt);
+      d.FileOpen();
+      QCOMPARE(s.meldungen.size(), 2);
+      QVERIFY2(s.meldungen[1].startsWith(meldung), qPrintable(s.meldungen[1]));
+      QCOMPARE(Listenzeilen(d), vorher);
+      QCOMPARE(Zeilen(d.m_Ratenzeilen), vorher);
+      QCOMPARE(Status(d), status);
+    }
+    s.Vergessen();
+    s.ratendatei = Schreiben(dir, QStringLiteral("leer.csv"), "12,0;8849;228,0\n;;\n85,0;7315;222,0\n");
+    d.FileOpen();
+    QCOMPARE(Listenzeilen(d).size(), 1);
+    QCOMPARE(Status(d), QStringLiteral("1 Zeilen wurden eingelesen; nach der Leerzeile in Zeile 2 folgen weitere "
+                                       "Zeilen, die nicht eingelesen wurden"));
   }
 
   void FehlendeDateiUndAbgebrochenerDialog() {

@@ -5,6 +5,7 @@
 
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
+#include "export/XlsxExport.h"
 #include "export/Exporttabellen.h"
 #include "tests/doc/DateiTestHilfen.h"
 
@@ -132,6 +133,15 @@ TEST(Export, AFailedWriteKeepsThePreviousFile) {
   EXPECT_NE(meldung.find("a.xlsx"), std::string::npos) << meldung;
   EXPECT_TRUE(ExportSchreiben(dir / "b.xlsx", {EineZelle(1.0)}, Exportformat::Xlsx).empty());
   EXPECT_EQ(dir.Eintraege(), std::vector<std::string>{"b.xlsx"});
+}
+
+// A full disk under the workbook: one German reason, none of the library's English lines on stderr.
+TEST(Export, EineVolleFestplatteGibtEinenDeutschenSatz) {
+  ::testing::internal::CaptureStderr();
+  const std::string meldung = XlsxErzeugen("/dev/full", {EineZelle(1.0)});
+  const std::string stderrText = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(meldung, "die Arbeitsmappe kann nicht gepackt und geschrieben werden (ist der Datentr\xC3\xA4ger voll?).");
+  EXPECT_EQ(stderrText, "");
 }
 
 }  // namespace

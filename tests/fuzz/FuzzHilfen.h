@@ -54,6 +54,21 @@ bool BitGleich(const T& a, const T& b) {
   return std::memcmp(&a, &b, sizeof(T)) == 0;
 }
 
+// A message shows no control character of its file: a tab and the one line break of a quoting message
+// ("...\n <line>") at most.
+inline bool OhneSteuerzeichen(std::string_view meldung) {
+  int umbrueche = 0;
+  for (std::size_t i = 0; i < meldung.size(); ++i) {
+    const auto c = static_cast<unsigned char>(meldung[i]);
+    if (c == '\n') ++umbrueche;
+    if ((c < 0x20 && c != '\t' && c != '\n') || c == 0x7F) return false;
+    if (c == 0xC2 && i + 1 < meldung.size() && static_cast<unsigned char>(meldung[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(meldung[i + 1]) <= 0x9F)
+      return false;
+  }
+  return umbrueche <= 1;
+}
+
 // Printable form of a text for messages: control bytes and bytes above 0x7E as \xNN.
 inline std::string Sichtbar(std::string_view s, std::size_t max = 200) {
   std::string r;

@@ -1,7 +1,8 @@
 // Fuzz target for the rate file import (on a file image in memory).
 // Every taken line must have the import layout "%10.3f  %10.1f %15.1f" with plain decimal numbers, and
 // must be the formatted numbers of the matching line of the file (heading skipped); at most one message
-// may end the import, and the status must count the lines taken.
+// may end the import (no control character in it but its one line break), no more lines than the row
+// limit are taken, and the status must count the lines taken.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "FuzzHilfen.h"
 #include "calc/Format.h"
+#include "import/Importgrenzen.h"
 #include "import/Ratendatei.h"
 #include "doc/Ratenzeile.h"
 
@@ -45,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   FUZZ_PRUEFE(r.geoeffnet, "");
   FUZZ_PRUEFE(r.meldungen.size() <= 1, std::to_string(r.meldungen.size()) + " Meldungen");
   FUZZ_PRUEFE(r.geaendert == !r.zeilen.empty(), "");
+  FUZZ_PRUEFE(r.zeilen.size() <= MAX_IMPORTZEILEN, std::to_string(r.zeilen.size()));
+  for (const std::string& m : r.meldungen) FUZZ_PRUEFE(OhneSteuerzeichen(m), Sichtbar(m));
   if (r.leerzeileAbbruch) {
     FUZZ_PRUEFE(r.meldungen.size() == 1 && r.meldungen[0] == "ABBRUCH bei Leerzeile!", "");
     FUZZ_PRUEFE(r.status.empty(), r.status);

@@ -87,9 +87,10 @@ TEST(Ratendatei, LineWithoutThreeValuesEndsImport) {
 TEST(Ratendatei, QuotedLineIsUtf8WithoutLineEnd) {
   const auto r = RatendateiAusText("H\r\n1 2 3 Gr\xFC\xDF \x80\r\n");
   EXPECT_EQ(r.meldungen, (Zeilen{NICHT_DREI + "1 2 3 Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"}));
-  // Only a CR right before the LF belongs to the line end.
-  const auto cr = RatendateiAusText("H\n1 2\rx\r\r\n");
-  EXPECT_EQ(cr.meldungen, (Zeilen{NICHT_DREI + "1 2\rx\r"}));
+  // Only a CR right before the LF belongs to the line end; the others show as escapes, as every control
+  // character of the line does.
+  const auto cr = RatendateiAusText("H\n1 2\rx\r\x1B[2J\r\n");
+  EXPECT_EQ(cr.meldungen, (Zeilen{NICHT_DREI + "1 2\\rx\\r\\x1B[2J"}));
 }
 
 TEST(Ratendatei, ValuesAreTakenAsTheyAre) {
@@ -189,12 +190,15 @@ TEST_F(RatendateiDatei, HugeFilesAreReadLineByLine) {
   EXPECT_EQ(lang.zeilen.size(), 1u);
   EXPECT_EQ(lang.meldungen, (Zeilen{"In der 3.Zeile 200 Zeichen gelesen"}));
 
+  // Lines beyond the row limit end the import with the rate file's own message.
   std::string viele = "H\n";
   for (int i = 0; i < 100'000; ++i) viele += "1.5 1000 80\n";
   Schreiben(viele);
   const auto r = RatendateiEinlesen(m_pfad.string());
-  EXPECT_EQ(r.zeilen.size(), 100'000u);
-  EXPECT_EQ(r.status, "100000 Zeilen wurden eingelesen");
+  EXPECT_EQ(r.zeilen.size(), 3000u);
+  EXPECT_EQ(r.meldungen, (Zeilen{"Die Ratendatei hat mehr als 3000 Ratenzeilen; ab der 3002.Zeile wurde nichts eingelesen"}));
+  EXPECT_EQ(r.status, "3000 Zeilen wurden eingelesen");
+  EXPECT_EQ(RatendateiAusText(viele.substr(0, 2 + 3000 * 12)).meldungen, Zeilen{});
 }
 
 }  // namespace

@@ -107,6 +107,19 @@ TEST(Tabellenimport, ZeilenUndZellenSindBegrenzt) {
   EXPECT_LT(z.meldung.size(), 300u);
 }
 
+// Rows after the empty row that ends the data are named, not lost unseen; escapes keep a cell's control
+// characters out of the message.
+TEST(Tabellenimport, LeerzeileUndSteuerzeichen) {
+  const std::pair<const char*, std::size_t> faelle[] = {
+      {"1;2;3\n;;\n4;5;6\n", 2}, {"1;2;3\n\n\n ;\n", 0}, {"\n\nTitel\n1;2;3\n", 0}, {"Titel\n1;2;3\n4;5;6\n\n \n7;x\n", 4}};
+  for (const auto& [text, leerzeile] : faelle) {
+    const Tabellenimport t = TabelleUebernehmen(TextAlsTabelle(text, false));
+    EXPECT_TRUE(t.uebernommen) << text;
+    EXPECT_EQ(t.leerzeile, leerzeile) << text;
+  }
+  EXPECT_EQ(TabelleUebernehmen(TextAlsTabelle("1;2;3\n4;\x1B]0;x\x07;6\n", false)).meldung, NICHT_DREI + "4;\\x1B]0;x\\x07;6");
+}
+
 TEST(Tabellenimport, EinfuegenErsetztOderHaengtAn) {
   Ratenliste liste{{"a", "b"}, 1};
   EXPECT_EQ(ZeilenEinfuegen(liste, {"c"}, false), "1 Zeilen wurden eingef\xC3\xBCgt");
