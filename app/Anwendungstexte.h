@@ -51,6 +51,7 @@ enum Befehl : int {
   ID_EXPORTIEREN = 32783,              // "Exportieren..."
   ID_MATERIALBILANZ = 32784,           // view "Materialbilanz"
   ID_GASVORRAT_UEBERNEHMEN = 32785,    // "Gasvorrat übernehmen"
+  ID_MESSUNGEN = 32786,                // "Schließdruckmessungen..." dialog
   ID_FELDUEBERSICHT = 32790,           // "Feldübersicht..."
 };
 

@@ -30,6 +30,7 @@
 #include "app/Rueckfrage.h"
 #include "app/Sperrtasten.h"
 #include "dialogs/DlgInput.h"
+#include "dialogs/DlgMessungen.h"
 #include "dialogs/DlgPrognose.h"
 #include "views/CGrafik.h"
 #include "views/CLieferfaehigkeit.h"
@@ -228,6 +229,15 @@ void CMainFrame::MenuesAnlegen() {
     dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
     return PrognoseDialogAusfuehren(this, e, variablerC, dienste, injektion);
   });
+  QAction* messungen =
+      NeueAktion(ID_MESSUNGEN, QStringLiteral("&Schließdruckmessungen..."),
+                 QStringLiteral("Bearbeitet die Schließdruckmessungen der Bohrung\nSchließdruckmessungen"));
+  connect(messungen, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnMessungen);
+  m_Dokument.MessungseingabeSetzen([this](std::vector<Schliessdruckmessung>& m) {
+    DialogDienste dienste;
+    dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
+    return MessungsDialogAusfuehren(this, m, dienste);
+  });
   QAction* gasvorrat = NeueAktion(ID_GASVORRAT_UEBERNEHMEN, QStringLiteral("&Gasvorrat übernehmen"),
                                   QStringLiteral("Übernimmt den aus den Fließdaten abgeglichenen Gasvorrat als OGIP\n"
                                                  "Gasvorrat übernehmen"));
@@ -235,6 +245,9 @@ void CMainFrame::MenuesAnlegen() {
   QMenu* bearbeitenMenue = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   bearbeitenMenue->addActions({daten, ausgeben, einlesen, prognoseeinstellungen, gasvorrat});
   connect(bearbeitenMenue, &QMenu::aboutToShow, this, &CMainFrame::BefehleAktualisieren);
+  bearbeitenMenue->addSeparator();
+  // The surveys are data of their own beside the rate lines: a group of their own.
+  bearbeitenMenue->addAction(messungen);
   bearbeitenMenue->addSeparator();
   // "Kopieren": the visible view says what the clipboard gets (the table its text, the graph its picture).
   QAction* kopieren = NeueAktion(ID_EDIT_COPY, QStringLiteral("&Kopieren"),

@@ -159,17 +159,55 @@ void Dokumentsteuerung::OnPrognoseEinstellungen() {
   UpdateAllViews();
 }
 
-bool Dokumentsteuerung::GasvorratAbgeglichen() const { return DokumentAbgleich(m_Doc).Gemacht(); }
+void Dokumentsteuerung::OnMessungen() {
+  if (!m_Messungseingabe) return;
+  std::vector<Schliessdruckmessung> m = m_Doc.m_Messungen;
+  if (!m_Messungseingabe(m)) return;
+  if (m != m_Doc.m_Messungen) {
+    m_Doc.m_Messungen = std::move(m);
+    SetModifiedFlag(true);
+  }
+  UpdateAllViews();
+}
+
+namespace {
+
+bool MessbilanzGemacht(const Messbilanz& m) { return m.Gemacht() && m.bilanz.Gemacht(); }
+
+}  // namespace
+
+bool Dokumentsteuerung::GasvorratAbgeglichen() const {
+  return DokumentAbgleich(m_Doc).Gemacht() || (!m_Doc.m_Messungen.empty() && MessbilanzGemacht(DokumentMessbilanz(m_Doc)));
+}
 
 void Dokumentsteuerung::OnGasvorratUebernehmen() {
   const Gasvorratsabgleich a = DokumentAbgleich(m_Doc);
-  if (!a.Gemacht()) return;
-  const QString frage = QString::fromStdString(
-      Formatiere("Soll der abgeglichene Gasvorrat von %.1f Mio m3 (95 %%-Bereich %.1f bis %.1f Mio m3) als OGIP "
-                 "übernommen werden? Bisher sind es %.1f Mio m3.",
-                 UebernommenerGasvorrat(a.g), a.gUnten, a.gOben, a.ogip));
-  if (!Rueckfragen().JaNein(m_Besitzer, frage)) return;
-  if (const auto m = GasvorratUebernehmen(m_Doc, a.g)) {
+  const Messbilanz mb = DokumentMessbilanz(m_Doc);
+  const bool messungen = MessbilanzGemacht(mb);
+  double g = a.g;
+  if (messungen) {
+    const PZBilanz& b = mb.bilanz;
+    const std::string fliess =
+        a.Gemacht() ? Formatiere("Ja: aus den Fließdaten, %.1f Mio m3 (95 %%-Bereich %.1f bis %.1f Mio m3); ",
+                                 UebernommenerGasvorrat(a.g), a.gUnten, a.gOben)
+                    : std::string();
+    const QString frage = QString::fromStdString(Formatiere(
+        "Welcher Gasvorrat soll als OGIP übernommen werden? %s%s: aus den Schließdruckmessungen, %.1f Mio m3 (95 %%-Bereich "
+        "%.1f bis %.1f Mio m3). Bisher sind es %.1f Mio m3.",
+        fliess.c_str(), a.Gemacht() ? "Nein" : "Ja", UebernommenerGasvorrat(b.g), b.gUnten, b.gOben,
+        static_cast<double>(m_Doc.m_OGIP)));
+    const Rueckfrage::Antwort antwort = Rueckfragen().JaNeinAbbrechen(m_Besitzer, frage);
+    if (antwort == Rueckfrage::Antwort::Abbrechen || (!a.Gemacht() && antwort != Rueckfrage::Antwort::Ja)) return;
+    g = a.Gemacht() && antwort == Rueckfrage::Antwort::Ja ? a.g : b.g;
+  } else {
+    if (!a.Gemacht()) return;
+    const QString frage = QString::fromStdString(
+        Formatiere("Soll der abgeglichene Gasvorrat von %.1f Mio m3 (95 %%-Bereich %.1f bis %.1f Mio m3) als OGIP "
+                   "übernommen werden? Bisher sind es %.1f Mio m3.",
+                   UebernommenerGasvorrat(a.g), a.gUnten, a.gOben, a.ogip));
+    if (!Rueckfragen().JaNein(m_Besitzer, frage)) return;
+  }
+  if (const auto m = GasvorratUebernehmen(m_Doc, g)) {
     Rueckfragen().Meldung(m_Besitzer, QString::fromStdString(*m));
     return;
   }

@@ -24,6 +24,9 @@ class Dokumentsteuerung : public QObject {
   using Prognoseeingabe =
       std::function<bool(Prognoseeinstellungen& einstellungen, bool variablerC, bool injektion)>;
 
+  // The surveys dialog: edits the list and returns true on OK.
+  using Messungseingabe = std::function<bool(std::vector<Schliessdruckmessung>& messungen)>;
+
   explicit Dokumentsteuerung(QObject* parent = nullptr);
 
   CZelvorDoc& Doc() { return m_Doc; }
@@ -33,6 +36,7 @@ class Dokumentsteuerung : public QObject {
   void BesitzerSetzen(QWidget* besitzer) { m_Besitzer = besitzer; }
   void EingabeSetzen(Eingabe eingabe) { m_Eingabe = std::move(eingabe); }
   void PrognoseeingabeSetzen(Prognoseeingabe eingabe) { m_Prognoseeingabe = std::move(eingabe); }
+  void MessungseingabeSetzen(Messungseingabe eingabe) { m_Messungseingabe = std::move(eingabe); }
 
   QString PathName() const { return m_Pfad; }
   // The file name, or "Unbenannt" for a well never saved.
@@ -66,10 +70,15 @@ class Dokumentsteuerung : public QObject {
   // "Förderprognose...": the settings dialog; on OK the well keeps its settings and counts as modified
   // when they changed.
   void OnPrognoseEinstellungen();
+  // "Schließdruckmessungen...": the surveys dialog; on OK the well keeps the list and counts as modified
+  // when it changed.
+  void OnMessungen();
   // "Gasvorrat übernehmen": asks whether the matched gas in place becomes the well's OGIP; Ja sets it,
-  // marks the well modified, evaluates and redraws, Nein changes nothing.
+  // marks the well modified, evaluates and redraws, Nein changes nothing. With a material balance of
+  // the shut-in surveys as well, Ja takes the flowing match, Nein the surveys' value, Abbrechen neither.
   void OnGasvorratUebernehmen();
-  // The last run's gas in place could be matched: the command is offered.
+  // The last run's gas in place could be matched (from the flowing data or the surveys): the command
+  // is offered.
   bool GasvorratAbgeglichen() const;
 
   void UpdateAllViews() { emit AnsichtenAktualisieren(); }
@@ -96,6 +105,7 @@ class Dokumentsteuerung : public QObject {
   QWidget* m_Besitzer = nullptr;
   Eingabe m_Eingabe;
   Prognoseeingabe m_Prognoseeingabe;
+  Messungseingabe m_Messungseingabe;
 };
 
 }  // namespace zelvor

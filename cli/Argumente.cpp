@@ -15,11 +15,11 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> propose = {"--wgv", "--apply"};
   static const std::set<std::string> results = {"--rates", "--variable-c", "--rate-graph", "-o"};
   static const std::set<std::string> show = {};
-  static const std::set<std::string> set = {"--rates"};
+  static const std::set<std::string> set = {"--rates", "--messungen", "--kopfdruck"};
   static const std::set<std::string> graph = {"--rates", "--variable-c", "--rate-graph", "--zoom", "--landscape", "-o",
                                               "--view"};
   static const std::set<std::string> analyze = {"--rates", "--variable-c", "--json"};
-  static const std::set<std::string> ogip = {"--rates", "--gegendruck", "--json", "--apply"};
+  static const std::set<std::string> ogip = {"--rates", "--gegendruck", "--json", "--apply", "--apply-messungen"};
   if (befehl == "ogip") return ogip;
   static const std::set<std::string> print = {"--rates", "--variable-c", "--landscape", "-o"};
   static const std::set<std::string> exportieren = {"--rates", "--variable-c", "--rate-graph", "--dialekt", "-o"};
@@ -28,6 +28,10 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> forecast = {"--rates", "--pmin", "--plateau", "--end",     "--model",
                                                  "--steps", "--pmax", "--pres-max", "--json"};
   if (befehl == "forecast") return forecast;
+  static const std::set<std::string> kennlinien = {"--rates", "--schritt", "--json"};
+  static const std::set<std::string> speicherjahr = {"--rates", "--json"};
+  if (befehl == "kennlinien") return kennlinien;
+  if (befehl == "speicherjahr") return speicherjahr;
   if (befehl == "export") return exportieren;
   if (befehl == "graph") return graph;
   if (befehl == "print") return print;
@@ -90,13 +94,15 @@ std::string Gebrauch() {
          "  zelvor-cli analyze BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--json]\n"
          "  zelvor-cli forecast BOHRUNG.zlv [--pmin P] [--plateau Q] [--end Q] [--model mittel|variabel|gegendruck]\n"
          "             [--steps K] [--pmax P] [--pres-max P] [--rates RATENDATEI] [--json]\n"
-         "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json] [--apply]\n"
+         "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json] [--apply|--apply-messungen]\n"
+         "  zelvor-cli kennlinien BOHRUNG.zlv [--schritt PROZENT] [--rates RATENDATEI] [--json]\n"
+         "  zelvor-cli speicherjahr BOHRUNG.zlv [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
          "  zelvor-cli export BOHRUNG.zlv -o TABELLEN.csv|TABELLEN.xlsx [--dialekt de] [--rates RATENDATEI]\n"
          "             [--variable-c] [--rate-graph]\n"
          "  zelvor-cli show BOHRUNG.zlv\n"
-         "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI]\n"
+         "  zelvor-cli set BOHRUNG.zlv NAME=WERT... [--rates RATENDATEI] [--messungen DATEI [--kopfdruck]]\n"
          "  zelvor-cli graph BOHRUNG.zlv -o BILD.png|BILD.svg|BILD.pdf [--rates RATENDATEI] [--variable-c]\n"
          "             [--rate-graph] [--zoom] [--landscape] [--view " + ansichten + "]\n"
          "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n"
@@ -110,7 +116,8 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   if (argc < 2) return std::string("Kein Befehl angegeben.");
   a.befehl = argv[1];
   static const std::set<std::string> befehle = {"evaluate", "analyze", "forecast", "propose", "results", "show",
-                                                  "set",      "graph",   "print",   "export",  "ogip"};
+                                                  "set",      "graph",   "print",   "export",  "ogip",
+                                                  "kennlinien", "speicherjahr"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   for (int i = 2; i < argc; ++i) {
@@ -119,12 +126,13 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
       if (!erlaubt.count(arg)) return "Unbekannte Option \"" + arg + "\" für " + a.befehl + ".";
       const bool prognosewert = arg == "--pmin" || arg == "--plateau" || arg == "--end" || arg == "--model" ||
                                 arg == "--steps" || arg == "--pmax" || arg == "--pres-max";
-      const bool mitWert = prognosewert || arg == "--rates" || arg == "-o" || arg == "--wgv" || arg == "--view" ||
-                           arg == "--dialekt";
+      const bool mitWert = prognosewert || arg == "--rates" || arg == "--messungen" || arg == "-o" || arg == "--wgv" || arg == "--view" ||
+                           arg == "--dialekt" || arg == "--schritt";
       if (mitWert) {
         if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
         const std::string wert = argv[++i];
         if (arg == "--rates") a.raten = wert;
+        if (arg == "--messungen") a.messungen = wert;
         if (arg == "-o") a.ausgabe = wert;
         if (arg == "--wgv") a.wgv = wert;
         if (arg == "--view") {
@@ -134,6 +142,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
           a.ansicht = wert;
         }
         if (arg == "--dialekt") a.dialekt = wert;
+        if (arg == "--schritt") a.schritt = wert;
         if (prognosewert) a.prognose.emplace_back(arg, wert);
       } else if (arg == "--variable-c") {
         a.variablerC = true;
@@ -143,6 +152,10 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
         a.json = true;
       } else if (arg == "--apply") {
         a.uebernehmen = true;
+      } else if (arg == "--kopfdruck") {
+        a.kopfdruck = true;
+      } else if (arg == "--apply-messungen") {
+        a.messungenUebernehmen = true;
       } else if (arg == "--gegendruck") {
         a.gegendruck = true;
       } else if (arg == "--zoom") {
@@ -159,6 +172,9 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
     }
   }
   if (a.datei.empty()) return std::string("Keine Bohrungsdatei angegeben.");
+  if (a.kopfdruck && !a.messungen) return std::string("--kopfdruck gilt nur mit --messungen.");
+  if (a.uebernehmen && a.messungenUebernehmen)
+    return std::string("--apply und --apply-messungen schließen einander aus.");
   if (IstZeichenbefehl(a.befehl)) return ZeichenausgabePruefen(a);
   if (a.befehl == "export") return ExportausgabePruefen(a);
   return std::nullopt;

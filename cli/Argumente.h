@@ -11,11 +11,15 @@ struct Argumente {
   std::string befehl;
   std::string datei;
   std::optional<std::string> raten;    // --rates
+  std::optional<std::string> messungen;  // --messungen (set)
+  bool kopfdruck = false;              // --kopfdruck (set): the surveys' pressures are at the wellhead
+  bool messungenUebernehmen = false;   // --apply-messungen (ogip)
   std::optional<std::string> ausgabe;  // -o
   std::optional<std::string> wgv;      // --wgv
   // forecast: --pmin, --plateau, --end, --model, --steps with their texts, in the order given
   std::vector<std::pair<std::string, std::string>> prognose;
   std::optional<std::string> dialekt;  // --dialekt (export: "de")
+  std::optional<std::string> schritt;  // --schritt (kennlinien: the fill level's step in %)
   bool variablerC = false;             // --variable-c
   bool grafikRaten = false;            // --rate-graph
   bool json = false;

@@ -15,6 +15,7 @@
 #include "cli/Json.h"
 #include "cli/Maskierung.h"
 #include "cli/Prognose.h"
+#include "cli/Speicher.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/Dateizugriff.h"
 #include "doc/Dokumenttitel.h"
@@ -22,6 +23,7 @@
 #include "doc/ErgebnisDatei.h"
 #include "doc/Programmversion.h"
 #include "import/Meldungstext.h"
+#include "import/Messungsimport.h"
 #include "import/Ratenimport.h"
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
@@ -70,6 +72,7 @@ int RatenImportieren(const std::string& pfad, CZelvorDoc& doc, std::ostream& err
   for (const std::string& m : imp.meldungen) err << PROGRAMM << EineZeile(m) << '\n';
   if (!imp.status.empty()) err << imp.status << '\n';
   doc.m_Ratenzeilen = std::move(imp.zeilen);
+  doc.m_RatenDatum = std::move(imp.daten);
   return ERFOLG;
 }
 
@@ -175,7 +178,16 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   // One line per value, whatever the value holds: set takes the escapes back.
   for (const Eingabefeld& f : Eingabefelder()) out << f.name << '=' << Maskiert(EingabeAlsText(doc, f)) << '\n';
   for (const Prognoseangabe& p : Prognoseangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Prognose)) << '\n';
-  for (const std::string& zeile : doc.m_Ratenzeilen) out << "Ratenzeile=" << Maskiert(zeile) << '\n';
+  // Storage settings are listed once a well has some (a working gas of 0 means none and is not taken).
+  if (doc.m_Speicher != Speichereinstellungen{})
+    for (const Speicherangabe& p : Speicherangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Speicher)) << '\n';
+  for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
+    out << "Ratenzeile=" << Maskiert(doc.m_Ratenzeilen[i]);
+    if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
+    out << '\n';
+  }
+  for (const Schliessdruckmessung& m : doc.m_Messungen)
+    out << "Schliessdruckmessung=" << SchliessdruckmessungText(m) << '\n';
   return ERFOLG;
 }
 
@@ -202,14 +214,30 @@ int Set(const Argumente& a, std::ostream& err) {
       m = EingabeSetzen(doc, *feld, wert);
     } else if (const Prognoseangabe* p = PrognoseangabeSuchen(name)) {
       m = p->setzen(doc.m_Prognose, wert);
+    } else if (const Speicherangabe* sp = SpeicherangabeSuchen(name)) {
+      m = sp->setzen(doc.m_Speicher, wert);
     } else {
       return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
     }
     if (m) return Fehler(err, name + ": " + *m);
   }
   if (const auto m = PrognoseeinstellungenPruefen(doc.m_Prognose)) return Fehler(err, *m);
+  if (const auto m = SpeichereinstellungenPruefen(doc.m_Speicher, doc.m_OGIP)) return Fehler(err, *m);
   if (a.raten) {
     if (const int status = RatenImportieren(*a.raten, doc, err); status != ERFOLG) return status;
+  }
+  if (a.messungen) {
+    const Messungsimport m = MessungenLesen(*a.messungen, a.kopfdruck);
+    if (!m.geoeffnet) return Fehler(err, m.meldung);
+    if (!m.uebernommen) {
+      // One line, as a refused rate import gives it.
+      Fehler(err, "Aus \"" + SteuerzeichenSichtbar(*a.messungen) +
+                      "\" wurde keine Schließdruckmessung eingelesen; die Bohrung bleibt unverändert: " +
+                      EineZeile(m.meldung));
+      return ABGEBROCHEN;
+    }
+    err << m.status << '\n';
+    doc.m_Messungen = m.messungen;
   }
   if (const auto warnung = EingabenPruefen(doc)) err << "Warnung: " << *warnung << '\n';
   const std::string fehler = ZlvDateiSpeichern(a.datei, doc);
@@ -270,6 +298,8 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (a.befehl == "analyze") return Analyze(a, out, err);
   if (a.befehl == "forecast") return Forecast(a, out, err);
   if (a.befehl == "ogip") return Ogip(a, out, err);
+  if (a.befehl == "kennlinien") return Kennlinien(a, out, err);
+  if (a.befehl == "speicherjahr") return SpeicherjahrBefehl(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);
   if (a.befehl == "export") return Export(a, out, err);
   if (a.befehl == "propose") return Propose(a, out, err);

@@ -31,12 +31,20 @@ std::string Json(const Feldergebnis& f) {
          ", \"QJetzt\": " + Wert(b.qJetzt) + ", \"Restreserven\": " + Wert(b.restreserven) + ", \"Jahre\": " +
          Wert(b.jahre) + ", \"GStern\": " + Wert(b.gStern) + ", \"Bemerkung\": " + JsonText(b.bemerkung) + "}";
   }
-  j += "],\n  \"Zusammenfassung\": " + JsonTextListe(FeldZusammenfassung(f)) + ",\n  \"Verlauf\": [";
+  j += "],\n  \"Zusammenfassung\": " + JsonTextListe(FeldZusammenfassung(f)) + ",\n";
+  if (f.stand) j += "  \"Stand\": " + JsonText(DatumIso(*f.stand)) + ",\n";
+  j += "  \"Verlauf\": [";
   const Feldverlauf& v = f.verlauf;
+  // On the calendar, each row's ISO date; an undated field's JSON stays as it was.
+  const auto datum = [&f](double jahre) -> std::string {
+    if (!f.stand) return "";
+    const std::optional<Tag> t = TagNachJahren(*f.stand, jahre);
+    return ", \"Datum\": " + (t ? JsonText(DatumIso(*t)) : std::string("null"));
+  };
   for (std::size_t k = 0; k < v.jahre.size(); ++k)
-    j += std::string(k ? ",\n    " : "\n    ") + "{\"Jahre\": " + JsonZahl(v.jahre[k]) + ", \"Rate\": " +
-         JsonZahl(v.rate[k]) + ", \"GpAbJetzt\": " + JsonZahl(v.gpAbJetzt[k]) + ", \"Gp\": " + JsonZahl(v.gp[k]) +
-         ", \"Bohrungen\": " + std::to_string(v.bohrungen[k]) + "}";
+    j += std::string(k ? ",\n    " : "\n    ") + "{\"Jahre\": " + JsonZahl(v.jahre[k]) + datum(v.jahre[k]) +
+         ", \"Rate\": " + JsonZahl(v.rate[k]) + ", \"GpAbJetzt\": " + JsonZahl(v.gpAbJetzt[k]) + ", \"Gp\": " +
+         JsonZahl(v.gp[k]) + ", \"Bohrungen\": " + std::to_string(v.bohrungen[k]) + "}";
   j += std::string("],\n  \"Fehlgeschlagen\": ") + std::to_string(f.Fehlgeschlagene()) + "\n}\n";
   return j;
 }

@@ -1,6 +1,9 @@
 #include "cli/Gasvorrat.h"
 
 #include <string>
+#include <vector>
+
+#include "calc/Datum.h"
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
@@ -8,8 +11,10 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/Dateizugriff.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentSpeicher.h"
 #include "doc/ZlvArchiv.h"
 #include "report/Abgleichtext.h"
+#include "report/Speichertext.h"
 
 namespace zelvor::cli {
 namespace {
@@ -24,7 +29,45 @@ std::string WertJson(const Abgleichwert& w) {
          ", \"CMittel\": " + Wert(m, w.cMittel) + "}";
 }
 
-std::string Json(const Gasvorratsabgleich& a) {
+std::string MessbilanzJson(const Messbilanz& m) {
+  const PZGerade& g = m.gerade;
+  const PZBilanz& b = m.bilanz;
+  const bool gg = m.Gemacht() && g.Gemacht(), bg = m.Gemacht() && b.Gemacht();
+  std::string j = "{\"Meldung\": " + JsonText(m.meldung) + ", \"PZi\": " + Wert(m.Gemacht(), m.pzi) + ",\n    \"Punkte\": [";
+  for (size_t i = 0; i < m.punkte.size(); ++i) {
+    const Messpunkt& p = m.punkte[i];
+    j += std::string(i ? ", " : "") + "{\"Datum\": " + (p.datum ? JsonText(DatumIso(*p.datum)) : "null") +
+         ", \"Gp\": " + JsonZahl(p.gp) + ", \"pws\": " + JsonZahl(p.pws) + ", \"Z\": " + JsonZahl(p.z) +
+         ", \"PZ\": " + JsonZahl(p.pz) + "}";
+  }
+  j += "],\n    \"Gerade\": {\"Meldung\": " + JsonText(m.Gemacht() ? g.meldung : m.meldung) + ", \"a\": " + Wert(gg, g.a) +
+       ", \"b\": " + Wert(gg, g.b) + ", \"aUnten\": " + Wert(gg, g.aUnten) + ", \"aOben\": " + Wert(gg, g.aOben) +
+       ", \"G\": " + Wert(gg, g.g) + ", \"GUnten\": " + Wert(gg, g.gUnten) + ", \"GOben\": " + Wert(gg, g.gOben) +
+       ", \"R2\": " + Wert(gg, g.r2) + ", \"t\": " + Wert(gg, g.t) + ", \"Aufwaerts\": " +
+       (gg && g.aufwaerts ? "true" : "false") + "},\n";
+  j += "    \"Bilanz\": {\"Meldung\": " + JsonText(m.Gemacht() ? b.meldung : m.meldung) + ", \"G\": " + Wert(bg, b.g) +
+       ", \"GUnten\": " + Wert(bg, b.gUnten) + ", \"GOben\": " + Wert(bg, b.gOben) + ", \"S\": " + Wert(bg, b.s) +
+       ", \"t\": " + Wert(bg, b.t) + "}}";
+  return j;
+}
+
+std::string InventarJson(const Inventarpruefung& p) {
+  const bool g = p.Gemacht();
+  std::string j = "{\"Meldung\": " + JsonText(p.meldung) + ", \"Rate\": " + Wert(g, p.rate) + ", \"Unten\": " +
+                  Wert(g, p.unten) + ", \"Oben\": " + Wert(g, p.oben) + ", \"Getrennt\": " + (p.getrennt ? "true" : "false") +
+                  ", \"Hysterese\": " + Wert(g && p.getrennt, p.hysterese) + ", \"Satz\": " + JsonText(p.satz) +
+                  ", \"Punkte\": [";
+  for (std::size_t k = 0; k < p.punkte.size(); ++k) {
+    const Inventarpunkt& q = p.punkte[k];
+    j += std::string(k ? ", " : "") + "{\"Datum\": " + JsonText(DatumIso(q.messung.datum)) + ", \"Gp\": " +
+         JsonZahl(q.messung.gp) + ", \"PZ\": " + JsonZahl(q.messung.pz) + ", \"Gebucht\": " + JsonZahl(q.gebucht) +
+         ", \"Bilanz\": " + JsonZahl(q.bilanz) + ", \"Verlust\": " + JsonZahl(q.verlust) + ", \"Richtung\": " +
+         JsonText(RichtungText(q.richtung)) + "}";
+  }
+  return j + "]}";
+}
+
+std::string Json(const Gasvorratsabgleich& a, const Messbilanz& m, const Inventarpruefung& inventar) {
   const bool g = a.Gemacht();
   std::string j = "{\n  \"Meldung\": " + JsonText(a.meldung) + ",\n";
   j += "  \"OGIP\": " + JsonZahl(a.ogip) + ", \"n\": " + JsonZahl(a.n) +
@@ -43,7 +86,17 @@ std::string Json(const Gasvorratsabgleich& a) {
   j += "],\n  \"Profil\": [";
   for (size_t i = 0; i < a.profil.size(); ++i)
     j += std::string(i ? ", " : "") + "{\"G\": " + JsonZahl(a.profil[i].g) + ", \"S\": " + JsonZahl(a.profil[i].s) + "}";
-  j += "],\n  \"Text\": " + JsonTextListe(AbgleichText(a)) + "\n";
+  j += "],\n";
+  std::vector<std::string> text = AbgleichText(a);
+  if (m.messungen > 0) {
+    j += "  \"Schliessdruckmessungen\": " + MessbilanzJson(m) + ",\n";
+    for (std::string& z : MessbilanzText(m, a)) text.push_back(std::move(z));
+  }
+  if (!inventar.punkte.empty() || !inventar.meldung.empty()) {
+    j += "  \"Inventarpruefung\": " + InventarJson(inventar) + ",\n";
+    for (std::string& z : InventarText(inventar)) text.push_back(std::move(z));
+  }
+  j += "  \"Text\": " + JsonTextListe(text) + "\n";
   return j + "}\n";
 }
 
@@ -54,16 +107,28 @@ int Ogip(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (Auswerten(a, doc, err) == Lauf::Fehler) return FEHLER;
   const bool mitGegendruck = a.gegendruck || doc.m_Prognose.modell == Prognosemodell::Gegendruck;
   const Gasvorratsabgleich abgleich = DokumentAbgleich(doc, mitGegendruck);
+  const Messbilanz messbilanz = DokumentMessbilanz(doc);
+  const Inventarpruefung inventar = DokumentInventarpruefung(doc);
   if (a.json) {
-    out << Json(abgleich);
+    out << Json(abgleich, messbilanz, inventar);
   } else {
     for (const std::string& zeile : AbgleichText(abgleich)) out << zeile << '\n';
+    for (const std::string& zeile : MessbilanzText(messbilanz, abgleich)) out << zeile << '\n';
+    if (!inventar.punkte.empty() || !inventar.meldung.empty())
+      for (const std::string& zeile : InventarText(inventar)) out << zeile << '\n';
   }
-  if (!abgleich.Gemacht()) {
+  // --apply-messungen adopts the surveys' material balance, and fails only when that has no value.
+  if (a.messungenUebernehmen) {
+    if (!messbilanz.Gemacht() || !messbilanz.bilanz.Gemacht()) {
+      err << (messbilanz.Gemacht() ? messbilanz.bilanz.meldung : messbilanz.meldung) << '\n';
+      return ABGEBROCHEN;
+    }
+  } else if (!abgleich.Gemacht()) {
     if (a.json) err << abgleich.meldung << '\n';
     return ABGEBROCHEN;
   }
-  if (!a.uebernehmen) return ERFOLG;
+  if (!a.uebernehmen && !a.messungenUebernehmen) return ERFOLG;
+  const double g = a.messungenUebernehmen ? messbilanz.bilanz.g : abgleich.g;
   // Only OGIP changes in the file: the well is read again without the rate file or options of this call,
   // under the lock, so that a change made meanwhile by another call is kept.
   Dateisperre sperre;
@@ -71,7 +136,7 @@ int Ogip(const Argumente& a, std::ostream& out, std::ostream& err) {
   CZelvorDoc datei;
   const ZlvErgebnis r = ZlvDateiLaden(a.datei, datei);
   if (r.status != ZlvStatus::Ok) return Fehler(err, r.meldung);
-  if (const auto m = GasvorratUebernehmen(datei, abgleich.g)) return Fehler(err, "OGIP: " + *m);
+  if (const auto m = GasvorratUebernehmen(datei, g)) return Fehler(err, "OGIP: " + *m);
   const std::string fehler = ZlvDateiSpeichern(a.datei, datei);
   if (!fehler.empty()) return Fehler(err, fehler);
   if (!a.json) out << "Das OGIP der Bohrung ist jetzt " << datei.m_OGIP << " Mio m3.\n";

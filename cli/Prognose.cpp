@@ -16,34 +16,52 @@
 namespace zelvor::cli {
 namespace {
 
-std::string BereichJson(const std::optional<Prognosebereich>& b) {
+// On the calendar, the ISO date `jahre` after the start (null beyond the calendar's years); "" without
+// a start, so that an undated forecast's JSON stays as it was.
+std::string Datum(std::optional<Tag> start, double jahre) {
+  if (!start) return "";
+  const std::optional<Tag> t = TagNachJahren(*start, jahre);
+  return t ? JsonText(DatumIso(*t)) : "null";
+}
+
+std::string BereichJson(const std::optional<Prognosebereich>& b, std::optional<Tag> start) {
   if (!b) return "null";
   std::string j = "{\"GUnten\": " + JsonZahl(b->gUnten) + ", \"GOben\": " + JsonZahl(b->gOben);
-  for (const auto& [name, p] : {std::pair{"Unten", &b->unten}, std::pair{"Oben", &b->oben}})
+  for (const auto& [name, p] : {std::pair{"Unten", &b->unten}, std::pair{"Oben", &b->oben}}) {
     j += std::string(", \"") + name + "\": {\"Meldung\": " + JsonText(p->meldung) +
          ", \"Restreserven\": " + (p->Gemacht() ? JsonZahl(p->Restreserven()) : "null") +
-         ", \"Jahre\": " + (p->Gemacht() ? JsonZahl(p->jahre) : "null") + "}";
+         ", \"Jahre\": " + (p->Gemacht() ? JsonZahl(p->jahre) : "null");
+    if (start) j += ", \"Datum\": " + (p->Gemacht() ? Datum(start, p->jahre) : std::string("null"));
+    j += "}";
+  }
   // The ranges over the whole interval, as the text shows them.
   for (const auto& [name, s] : {std::pair{"Menge", &b->menge}, std::pair{"JahreSpanne", &b->jahre}})
     j += std::string(", \"") + name + "\": " +
          (s->belegt ? "[" + JsonZahl(s->min) + ", " + JsonZahl(s->max) + "]" : std::string("null"));
+  if (start && b->jahre.belegt)
+    j += ", \"DatumSpanne\": [" + Datum(start, b->jahre.min) + ", " + Datum(start, b->jahre.max) + "]";
   return j + "}";
 }
 
-std::string Json(const Foerderprognose& p, const std::optional<Prognosebereich>& bereich) {
+std::string Json(const Foerderprognose& p, const std::optional<Prognosebereich>& bereich, std::optional<Tag> start) {
   std::string j = "{\n  \"Meldung\": " + JsonText(p.meldung) + ",\n";
   j += std::string("  \"Injektion\": ") + (p.injektion ? "true" : "false") + ", \"Voll\": " + (p.voll ? "true" : "false") +
        ", \"Einspeicherbar\": " + JsonZahl(p.injektion && p.Gemacht() ? p.Einspeicherbar() : 0.0) + ",\n";
   j += "  \"GpStart\": " + JsonZahl(p.gpStart) + ", \"GpEnde\": " + JsonZahl(p.gpEnde) + ", \"QmaxStart\": " +
        JsonZahl(p.qMaxStart) + ", \"Ausbeute\": " + JsonZahl(p.Gemacht() ? p.Ausbeute() : 0.0) +
-       ", \"PlateauJahre\": " + JsonZahl(p.plateauJahre) + ", \"Jahre\": " + JsonZahl(p.jahre) + ",\n  \"Zeilen\": [";
+       ", \"PlateauJahre\": " + JsonZahl(p.plateauJahre) + ", \"Jahre\": " + JsonZahl(p.jahre) + ",\n";
+  if (start)
+    j += "  \"Start\": " + JsonText(DatumIso(*start)) + ", \"Ende\": " + (p.Gemacht() ? Datum(start, p.jahre) : "null") +
+         ",\n";
+  j += "  \"Zeilen\": [";
   for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
     const Prognosezeile& z = p.zeilen[i];
     j += std::string(i ? ",\n    " : "\n    ") + "{\"Gp\": " + JsonZahl(z.gp) + ", \"PZ\": " + JsonZahl(z.pz) +
          ", \"pws\": " + JsonZahl(z.pws) + ", \"Qmax\": " + JsonZahl(z.qMax) + ", \"Q\": " + JsonZahl(z.q) +
-         ", \"Jahre\": " + JsonZahl(z.jahre) + ", \"Plateauende\": " + (z.plateauEnde ? "true" : "false") + "}";
+         ", \"Jahre\": " + JsonZahl(z.jahre) + (start ? ", \"Datum\": " + Datum(start, z.jahre) : std::string()) +
+         ", \"Plateauende\": " + (z.plateauEnde ? "true" : "false") + "}";
   }
-  return j + "],\n  \"Bereich\": " + BereichJson(bereich) + "\n}\n";
+  return j + "],\n  \"Bereich\": " + BereichJson(bereich, start) + "\n}\n";
 }
 
 }  // namespace
@@ -74,12 +92,13 @@ int Forecast(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (p.Gemacht())
     bereich = PrognosebereichAus(doc.m_Lauf, eingaben, DokumentAbgleich(doc, e.modell == Prognosemodell::Gegendruck),
                                  &p);
+  const std::optional<Tag> start = PrognoseStart(doc);
   if (a.json) {
-    out << Json(p, bereich);
+    out << Json(p, bereich, start);
   } else if (!p.Gemacht()) {
     out << p.meldung << '\n';
   } else {
-    for (const std::string& zeile : PrognoseText(p, bereich ? &*bereich : nullptr)) out << zeile << '\n';
+    for (const std::string& zeile : PrognoseText(p, bereich ? &*bereich : nullptr, start)) out << zeile << '\n';
   }
   return p.Gemacht() ? ERFOLG : ABGEBROCHEN;
 }

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 #include "calc/A1B1Vorschlag.h"
@@ -18,12 +19,22 @@
 namespace zelvor {
 namespace {
 
-// The list's lines stand two pixels further apart than the style would set them.
+// The list's lines stand two pixels further apart than the style would set them. Each line's date
+// (DATUMSROLLE) is drawn at the right, beside the line's own text, which stays as it is.
 class Zeilenabstand : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 2);
+  }
+  void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(maler, option, index);
+    const QString datum = index.data(DATUMSROLLE).toString();
+    if (datum.isEmpty()) return;
+    maler->save();
+    maler->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    maler->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, datum);
+    maler->restore();
   }
 };
 
@@ -161,6 +172,7 @@ void DlgInput::OnInitDialog() {
   m_nAuswahl = -1;
   m_Liste->clear();
   for (const std::string& zeile : m_Ratenzeilen) m_Liste->addItem(AlsQString(zeile));
+  DatenZeigen();
   m_bGeaendert = 0;
   UpdateData(false);
   Element(IDC_GASBOHRUNG)->setFocus(Qt::OtherFocusReason);
@@ -178,6 +190,8 @@ bool DlgInput::eventFilter(QObject* objekt, QEvent* ereignis) {
       static_cast<QFocusEvent*>(ereignis)->reason() != Qt::PopupFocusReason) {
     if (objekt == Element(IDC_ZEILE))
       ZeileVerlassen(static_cast<QFocusEvent*>(ereignis)->reason());
+    else if (objekt == Element(IDC_DATUM))
+      OnKillfocusDatum();
     else if (IstKomponentenfeld(m_Elemente.key(static_cast<QWidget*>(objekt), 0)))
       OnKillfocusKomponente();
   }

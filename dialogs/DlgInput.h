@@ -15,6 +15,9 @@ class QListWidget;
 
 namespace zelvor {
 
+// The item data role that holds a list line's date text.
+inline constexpr int DATUMSROLLE = Qt::UserRole + 1;
+
 class DlgInput : public QDialog, public Eingabemaske {
   Q_OBJECT
 
@@ -40,6 +43,9 @@ class DlgInput : public QDialog, public Eingabemaske {
   void OnKillfocusKomponente();
   void OnDblclkListe();
   void OnKillfocusZeile();
+  // The date field is left: an impossible date is refused with a message (the field keeps the text); a
+  // date for the line chosen by double-click becomes that line's date.
+  void OnKillfocusDatum();
   void OnZeileAendern() { OptionWaehlen(ZEILE_AENDERN); }
   void OnZeileAnhaengen() { OptionWaehlen(ZEILE_ANHAENGEN); }
   void OnZeileEinfuegen() { OptionWaehlen(ZEILE_EINFUEGEN); }
@@ -86,6 +92,8 @@ class DlgInput : public QDialog, public Eingabemaske {
   int AusgewaehlteZeile() const;
   CStringArray Listenzeilen() const;
   void ListeSetzen(const Ratenliste& liste);
+  // Each list line's date from m_RatenDatum, shown beside its text.
+  void DatenZeigen();
 
   DialogDienste m_Dienste;
   QHash<int, QWidget*> m_Elemente;

@@ -44,6 +44,8 @@ void DlgInput::ListeSetzen(const Ratenliste& liste) {
       m_Liste->addItem(text);
   }
   while (m_Liste->count() > n) delete m_Liste->takeItem(m_Liste->count() - 1);
+  m_RatenDatum = liste.daten;
+  DatenZeigen();
   // Drawn anew at once: a changed line must not go on showing its old text beside the status that
   // reports the change.
   m_Liste->viewport()->update();
@@ -52,11 +54,39 @@ void DlgInput::ListeSetzen(const Ratenliste& liste) {
   if (liste.auswahl >= 0) m_Liste->scrollToItem(m_Liste->item(liste.auswahl));
 }
 
+void DlgInput::DatenZeigen() {
+  for (int i = 0; i < m_Liste->count(); ++i)
+    m_Liste->item(i)->setData(DATUMSROLLE, AlsQString(DatumsfeldText(ZeilenDatum(m_RatenDatum, static_cast<std::size_t>(i)))));
+}
+
+void DlgInput::OnKillfocusDatum() {
+  Beschaeftigt b(*this);
+  m_Datum = Eingabefeld(IDC_DATUM)->text().toStdString();
+  const Datumsfeld f = DatumsfeldLesen(m_Datum);
+  if (!f.gueltig) {
+    Meldung(f.meldung);
+    return;
+  }
+  // Only the line chosen by double-click and still selected takes the date at once.
+  if (m_nAuswahl < 0 || m_nAuswahl != AusgewaehlteZeile()) return;
+  Ratenliste liste{Listenzeilen(), m_nAuswahl, m_RatenDatum};
+  if (const auto status = DatumAendern(liste, m_nAuswahl, f.datum)) {
+    m_RatenDatum = liste.daten;
+    m_bGeaendert = 1;
+    m_Status = *status;
+    DatenZeigen();
+    m_Liste->viewport()->update();
+    FeldZeigen(IDC_STATUS);
+  }
+}
+
 void DlgInput::OnDblclkListe() {
   Beschaeftigt b(*this);
   m_nAuswahl = AusgewaehlteZeile();
   if (m_nAuswahl < 0) return;  // a double-click beside the lines: nothing to take
   m_Zeile = m_Liste->item(m_nAuswahl)->text().toStdString();
+  m_Datum = DatumsfeldText(ZeilenDatum(m_RatenDatum, static_cast<std::size_t>(m_nAuswahl)));
+  Eingabefeld(IDC_DATUM)->setText(AlsQString(m_Datum));
   m_Status = AuswahlStatus(m_nAuswahl);
   // Only the two controls whose members changed: what was typed elsewhere stays as typed.
   FeldZeigen(IDC_ZEILE);
@@ -138,9 +168,22 @@ void DlgInput::OnKillfocusZeile() {
     // Refused for want of a selected line: say so where the line operations report.
     m_Status = schritt.hinweis;
     FeldZeigen(IDC_STATUS);
-  } else if (!schritt.frage.empty() && Frage(schritt.frage)) {
-    Ratenliste liste{Listenzeilen(), m_nAuswahl};
-    if (const auto status = ZeileAusfuehren(liste, m_Option, m_Zeile)) {
+  } else if (!schritt.frage.empty()) {
+    // The line's date comes from the date field; an impossible one stops the operation before its question.
+    m_Datum = Eingabefeld(IDC_DATUM)->text().toStdString();
+    const Datumsfeld datum = DatumsfeldLesen(m_Datum);
+    if (!datum.gueltig) {
+      Meldung(datum.meldung);
+      m_Ratenzeilen = Listenzeilen();
+      return;
+    }
+    if (!Frage(schritt.frage)) {
+      m_Ratenzeilen = Listenzeilen();
+      return;
+    }
+    Ratenliste liste{Listenzeilen(), m_nAuswahl, m_RatenDatum};
+    if (const auto status = ZeileAusfuehren(liste, m_Option, m_Zeile, std::optional<std::optional<Tag>>(datum.datum))) {
+      m_RatenDatum = liste.daten;
       m_bGeaendert = 1;
       m_Status = *status;
       ListeSetzen(liste);
@@ -159,13 +202,15 @@ void DlgInput::FileOpen() {
   if (pfad.isEmpty()) return;
   // From here on the previous lines are gone, whatever a rate file yields; a refused table or
   // workbook brings them back.
-  const Ratenliste vorher{m_Ratenzeilen, AusgewaehlteZeile()};
+  const Ratenliste vorher{m_Ratenzeilen, AusgewaehlteZeile(), m_RatenDatum};
   m_Ratenzeilen.clear();
+  m_RatenDatum.clear();
   m_Liste->clear();
   Meldung(RatendateiOeffnenMeldung(pfad.toStdString()));
   const RatendateiImport import = RatenImportLesen(QFile::encodeName(pfad).toStdString());
   if (import.abgelehnt) {
     m_Ratenzeilen = vorher.zeilen;
+    m_RatenDatum = vorher.daten;
     ListeSetzen(vorher);
     for (const std::string& meldung : import.meldungen) Meldung(meldung);
     return;
@@ -174,6 +219,8 @@ void DlgInput::FileOpen() {
     m_Ratenzeilen.push_back(zeile);
     m_Liste->addItem(AlsQString(zeile));
   }
+  m_RatenDatum = import.daten;
+  DatenZeigen();
   if (import.geaendert) m_bGeaendert = 1;
   for (const std::string& meldung : import.meldungen) Meldung(meldung);
   if (import.leerzeileAbbruch) return;  // status and line field stay, nothing is shown anew
@@ -190,8 +237,9 @@ void DlgInput::OnEinfuegen() {
     return;
   }
   const bool ersetzen = Frage(EINFUEGEN_ERSETZEN);
-  Ratenliste liste{Listenzeilen(), AusgewaehlteZeile()};
-  m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen);
+  Ratenliste liste{Listenzeilen(), AusgewaehlteZeile(), m_RatenDatum};
+  m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen, einfuegen.daten);
+  m_RatenDatum = liste.daten;
   ListeSetzen(liste);
   // Appended lines come into sight at the end of the list.
   if (!ersetzen && m_Liste->count() > 0) m_Liste->scrollToItem(m_Liste->item(m_Liste->count() - 1));

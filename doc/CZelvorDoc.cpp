@@ -19,6 +19,9 @@ void CZelvorDoc::StandardwerteSetzen() {
   m_Bohrungsanzahl = 1;
   m_Gasbohrung = "Bohrung 1";
   m_Ratenzeilen.clear();
+  m_RatenDatum.clear();
+  m_Messungen.clear();
+  m_Speicher = Speichereinstellungen{};
   m_bVariablerC = 0;
   m_bGrafikRaten = 0;
   m_bInjektion = 0;

@@ -9,6 +9,8 @@
 
 #include "calc/Laufdaten.h"
 #include "doc/Prognoseeinstellungen.h"
+#include "doc/Schliessdruckmessung.h"
+#include "doc/Speichereinstellungen.h"
 
 namespace zelvor {
 
@@ -58,6 +60,13 @@ class CZelvorDoc {
   CStringArray m_Ratenzeilen;
   // The forecast's settings: an input kept in the well file (reset by the defaults, replaced on load).
   Prognoseeinstellungen m_Prognose;
+  // The date of each rate line (by position, optional) and the shut-in pressure surveys: inputs kept in
+  // the well file's dates block.
+  Zeilendaten m_RatenDatum;
+  std::vector<Schliessdruckmessung> m_Messungen;
+  // A storage well's fill-level settings (working gas, cushion gas, seasons, fill targets), kept in
+  // the well file's storage block.
+  Speichereinstellungen m_Speicher;
   CStringArray m_Ergebnis;
   // Counts every new m_Ergebnis (an evaluation, a read, a clearing), so a view can tell a new table from
   // a redraw after some other change.

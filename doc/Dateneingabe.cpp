@@ -25,6 +25,7 @@ bool Unterschiedlich(const CZelvorDoc& d, const Eingabewerte& w) {
 Eingabewerte EingabewerteAusDokument(const CZelvorDoc& doc) {
   Eingabewerte w;
   w.m_Ratenzeilen = doc.m_Ratenzeilen;
+  w.m_RatenDatum = doc.m_RatenDatum;
   w.m_Gasbohrung = doc.m_Gasbohrung;
   w.m_OGIP = doc.m_OGIP;
   w.m_Initialdruck = doc.m_Initialdruck;
@@ -67,7 +68,10 @@ bool EingabewerteUebernehmen(CZelvorDoc& doc, const Eingabewerte& w) {
   doc.m_WGV = w.m_WGV;
   doc.m_Komponenten = w.m_Komponenten;
   // A dialog whose list was emptied leaves the well its lines.
-  if (!w.m_Ratenzeilen.empty()) doc.m_Ratenzeilen = w.m_Ratenzeilen;
+  if (!w.m_Ratenzeilen.empty()) {
+    doc.m_Ratenzeilen = w.m_Ratenzeilen;
+    doc.m_RatenDatum = w.m_RatenDatum;
+  }
   if (doc.m_bRechnen == 1) doc.Auswertung();
   return geaendert;
 }

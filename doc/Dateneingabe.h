@@ -11,6 +11,7 @@ namespace zelvor {
 // The input dialog's members that mirror the well's inputs, plus the flag for edited rate lines.
 struct Eingabewerte {
   CStringArray m_Ratenzeilen;
+  Zeilendaten m_RatenDatum;  // the lines' dates, by position
   std::string m_Gasbohrung;
   float m_OGIP = 0, m_Initialdruck = 0, m_Temperatur = 0, m_Kopftemperatur = 0, m_Wasserinvasion = 0;
   double m_A1 = 0, m_B1 = 0;

@@ -34,6 +34,13 @@ struct Zwischenspeicher {
 
 }  // namespace
 
+Messbilanz DokumentMessbilanz(const CZelvorDoc& doc) {
+  std::vector<Schliessdruck> messungen;
+  for (const Schliessdruckmessung& m : doc.m_Messungen)
+    messungen.push_back({m.datum, static_cast<double>(m.gp), static_cast<double>(m.druck), m.art == Messart::Kopf});
+  return MessbilanzBerechnen(doc.m_Lauf, messungen);
+}
+
 AbgleichEingaben AbgleichEingabenAus(const Laufdaten& lauf, bool mitGegendruck) {
   AbgleichEingaben e;
   if (!mitGegendruck) return e;

@@ -7,6 +7,7 @@
 
 #include "calc/Prognose.h"
 #include "calc/Gasvorratsabgleich.h"
+#include "calc/Messbilanz.h"
 
 namespace zelvor {
 
@@ -19,6 +20,9 @@ AbgleichEingaben AbgleichEingabenAus(const Laufdaten& lauf, bool mitGegendruck);
 // it again (views ask on every paint).
 Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc);
 Gasvorratsabgleich DokumentAbgleich(const CZelvorDoc& doc, bool mitGegendruck);
+
+// The gas in place from the well's shut-in pressure surveys, with its last run's gas properties.
+Messbilanz DokumentMessbilanz(const CZelvorDoc& doc);
 
 // Points of the interval between its ends at which the forecast is made for the ranges.
 inline constexpr int BEREICH_STUETZSTELLEN = 16;

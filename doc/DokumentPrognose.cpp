@@ -1,5 +1,6 @@
 #include "doc/DokumentPrognose.h"
 
+#include "calc/Datumspruefung.h"
 #include "calc/Lieferfaehigkeit.h"
 #include "doc/CZelvorDoc.h"
 
@@ -31,7 +32,15 @@ PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinste
 }
 
 Lieferfaehigkeit DokumentLieferfaehigkeit(const CZelvorDoc& doc) {
-  return LieferfaehigkeitBerechnen(doc.m_Lauf, DruckOderInitial(doc.m_Prognose.pMax, doc.m_Lauf.initialdruck));
+  Lieferfaehigkeit l = LieferfaehigkeitBerechnen(doc.m_Lauf, DruckOderInitial(doc.m_Prognose.pMax, doc.m_Lauf.initialdruck));
+  // The dated lines' warnings join the analysis's notes (not the result table).
+  std::vector<DatierterPunkt> punkte;
+  for (std::size_t i = 0; i < doc.m_Lauf.punkte.size(); ++i) {
+    const AusgewerteterPunkt& p = doc.m_Lauf.punkte[i];
+    punkte.push_back({static_cast<int>(i + 1), ZeilenDatum(doc.m_RatenDatum, i), p.gp, p.q});
+  }
+  for (std::string& w : DatumsWarnungen(punkte)) l.meldungen.push_back(std::move(w));
+  return l;
 }
 
 Foerderprognose DokumentPrognose(const CZelvorDoc& doc) {
@@ -42,6 +51,11 @@ void VariablenCFuerPrognoseEinschalten(CZelvorDoc& doc, Prognosemodell modell) {
   if (modell != Prognosemodell::Variabel || doc.m_bVariablerC) return;
   doc.m_bVariablerC = 1;
   doc.Auswertung();
+}
+
+std::optional<Tag> PrognoseStart(const CZelvorDoc& doc) {
+  if (doc.m_Lauf.punkte.empty()) return std::nullopt;
+  return ZeilenDatum(doc.m_RatenDatum, doc.m_Lauf.punkte.size() - 1);
 }
 
 }  // namespace zelvor

@@ -59,6 +59,7 @@ enum Steuerelement : int {
   IDC_BOHRUNGSANZAHL = 1040,
   IDC_VARIABLER_C = 1041,
   IDC_WGV = 1042,
+  IDC_DATUM = 1043,  // the date of the line in the line field
 };
 
 // The composition field of each entry of m_Komponenten, in composition order.
@@ -76,6 +77,7 @@ struct Eingabemaske : Eingabewerte {
   float m_H2S = 0, m_CO2 = 0, m_N2 = 0, m_CH4 = 0, m_C2H6 = 0, m_C3H8 = 0, m_iC4H10 = 0, m_nC4H10 = 0;
   float m_iC5H12 = 0, m_nC5H12 = 0, m_C6H14 = 0, m_C7H16 = 0, m_C8H18 = 0, m_C9H20 = 0, m_C10H22 = 0;
   std::string m_Zeile;   // the rate line being edited
+  std::string m_Datum;   // its date as typed (the date field; not exchanged with the other fields)
   int m_Option = -1;     // line option 0 to 3; -1 while no option button is checked
   std::string m_Status;  // status text below the list
   std::int32_t m_nAuswahl = -1;  // selected list line when a line handler ran; -1 none

@@ -4,21 +4,16 @@
 #include <cstdint>
 #include <cstring>
 
+#include "doc/Blockbytes.h"
+
 namespace zelvor {
 namespace {
 
 constexpr unsigned char KENNUNG[4] = {'Z', 'F', 'P', 'G'};
 constexpr std::uint32_t INHALT_BYTES[3] = {0, PROGNOSEBLOCK_BYTES - 8, PROGNOSEBLOCK_V2_BYTES - 8};  // by version
 
-void Anhaengen(std::vector<unsigned char>& b, std::uint32_t wert, std::size_t breite) {
-  for (std::size_t i = 0; i < breite; ++i) b.push_back(static_cast<unsigned char>(wert >> (8 * i)));
-}
-
-std::uint32_t Wert(const unsigned char* p, std::size_t breite) {
-  std::uint32_t w = 0;
-  for (std::size_t i = 0; i < breite; ++i) w |= std::uint32_t{p[i]} << (8 * i);
-  return w;
-}
+using block::Anhaengen;
+using block::Wert;
 
 }  // namespace
 
@@ -56,6 +51,12 @@ std::optional<Prognoseeinstellungen> PrognoseblockLesen(std::span<const unsigned
   }
   if (PrognoseeinstellungenPruefen(e)) return std::nullopt;
   return e;
+}
+
+std::size_t PrognoseblockLaenge(std::span<const unsigned char> rest) {
+  if (rest.size() < 8 || std::memcmp(rest.data(), KENNUNG, sizeof KENNUNG) != 0) return 0;
+  const std::size_t laenge = Wert(rest.data() + 4, 4);
+  return laenge <= rest.size() - 8 ? laenge + 8 : 0;
 }
 
 }  // namespace zelvor

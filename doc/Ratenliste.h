@@ -15,7 +15,8 @@ inline constexpr char ZEILE_WAEHLEN[] = "Bitte Zeile durch Doppelklick auswähle
 
 struct Ratenliste {
   CStringArray zeilen;
-  int auswahl = -1;  // selected line, -1 none
+  int auswahl = -1;   // selected line, -1 none
+  Zeilendaten daten{};  // the lines' dates, by position; kept in step with every operation
 };
 
 // What leaving the line field leads to.
@@ -31,13 +32,31 @@ Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl)
 // After Yes: the operation on the list and its selection (a changed or deleted line leaves none selected,
 // an insert moves the selection down with the selected line). Returns the status text, or nothing when
 // the option needed a selected line and there is none.
-std::optional<std::string> ZeileAusfuehren(Ratenliste& liste, int option, const std::string& zeile);
+// `datum` is the line's date from the dialog's date field; without it a changed line keeps its date and
+// a new one has none.
+std::optional<std::string> ZeileAusfuehren(Ratenliste& liste, int option, const std::string& zeile,
+                                           std::optional<std::optional<Tag>> datum = std::nullopt);
 
 inline constexpr char EINFUEGEN_ERSETZEN[] = "Sollen die eingef\xC3\xBCgten Zeilen die Liste ersetzen?";
 
 // Lines pasted into the list: they replace it (ersetzen) or are appended; no line stays selected.
 // Returns the status text.
-std::string ZeilenEinfuegen(Ratenliste& liste, const CStringArray& neu, bool ersetzen);
+std::string ZeilenEinfuegen(Ratenliste& liste, const CStringArray& neu, bool ersetzen, const Zeilendaten& neueDaten = {});
+
+// The dialog's date field beside the line field: empty (no date) or a date as the import takes it
+// (TT.MM.JJJJ, T.M.JJJJ, JJJJ-MM-TT, MM/JJJJ). An impossible date is refused with a message, and the
+// field keeps what was typed.
+struct Datumsfeld {
+  bool gueltig = false;
+  std::optional<Tag> datum;
+  std::string meldung;
+};
+Datumsfeld DatumsfeldLesen(const std::string& text);
+std::string DatumsfeldText(std::optional<Tag> datum);
+
+// The date of line `zeile` (from 0) set from the date field; the status text, or nothing when there is
+// no such line or its date stays as it was.
+std::optional<std::string> DatumAendern(Ratenliste& liste, int zeile, std::optional<Tag> datum);
 
 // Status text after a double-click on line `auswahl` (from 0).
 std::string AuswahlStatus(int auswahl);

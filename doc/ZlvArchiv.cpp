@@ -7,7 +7,9 @@
 
 #include "calc/Format.h"
 #include "doc/Dateizugriff.h"
+#include "doc/Messdatenblock.h"
 #include "doc/Prognoseblock.h"
+#include "doc/Speicherblock.h"
 #include "doc/Windows1252.h"
 
 namespace zelvor {
@@ -229,6 +231,12 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   if (!FelderLesen(leser, f)) return leser.Fehler();
   // A block that is not sound costs only the settings: the well itself opens.
   const Prognoseeinstellungen prognose = PrognoseblockLesen(leser.Rest()).value_or(Prognoseeinstellungen{});
+  // So does an unsound dates block: its dates and surveys.
+  const std::span<const unsigned char> rest = leser.Rest();
+  Messdaten messdaten =
+      MessdatenblockLesen(rest.subspan(PrognoseblockLaenge(rest)), f.ratenzeilen.size()).value_or(Messdaten{});
+  // And an unsound storage block its storage settings.
+  Speichereinstellungen speicher = SpeicherblockLesen(rest).value_or(Speichereinstellungen{});
   doc.m_A1 = f.a1;
   doc.m_B1 = f.b1;
   doc.m_OGIP = f.ogip;
@@ -245,6 +253,9 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   doc.m_Komponenten = f.komponenten;
   doc.m_Ratenzeilen = std::move(f.ratenzeilen);
   doc.m_Prognose = prognose;
+  doc.m_RatenDatum = std::move(messdaten.daten);
+  doc.m_Messungen = std::move(messdaten.messungen);
+  doc.m_Speicher = std::move(speicher);
   doc.NachDemLaden();
   return {};
 }
@@ -324,6 +335,14 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   if (const auto fehler = PrognoseeinstellungenPruefen(doc.m_Prognose))
     return "Die Prognoseeinstellungen können nicht gespeichert werden: " + *fehler;
   gesamt += PROGNOSEBLOCK_V2_BYTES;
+  if (doc.m_Messungen.size() > MAX_MESSUNGEN)
+    return Formatiere("Es gibt zu viele Schließdruckmessungen, um sie zu speichern (höchstens %zu).", MAX_MESSUNGEN);
+  for (const std::optional<Tag>& t : doc.m_RatenDatum)
+    if (t && !TagImBereich(*t)) return "Ein Datum der Ratenzeilen liegt außerhalb der Jahre 1900 bis 2199.";
+  for (const Schliessdruckmessung& m : doc.m_Messungen)
+    if (!MessungSinnvoll(m) || (m.datum && !TagImBereich(*m.datum))) return "Eine Schließdruckmessung hat keinen gültigen Wert und kann nicht gespeichert werden.";
+  gesamt += 18 + 4 * zeilen.size() + 13 * doc.m_Messungen.size();
+  gesamt += SpeicherblockBytes(doc.m_Speicher);
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -345,6 +364,8 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   s.Anzahl(zeilen.size());
   for (const std::string& z : zeilen) s.Text(z);
   PrognoseblockAnhaengen(doc.m_Prognose, bytes);
+  MessdatenblockAnhaengen({doc.m_RatenDatum, doc.m_Messungen}, zeilen.size(), bytes);
+  SpeicherblockAnhaengen(doc.m_Speicher, bytes);
   return "";
 }
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "doc/DokumentAbgleich.h"
+
 namespace zelvor {
 
 double AusFloat(float wert) {
@@ -29,14 +31,21 @@ Exporttabelle Wertetabelle(std::string name) {
   return t;
 }
 
-Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf) {
+Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf, const Zeilendaten& daten) {
   Exporttabelle t;
   t.name = "Ratenzeilen";
   t.spalten = {{"Gp (Mio m3)", 3},          {"Q (m3/h)", 1},       {"Kopffließdruck (bar)", 2},
                {"Bodenfließdruck (bar)", 2}, {"Schließdruck (bar)", 2}, {"P/Z (bar)", 2},
                {"C-Wert (m3/h bar2)", 3}};
-  for (const AusgewerteterPunkt& p : lauf.punkte)
+  const bool datiert = ZeilendatenVorhanden(daten);
+  if (datiert) t.spalten.push_back({"Datum", 0});
+  for (std::size_t i = 0; i < lauf.punkte.size(); ++i) {
+    const AusgewerteterPunkt& p = lauf.punkte[i];
     t.zeilen.push_back({AusFloat(p.gp), AusFloat(p.q), AusFloat(p.pwh), p.pwf, p.pws, p.pz, p.c});
+    if (!datiert) continue;
+    const auto datum = ZeilenDatum(daten, i);
+    t.zeilen.back().push_back(datum ? Exportwert(DatumText(*datum)) : Exportwert(std::monostate{}));
+  }
   return t;
 }
 
@@ -71,14 +80,70 @@ Exporttabelle GrafikTabelle(const CZelvorDoc& doc) {
   return t;
 }
 
+std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc) {
+  if (doc.m_Messungen.empty()) return {};
+  const Messbilanz m = DokumentMessbilanz(doc);
+  Exporttabelle punkte;
+  punkte.name = "Schließdruckmessungen";
+  punkte.spalten = {{"Datum", 0},   {"Gp (Mio m3)", 3}, {"Gemessener Druck (bar)", 2}, {"Messort", 0},
+                    {"pws (bar)", 2}, {"Z (-)", 4},       {"P/Z (bar)", 2}};
+  for (std::size_t i = 0; i < doc.m_Messungen.size(); ++i) {
+    const Schliessdruckmessung& s = doc.m_Messungen[i];
+    std::vector<Exportwert> z = {s.datum ? Exportwert(DatumText(*s.datum)) : Exportwert(std::monostate{}),
+                                 AusFloat(s.gp), AusFloat(s.druck),
+                                 std::string(s.art == Messart::Kopf ? "Kopf" : "Sohle")};
+    if (i < m.punkte.size()) {
+      z.insert(z.end(), {m.punkte[i].pws, m.punkte[i].z, m.punkte[i].pz});
+    } else {
+      z.insert(z.end(), 3, std::monostate{});
+    }
+    punkte.zeilen.push_back(std::move(z));
+  }
+  Exporttabelle fits = Wertetabelle("Schließdruckanpassung");
+  const auto zeile = [&](const char* name, double wert, const char* einheit) {
+    fits.zeilen.push_back({std::string(name), wert, std::string(einheit)});
+  };
+  const auto grund = [&](const char* name, const std::string& meldung) {
+    fits.zeilen.push_back({std::string(name), meldung, std::monostate{}});
+  };
+  if (!m.Gemacht()) {
+    grund("Keine Anpassung", m.meldung);
+    return {punkte, fits};
+  }
+  zeile("Initialer P/Z-Wert", m.pzi, "bar");
+  if (m.gerade.Gemacht()) {
+    zeile("P/Z-Gerade: P/Z bei Gp = 0 (a)", m.gerade.a, "bar");
+    zeile("P/Z-Gerade: a, 95 % unten", m.gerade.aUnten, "bar");
+    zeile("P/Z-Gerade: a, 95 % oben", m.gerade.aOben, "bar");
+    zeile("P/Z-Gerade: Neigung (b)", m.gerade.b, "bar je Mio m3");
+    zeile("P/Z-Gerade: OGIP = a/b", m.gerade.g, "Mio m3");
+    zeile("P/Z-Gerade: OGIP, 95 % unten", m.gerade.gUnten, "Mio m3");
+    zeile("P/Z-Gerade: OGIP, 95 % oben", m.gerade.gOben, "Mio m3");
+    zeile("P/Z-Gerade: R²", m.gerade.r2, "-");
+  } else {
+    grund("P/Z-Gerade", m.gerade.meldung);
+  }
+  if (m.bilanz.Gemacht()) {
+    zeile("Materialbilanz: OGIP", m.bilanz.g, "Mio m3");
+    zeile("Materialbilanz: OGIP, 95 % unten", m.bilanz.gUnten, "Mio m3");
+    zeile("Materialbilanz: OGIP, 95 % oben", m.bilanz.gOben, "Mio m3");
+    zeile("Materialbilanz: Fehlerquadratsumme", m.bilanz.s, "bar2");
+  } else {
+    grund("Materialbilanz", m.bilanz.meldung);
+  }
+  return {punkte, fits};
+}
+
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   std::vector<Exporttabelle> tabellen;
-  tabellen.push_back(RatenzeilenTabelle(doc.m_Lauf));
+  tabellen.push_back(RatenzeilenTabelle(doc.m_Lauf, doc.m_RatenDatum));
   tabellen.push_back(KennwerteTabelle(doc));
   tabellen.push_back(GrafikTabelle(doc));
   tabellen.push_back(LieferfaehigkeitTabelle(doc.m_Lauf, doc.m_Prognose.pMax));
   for (Exporttabelle& t : PrognoseTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : AbgleichTabellen(doc)) tabellen.push_back(std::move(t));
+  for (Exporttabelle& t : SpeicherTabellen(doc)) tabellen.push_back(std::move(t));
+  for (Exporttabelle& t : MessbilanzTabellen(doc)) tabellen.push_back(std::move(t));
   return tabellen;
 }
 

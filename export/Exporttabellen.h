@@ -8,8 +8,9 @@
 
 namespace zelvor {
 
-// Every evaluated line at full precision: Gp, Q, the three pressures, P/Z, C.
-Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf);
+// Every evaluated line at full precision: Gp, Q, the three pressures, P/Z, C; when a line is dated,
+// then a column "Datum" ("TT.MM.JJJJ", empty for an undated line), which the import takes back.
+Exporttabelle RatenzeilenTabelle(const Laufdaten& lauf, const Zeilendaten& daten = {});
 // Name, Zi, Bgi, mean C-value and, when the run made one, the variable C-value's line.
 Exporttabelle KennwerteTabelle(const CZelvorDoc& doc);
 // The graph's two series over Gp, headed by their captions.
@@ -22,6 +23,12 @@ Exporttabelle LieferfaehigkeitTabelle(const Laufdaten& lauf, double pMax = 0);
 std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc);
 // The gas-in-place match: its values (or why none was made) and the misfit S over the trial gas in place.
 std::vector<Exporttabelle> AbgleichTabellen(const CZelvorDoc& doc);
+
+// A storage well with storage settings: its capacity by fill level, its storage year and fill targets.
+std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc);
+// The shut-in pressure surveys with their P/Z ("Schließdruckmessungen") and the two fits over them
+// ("Schließdruckanpassung"); nothing for a well without surveys.
+std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc);
 
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 

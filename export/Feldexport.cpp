@@ -31,8 +31,13 @@ std::vector<Exporttabelle> FeldTabellen(const Feldergebnis& f) {
                          {"Bohrungen in Förderung", 0}},
                         {}};
   const Feldverlauf& v = f.verlauf;
-  for (std::size_t k = 0; k < v.jahre.size(); ++k)
+  if (f.stand) verlauf.spalten.push_back({"Datum", 0});
+  for (std::size_t k = 0; k < v.jahre.size(); ++k) {
     verlauf.zeilen.push_back({v.jahre[k], v.rate[k], v.gpAbJetzt[k], v.gp[k], static_cast<double>(v.bohrungen[k])});
+    if (!f.stand) continue;
+    const std::optional<Tag> t = TagNachJahren(*f.stand, v.jahre[k]);
+    verlauf.zeilen.back().push_back(t ? Exportwert(DatumText(*t)) : Exportwert());
+  }
   return {std::move(bohrungen), std::move(verlauf)};
 }
 

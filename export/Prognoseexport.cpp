@@ -20,7 +20,7 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
   const Foerderprognose p = DokumentPrognose(doc);
   Exporttabelle zeilen;
   zeilen.name = "Förderprognose";
-  // Headed as the view heads its columns.
+  // Headed as the view heads its columns; on the calendar each row's date follows them.
   zeilen.spalten = {{"Gp (Mio m3)", 3},
                     {"P/Z (bar)", 2},
                     {"Schließdruck (bar)", 2},
@@ -28,9 +28,17 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
                     {p.injektion ? "Q_inj (m3/h)" : "Q (m3/h)", 1},
                     {"Zeit (Jahre)", 2},
                     {"Plateauende", 0}};
-  for (const Prognosezeile& z : p.zeilen)
+  const std::optional<Tag> start = PrognoseStart(doc);
+  const auto datum = [&](double jahre) {
+    const std::optional<Tag> t = TagNachJahren(*start, jahre);
+    return t ? Exportwert(DatumText(*t)) : Exportwert();
+  };
+  if (start) zeilen.spalten.push_back({"Datum", 0});
+  for (const Prognosezeile& z : p.zeilen) {
     zeilen.zeilen.push_back({z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
                              z.plateauEnde ? Exportwert(std::string("Plateauende")) : Exportwert()});
+    if (start) zeilen.zeilen.back().push_back(datum(z.jahre));
+  }
 
   const PrognoseEingaben& e = p.eingaben;
   Exporttabelle summe = Wertetabelle("Prognoseergebnis");
@@ -61,6 +69,10 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
     }
     Zeile(summe, "Plateaudauer", p.plateauJahre, "Jahre");
     Zeile(summe, inj ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe", p.jahre, "Jahre");
+    if (start) {
+      Zeile(summe, "Prognosebeginn", DatumText(*start), "");
+      Zeile(summe, inj ? "Datum des Endes" : "Datum der Aufgabe", datum(p.jahre), "");
+    }
     Zeile(summe, inj ? "Q_inj,max zu Beginn (bei p_max)" : "Q_max zu Beginn", p.qMaxStart, "m3/h");
     if (inj && !p.zeilen.empty()) Zeile(summe, "Injektionsrate zu Beginn", p.zeilen.front().q, "m3/h");
     if (inj) Zeile(summe, "Ende", std::string(p.voll ? "Speicher voll" : "Mindestrate erreicht"), "");
@@ -75,6 +87,7 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
         Zeile(summe, (vorsatz + (inj ? "Noch einspeicherbar" : "Restreserven")).c_str(),
               inj ? ende->Einspeicherbar() : ende->Restreserven(), "Mio m3");
         Zeile(summe, (vorsatz + (inj ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe")).c_str(), ende->jahre, "Jahre");
+        if (start) Zeile(summe, (vorsatz + (inj ? "Datum des Endes" : "Datum der Aufgabe")).c_str(), datum(ende->jahre), "");
       }
     }
   } else {

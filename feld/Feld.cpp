@@ -75,6 +75,7 @@ void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b) {
     b.jahre = Endlich(p.jahre);
     b.verlauf.reserve(p.zeilen.size());
     for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q});
+    b.start = PrognoseStart(doc);
   }
 }
 
@@ -113,6 +114,34 @@ std::vector<std::size_t> Feldergebnis::Liefernde() const {
   for (std::size_t i = 0; i < bohrungen.size(); ++i)
     if (bohrungen[i].Liefert()) indizes.push_back(i);
   return indizes;
+}
+
+std::optional<Tag> AufDenStandBringen(std::vector<Feldbohrung>& bohrungen) {
+  std::optional<Tag> stand;
+  for (const Feldbohrung& b : bohrungen)
+    if (b.Liefert() && b.start && (!stand || *b.start > *stand)) stand = b.start;
+  if (!stand) return std::nullopt;
+  for (Feldbohrung& b : bohrungen) {
+    if (!b.Liefert()) continue;
+    if (!b.start) {
+      b.bemerkung = "Ohne Datum: die Prognose beginnt am Stand des Feldes " + DatumText(*stand) + ".";
+      continue;
+    }
+    // The forecast's years are of 365 days.
+    const double versatz = static_cast<double>(*stand - *b.start) / 365.0;
+    if (versatz <= 0) continue;
+    const Bohrungsverlauf& alt = b.verlauf;
+    Bohrungsverlauf neu;
+    if (versatz < alt.back().jahre) {
+      neu.push_back({0.0, GpZurZeit(alt, versatz), RateZurZeit(alt, versatz)});
+      for (const Verlaufspunkt& p : alt)
+        if (p.jahre > versatz) neu.push_back({p.jahre - versatz, p.gp, p.q});
+    } else {
+      b.bemerkung = "Vor dem Stand des Feldes " + DatumText(*stand) + " aufgegeben.";
+    }
+    b.verlauf = std::move(neu);
+  }
+  return stand;
 }
 
 Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten) {
@@ -154,6 +183,7 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
       f.abgebrochen = true;
     }
   }
+  f.stand = AufDenStandBringen(f.bohrungen);
   VerlaufSummieren(f);
   return f;
 }
@@ -161,6 +191,8 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
 Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>& indizes) {
   Feldergebnis ohne;
   ohne.abgebrochen = f.abgebrochen;
+  // The wells stay on the field's Stand they were brought to.
+  ohne.stand = f.stand;
   for (std::size_t i = 0; i < f.bohrungen.size(); ++i)
     if (std::find(indizes.begin(), indizes.end(), i) == indizes.end()) ohne.bohrungen.push_back(f.bohrungen[i]);
   VerlaufSummieren(ohne);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Datum.h"
 #include "calc/Feldverlauf.h"
 
 namespace zelvor {
@@ -31,7 +32,10 @@ struct Feldbohrung {
   std::optional<double> jahre;         // years to abandonment
   std::optional<double> gStern;        // the matched gas in place, Mio m3 (when asked for and made)
   std::string bemerkung;               // the failure, or why there is no forecast
-  Bohrungsverlauf verlauf;             // the forecast's rows (production wells with a forecast)
+  // The forecast's rows (production wells with a forecast); on the calendar (Feldergebnis::stand), in
+  // years from the field's Stand, beginning there.
+  Bohrungsverlauf verlauf;
+  std::optional<Tag> start;            // the forecast's start: the date of the well's last line
 
   bool Fehlgeschlagen() const { return !fehler.empty(); }
   // Summed into the field's production.
@@ -46,11 +50,19 @@ struct Feldergebnis {
   std::vector<Feldbohrung> bohrungen;  // in the order of the files given
   Feldverlauf verlauf;                 // at round times: the field's table
   bool abgebrochen = false;            // cancelled before every well was computed
+  // The field on the calendar: the latest start of its production wells. Each well enters with its own
+  // forecast at that date; a well without a date counts as starting on it. Nothing when no well is dated.
+  std::optional<Tag> stand;
 
   std::size_t Fehlgeschlagene() const;
   // The production wells summed into the field, as indices into bohrungen.
   std::vector<std::size_t> Liefernde() const;
 };
+
+// Puts the production wells on the calendar: the Stand (the latest start), each well's forecast cut and
+// shifted to begin there (a well abandoned before it delivers nothing), and a note in the row of a well
+// without a date. Nothing is changed and nothing returned when no production well is dated.
+std::optional<Tag> AufDenStandBringen(std::vector<Feldbohrung>& bohrungen);
 
 // The field's course of the production wells of bohrungen at the given times.
 Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten);

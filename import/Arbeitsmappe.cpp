@@ -13,6 +13,7 @@
 #include <new>
 #include <optional>
 
+#include "calc/Datum.h"
 #include "calc/Format.h"
 #include "import/Xmlteile.h"
 #include "import/Zipverzeichnis.h"
@@ -97,6 +98,129 @@ class Zeichenketten : public iface::import_shared_strings {
 };
 
 // Collects the cells of one sheet; other sheets get one that keeps nothing.
+// Which cell formats show a date: an .xlsx stores a date as a day number in a cell whose number format
+// is a date format, so without the formats a date reads as a number (and a date column as Gp).
+class Stile : public iface::import_styles {
+ public:
+  // A built-in date format (ECMA-376's numFmtId 14 to 22, 27 to 36, 45 to 47, 50 to 58), or a format
+  // code that names days or years outside quoted text and brackets.
+  bool Datumsformat(std::size_t xf) const { return xf < m_xfDatum.size() && m_xfDatum[xf]; }
+
+  void set_number_format_count(std::size_t) override {}
+  void set_number_format_identifier(std::size_t id) override { m_formatId = id; }
+  void set_number_format_code(std::string_view code) override { m_formatCode = Datumscode(code); }
+  std::size_t commit_number_format() override {
+    if (m_formatCode && m_codes.size() < MAX_FORMATE) m_codes.push_back(m_formatId);
+    m_formatCode = false;
+    return m_anzahlFormate++;
+  }
+  void set_xf_number_format(std::size_t id) override { m_xfFormat = id; }
+  std::size_t commit_cell_xf() override {
+    if (m_xfDatum.size() < MAX_FORMATE) m_xfDatum.push_back(IstDatumsId(m_xfFormat));
+    m_xfFormat = 0;
+    return m_xfDatum.size() - 1;
+  }
+
+  void set_font_count(std::size_t) override {}
+  void set_font_bold(bool) override {}
+  void set_font_italic(bool) override {}
+  void set_font_name(std::string_view) override {}
+  void set_font_size(double) override {}
+  void set_font_underline(orcus::spreadsheet::underline_t) override {}
+  void set_font_underline_width(orcus::spreadsheet::underline_width_t) override {}
+  void set_font_underline_mode(orcus::spreadsheet::underline_mode_t) override {}
+  void set_font_underline_type(orcus::spreadsheet::underline_type_t) override {}
+  void set_font_underline_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                                orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t) override {}
+  void set_font_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                      orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t) override {}
+  void set_strikethrough_style(orcus::spreadsheet::strikethrough_style_t) override {}
+  void set_strikethrough_type(orcus::spreadsheet::strikethrough_type_t) override {}
+  void set_strikethrough_width(orcus::spreadsheet::strikethrough_width_t) override {}
+  void set_strikethrough_text(orcus::spreadsheet::strikethrough_text_t) override {}
+  std::size_t commit_font() override { return 0; }
+  void set_fill_count(std::size_t) override {}
+  void set_fill_pattern_type(orcus::spreadsheet::fill_pattern_t) override {}
+  void set_fill_fg_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                         orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t) override {}
+  void set_fill_bg_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                         orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t) override {}
+  std::size_t commit_fill() override { return 0; }
+  void set_border_count(std::size_t) override {}
+  void set_border_style(orcus::spreadsheet::border_direction_t, orcus::spreadsheet::border_style_t) override {}
+  void set_border_color(orcus::spreadsheet::border_direction_t, orcus::spreadsheet::color_elem_t,
+                        orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
+                        orcus::spreadsheet::color_elem_t) override {}
+  void set_border_width(orcus::spreadsheet::border_direction_t, double, orcus::length_unit_t) override {}
+  std::size_t commit_border() override { return 0; }
+  void set_cell_hidden(bool) override {}
+  void set_cell_locked(bool) override {}
+  void set_cell_print_content(bool) override {}
+  void set_cell_formula_hidden(bool) override {}
+  std::size_t commit_cell_protection() override { return 0; }
+  void set_cell_xf_count(std::size_t) override {}
+  void set_cell_style_xf_count(std::size_t) override {}
+  void set_dxf_count(std::size_t) override {}
+  void set_xf_font(std::size_t) override {}
+  void set_xf_fill(std::size_t) override {}
+  void set_xf_border(std::size_t) override {}
+  void set_xf_protection(std::size_t) override {}
+  void set_xf_style_xf(std::size_t) override {}
+  void set_xf_apply_alignment(bool) override {}
+  void set_xf_horizontal_alignment(orcus::spreadsheet::hor_alignment_t) override {}
+  void set_xf_vertical_alignment(orcus::spreadsheet::ver_alignment_t) override {}
+  std::size_t commit_cell_style_xf() override {
+    m_xfFormat = 0;
+    return 0;
+  }
+  std::size_t commit_dxf() override {
+    m_xfFormat = 0;
+    return 0;
+  }
+  void set_cell_style_count(std::size_t) override {}
+  void set_cell_style_name(std::string_view) override {}
+  void set_cell_style_xf(std::size_t) override {}
+  void set_cell_style_builtin(std::size_t) override {}
+  void set_cell_style_parent_name(std::string_view) override {}
+  std::size_t commit_cell_style() override { return 0; }
+
+ private:
+  // A workbook with more formats than this is no sheet of rate data; the rest count as no date.
+  static constexpr std::size_t MAX_FORMATE = 65536;
+
+  static bool Datumscode(std::string_view code) {
+    bool zitat = false, klammer = false;
+    for (char c : code) {
+      if (c == '"') zitat = !zitat;
+      else if (!zitat && c == '[') klammer = true;
+      else if (!zitat && c == ']') klammer = false;
+      else if (!zitat && !klammer && (c == 'd' || c == 'D' || c == 'y' || c == 'Y')) return true;
+    }
+    return false;
+  }
+  bool IstDatumsId(std::size_t id) const {
+    if ((id >= 14 && id <= 22) || (id >= 27 && id <= 36) || (id >= 45 && id <= 47) || (id >= 50 && id <= 58))
+      return id != 18 && id != 19 && id != 20 && id != 21 && id != 45 && id != 46 && id != 47;  // times of day
+    return std::find(m_codes.begin(), m_codes.end(), id) != m_codes.end();
+  }
+
+  std::size_t m_formatId = 0;
+  bool m_formatCode = false;
+  std::size_t m_anzahlFormate = 0;
+  std::vector<std::size_t> m_codes;  // the ids of the workbook's own date formats
+  std::size_t m_xfFormat = 0;
+  std::vector<bool> m_xfDatum;  // by cell format
+};
+
+// Excel's day number (1900 system: 61 is 1 March 1900, before which Excel counts a 29 February 1900 that
+// never was) as a date text, or nothing when it is no day of the range of dates.
+std::optional<std::string> Tageszahl(double wert) {
+  if (!std::isfinite(wert) || wert < 61.0 || wert > 150000.0) return std::nullopt;
+  const Tag tag = static_cast<Tag>(std::floor(wert)) - 25569;
+  if (!TagImBereich(tag)) return std::nullopt;
+  return DatumText(tag);
+}
+
 class Blatt : public iface::import_sheet {
  public:
   Blatt(const Zeichenketten& texte, Speicher& speicher, bool sammeln)
@@ -108,10 +232,19 @@ class Blatt : public iface::import_sheet {
   void set_value(row_t z, col_t s, double wert) override { Setzen(z, s, ZahlAlsText(wert)); }
   void set_bool(row_t z, col_t s, bool wert) override { Setzen(z, s, wert ? "WAHR" : "FALSCH"); }
   void set_date_time(row_t z, col_t s, int jahr, int monat, int tag, int, int, double) override {
-    Setzen(z, s, std::to_string(tag) + "." + std::to_string(monat) + "." + std::to_string(jahr));
+    const std::optional<Tag> t = TagAusDatum(jahr, monat, tag);
+    Setzen(z, s, t ? DatumText(*t) : std::to_string(tag) + "." + std::to_string(monat) + "." + std::to_string(jahr));
   }
-  void set_format(row_t, col_t, std::size_t) override {}
-  void set_format(row_t, col_t, row_t, col_t, std::size_t) override {}
+  void set_format(row_t z, col_t s, std::size_t xf) override {
+    if (m_sammeln && z >= 0 && s >= 0 && s < MAX_SPALTEN && static_cast<std::size_t>(z) < MAX_TABELLENZEILEN) {
+      m_speicher.Nehmen(0);
+      m_formate[z][s] = xf;
+    }
+  }
+  void set_format(row_t z1, col_t s1, row_t z2, col_t s2, std::size_t xf) override {
+    // A range format costs nothing until a cell of the range holds a day number.
+    if (m_sammeln && m_bereiche.size() < MAX_BEREICHE) m_bereiche.push_back({z1, s1, z2, s2, xf});
+  }
   void fill_down_cells(row_t z, col_t s, row_t anzahl) override {
     if (!m_sammeln || z < 0 || s < 0 || anzahl <= 0) return;
     const auto zeile = m_zellen.find(z);
@@ -144,6 +277,19 @@ class Blatt : public iface::import_sheet {
       for (std::size_t i = 1; i < w.anzahl && !m_abgeschnitten; ++i)
         for (const auto& [s, text] : zellen) Setzen(static_cast<row_t>(w.zeile + i), s, text);
     }
+  }
+
+  // Numbers in cells of a date format become date texts.
+  void DatenErkennen(const Stile& stile) {
+    for (auto& [z, zellen] : m_zellen)
+      for (auto& [s, text] : zellen) {
+        if (!Datumszelle(stile, z, s)) continue;
+        float wert = 0;
+        if (!ZelleAlsZahl(text, Dezimalzeichen::Punkt, wert)) continue;
+        double genau = 0;
+        if (std::from_chars(text.data(), text.data() + text.size(), genau).ec != std::errc{}) continue;
+        if (const auto datum = Tageszahl(genau)) text = *datum;
+      }
   }
 
   void Uebergeben(Tabelle& t) const {
@@ -196,9 +342,28 @@ class Blatt : public iface::import_sheet {
     std::string m_formel;
   };
 
+  struct Bereich {
+    row_t z1;
+    col_t s1;
+    row_t z2;
+    col_t s2;
+    std::size_t xf;
+  };
+  static constexpr std::size_t MAX_BEREICHE = 4096;
+
+  bool Datumszelle(const Stile& stile, row_t z, col_t s) const {
+    if (const auto zeile = m_formate.find(z); zeile != m_formate.end())
+      if (const auto zelle = zeile->second.find(s); zelle != zeile->second.end()) return stile.Datumsformat(zelle->second);
+    for (auto b = m_bereiche.rbegin(); b != m_bereiche.rend(); ++b)
+      if (z >= b->z1 && z <= b->z2 && s >= b->s1 && s <= b->s2) return stile.Datumsformat(b->xf);
+    return false;
+  }
+
   const Zeichenketten& m_texte;
   Speicher& m_speicher;
   bool m_sammeln;
+  std::map<row_t, std::map<col_t, std::size_t>> m_formate;
+  std::vector<Bereich> m_bereiche;
   bool m_abgeschnitten = false;
   std::map<row_t, std::map<col_t, std::string>> m_zellen;
   Formel m_formel;
@@ -244,6 +409,7 @@ class Adressen : public iface::import_reference_resolver {
 class Fabrik : public iface::import_factory {
  public:
   iface::import_shared_strings* get_shared_strings() override { return &m_texte; }
+  iface::import_styles* get_styles() override { return &m_stile; }
   iface::import_reference_resolver* get_reference_resolver(orcus::spreadsheet::formula_ref_context_t) override {
     return &m_adressen;
   }
@@ -262,10 +428,12 @@ class Fabrik : public iface::import_factory {
 
   Blatt& Erstes() { return m_erstes; }
   bool Voll() const { return m_speicher.voll; }
+  const Stile& Formate() const { return m_stile; }
 
  private:
   Speicher m_speicher;
   Zeichenketten m_texte{m_speicher};
+  Stile m_stile;
   Adressen m_adressen;
   Blatt m_erstes{m_texte, m_speicher, true};
   Blatt m_uebrige{m_texte, m_speicher, false};
@@ -335,6 +503,7 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
     }
     fabrik.Erstes().ZeilenWiederholen(wiederholt);
     if (fabrik.Voll()) return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
+    fabrik.Erstes().DatenErkennen(fabrik.Formate());
     fabrik.Erstes().Uebergeben(tabelle);
   } catch (const std::bad_alloc&) {
     tabelle = {};

@@ -17,6 +17,7 @@ struct RatendateiImport {
   std::string status;                  // "%d Zeilen wurden eingelesen"; empty when leerzeileAbbruch
   bool geaendert = false;              // at least one line taken
   bool abgelehnt = false;              // a table or workbook refused as a whole: the list stays as it was
+  Zeilendaten daten;                   // the lines' dates (a table's date column), by position
 };
 
 // The box the dialog shows before reading: the path followed by " wird geöffnet".

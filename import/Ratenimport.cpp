@@ -54,6 +54,7 @@ RatendateiImport AusTabelle(const Tabellenimport& t) {
     return r;
   }
   r.zeilen = t.zeilen;
+  r.daten = t.daten;
   r.geaendert = !r.zeilen.empty();
   r.status = Formatiere("%d Zeilen wurden eingelesen", static_cast<int>(r.zeilen.size()));
   if (t.leerzeile > 0)
@@ -62,7 +63,8 @@ RatendateiImport AusTabelle(const Tabellenimport& t) {
   return r;
 }
 
-// Excel's "Unicode text" is tab-separated UTF-16 with a byte order mark; the readers take UTF-8.
+}  // namespace
+
 std::optional<std::string> Utf16NachUtf8(std::string_view s) {
   const bool le = s.substr(0, 2) == "\xFF\xFE", be = s.substr(0, 2) == "\xFE\xFF";
   if (!le && !be) return std::nullopt;
@@ -101,8 +103,6 @@ std::optional<std::string> Utf16NachUtf8(std::string_view s) {
   return utf8;
 }
 
-}  // namespace
-
 Ratenquelle RatenquelleErkennen(std::string_view inhalt) {
   const std::optional<std::string> utf8 = Utf16NachUtf8(inhalt);
   if (utf8) inhalt = *utf8;
@@ -119,7 +119,7 @@ RatendateiImport RatenImportAusInhalt(std::string_view roh) {
     case Ratenquelle::Arbeitsmappe: {
       Tabelle t;
       const std::string fehler = ArbeitsmappeLesen(inhalt, t);
-      if (!fehler.empty()) return AusTabelle(Tabellenimport{false, {}, fehler});
+      if (!fehler.empty()) return AusTabelle(Tabellenimport{false, {}, fehler, {}});
       return AusTabelle(TabelleUebernehmen(t));
     }
     case Ratenquelle::Tabellentext:
@@ -145,7 +145,7 @@ RatendateiImport RatenImportLesen(const std::string& pfad) {
 Tabellenimport EinfuegetextLesen(std::string_view text) {
   if (text.size() > MAX_IMPORTDATEI)
     return {false, {}, Formatiere("Der eingef\xC3\xBCgte Text ist gr\xC3\xB6\xC3\x9F" "er als %d MB.",
-                                  static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024)))};
+                                  static_cast<int>(MAX_IMPORTDATEI / (1024 * 1024))), {}};
   return TabelleUebernehmen(TextAlsTabelle(text, true));
 }
 

@@ -6,6 +6,7 @@
 // it reads as rate lines) is refused with a sentence saying what was expected. A refused import takes
 // nothing: the list it was meant for stays as it was.
 // Text in UTF-16 with a byte order mark (Excel's "Unicode text") is read as its UTF-8.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ namespace zelvor {
 enum class Ratenquelle { Ratendatei, Tabellentext, Arbeitsmappe };
 
 Ratenquelle RatenquelleErkennen(std::string_view inhalt);
+
+// Excel's "Unicode text" is tab-separated UTF-16 with a byte order mark; the readers take UTF-8. Nothing
+// when the text has no such mark.
+std::optional<std::string> Utf16NachUtf8(std::string_view s);
 
 // The file at `pfad`; `geoeffnet` false when it cannot be read.
 RatendateiImport RatenImportLesen(const std::string& pfad);

@@ -1,8 +1,10 @@
 #include "import/Tabellenimport.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "calc/Datum.h"
 #include "calc/Format.h"
 #include "doc/Windows1252.h"
 #include "import/Meldungstext.h"
@@ -169,7 +171,7 @@ bool ZelleAlsZahl(std::string_view zelle, Dezimalzeichen dezimal, float& wert) {
   return true;
 }
 
-Tabelle TextAlsTabelle(std::string_view roh, bool leerraum) {
+Tabelle TextAlsTabelle(std::string_view roh, bool leerraum, int zahlen) {
   if (roh.substr(0, 3) == "\xEF\xBB\xBF") roh.remove_prefix(3);
   // Non-UTF-8 text (an older spreadsheet's CSV) is Windows-1252; the message texts are UTF-8.
   std::string umgewandelt;
@@ -189,7 +191,7 @@ Tabelle TextAlsTabelle(std::string_view roh, bool leerraum) {
     std::size_t treffer = 0;
     const Dezimalzeichen d = k == ',' ? Dezimalzeichen::Punkt : Dezimalzeichen::Beide;
     for (std::size_t i = 0; i < zeilen.size() && i < ERKENNUNGSZEILEN; ++i)
-      if (Zahlen(Zerlegen(zeilen[i], k), d) >= 3) ++treffer;
+      if (Zahlen(Zerlegen(zeilen[i], k), d) >= zahlen) ++treffer;
     if (treffer > beste) {
       beste = treffer;
       trenner = k;
@@ -215,13 +217,26 @@ Tabelle TextAlsTabelle(std::string_view roh, bool leerraum) {
   return t;
 }
 
-Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
-  Tabellenimport ergebnis;
+Tabellenwerte TabellenwerteLesen(const Tabelle& tabelle, std::size_t anzahl, const char* was) {
+  Tabellenwerte ergebnis;
+  anzahl = std::min<std::size_t>(std::max<std::size_t>(anzahl, 1), 3);
+  // The rate lines' messages stand as they always did.
+  const std::string keineWerte =
+      anzahl == 3 ? std::string("Die Zeile enh\xC3\xA4lt keine 3 Werte\n ")
+                  : Formatiere("Die Zeile enth\xC3\xA4lt keine %zu Werte\n ", anzahl);
+  const auto ablehnen = [&](std::string meldung) {
+    ergebnis.werte.clear();
+    ergebnis.daten.clear();
+    ergebnis.meldung = std::move(meldung);
+    return ergebnis;
+  };
   std::array<std::size_t, 3> spalten{};
+  std::optional<std::size_t> datumsspalte;
   bool daten = false;
   std::size_t i = 0;
   for (; i < tabelle.zeilen.size(); ++i) {
     const std::vector<std::string>& zellen = tabelle.zeilen[i];
+    const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
     if (Leer(zellen)) {
       if (!daten) continue;
       // An empty row ends the data, as an empty line ends a rate file; rows after it are not lost unseen.
@@ -231,37 +246,48 @@ Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
     }
     std::array<float, 3> werte{};
     if (!daten) {
-      // The first row with three numbers: their columns hold Gp, rate and pressure from here on.
+      // The first row with enough numbers: their columns hold the values from here on.
       std::size_t n = 0;
-      for (std::size_t s = 0; s < zellen.size() && n < 3; ++s)
+      for (std::size_t s = 0; s < zellen.size() && n < anzahl; ++s)
         if (ZelleAlsZahl(zellen[s], tabelle.dezimal, werte[n])) spalten[n++] = s;
-      if (n < 3) continue;  // a title, a heading or a row of units
+      if (n < anzahl) continue;  // a title, a heading or a row of units
       daten = true;
+      for (std::size_t s = 0; s < zellen.size() && !datumsspalte; ++s)
+        if (DatumLesen(zellen[s])) datumsspalte = s;
     } else {
       bool gueltig = true;
-      for (std::size_t n = 0; n < 3 && gueltig; ++n)
+      for (std::size_t n = 0; n < anzahl && gueltig; ++n)
         gueltig = spalten[n] < zellen.size() && ZelleAlsZahl(zellen[spalten[n]], tabelle.dezimal, werte[n]);
-      if (!gueltig) {
-        const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
-        ergebnis.meldung = "Die Zeile enh\xC3\xA4lt keine 3 Werte\n " + SteuerzeichenSichtbar(text);
-        ergebnis.zeilen.clear();
-        return ergebnis;
-      }
+      if (!gueltig) return ablehnen(keineWerte + SteuerzeichenSichtbar(text));
     }
-    ergebnis.zeilen.push_back(Formatiere("%10.3f  %10.1f %15.1f", static_cast<double>(werte[0]),
-                                         static_cast<double>(werte[1]), static_cast<double>(werte[2])));
+    std::optional<Tag> datum;
+    if (datumsspalte && *datumsspalte < zellen.size() && !Getrimmt(zellen[*datumsspalte]).empty()) {
+      datum = DatumLesen(zellen[*datumsspalte]);
+      if (!datum)
+        return ablehnen("Die Zeile enth\xC3\xA4lt kein g\xC3\xBCltiges Datum (TT.MM.JJJJ)\n " + SteuerzeichenSichtbar(text));
+    }
+    ergebnis.daten.push_back(datum);
+    ergebnis.werte.push_back(werte);
   }
-  if (!daten) {
-    ergebnis.meldung = "Die Tabelle enth\xC3\xA4lt keine Zeile mit 3 Werten.";
-    return ergebnis;
-  }
-  if (i == tabelle.zeilen.size() && tabelle.abgeschnitten) {
-    ergebnis.zeilen.clear();
-    ergebnis.meldung = Formatiere("Die Tabelle hat mehr als %d Zeilen; so viele Ratenzeilen werden nicht eingelesen.",
-                                  static_cast<int>(MAX_TABELLENZEILEN));
-    return ergebnis;
-  }
+  if (!daten) return ablehnen(Formatiere("Die Tabelle enth\xC3\xA4lt keine Zeile mit %zu Werten.", anzahl));
+  if (i == tabelle.zeilen.size() && tabelle.abgeschnitten)
+    return ablehnen(Formatiere("Die Tabelle hat mehr als %d Zeilen; so viele %s werden nicht eingelesen.",
+                               static_cast<int>(MAX_TABELLENZEILEN), was));
+  if (!ZeilendatenVorhanden(ergebnis.daten)) ergebnis.daten.clear();
   ergebnis.uebernommen = true;
+  return ergebnis;
+}
+
+Tabellenimport TabelleUebernehmen(const Tabelle& tabelle) {
+  const Tabellenwerte w = TabellenwerteLesen(tabelle, 3, "Ratenzeilen");
+  Tabellenimport ergebnis;
+  ergebnis.uebernommen = w.uebernommen;
+  ergebnis.meldung = w.meldung;
+  ergebnis.daten = w.daten;
+  ergebnis.leerzeile = w.leerzeile;
+  for (const auto& z : w.werte)
+    ergebnis.zeilen.push_back(Formatiere("%10.3f  %10.1f %15.1f", static_cast<double>(z[0]), static_cast<double>(z[1]),
+                                         static_cast<double>(z[2])));
   return ergebnis;
 }
 

@@ -3,7 +3,12 @@
 // decimal point), tab-separated text, text pasted from a spreadsheet, and the rows of a workbook's
 // first sheet. Leading rows with fewer than three numbers (title, headings, units) are skipped; the
 // first row with three numbers fixes the three columns Gp, rate and wellhead flowing pressure; an empty
-// row ends the data (and the result tells when further rows follow it). One bad row refuses the whole import, so nothing half-read reaches the well.
+// row ends the data (and the result tells when further rows follow it). One bad row refuses the whole
+// import, so nothing half-read reaches the well.
+// A cell that holds a date ("01.03.2024", "1.3.2024", "2024-03-01", "03/2024", a workbook's date cell)
+// is never a number: the first row's first date cell fixes the date column, whose dates go with the
+// rows' lines.
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -35,6 +40,7 @@ struct Tabellenimport {
   CStringArray zeilen;       // the lines taken, formatted "%10.3f  %10.1f %15.1f" as by a rate file
   std::string meldung;
   std::size_t leerzeile = 0;  // the empty row (counted from 1) that ended the data while rows follow it; else 0
+  Zeilendaten daten{};        // the lines' dates from the table's date column, by position
 };
 
 // A cell's number, when the whole cell (blanks around it aside) is one finite number with at most one
@@ -47,9 +53,21 @@ bool ZelleAlsZahl(std::string_view zelle, Dezimalzeichen dezimal, float& wert);
 // enclose a cell as in CSV. A semicolon, tab or blank text takes the decimal separator most of its
 // numbers use, a comma-separated text the point; a leading UTF-8 byte order mark is dropped, and a text
 // that is no UTF-8 is read as Windows-1252.
-Tabelle TextAlsTabelle(std::string_view text, bool leerraum);
+// `zahlen`: the numbers a data row holds (the surveys have 2).
+Tabelle TextAlsTabelle(std::string_view text, bool leerraum, int zahlen = 3);
 
 // The row rules above on a split table.
 Tabellenimport TabelleUebernehmen(const Tabelle& tabelle);
+
+// The same rules for rows of `anzahl` values (1 to 3; the shut-in surveys take 2), read as numbers;
+// `was` names the rows in the message about too many ("Ratenzeilen").
+struct Tabellenwerte {
+  bool uebernommen = false;
+  std::vector<std::array<float, 3>> werte;
+  Zeilendaten daten{};
+  std::string meldung;
+  std::size_t leerzeile = 0;  // as Tabellenimport's
+};
+Tabellenwerte TabellenwerteLesen(const Tabelle& tabelle, std::size_t anzahl, const char* was);
 
 }  // namespace zelvor

@@ -9,24 +9,51 @@ namespace {
 
 constexpr Farbe SCHWARZ{0, 0, 0}, BLAU{0, 0, 255}, ROT{255, 0, 0}, GRUEN{0, 128, 0};
 constexpr Farbe HELLROT{255, 190, 190};  // tinted once more as an area: a band the curve shows through
+constexpr Farbe VIOLETT{128, 0, 160}, ORANGE{230, 120, 0};
 
 // The balance's straight line from Gp = 0 to the gas in place g.
 Diagrammreihe Bilanzgerade(const Laufdaten& lauf, double g, std::string legende, Farbe farbe, Linienart linie) {
   return {std::move(legende), {0.0, g}, {lauf.PZBei(0.0, g), 0.0}, farbe, linie, Markierung::Keine};
 }
 
+// The surveys' points, the free line through them and the balance fitted to them, up to their OGIP.
+void Messreihen(Diagramm& d, const Messbilanz& m, const Laufdaten& lauf) {
+  if (!m.Gemacht()) return;
+  double bis = d.xMax.value_or(0.0);
+  if (m.gerade.Gemacht()) {
+    d.reihen.push_back({"Gerade der Messungen", {0.0, m.gerade.g}, {m.gerade.a, 0.0}, VIOLETT,
+                        Linienart::Punktiert, Markierung::Keine});
+    bis = std::max(bis, m.gerade.g);
+  }
+  if (m.bilanz.Gemacht()) {
+    d.reihen.push_back(Bilanzgerade(lauf, m.bilanz.g, "Bilanz der Messungen", ORANGE, Linienart::Gestrichelt));
+    bis = std::max(bis, m.bilanz.g);
+  }
+  Diagrammreihe punkte{"Schließdruckmessungen", {}, {}, SCHWARZ, Linienart::Keine, Markierung::Quadrat};
+  for (const Messpunkt& p : m.punkte) {
+    punkte.x.push_back(p.gp);
+    punkte.y.push_back(p.pz);
+    bis = std::max(bis, p.gp);
+  }
+  d.reihen.push_back(std::move(punkte));
+  if (bis > 0) d.xMax = bis;
+}
+
 }  // namespace
 
 double AbgleichGrenzeOben(const Gasvorratsabgleich& a) { return std::max(a.gOben, a.ogip); }
 
-Diagramm AbgleichPZDiagramm(const Gasvorratsabgleich& a, const Laufdaten& lauf) {
+Diagramm AbgleichPZDiagramm(const Gasvorratsabgleich& a, const Laufdaten& lauf, const Messbilanz* m) {
   Diagramm d;
   d.titel = "P/Z über der kumulativen Förderung";
   d.xText = "Kumulative Förderung Gp (Mio m3)";
   d.yText = "P/Z (bar)";
   d.xMin = 0;
   d.yMin = 0;
-  if (!a.Gemacht()) return d;
+  if (!a.Gemacht()) {
+    if (m) Messreihen(d, *m, lauf);
+    return d;
+  }
   d.xMax = AbgleichGrenzeOben(a);
   d.reihen.push_back(Bilanzgerade(lauf, a.ogip, "Eingegebenes OGIP", GRUEN, Linienart::Durchgezogen));
   d.reihen.push_back(
@@ -39,6 +66,7 @@ Diagramm AbgleichPZDiagramm(const Gasvorratsabgleich& a, const Laufdaten& lauf) 
     punkte.y.push_back(PZAusFliessdaten(lauf, p, a.stern.c, a.n));
   }
   d.reihen.push_back(std::move(punkte));
+  if (m) Messreihen(d, *m, lauf);
   return d;
 }
 

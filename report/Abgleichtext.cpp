@@ -1,6 +1,7 @@
 #include "report/Abgleichtext.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/Format.h"
 
@@ -9,7 +10,12 @@ namespace {
 
 // "    label (unit):" in a fixed width, then the value's text.
 std::string Zeile(const char* name, const char* einheit, const std::string& wert) {
-  return Formatiere("    %-41s%9s:%s", name, (std::string("(") + einheit + ")").c_str(), wert.c_str());
+  // Padded by characters, not bytes: a label with an umlaut lines up with the others.
+  std::string n = name;
+  std::size_t zeichen = 0;
+  for (unsigned char c : n) zeichen += (c & 0xC0) != 0x80;
+  if (zeichen < 41) n.append(41 - zeichen, ' ');
+  return Formatiere("    %s%9s:%s", n.c_str(), (std::string("(") + einheit + ")").c_str(), wert.c_str());
 }
 
 // A sentence broken into lines of at most BREITE characters (UTF-8 counted as characters), indented.
@@ -89,6 +95,74 @@ std::vector<std::string> AbgleichText(const Gasvorratsabgleich& a) {
   t.push_back(Zeile("Trend der C-Werte beim eingegebenen OGIP", "%", Trend(a.eingabe, a.gpSpanne)));
   t.emplace_back();
   Umbrochen(t, AbgleichFolgerung(a));
+  return t;
+}
+
+std::string MessbilanzFolgerung(const Messbilanz& m, const Gasvorratsabgleich& a) {
+  double unten = -HUGE_VAL, oben = HUGE_VAL;
+  int gemacht = 0;
+  const auto nehmen = [&](bool ja, double u, double o) {
+    if (!ja) return;
+    ++gemacht;
+    unten = std::max(unten, u);
+    oben = std::min(oben, o);
+  };
+  nehmen(a.Gemacht(), a.gUnten, a.gOben);
+  nehmen(m.Gemacht() && m.gerade.Gemacht(), m.gerade.gUnten, m.gerade.gOben);
+  nehmen(m.Gemacht() && m.bilanz.Gemacht(), m.bilanz.gUnten, m.bilanz.gOben);
+  if (gemacht < 2) return "";
+  if (unten <= oben)
+    return "Die Gasvorräte aus den Fließdaten und den Schließdruckmessungen stimmen innerhalb ihrer "
+           "Vertrauensbereiche überein.";
+  return "Die Gasvorräte aus den Fließdaten und den Schließdruckmessungen stimmen innerhalb ihrer "
+         "Vertrauensbereiche nicht überein; Messungen, OGIP und Wasserinvasion prüfen.";
+}
+
+std::string MessbilanzHinweis(const Messbilanz& m) {
+  if (!m.Gemacht() || !m.gerade.Gemacht()) return "";
+  if (m.gerade.aUnten > m.pzi || m.gerade.aufwaerts)
+    return "P/Z der Schließdruckmessungen liegt bei Gp = 0 deutlich über dem initialen P/Z oder biegt nach oben: "
+           "Wasserinvasion oder eine überdruckte Lagerstätte ist wahrscheinlich.";
+  return "";
+}
+
+std::vector<std::string> MessbilanzText(const Messbilanz& m, const Gasvorratsabgleich& a) {
+  std::vector<std::string> t;
+  if (m.messungen == 0) return t;
+  t.emplace_back();
+  t.push_back("    Gasvorrat aus den Schließdruckmessungen: P/Z über Gp");
+  t.emplace_back();
+  if (!m.Gemacht()) {
+    Umbrochen(t, m.meldung);
+    return t;
+  }
+  t.push_back("         Datum         Gp       pws         Z       P/Z");
+  t.push_back("                 (Mio m3)     (bar)       (-)     (bar)");
+  for (const Messpunkt& p : m.punkte)
+    t.push_back(Formatiere("    %10s %10.3f %9.2f %9.4f %9.2f", p.datum ? DatumText(*p.datum).c_str() : "",
+                           p.gp, p.pws, p.z, p.pz));
+  t.emplace_back();
+  t.push_back(Zeile("Initialer P/Z-Wert", "bar", Formatiere("%12.2f", m.pzi)));
+  const PZGerade& g = m.gerade;
+  if (g.Gemacht()) {
+    t.push_back(Formatiere("    P/Z-Gerade: P/Z = %.2f - %.5f·Gp (R² = %.4f)", g.a, g.b, g.r2));
+    t.push_back(Zeile("P/Z bei Gp = 0 (95 %-Bereich)", "bar", Formatiere("%12.2f (%.2f bis %.2f)", g.a, g.aUnten, g.aOben)));
+  } else {
+    Umbrochen(t, g.meldung);
+  }
+  if (!m.bilanz.Gemacht()) Umbrochen(t, m.bilanz.meldung);
+  t.emplace_back();
+  t.push_back(Zeile("Eingegebenes OGIP", "Mio m3", Formatiere("%12.1f", a.ogip)));
+  const auto bereich = [&](const char* name, bool ja, double w, double u, double o) {
+    t.push_back(Zeile(name, "Mio m3", ja ? Formatiere("%12.1f (%.1f bis %.1f)", w, u, o) : std::string("  nicht berechenbar")));
+  };
+  bereich("Abgleich der Fließdaten G*", a.Gemacht(), a.g, a.gUnten, a.gOben);
+  bereich("P/Z-Gerade der Messungen", g.Gemacht(), g.g, g.gUnten, g.gOben);
+  bereich("Materialbilanz durch P/Z initial", m.bilanz.Gemacht(), m.bilanz.g, m.bilanz.gUnten, m.bilanz.gOben);
+  const std::string folgerung = MessbilanzFolgerung(m, a), hinweis = MessbilanzHinweis(m);
+  if (!folgerung.empty() || !hinweis.empty()) t.emplace_back();
+  if (!folgerung.empty()) Umbrochen(t, folgerung);
+  if (!hinweis.empty()) Umbrochen(t, hinweis);
   return t;
 }
 

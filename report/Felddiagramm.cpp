@@ -43,9 +43,9 @@ std::vector<std::size_t> EigeneBaender(const Feldergebnis& f, std::size_t hoechs
 Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
   Diagramm d;
   d.titel = "Förderrate des Feldes über der Zeit";
-  d.xText = "Zeit ab heute (Jahre)";
+  d.xText = f.stand ? "Kalenderjahr" : "Zeit ab heute (Jahre)";
   d.yText = "Rate (m3/h)";
-  d.xMin = 0;
+  if (!f.stand) d.xMin = 0;
   d.yMin = 0;
   std::vector<std::size_t> liefernde = f.Liefernde();
   if (liefernde.empty()) return d;
@@ -73,6 +73,12 @@ Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
     }
   }
   if (rest) band(Formatiere("Weitere (%zu)", liefernde.size() - eigene.size()), uebrige, {150, 150, 150});
+  // On the calendar the axis gives calendar years from the field's Stand.
+  if (f.stand) {
+    const double anfang = Jahreszahl(*f.stand);
+    for (Diagrammreihe& r : d.reihen)
+      for (double& x : r.x) x += anfang;
+  }
   // A large field's rates read better in thousands than in the axis's powers of ten.
   if (*std::max_element(laufend.begin(), laufend.end()) >= 1e6) {
     d.yText = "Rate (1000 m3/h)";

@@ -149,21 +149,30 @@ std::vector<std::string> FeldZusammenfassung(const Feldergebnis& f) {
   z.push_back("Lieferbare Rate jetzt bei p_min:        " + Summe(f, &Feldbohrung::qJetzt, true, 0) + " m3/h");
   z.push_back("Restreserven:                           " + Summe(f, &Feldbohrung::restreserven, true, 1) + " Mio m3");
   const Feldverlauf& v = f.verlauf;
+  if (f.stand) z.push_back("Stand des Feldes:                       " + DatumText(*f.stand));
   if (v.jahre.size() > 1) {
     z.push_back(Formatiere("Förderrate des Feldes jetzt:            %.0f m3/h", v.rate.front()));
     z.push_back(Formatiere("Letzte Bohrung aufgegeben nach:         %.1f Jahren", v.jahre.back()));
+    if (f.stand)
+      if (const auto ende = TagNachJahren(*f.stand, v.jahre.back()))
+        z.push_back("Letzte Bohrung aufgegeben am:           " + DatumText(*ende));
   } else {
     z.push_back("Keine Förderbohrung hat eine Förderprognose.");
   }
   return z;
 }
 
-std::vector<std::string> FeldverlaufText(const Feldverlauf& v) {
+std::vector<std::string> FeldverlaufText(const Feldverlauf& v, std::optional<Tag> stand) {
   std::vector<std::string> z;
-  z.push_back("   Jahre  Feldrate (m3/h)  Förderung ab jetzt (Mio m3)  Gp Feld (Mio m3)  Bohrungen in Förderung");
-  for (std::size_t k = 0; k < v.jahre.size(); ++k)
-    z.push_back(Formatiere("%8.2f  %15.0f  %27.1f  %16.1f  %22d", v.jahre[k], v.rate[k], v.gpAbJetzt[k], v.gp[k],
-                           v.bohrungen[k]));
+  z.push_back(std::string("   Jahre  Feldrate (m3/h)  Förderung ab jetzt (Mio m3)  Gp Feld (Mio m3)  Bohrungen in Förderung") +
+              (stand ? "       Datum" : ""));
+  for (std::size_t k = 0; k < v.jahre.size(); ++k) {
+    std::string datum;
+    if (stand)
+      if (const auto t = TagNachJahren(*stand, v.jahre[k])) datum = "  " + DatumText(*t);
+    z.push_back(Formatiere("%8.2f  %15.0f  %27.1f  %16.1f  %22d%s", v.jahre[k], v.rate[k], v.gpAbJetzt[k], v.gp[k],
+                           v.bohrungen[k], datum.c_str()));
+  }
   return z;
 }
 
@@ -177,7 +186,7 @@ std::vector<std::string> FeldText(const Feldergebnis& f) {
   for (std::string& s : FeldZusammenfassung(f)) z.push_back(std::move(s));
   if (f.verlauf.jahre.size() > 1) {
     z.emplace_back();
-    for (std::string& s : FeldverlaufText(f.verlauf)) z.push_back(std::move(s));
+    for (std::string& s : FeldverlaufText(f.verlauf, f.stand)) z.push_back(std::move(s));
   }
   return z;
 }

@@ -70,13 +70,19 @@ Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf, con
   return d;
 }
 
-Diagramm PrognoseDiagrammZeit(const Foerderprognose& p, const Prognosebereich* bereich) {
+Diagramm PrognoseDiagrammZeit(const Foerderprognose& p, const Prognosebereich* bereich, std::optional<Tag> start) {
   Diagramm d;
   d.titel = p.injektion ? "Injektionsrate über der Zeit" : "Rate über der Zeit";
-  d.xText = "Zeit ab Prognosebeginn (Jahre)";
   d.yText = "Rate (m3/h)";
-  d.xMin = 0;
   d.yMin = 0;
+  if (start) {
+    d.xText = "Kalenderjahr";
+    const double anfang = Jahreszahl(*start);
+    Kurven(d, p, bereich, [anfang](const Prognosezeile& z) { return anfang + z.jahre; });
+    return d;
+  }
+  d.xText = "Zeit ab Prognosebeginn (Jahre)";
+  d.xMin = 0;
   Kurven(d, p, bereich, [](const Prognosezeile& z) { return z.jahre; });
   return d;
 }

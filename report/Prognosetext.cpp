@@ -44,6 +44,10 @@ std::vector<std::string> EinspeicherZusammenfassung(const Foerderprognose& p) {
                  : Formatiere("    Ende: die Injektionsrate fällt auf die Mindestrate von %.1f m3/h.", p.eingaben.qEnde)};
 }
 
+std::string Datumsspanne(Tag start, double x, double y) {
+  return Formatiere("%12s bis %s", PrognoseDatum(start, std::min(x, y)).c_str(), PrognoseDatum(start, std::max(x, y)).c_str());
+}
+
 }  // namespace
 
 std::vector<std::string> PrognoseKopf(const Foerderprognose& p) {
@@ -65,30 +69,54 @@ std::vector<std::string> PrognoseKopf(const Foerderprognose& p) {
   return t;
 }
 
-std::vector<std::string> PrognoseSpaltenkopf(bool injektion) {
-  if (injektion)
-    return {"          Gp        P/Z    Schliess-  Q_inj,max       Q_inj      Zeit",
-            "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"};
-  return {"          Gp        P/Z    Schliess-      Q_max           Q      Zeit",
-          "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"};
+std::vector<std::string> PrognoseSpaltenkopf(bool injektion, bool datiert) {
+  std::vector<std::string> k =
+      injektion ? std::vector<std::string>{"          Gp        P/Z    Schliess-  Q_inj,max       Q_inj      Zeit",
+                                           "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"}
+                : std::vector<std::string>{"          Gp        P/Z    Schliess-      Q_max           Q      Zeit",
+                                           "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"};
+  if (datiert) {
+    k[0] += "       Datum";
+    k[1] += "            ";
+  }
+  return k;
 }
 
-std::string PrognoseZeilentext(const Prognosezeile& z) {
-  return Formatiere("%13.3f %9.2f %11.2f %11.1f %11.1f %9.2f%s", z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
-                    z.plateauEnde ? "  Plateauende" : "");
+std::string PrognoseDatum(Tag start, double jahre) {
+  const std::optional<Tag> t = TagNachJahren(start, jahre);
+  return t ? DatumText(*t) : std::string();
 }
 
-std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p) {
-  if (p.injektion) return EinspeicherZusammenfassung(p);
-  return {Formatiere("    Gp bei Aufgabe          (Mio m3):%12.3f", p.gpEnde),
-          Formatiere("    Restreserven            (Mio m3):%12.3f", p.Restreserven()),
-          Formatiere("    Ausbeutefaktor Gp/OGIP       (%%):%12.2f", 100.0 * p.Ausbeute()),
-          Formatiere("    Plateaudauer             (Jahre):%12.2f", p.plateauJahre),
-          Formatiere("    Zeit bis zur Aufgabe     (Jahre):%12.2f", p.jahre),
-          Formatiere("    Q_max zu Beginn           (m3/h):%12.1f", p.qMaxStart)};
+std::string PrognoseZeilentext(const Prognosezeile& z, std::optional<Tag> start) {
+  const std::string datum = start ? Formatiere("  %10s", PrognoseDatum(*start, z.jahre).c_str()) : std::string();
+  return Formatiere("%13.3f %9.2f %11.2f %11.1f %11.1f %9.2f%s%s", z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
+                    datum.c_str(), z.plateauEnde ? "  Plateauende" : "");
 }
 
-std::vector<std::string> PrognosebereichText(const Prognosebereich& b) {
+std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p, std::optional<Tag> start) {
+  std::vector<std::string> t;
+  if (p.injektion) {
+    t = EinspeicherZusammenfassung(p);
+    if (start) {
+      t.insert(t.begin() + 4, Formatiere("    Prognosebeginn                         :%12s", DatumText(*start).c_str()));
+      t.insert(t.begin() + 5, Formatiere("    Datum des Endes                        :%12s", PrognoseDatum(*start, p.jahre).c_str()));
+    }
+    return t;
+  }
+  t = {Formatiere("    Gp bei Aufgabe          (Mio m3):%12.3f", p.gpEnde),
+       Formatiere("    Restreserven            (Mio m3):%12.3f", p.Restreserven()),
+       Formatiere("    Ausbeutefaktor Gp/OGIP       (%%):%12.2f", 100.0 * p.Ausbeute()),
+       Formatiere("    Plateaudauer             (Jahre):%12.2f", p.plateauJahre),
+       Formatiere("    Zeit bis zur Aufgabe     (Jahre):%12.2f", p.jahre),
+       Formatiere("    Q_max zu Beginn           (m3/h):%12.1f", p.qMaxStart)};
+  if (start) {
+    t.insert(t.begin() + 5, Formatiere("    Prognosebeginn                  :%12s", DatumText(*start).c_str()));
+    t.insert(t.begin() + 6, Formatiere("    Datum der Aufgabe               :%12s", PrognoseDatum(*start, p.jahre).c_str()));
+  }
+  return t;
+}
+
+std::vector<std::string> PrognosebereichText(const Prognosebereich& b, std::optional<Tag> start) {
   std::vector<std::string> t{""};
   t.push_back(Formatiere("    Bereich aus dem Gasvorratsabgleich (95 %%), OGIP %.1f bis %.1f Mio m3:", b.gUnten, b.gOben));
   if (!b.Gemacht()) {
@@ -101,23 +129,25 @@ std::vector<std::string> PrognosebereichText(const Prognosebereich& b) {
   if (b.unten.injektion) {
     t.push_back("    Noch einspeicherbar            (Mio m3):" + spanne("%12.3f bis %.3f", b.menge));
     t.push_back("    Zeit bis zum Ende               (Jahre):" + spanne("%12.2f bis %.2f", b.jahre));
+    if (start) t.push_back("    Datum des Endes                        :" + Datumsspanne(*start, b.jahre.min, b.jahre.max));
     return t;
   }
   t.push_back("    Restreserven            (Mio m3):" + spanne("%12.3f bis %.3f", b.menge));
   t.push_back("    Zeit bis zur Aufgabe     (Jahre):" + spanne("%12.2f bis %.2f", b.jahre));
+  if (start) t.push_back("    Datum der Aufgabe               :" + Datumsspanne(*start, b.jahre.min, b.jahre.max));
   return t;
 }
 
-std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebereich* bereich) {
+std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebereich* bereich, std::optional<Tag> start) {
   std::vector<std::string> t = PrognoseKopf(p);
   if (!p.Gemacht()) return t;
   t.emplace_back();
-  for (std::string& s : PrognoseSpaltenkopf(p.injektion)) t.push_back(std::move(s));
-  for (const Prognosezeile& z : p.zeilen) t.push_back(PrognoseZeilentext(z));
+  for (std::string& s : PrognoseSpaltenkopf(p.injektion, start.has_value())) t.push_back(std::move(s));
+  for (const Prognosezeile& z : p.zeilen) t.push_back(PrognoseZeilentext(z, start));
   t.emplace_back();
-  for (std::string& s : PrognoseZusammenfassung(p)) t.push_back(std::move(s));
+  for (std::string& s : PrognoseZusammenfassung(p, start)) t.push_back(std::move(s));
   if (bereich)
-    for (std::string& s : PrognosebereichText(*bereich)) t.push_back(std::move(s));
+    for (std::string& s : PrognosebereichText(*bereich, start)) t.push_back(std::move(s));
   return t;
 }
 

@@ -42,7 +42,8 @@ std::unique_ptr<QMimeData> CPrognose::Kopierdaten() const {
   std::unique_ptr<QMimeData> daten = CAnsicht::Kopierdaten();
   QString text;
   const std::optional<Prognosebereich> bereich = DokumentPrognosebereich(m_Doc);
-  for (const std::string& zeile : PrognoseText(DokumentPrognose(m_Doc), bereich ? &*bereich : nullptr))
+  for (const std::string& zeile :
+       PrognoseText(DokumentPrognose(m_Doc), bereich ? &*bereich : nullptr, PrognoseStart(m_Doc)))
     text += QString::fromStdString(zeile) + '\n';
   daten->setText(text);
   return daten;

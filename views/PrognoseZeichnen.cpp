@@ -44,15 +44,16 @@ Inhalt InhaltAus(const CZelvorDoc& doc) {
   Inhalt i{PrognoseKopf(p), {}, {}, {}, {}};
   // Which evaluation this is, when the table shows another one.
   if (const std::string hinweis = Analysehinweis(doc); !hinweis.empty()) i.kopf.insert(i.kopf.begin(), {hinweis, ""});
-  for (Diagramm d : {PrognoseDiagrammGp(p, doc.m_Lauf, bereich), PrognoseDiagrammZeit(p, bereich)})
+  const std::optional<Tag> start = PrognoseStart(doc);
+  for (Diagramm d : {PrognoseDiagrammGp(p, doc.m_Lauf, bereich), PrognoseDiagrammZeit(p, bereich, start)})
     if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
   if (!p.Gemacht()) return i;
-  i.spalten = PrognoseSpaltenkopf(p.injektion);
-  for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z));
+  i.spalten = PrognoseSpaltenkopf(p.injektion, start.has_value());
+  for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z, start));
   i.summe.emplace_back();
-  for (std::string& s : PrognoseZusammenfassung(p)) i.summe.push_back(std::move(s));
+  for (std::string& s : PrognoseZusammenfassung(p, start)) i.summe.push_back(std::move(s));
   if (bereich)
-    for (std::string& s : PrognosebereichText(*bereich)) i.summe.push_back(std::move(s));
+    for (std::string& s : PrognosebereichText(*bereich, start)) i.summe.push_back(std::move(s));
   return i;
 }
 

@@ -4,28 +4,13 @@
 #include <vector>
 
 #include "calc/Auswertung.h"
+#include "tests/calc/PrognoseBeispiel.h"
 #include "calc/Prognose.h"
 
 namespace zelvor {
 namespace {
 
-// A storage well after injecting down to Gp 500: methane, 62 °C, 182 bar initially, OGIP 1800.
-Laufdaten Speicher() {
-  static const std::vector<std::string> zeilen = {"900 42000 134", "500 43000 165"};
-  AuswertungsEingaben e;
-  e.komponenten[3] = 100.0f;
-  e.temperatur = 62.0f;
-  e.ogip = 1800.0f;
-  e.initialdruck = 182.0f;
-  e.a1 = 1356.5;
-  e.b1 = 1.24;
-  e.bohrungsanzahl = 1;
-  e.injektion = true;
-  e.ratenzeilen = &zeilen;
-  AuswertungsErgebnis r;
-  Auswerten(e, r);
-  return r.lauf;
-}
+using beispiel::Speicher;
 
 PrognoseEingaben Einstellungen() {
   PrognoseEingaben e;

@@ -1,5 +1,6 @@
 #pragma once
-// The small production well the forecast's tests share, and a plateau forecast's settings.
+// The small production well the forecast's tests share, a plateau forecast's settings, and the storage
+// well of the storage tests.
 #include <string>
 #include <vector>
 
@@ -34,6 +35,25 @@ inline PrognoseEingaben Plateau() {
   e.qEnde = 200;
   e.schritte = 10;
   return e;
+}
+
+// A methane storage after injecting down to Gp 500: 62 °C, 182 bar initially, OGIP 1800, A1 = 1356.5,
+// B1 = 1.24, two lines injected.
+inline Laufdaten Speicher() {
+  static const std::vector<std::string> zeilen = {"900 42000 134", "500 43000 165"};
+  AuswertungsEingaben e;
+  e.komponenten[3] = 100.0f;
+  e.temperatur = 62.0f;
+  e.ogip = 1800.0f;
+  e.initialdruck = 182.0f;
+  e.a1 = 1356.5;
+  e.b1 = 1.24;
+  e.bohrungsanzahl = 1;
+  e.injektion = true;
+  e.ratenzeilen = &zeilen;
+  AuswertungsErgebnis r;
+  Auswerten(e, r);
+  return r.lauf;
 }
 
 }  // namespace zelvor::beispiel

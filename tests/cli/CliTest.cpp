@@ -287,5 +287,35 @@ TEST_F(Cli, OgipMatchesRefusesAndApplies) {
   EXPECT_EQ(Starten({"ogip", well, "--gegendruck", "--view", "x"}).status, FEHLER);
 }
 
+// Dated lines evaluate as their undated file does and show with their dates; surveys are set, matched
+// and adopted, and a file without one leaves the well as it was.
+TEST_F(Cli, DatenUndSchliessdruckmessungen) {
+  const std::string well = Pfad("suessgas.zlv");
+  fs::copy_file(ZELVOR_EXAMPLES_DIR "/suessgas.zlv", well);
+  Schreiben("datiert.csv", "Datum;Gp;Rate;Kopfdruck\n01.03.1994;12,0;8849;228,0\n2024-03-01;85,0;7315;222,0\n");
+  Schreiben("raten.txt", "Gp Rate Druck\n12.0 8849 228.0\n85.0 7315 222.0\n");
+  ASSERT_EQ(Starten({"set", well, "--rates", Pfad("datiert.csv")}).status, ERFOLG);
+  EXPECT_EQ(Starten({"evaluate", well}).out,
+            Starten({"evaluate", ZELVOR_EXAMPLES_DIR "/suessgas.zlv", "--rates", Pfad("raten.txt")}).out);
+  EXPECT_NE(Starten({"show", well}).out.find("Ratenzeile=    85.000      7315.0           222.0  01.03.2024\n"),
+            std::string::npos);
+
+  Schreiben("leer.csv", "Gp;Druck\n");
+  const std::string vorher = Lesen("suessgas.zlv");
+  const Aufruf leer = Starten({"set", well, "--messungen", Pfad("leer.csv")});
+  EXPECT_EQ(leer.status, ABGEBROCHEN);
+  EXPECT_NE(leer.err.find("keine Schließdruckmessung eingelesen"), std::string::npos) << leer.err;
+  EXPECT_EQ(Lesen("suessgas.zlv"), vorher);
+
+  Schreiben("messungen.csv", "Gp;p\n0;317,5\n240;276,9\n495;238,1\n745;203\n");
+  ASSERT_EQ(Starten({"set", well, "--messungen", Pfad("messungen.csv")}).status, ERFOLG);
+  const Aufruf ogip = Starten({"ogip", well});
+  EXPECT_NE(ogip.out.find("Materialbilanz durch P/Z initial"), std::string::npos) << ogip.out;
+  EXPECT_NE(Starten({"ogip", well, "--json"}).out.find("\"Schliessdruckmessungen\": {"), std::string::npos);
+  ASSERT_EQ(Starten({"ogip", well, "--apply-messungen"}).status, ERFOLG);
+  EXPECT_NE(Starten({"show", well}).out.find("OGIP=2361.6\n"), std::string::npos);
+  EXPECT_EQ(Starten({"set", well, "--kopfdruck"}).status, FEHLER);
+}
+
 }  // namespace
 }  // namespace zelvor::cli

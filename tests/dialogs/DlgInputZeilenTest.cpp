@@ -500,6 +500,39 @@ class DlgInputZeilenTest : public QObject {
       QCOMPARE(d.m_bGeaendert, 1);
     }
   }
+
+  // Each line's date beside its text; the date field takes the chosen line's date, changes it when left,
+  // refuses an impossible date with the typed text kept, and an appended line takes the field's date.
+  void DatumNebenDerZeile() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    Eingabewerte w = GueltigeBohrung();
+    w.m_RatenDatum = {std::nullopt, TagAusDatum(2024, 3, 1)};
+    QVERIFY(Zeigen(d, w));
+    const QStringList texte = Listenzeilen(d);
+    QCOMPARE(d.m_Liste->item(1)->data(DATUMSROLLE).toString(), QStringLiteral("01.03.2024"));
+    Doppelklick(d, 1);
+    QCOMPARE(Feldtext(d, IDC_DATUM), QStringLiteral("01.03.2024"));
+    Tippen(d, IDC_DATUM, QStringLiteral("31.02.2024"));
+    Verlassen(d, IDC_DATUM);
+    QCOMPARE(s.meldungen, QStringList{QStringLiteral("\"31.02.2024\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ "
+                                                     "eingeben (Jahre 1900 bis 2199).")});
+    QCOMPARE(Feldtext(d, IDC_DATUM), QStringLiteral("31.02.2024"));
+    s.Vergessen();
+    Doppelklick(d, 1);
+    Tippen(d, IDC_DATUM, QStringLiteral("15.4.2024"));
+    Verlassen(d, IDC_DATUM);
+    QVERIFY(s.meldungen.isEmpty());
+    QCOMPARE(d.m_RatenDatum[1], TagAusDatum(2024, 4, 15));
+    QCOMPARE(d.m_Liste->item(1)->data(DATUMSROLLE).toString(), QStringLiteral("15.04.2024"));
+    QCOMPARE(Listenzeilen(d), texte);  // the lines' texts stay as they are
+    Option(d, IDC_ZEILE_ANHAENGEN);
+    s.antworten = {true};
+    ZeileEingeben(d, NEU);
+    QCOMPARE(d.m_Liste->count(), texte.size() + 1);
+    QCOMPARE(ZeilenDatum(d.m_RatenDatum, texte.size()), TagAusDatum(2024, 4, 15));
+    QCOMPARE(d.m_bGeaendert, 1);
+  }
 };
 
 QTEST_MAIN(DlgInputZeilenTest)

@@ -2,6 +2,7 @@
 // tab-separated text and an .xlsx/.ods workbook apart by content, and the text pasted into the list.
 // Every taken line has the import layout; a refused import takes nothing and says why in one message;
 // no reader gives more lines than the row limit; no message carries a control character of the file.
+// The shut-in surveys from the same bytes: each taken one sound, their dates as long as their lines.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,6 +10,8 @@
 
 #include "FuzzHilfen.h"
 #include "calc/Format.h"
+#include "doc/Messdatenblock.h"
+#include "import/Messungsimport.h"
 #include "import/Ratenimport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
@@ -40,5 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   FUZZ_PRUEFE(e.uebernommen == !e.zeilen.empty(), e.meldung);
   FUZZ_PRUEFE(e.zeilen.size() <= MAX_TABELLENZEILEN, std::to_string(e.zeilen.size()));
   for (const std::string& z : e.zeilen) FUZZ_PRUEFE(ImportLayout(z), Sichtbar(z));
+  FUZZ_PRUEFE(e.daten.empty() || e.daten.size() == e.zeilen.size(), std::to_string(e.daten.size()));
+  FUZZ_PRUEFE(r.daten.empty() || r.daten.size() == r.zeilen.size(), std::to_string(r.daten.size()));
+
+  const Messungsimport m = MessungenAusInhalt(inhalt, groesse % 2 == 1);
+  FUZZ_PRUEFE(m.uebernommen == m.meldung.empty(), m.meldung);
+  FUZZ_PRUEFE(m.messungen.size() <= MAX_MESSUNGEN, std::to_string(m.messungen.size()));
+  for (const Schliessdruckmessung& s : m.messungen) FUZZ_PRUEFE(MessungSinnvoll(s), "");
   return 0;
 }

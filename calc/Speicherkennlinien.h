@@ -1,0 +1,74 @@
+#pragma once
+// A storage well's capacity by fill level ("Speicherkennlinien"): for fill levels from empty to full,
+// the inventory and its Gp, P/Z and static pressure by the run's material balance, the most the well
+// delivers at the minimum wellhead pressure and the most it takes at the maximum wellhead injection
+// pressure, with the forecast's equation and lift model.
+#include <string>
+#include <vector>
+
+#include "calc/Gaseigenschaften.h"
+#include "calc/Prognosemodell.h"
+
+namespace zelvor {
+
+// The storage's volumes, Mio m3. Inventory = OGIP − Gp (injection lowers Gp); fill level =
+// (inventory − cushion gas) / working gas volume.
+struct Speichervolumen {
+  double arbeitsgas = 0;
+  double kissengas = 0;
+
+  double Inventar(double ogip, double gp) const { return ogip - gp; }
+  double Fuellgrad(double ogip, double gp) const { return (Inventar(ogip, gp) - kissengas) / arbeitsgas; }
+  double GpBeiFuellgrad(double ogip, double fuellgrad) const { return ogip - kissengas - fuellgrad * arbeitsgas; }
+};
+
+// Why the volumes make no sense for a gas in place: one German sentence, or empty.
+std::string SpeichervolumenAblehnung(const Speichervolumen& v, double ogip);
+
+struct Kennlinienpunkt {
+  double fuellgrad = 0;  // 0 to 1
+  double inventar = 0;   // Mio m3
+  double gp = 0;         // Mio m3
+  double pz = 0;         // bar
+  double pws = 0;        // bar
+  double qAus = 0;       // most the well delivers at p_min, m3/h
+  double qEin = 0;       // most the well takes at p_max, m3/h
+  std::string hinweis;   // why a rate is 0 here, or empty
+};
+
+struct Speicherkennlinien {
+  std::string meldung;  // why there are no curves (one German sentence); empty when there are
+  Speichervolumen volumen;
+  PrognoseEingaben eingaben;
+  Lieferansatz ansatz;
+  std::vector<Kennlinienpunkt> punkte;  // by rising fill level, the last at 100 %
+
+  bool Gemacht() const { return meldung.empty(); }
+};
+
+// The state of the storage at one Gp, from the run's balance and the equation a: what the capacity
+// curves and the storage year compute at every step.
+class Speicherzustand {
+ public:
+  Speicherzustand(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a, const Speichervolumen& v);
+  Kennlinienpunkt Bei(double gp) const;
+
+ private:
+  const Laufdaten& m_lauf;
+  const PrognoseEingaben& m_e;
+  const Lieferansatz& m_a;
+  const Speichervolumen& m_v;
+  HallYarborough m_hy;
+};
+
+// Why the storage's curves or year cannot be computed from this run, these pressures and volumes (one
+// German sentence), or empty; then `a` holds the equation the settings ask for. `lauf` already holds
+// the gas in place that e.gasvorrat names.
+std::string SpeicherAblehnung(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v, Lieferansatz& a);
+
+// The fill levels 0, schritt, 2·schritt, ... up to 1 (the last always 1). Uses e.pMin, e.pMax, the C
+// model with its back-pressure fit and e.gasvorrat; the rest of e is not read. Never NaN or infinity.
+Speicherkennlinien KennlinienBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v,
+                                       double schritt = 0.1);
+
+}  // namespace zelvor

@@ -1,0 +1,77 @@
+#include "doc/DokumentSpeicher.h"
+
+#include "calc/Format.h"
+#include "doc/CZelvorDoc.h"
+#include "doc/DokumentAbgleich.h"
+#include "doc/DokumentPrognose.h"
+
+namespace zelvor {
+
+std::string SpeicherHinweis(const CZelvorDoc& doc) {
+  if (!doc.m_bInjektion)
+    return "Füllstände gibt es nur für Speicherbohrungen (Injektion): die Bohrung ist eine Förderbohrung.";
+  if (!doc.m_Speicher.Gesetzt())
+    return "Für Füllstände braucht die Speicherbohrung ihr Arbeitsgasvolumen und Kissengas "
+           "(zelvor-cli set BOHRUNG.zlv SpeicherArbeitsgas=... SpeicherKissengas=...).";
+  return "";
+}
+
+Speicherkennlinien DokumentKennlinien(const CZelvorDoc& doc, double schritt) {
+  if (std::string h = SpeicherHinweis(doc); !h.empty()) {
+    Speicherkennlinien k;
+    k.meldung = std::move(h);
+    return k;
+  }
+  return KennlinienBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), doc.m_Speicher.Volumen(),
+                             schritt);
+}
+
+Speicherjahr DokumentSpeicherjahr(const CZelvorDoc& doc) {
+  Speicherjahr s;
+  s.meldung = SpeicherHinweis(doc);
+  if (!s.Gemacht()) return s;
+  if (doc.m_Lauf.punkte.empty()) {
+    s.meldung = doc.m_Lauf.KeineAuswertung() ? KEINE_AUSWERTUNG : "Die Auswertung hat keine Ratenzeile ergeben.";
+    return s;
+  }
+  const Speichereinstellungen& e = doc.m_Speicher;
+  SpeicherjahrEingaben j;
+  const std::optional<Tag> letzte = ZeilenDatum(doc.m_RatenDatum, doc.m_Ratenzeilen.size() - 1);
+  if (!e.start && !letzte) {
+    s.meldung = "Das Speicherjahr braucht ein Datum: die letzte Ratenzeile hat keines, und kein Beginn ist "
+                "eingestellt (SpeicherStart).";
+    return s;
+  }
+  j.start = e.start ? *e.start : *letzte;
+  j.gpStart = doc.m_Lauf.punkte.back().gp;
+  j.qEinPlan = doc.m_Prognose.qInjektion;
+  j.qAusPlan = e.qAusspeisung;
+  j.einBeginn = e.einBeginn;
+  j.einEnde = e.einEnde;
+  j.ausBeginn = e.ausBeginn;
+  j.ausEnde = e.ausEnde;
+  j.ziele = e.Fuellziele();
+  return SpeicherjahrBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), e.Volumen(), j);
+}
+
+Inventarpruefung DokumentInventarpruefung(const CZelvorDoc& doc) {
+  Inventarpruefung p;
+  if (!doc.m_bInjektion || doc.m_Messungen.empty()) return p;
+  const Messbilanz m = DokumentMessbilanz(doc);
+  if (!m.Gemacht()) {
+    p.meldung = m.meldung;
+    return p;
+  }
+  std::vector<Inventarmessung> messungen;
+  for (const Messpunkt& q : m.punkte)
+    if (q.datum) messungen.push_back({*q.datum, q.gp, q.pz});
+  std::vector<std::pair<Tag, double>> verlauf;
+  for (std::size_t i = 0; i < doc.m_Lauf.punkte.size(); ++i)
+    if (const std::optional<Tag> t = ZeilenDatum(doc.m_RatenDatum, i)) verlauf.emplace_back(*t, doc.m_Lauf.punkte[i].gp);
+  p = InventarPruefen(doc.m_Lauf, std::move(messungen), verlauf);
+  if (p.punkte.size() < m.punkte.size() && p.Gemacht())
+    p.satz += Formatiere(" (%zu Messungen ohne Datum nicht im Trend.)", m.punkte.size() - p.punkte.size());
+  return p;
+}
+
+}  // namespace zelvor

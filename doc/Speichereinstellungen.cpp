@@ -1,0 +1,144 @@
+#include "doc/Speichereinstellungen.h"
+
+#include <cctype>
+#include <cmath>
+#include <sstream>
+
+#include "calc/Format.h"
+#include "doc/Eingabepruefung.h"
+
+namespace zelvor {
+namespace {
+
+// "TT.MM." (one or two digits each, the last point optional).
+std::optional<Jahrestag> JahrestagLesen(const std::string& text, std::size_t& i) {
+  const auto zahl = [&](int& w) {
+    const std::size_t anfang = i;
+    w = 0;
+    while (i < text.size() && i - anfang < 2 && std::isdigit(static_cast<unsigned char>(text[i])))
+      w = 10 * w + (text[i++] - '0');
+    return i > anfang;
+  };
+  Jahrestag t;
+  if (!zahl(t.tag) || i >= text.size() || text[i++] != '.' || !zahl(t.monat)) return std::nullopt;
+  if (i < text.size() && text[i] == '.') ++i;
+  if (!TagAusDatum(2000, t.monat, t.tag)) return std::nullopt;
+  return t;
+}
+
+std::optional<std::string> ZeitraumSetzen(const std::string& text, Jahrestag& von, Jahrestag& bis) {
+  const char* meldung = "Bitte geben Sie den Zeitraum als TT.MM.-TT.MM. ein, zum Beispiel 01.04.-31.10.";
+  std::size_t i = 0;
+  const std::optional<Jahrestag> a = JahrestagLesen(text, i);
+  if (!a || i >= text.size() || text[i++] != '-') return meldung;
+  const std::optional<Jahrestag> b = JahrestagLesen(text, i);
+  if (!b || i != text.size()) return meldung;
+  von = *a;
+  bis = *b;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<Fuellziel> Speichereinstellungen::Fuellziele() const {
+  std::vector<Fuellziel> z;
+  for (const Speicherziel& s : ziele) z.push_back({s.tag, s.prozent / 100.0});
+  return z;
+}
+
+std::optional<std::string> ArbeitsgasSetzen(Speichereinstellungen& s, const std::string& text) {
+  float w = 0;
+  if (auto m = FloatLesen(text, 0, SPEICHER_VOLUMEN_MAX, w)) return m;
+  if (!(w > 0.0f)) return std::string("Das Arbeitsgasvolumen muss größer als 0 sein.");
+  s.arbeitsgas = w;
+  return std::nullopt;
+}
+
+std::optional<std::string> KissengasSetzen(Speichereinstellungen& s, const std::string& text) {
+  return FloatLesen(text, 0, SPEICHER_VOLUMEN_MAX, s.kissengas);
+}
+
+std::optional<std::string> BrennwertSetzen(Speichereinstellungen& s, const std::string& text) {
+  return FloatLesen(text, 0, SPEICHER_BRENNWERT_MAX, s.brennwert);
+}
+
+std::optional<std::string> AusspeicherrateSetzen(Speichereinstellungen& s, const std::string& text) {
+  return FloatLesen(text, 0, 500000, s.qAusspeisung);
+}
+
+std::optional<std::string> EinspeisungSetzen(Speichereinstellungen& s, const std::string& text) {
+  return ZeitraumSetzen(text, s.einBeginn, s.einEnde);
+}
+
+std::optional<std::string> AusspeisungSetzen(Speichereinstellungen& s, const std::string& text) {
+  return ZeitraumSetzen(text, s.ausBeginn, s.ausEnde);
+}
+
+std::optional<std::string> SpeicherstartSetzen(Speichereinstellungen& s, const std::string& text) {
+  if (text.empty()) {
+    s.start.reset();
+    return std::nullopt;
+  }
+  const std::optional<Tag> t = DatumLesen(text);
+  if (!t) return "\"" + text + "\" ist kein Datum (TT.MM.JJJJ zwischen 1900 und 2199).";
+  s.start = t;
+  return std::nullopt;
+}
+
+std::optional<std::string> ZieleSetzen(Speichereinstellungen& s, const std::string& text) {
+  std::vector<Speicherziel> ziele;
+  std::istringstream in(text);
+  std::string teil;
+  while (in >> teil) {
+    std::size_t i = 0;
+    const std::optional<Jahrestag> tag = JahrestagLesen(teil, i);
+    float prozent = 0;
+    if (!tag || i >= teil.size() || teil[i] != ':' || FloatLesen(teil.substr(i + 1), 0, 100, prozent))
+      return "Bitte geben Sie jedes Füllziel als TT.MM.:Prozent ein, zum Beispiel 01.10.:80.";
+    ziele.push_back({*tag, prozent});
+  }
+  if (ziele.size() > SPEICHER_ZIELE_MAX)
+    return Formatiere("Es sind höchstens %zu Füllziele möglich.", SPEICHER_ZIELE_MAX);
+  s.ziele = std::move(ziele);
+  return std::nullopt;
+}
+
+std::string JahrestagText(Jahrestag t) { return Formatiere("%02d.%02d.", t.tag, t.monat); }
+
+std::string ZeitraumText(Jahrestag von, Jahrestag bis) { return JahrestagText(von) + "-" + JahrestagText(bis); }
+
+std::string ZieleText(const std::vector<Speicherziel>& ziele) {
+  std::string t;
+  for (const Speicherziel& z : ziele) t += (t.empty() ? "" : " ") + JahrestagText(z.tag) + ":" + FloatAlsText(z.prozent);
+  return t;
+}
+
+const std::vector<Speicherangabe>& Speicherangaben() {
+  using S = Speichereinstellungen;
+  static const std::vector<Speicherangabe> angaben = {
+      {"SpeicherArbeitsgas", ArbeitsgasSetzen, [](const S& s) { return FloatAlsText(s.arbeitsgas); }},
+      {"SpeicherKissengas", KissengasSetzen, [](const S& s) { return FloatAlsText(s.kissengas); }},
+      {"SpeicherBrennwert", BrennwertSetzen, [](const S& s) { return FloatAlsText(s.brennwert); }},
+      {"SpeicherAusspeicherrate", AusspeicherrateSetzen, [](const S& s) { return FloatAlsText(s.qAusspeisung); }},
+      {"SpeicherEinspeisung", EinspeisungSetzen, [](const S& s) { return ZeitraumText(s.einBeginn, s.einEnde); }},
+      {"SpeicherAusspeisung", AusspeisungSetzen, [](const S& s) { return ZeitraumText(s.ausBeginn, s.ausEnde); }},
+      {"SpeicherStart", SpeicherstartSetzen, [](const S& s) { return s.start ? DatumText(*s.start) : std::string(); }},
+      {"SpeicherZiele", ZieleSetzen, [](const S& s) { return ZieleText(s.ziele); }},
+  };
+  return angaben;
+}
+
+const Speicherangabe* SpeicherangabeSuchen(const std::string& name) {
+  for (const Speicherangabe& a : Speicherangaben())
+    if (name == a.name) return &a;
+  return nullptr;
+}
+
+std::optional<std::string> SpeichereinstellungenPruefen(const Speichereinstellungen& s, double ogip) {
+  if (!s.Gesetzt()) return std::nullopt;
+  const std::string m = SpeichervolumenAblehnung(s.Volumen(), ogip);
+  if (!m.empty()) return m;
+  return std::nullopt;
+}
+
+}  // namespace zelvor

@@ -1,0 +1,66 @@
+#pragma once
+// A storage well's settings beside its injection forecast: the working gas and cushion gas that turn
+// Gp into a fill level, the calorific value for energies, the planned withdrawal rate, the seasons,
+// the start of the storage year and the fill targets. Kept in the well file in a block of their own.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/Datum.h"
+#include "calc/Speicherjahr.h"
+
+namespace zelvor {
+
+struct Speicherziel {
+  Jahrestag tag;
+  float prozent = 0;  // fill level, % of the working gas
+  friend bool operator==(const Speicherziel&, const Speicherziel&) = default;
+};
+
+struct Speichereinstellungen {
+  float arbeitsgas = 0;    // working gas volume, Mio m3; 0: not set, no storage computations
+  float kissengas = 0;     // cushion gas, Mio m3
+  float brennwert = 0;     // calorific value, kWh/m3; 0: not given
+  float qAusspeisung = 0;  // planned withdrawal rate, m3/h; 0: as much as the well delivers
+  Jahrestag einBeginn{4, 1}, einEnde{10, 31}, ausBeginn{11, 1}, ausEnde{3, 31};
+  std::optional<Tag> start;  // the storage year's first day; none: the last rate line's date
+  std::vector<Speicherziel> ziele = {{{10, 1}, 80.0f}, {{11, 1}, 90.0f}, {{2, 1}, 30.0f}};
+
+  friend bool operator==(const Speichereinstellungen&, const Speichereinstellungen&) = default;
+  bool Gesetzt() const { return arbeitsgas > 0.0f; }
+  Speichervolumen Volumen() const { return {arbeitsgas, kissengas}; }
+  std::vector<Fuellziel> Fuellziele() const;
+};
+
+inline constexpr double SPEICHER_VOLUMEN_MAX = 1e6;  // Mio m3
+inline constexpr double SPEICHER_BRENNWERT_MAX = 20;  // kWh/m3
+inline constexpr std::size_t SPEICHER_ZIELE_MAX = 16;
+
+// Each reads a text as `zelvor-cli set` gives it and sets the value, or answers the German message and
+// leaves the settings alone.
+std::optional<std::string> ArbeitsgasSetzen(Speichereinstellungen& s, const std::string& text);
+std::optional<std::string> KissengasSetzen(Speichereinstellungen& s, const std::string& text);
+std::optional<std::string> BrennwertSetzen(Speichereinstellungen& s, const std::string& text);
+std::optional<std::string> AusspeicherrateSetzen(Speichereinstellungen& s, const std::string& text);
+std::optional<std::string> EinspeisungSetzen(Speichereinstellungen& s, const std::string& text);  // "01.04.-31.10."
+std::optional<std::string> AusspeisungSetzen(Speichereinstellungen& s, const std::string& text);
+std::optional<std::string> SpeicherstartSetzen(Speichereinstellungen& s, const std::string& text);  // "" or a date
+std::optional<std::string> ZieleSetzen(Speichereinstellungen& s, const std::string& text);  // "01.10.:80 01.11.:90"
+
+std::string ZeitraumText(Jahrestag von, Jahrestag bis);
+std::string ZieleText(const std::vector<Speicherziel>& ziele);
+std::string JahrestagText(Jahrestag t);  // "01.10."
+
+// The settings by name, as "zelvor-cli show" lists them (after the forecast settings) and "set" takes them.
+struct Speicherangabe {
+  const char* name;
+  std::optional<std::string> (*setzen)(Speichereinstellungen&, const std::string&);
+  std::string (*text)(const Speichereinstellungen&);
+};
+const std::vector<Speicherangabe>& Speicherangaben();
+const Speicherangabe* SpeicherangabeSuchen(const std::string& name);
+
+// The settings against the well's gas in place: one German sentence, or nothing.
+std::optional<std::string> SpeichereinstellungenPruefen(const Speichereinstellungen& s, double ogip);
+
+}  // namespace zelvor

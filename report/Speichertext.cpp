@@ -1,0 +1,136 @@
+#include "report/Speichertext.h"
+
+#include <algorithm>
+
+#include "calc/Format.h"
+
+namespace zelvor {
+namespace {
+
+constexpr double GWH_JE_MIO_M3_KWH = 1.0;  // 1 Mio m3 × 1 kWh/m3 = 1 GWh
+
+std::string Prozent(double f) { return Formatiere("%.1f %%", 100.0 * f); }
+
+const char* Phasenname(Speicherphase p) {
+  switch (p) {
+    case Speicherphase::Einspeisen: return "Einspeisen";
+    case Speicherphase::Ausspeisen: return "Ausspeisen";
+    case Speicherphase::Ruhe: break;
+  }
+  return "Ruhe";
+}
+
+}  // namespace
+
+std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double brennwert) {
+  std::vector<std::string> t;
+  t.push_back("    Speicherkennlinien");
+  if (!k.Gemacht()) {
+    t.push_back("    " + k.meldung);
+    return t;
+  }
+  t.push_back(Formatiere("    Arbeitsgas %.1f Mio m3, Kissengas %.1f Mio m3; p_min %.1f bar, p_max %.1f bar",
+                         k.volumen.arbeitsgas, k.volumen.kissengas, k.eingaben.pMin, k.eingaben.pMax));
+  t.push_back(Formatiere("    C-Modell: %s", PrognosemodellText(k.eingaben.modell).c_str()));
+  t.push_back("");
+  const bool gwh = brennwert > 0.0;
+  t.push_back(std::string("    Füllstand    Inventar") + (gwh ? "    Inventar" : "") +
+              "          Gp        P/Z        pws  Q_aus(p_min)  Q_ein(p_max)");
+  t.push_back(std::string("          (%)    (Mio m3)") + (gwh ? "       (GWh)" : "") +
+              "    (Mio m3)      (bar)      (bar)        (m3/h)        (m3/h)");
+  for (const Kennlinienpunkt& p : k.punkte) {
+    std::string z = Formatiere("    %9.1f  %10.1f", 100.0 * p.fuellgrad, p.inventar);
+    if (gwh) z += Formatiere("  %10.1f", p.inventar * brennwert * GWH_JE_MIO_M3_KWH);
+    z += Formatiere("  %10.1f %10.2f %10.2f  %12.1f  %12.1f", p.gp, p.pz, p.pws, p.qAus, p.qEin);
+    t.push_back(z);
+  }
+  bool kopf = false;
+  for (const Kennlinienpunkt& p : k.punkte) {
+    if (p.hinweis.empty()) continue;
+    if (!kopf) t.push_back("");
+    kopf = true;
+    t.push_back(Formatiere("    Bei %.1f %%: %s", 100.0 * p.fuellgrad, p.hinweis.c_str()));
+  }
+  return t;
+}
+
+std::vector<std::string> FuellzielText(const Speicherjahr& s) {
+  std::vector<std::string> t;
+  for (const Zielergebnis& z : s.ziele) {
+    std::string satz = Formatiere("    Am %s: Füllstand %s, Ziel %s – %s.", DatumText(z.datum).c_str(),
+                                  Prozent(z.erreicht).c_str(), Prozent(z.ziel.fuellgrad).c_str(),
+                                  z.erfuellt ? "erreicht" : "VERFEHLT");
+    if (z.einspeicherziel) {
+      satz += z.erreichtAm ? " Erreicht am " + DatumText(*z.erreichtAm) + "." : " Im Jahr nicht erreicht.";
+      satz += z.spaetesterBeginn
+                  ? " Mit voller Injektionsrate spätestens ab " + DatumText(*z.spaetesterBeginn) + " einspeisen."
+                  : " Auch mit voller Injektionsrate nicht erreichbar.";
+    }
+    t.push_back(satz);
+  }
+  if (s.ziele.empty()) t.push_back("    Kein Füllziel liegt im berechneten Zeitraum.");
+  return t;
+}
+
+std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) {
+  const SpeicherjahrEingaben& e = s.eingaben;
+  std::vector<std::string> t;
+  t.push_back(Formatiere("    Speicherjahr ab %s, Arbeitsgas %.1f Mio m3, Kissengas %.1f Mio m3", DatumText(e.start).c_str(),
+                         s.volumen.arbeitsgas, s.volumen.kissengas));
+  t.push_back(Formatiere("    Einspeisen %02d.%02d.-%02d.%02d. mit %s, Ausspeisen %02d.%02d.-%02d.%02d. mit %s",
+                         e.einBeginn.tag, e.einBeginn.monat, e.einEnde.tag, e.einEnde.monat,
+                         e.qEinPlan > 0 ? Formatiere("%.1f m3/h", e.qEinPlan).c_str() : "voller Rate",
+                         e.ausBeginn.tag, e.ausBeginn.monat, e.ausEnde.tag, e.ausEnde.monat,
+                         e.qAusPlan > 0 ? Formatiere("%.1f m3/h", e.qAusPlan).c_str() : "voller Rate"));
+  if (!s.Gemacht()) {
+    t.push_back("    " + s.meldung);
+    return t;
+  }
+  t.push_back("");
+  t.push_back("         Datum   Phase       Füllstand    Inventar         pws           Q   Q_möglich");
+  t.push_back("                                   (%)    (Mio m3)       (bar)      (m3/h)      (m3/h)");
+  for (std::size_t i = 0; i < s.tage.size(); ++i) {
+    const Speichertag& d = s.tage[i];
+    const bool zieltag = std::any_of(s.ziele.begin(), s.ziele.end(), [&d](const Zielergebnis& z) { return z.datum == d.tag; });
+    if (!taeglich && i % 7 != 0 && i + 1 != s.tage.size() && !zieltag) continue;
+    t.push_back(Formatiere("    %s   %-10s %10.1f  %10.1f  %10.2f  %10.1f  %10.1f", DatumText(d.tag).c_str(),
+                           i + 1 == s.tage.size() ? "Ende" : Phasenname(d.phase), 100.0 * d.fuellgrad, d.inventar, d.pws, d.q, d.qMoeglich));
+  }
+  t.push_back("");
+  for (std::string& z : FuellzielText(s)) t.push_back(std::move(z));
+  return t;
+}
+
+const char* RichtungText(Speicherrichtung r) {
+  switch (r) {
+    case Speicherrichtung::NachEinspeisung: return "nach Einspeisung";
+    case Speicherrichtung::NachAusspeisung: return "nach Ausspeisung";
+    case Speicherrichtung::Unbekannt: break;
+  }
+  return "-";
+}
+
+std::vector<std::string> InventarText(const Inventarpruefung& p) {
+  std::vector<std::string> t;
+  t.push_back("");
+  t.push_back("    Inventarprüfung mit Schließdruckmessungen");
+  if (!p.punkte.empty()) {
+    t.push_back("         Datum          Gp        P/Z    gebucht     Bilanz    Verlust   Richtung");
+    t.push_back("                  (Mio m3)      (bar)   (Mio m3)   (Mio m3)   (Mio m3)");
+    for (const Inventarpunkt& q : p.punkte)
+      t.push_back(Formatiere("    %s  %10.3f %10.2f %10.1f %10.1f %10.2f   %s", DatumText(q.messung.datum).c_str(),
+                             q.messung.gp, q.messung.pz, q.gebucht, q.bilanz, q.verlust, RichtungText(q.richtung)));
+  }
+  if (!p.Gemacht()) {
+    t.push_back("    " + p.meldung);
+    return t;
+  }
+  t.push_back(Formatiere("    Verlustrate %.2f Mio m3/Jahr, 95 %%-Bereich %.2f bis %.2f (t = %.3f)%s", p.rate, p.unten,
+                         p.oben, p.t, p.getrennt ? ", Richtungen getrennt" : ""));
+  if (p.getrennt)
+    t.push_back(Formatiere("    Hysterese (nach Einspeisung minus nach Ausspeisung): %.2f Mio m3", p.hysterese));
+  t.push_back("    " + p.satz);
+  return t;
+}
+
+}  // namespace zelvor
