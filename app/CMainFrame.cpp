@@ -224,11 +224,12 @@ void CMainFrame::MenuesAnlegen() {
       NeueAktion(ID_PROGNOSE_EINSTELLUNGEN, QStringLiteral("&Förderprognose..."),
                  QStringLiteral("Legt die Einstellungen der Förderprognose fest\nPrognoseeinstellungen"));
   connect(prognoseeinstellungen, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnPrognoseEinstellungen);
-  m_Dokument.PrognoseeingabeSetzen([this](Prognoseeinstellungen& e, bool variablerC, bool injektion) {
-    DialogDienste dienste;
-    dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
-    return PrognoseDialogAusfuehren(this, e, variablerC, dienste, injektion);
-  });
+  m_Dokument.PrognoseeingabeSetzen(
+      [this](Prognoseeinstellungen& e, bool variablerC, bool injektion, Speichereinstellungen& speicher, double ogip) {
+        DialogDienste dienste;
+        dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
+        return PrognoseDialogAusfuehren(this, e, variablerC, dienste, injektion, &speicher, ogip);
+      });
   QAction* messungen =
       NeueAktion(ID_MESSUNGEN, QStringLiteral("&Schließdruckmessungen..."),
                  QStringLiteral("Bearbeitet die Schließdruckmessungen der Bohrung\nSchließdruckmessungen"));

@@ -15,7 +15,7 @@ namespace zelvor {
 Dokumentsteuerung::Dokumentsteuerung(QObject* parent) : QObject(parent) {
   // Until the dialogs are installed, a data entry and the forecast settings confirm the values unchanged.
   m_Eingabe = [](Eingabewerte&) { return true; };
-  m_Prognoseeingabe = [](Prognoseeinstellungen&, bool, bool) { return true; };
+  m_Prognoseeingabe = [](Prognoseeinstellungen&, bool, bool, Speichereinstellungen&, double) { return true; };
 }
 
 QString Dokumentsteuerung::GetTitle() const {
@@ -151,9 +151,11 @@ void Dokumentsteuerung::OnDatenAendern() {
 
 void Dokumentsteuerung::OnPrognoseEinstellungen() {
   Prognoseeinstellungen e = m_Doc.m_Prognose;
-  if (!m_Prognoseeingabe(e, m_Doc.m_bVariablerC != 0, m_Doc.m_bInjektion != 0)) return;
-  if (e != m_Doc.m_Prognose) {
+  Speichereinstellungen s = m_Doc.m_Speicher;
+  if (!m_Prognoseeingabe(e, m_Doc.m_bVariablerC != 0, m_Doc.m_bInjektion != 0, s, m_Doc.m_OGIP)) return;
+  if (e != m_Doc.m_Prognose || s != m_Doc.m_Speicher) {
     m_Doc.m_Prognose = e;
+    m_Doc.m_Speicher = std::move(s);
     SetModifiedFlag(true);
   }
   UpdateAllViews();

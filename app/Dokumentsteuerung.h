@@ -21,8 +21,9 @@ class Dokumentsteuerung : public QObject {
   using Eingabe = std::function<bool(Eingabewerte& werte)>;
   // The forecast settings dialog: edits the settings and returns true on OK. variablerC: the run has
   // the line C(Gp); injektion: the well is an injection well, whose settings the dialog shows.
-  using Prognoseeingabe =
-      std::function<bool(Prognoseeinstellungen& einstellungen, bool variablerC, bool injektion)>;
+  // An injection well's storage settings are edited with them (checked against the gas in place ogip).
+  using Prognoseeingabe = std::function<bool(Prognoseeinstellungen& einstellungen, bool variablerC, bool injektion,
+                                             Speichereinstellungen& speicher, double ogip)>;
 
   // The surveys dialog: edits the list and returns true on OK.
   using Messungseingabe = std::function<bool(std::vector<Schliessdruckmessung>& messungen)>;

@@ -117,8 +117,10 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
   const double halb = p.t * std::sqrt(ss / freiheitsgrade / sxx);
   p.unten = p.rate - halb;
   p.oben = p.rate + halb;
-  if (p.getrennt) p.hysterese = (my[0] - p.rate * mx[0]) - (my[1] - p.rate * mx[1]);
-  if (!std::isfinite(p.rate + p.unten + p.oben + p.hysterese)) {
+  for (int g = 0; g < gruppen; ++g) p.versatz[g] = my[g] - p.rate * mx[g];
+  if (!p.getrennt) p.versatz[1] = p.versatz[0];
+  if (p.getrennt) p.hysterese = p.versatz[0] - p.versatz[1];
+  if (!std::isfinite(p.rate + p.unten + p.oben + p.hysterese + p.versatz[0] + p.versatz[1])) {
     p.meldung = "Der Trend des Inventars lässt sich mit diesen Messungen nicht berechnen.";
     return p;
   }

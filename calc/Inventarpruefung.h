@@ -38,6 +38,9 @@ struct Inventarpruefung {
   double t = 0;                          // Student's t used
   bool getrennt = false;                 // offsets apart for the two directions
   double hysterese = 0;  // offset after injection minus after withdrawal, Mio m3 (when apart)
+  // The trend: loss = versatz + rate · calendar year, the first offset after injection (or for all
+  // surveys when not apart), the second after withdrawal.
+  double versatz[2] = {0, 0};
   std::string satz;      // the verdict in one German sentence
 
   bool Gemacht() const { return meldung.empty(); }

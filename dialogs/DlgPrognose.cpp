@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <iterator>
 #include <span>
 #include <vector>
@@ -38,10 +39,13 @@ QRect Rechteck(const Dialogeinheiten& du, const Platz& p) { return du.Rechteck(p
 }  // namespace
 
 DlgPrognose::DlgPrognose(const Prognoseeinstellungen& einstellungen, bool variablerC, DialogDienste dienste,
-                         QWidget* besitzer, bool injektion)
-    : QDialog(besitzer), m_Dienste(std::move(dienste)), m_Einstellungen(einstellungen), m_Injektion(injektion) {
+                         QWidget* besitzer, bool injektion, const Speichereinstellungen* speicher, double ogip)
+    : QDialog(besitzer), m_Dienste(std::move(dienste)), m_Einstellungen(einstellungen), m_Injektion(injektion),
+      m_Ogip(ogip) {
   if (!m_Dienste.meldung) m_Dienste.meldung = StandardDienste().meldung;
+  if (speicher) m_Speicher = *speicher;
   Anlegen(variablerC);
+  if (speicher && m_Injektion) SpeicherfelderAnlegen();
   Zeigen();
   connect(m_Ok, &QAbstractButton::clicked, this, &DlgPrognose::OnOk);
   connect(m_Abbrechen, &QAbstractButton::clicked, this, &QDialog::reject);
@@ -109,6 +113,34 @@ void DlgPrognose::Anlegen(bool variablerC) {
   setFixedSize(du.X(BREITE), du.Y(HOEHE + tiefer));
 }
 
+void DlgPrognose::SpeicherfelderAnlegen() {
+  const Dialogeinheiten du(font());
+  // A group to the right of the injection settings; the dialog grows by its width.
+  // Mnemonics the injection settings and the C models leave free.
+  const char* texte[] = {"&Arbeitsgas (Mio m3, 0 = keiner)", "Kisse&ngas (Mio m3)", "Brenn&wert (kWh/m3, 0 = keiner)",
+                         "Geplante A&usspeicherrate (m3/h)", "Einspeise&zeit (TT.MM.-TT.MM.)",
+                         "Auss&peisezeit (TT.MM.-TT.MM.)", "Beginn des Speicher&jahres (TT.MM.JJJJ)",
+                         "F&üllziele (TT.MM.:%, ...)"};
+  const int links = BREITE + 4, zeile = 18;
+  auto* rahmen = new QGroupBox(QStringLiteral("Speicher"), this);
+  rahmen->setGeometry(du.Rechteck(links, 4, 250, 12 + zeile * 8));
+  const std::vector<std::string> werte = SpeicherfelderAus(m_Speicher);
+  QWidget* vorher = m_Schritte;
+  for (int i = 0; i < 8; ++i) {
+    auto* feld = new QLineEdit(QString::fromStdString(werte[static_cast<std::size_t>(i)]), rahmen);
+    feld->setGeometry(du.Rechteck(140, 12 + i * zeile, i < 6 ? 60 : 104, 14));
+    auto* text = new QLabel(QString::fromUtf8(texte[i]), rahmen);
+    text->setBuddy(feld);
+    text->setGeometry(du.Rechteck(6, 12 + i * zeile + TEXT_TIEFER, 132, TEXT_HOEHE));
+    feld->installEventFilter(this);
+    setTabOrder(vorher, feld);
+    vorher = feld;
+    m_Speicherfelder.push_back(feld);
+  }
+  setTabOrder(vorher, m_Ok);
+  setFixedSize(width() + du.X(258), std::max(height(), du.Y(12 + zeile * 8 + 10)));
+}
+
 void DlgPrognose::Zeigen() {
   const Prognosefelder f = PrognosefelderAus(m_Einstellungen);
   m_Pmin->setText(QString::fromStdString(m_Injektion ? f.pMax : f.pMin));
@@ -164,8 +196,21 @@ Prognosemodell DlgPrognose::GewaehltesModell() const {
 }
 
 void DlgPrognose::OnOk() {
-  const auto fehler = PrognosefelderLesen(Felder(), m_Einstellungen, m_Injektion);
+  Prognoseeinstellungen neu = m_Einstellungen;
+  const auto fehler = PrognosefelderLesen(Felder(), neu, m_Injektion);
   if (!fehler) {
+    if (!m_Speicherfelder.empty()) {
+      std::vector<std::string> texte;
+      for (const QLineEdit* f : m_Speicherfelder) texte.push_back(f->text().toStdString());
+      if (const auto sf = SpeicherfelderLesen(texte, m_Speicher, m_Ogip)) {
+        m_Dienste.meldung(this, QString::fromStdString(sf->meldung));
+        QLineEdit* feld = m_Speicherfelder[std::min(sf->feld, m_Speicherfelder.size() - 1)];
+        feld->setFocus(Qt::OtherFocusReason);
+        feld->selectAll();
+        return;
+      }
+    }
+    m_Einstellungen = neu;
     accept();
     return;
   }
@@ -179,10 +224,12 @@ void DlgPrognose::OnOk() {
 }
 
 bool PrognoseDialogAusfuehren(QWidget* besitzer, Prognoseeinstellungen& einstellungen, bool variablerC,
-                              const DialogDienste& dienste, bool injektion) {
-  DlgPrognose dialog(einstellungen, variablerC, dienste, besitzer, injektion);
+                              const DialogDienste& dienste, bool injektion, Speichereinstellungen* speicher,
+                              double ogip) {
+  DlgPrognose dialog(einstellungen, variablerC, dienste, besitzer, injektion, speicher, ogip);
   if (dialog.exec() != QDialog::Accepted) return false;
   einstellungen = dialog.Einstellungen();
+  if (speicher && injektion) *speicher = dialog.Speicher();
   return true;
 }
 

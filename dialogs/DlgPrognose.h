@@ -6,6 +6,7 @@
 
 #include "dialogs/DialogDienste.h"
 #include "doc/Prognoseeinstellungen.h"
+#include "doc/Speichereinstellungen.h"
 
 class QLineEdit;
 class QPushButton;
@@ -20,11 +21,17 @@ class DlgPrognose : public QDialog {
   // variablerC: the run has the line C(Gp) (input option "Variabler C-Wert"). injektion: the well is an
   // injection well; the dialog then shows the injection settings in place of the production ones.
   // Services left empty fall back to StandardDienste().
+  // speicher: an injection well's storage settings, shown in a group of their own beside the injection
+  // settings and checked against the gas in place ogip.
   DlgPrognose(const Prognoseeinstellungen& einstellungen, bool variablerC, DialogDienste dienste = {},
-              QWidget* besitzer = nullptr, bool injektion = false);
+              QWidget* besitzer = nullptr, bool injektion = false, const Speichereinstellungen* speicher = nullptr,
+              double ogip = 0);
 
   // The settings shown at the start; after an accepted OK, the ones read from the fields.
   const Prognoseeinstellungen& Einstellungen() const { return m_Einstellungen; }
+  const Speichereinstellungen& Speicher() const { return m_Speicher; }
+  // The storage fields in the order of Speicherangaben(); empty without storage settings.
+  const std::vector<QLineEdit*>& Speicherfelder() const { return m_Speicherfelder; }
 
   QLineEdit* Feld(Prognosefeld feld) const;  // null for the model and the other kind's fields
   QRadioButton* Modellknopf(Prognosemodell m) const;
@@ -39,6 +46,7 @@ class DlgPrognose : public QDialog {
 
  private:
   void Anlegen(bool variablerC);
+  void SpeicherfelderAnlegen();
   Prognosefelder Felder() const;
   void Zeigen();
   Prognosemodell GewaehltesModell() const;
@@ -55,11 +63,16 @@ class DlgPrognose : public QDialog {
   QRadioButton* m_Modelle[PROGNOSEMODELL_ANZAHL] = {};
   QPushButton* m_Ok = nullptr;
   QPushButton* m_Abbrechen = nullptr;
+  Speichereinstellungen m_Speicher;
+  double m_Ogip = 0;
+  std::vector<QLineEdit*> m_Speicherfelder;
 };
 
 // Runs the dialog over `einstellungen`; on OK they become the dialog's and the result is true, on
 // cancel they stay as they were.
+// With speicher (an injection well's), its storage settings are edited with them.
 bool PrognoseDialogAusfuehren(QWidget* besitzer, Prognoseeinstellungen& einstellungen, bool variablerC,
-                              const DialogDienste& dienste, bool injektion = false);
+                              const DialogDienste& dienste, bool injektion = false,
+                              Speichereinstellungen* speicher = nullptr, double ogip = 0);
 
 }  // namespace zelvor

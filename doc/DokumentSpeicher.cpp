@@ -12,7 +12,7 @@ std::string SpeicherHinweis(const CZelvorDoc& doc) {
     return "Füllstände gibt es nur für Speicherbohrungen (Injektion): die Bohrung ist eine Förderbohrung.";
   if (!doc.m_Speicher.Gesetzt())
     return "Für Füllstände braucht die Speicherbohrung ihr Arbeitsgasvolumen und Kissengas "
-           "(zelvor-cli set BOHRUNG.zlv SpeicherArbeitsgas=... SpeicherKissengas=...).";
+           "(Bearbeiten > Förderprognose..., oder zelvor-cli set BOHRUNG.zlv SpeicherArbeitsgas=... SpeicherKissengas=...).";
   return "";
 }
 

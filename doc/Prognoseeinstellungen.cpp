@@ -52,9 +52,11 @@ std::optional<Prognosefehler> Pruefen(const Prognoseeinstellungen& e) {
   return std::nullopt;
 }
 
+}  // namespace
+
 // A number as FloatLesen reads it; one that only fails for its decimal comma is told what to write.
 // Every number field of the settings reads through here.
-std::optional<std::string> ZahlLesen(const std::string& text, double min, double max, float& wert) {
+std::optional<std::string> EinstellungszahlLesen(const std::string& text, double min, double max, float& wert) {
   std::optional<std::string> meldung = FloatLesen(text, min, max, wert);
   if (!meldung || text.find(',') == std::string::npos) return meldung;
   std::string mitPunkt = text;
@@ -66,18 +68,17 @@ std::optional<std::string> ZahlLesen(const std::string& text, double min, double
   return meldung;
 }
 
-}  // namespace
 
 std::optional<std::string> PminSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return ZahlLesen(text, PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX, e.pMin);
+  return EinstellungszahlLesen(text, PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX, e.pMin);
 }
 
 std::optional<std::string> QPlanSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return ZahlLesen(text, 0, PROGNOSE_RATE_MAX, e.qPlan);
+  return EinstellungszahlLesen(text, 0, PROGNOSE_RATE_MAX, e.qPlan);
 }
 
 std::optional<std::string> QEndeSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return ZahlLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qEnde);
+  return EinstellungszahlLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qEnde);
 }
 
 std::optional<std::string> SchritteSetzen(Prognoseeinstellungen& e, const std::string& text) {
@@ -92,19 +93,19 @@ std::optional<std::string> ModellSetzen(Prognoseeinstellungen& e, const std::str
 }
 
 std::optional<std::string> PmaxSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return ZahlLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pMax);
+  return EinstellungszahlLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pMax);
 }
 
 std::optional<std::string> QInjektionSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return ZahlLesen(text, 0, PROGNOSE_RATE_MAX, e.qInjektion);
+  return EinstellungszahlLesen(text, 0, PROGNOSE_RATE_MAX, e.qInjektion);
 }
 
 std::optional<std::string> QMindestSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return ZahlLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qMindest);
+  return EinstellungszahlLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, e.qMindest);
 }
 
 std::optional<std::string> PresMaxSetzen(Prognoseeinstellungen& e, const std::string& text) {
-  return ZahlLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pResMax);
+  return EinstellungszahlLesen(text, 0, PROGNOSE_DRUCK_MAX, e.pResMax);
 }
 
 bool Prognoseeinstellungen::InjektionStandard() const {

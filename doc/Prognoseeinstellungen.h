@@ -41,6 +41,10 @@ inline constexpr double PROGNOSE_QENDE_MIN = 0.1;
 inline constexpr int PROGNOSE_SCHRITTE_MIN = 10, PROGNOSE_SCHRITTE_MAX = 1000;
 inline constexpr double PROGNOSE_DRUCK_MAX = 1000;  // p_max and the maximum reservoir pressure: 0 or up to it
 
+// A number of a settings field as FloatLesen reads it; one that fails only for its decimal comma is told
+// to use a decimal point. Every number field of the settings dialog reads through here.
+std::optional<std::string> EinstellungszahlLesen(const std::string& text, double min, double max, float& wert);
+
 // Each reads a text as the input dialog's fields do and sets the value, or answers the German message
 // and leaves the settings alone.
 std::optional<std::string> PminSetzen(Prognoseeinstellungen& e, const std::string& text);

@@ -6,9 +6,15 @@
 
 #include "calc/Format.h"
 #include "doc/Eingabepruefung.h"
+#include "doc/Prognoseeinstellungen.h"
 
 namespace zelvor {
 namespace {
+
+std::string Getrimmt(const std::string& t) {
+  const std::size_t a = t.find_first_not_of(" \t");
+  return a == std::string::npos ? std::string() : t.substr(a, t.find_last_not_of(" \t") - a + 1);
+}
 
 // "TT.MM." (one or two digits each, the last point optional).
 std::optional<Jahrestag> JahrestagLesen(const std::string& text, std::size_t& i) {
@@ -48,22 +54,22 @@ std::vector<Fuellziel> Speichereinstellungen::Fuellziele() const {
 
 std::optional<std::string> ArbeitsgasSetzen(Speichereinstellungen& s, const std::string& text) {
   float w = 0;
-  if (auto m = FloatLesen(text, 0, SPEICHER_VOLUMEN_MAX, w)) return m;
+  if (auto m = EinstellungszahlLesen(text, 0, SPEICHER_VOLUMEN_MAX, w)) return m;
   if (!(w > 0.0f)) return std::string("Das Arbeitsgasvolumen muss größer als 0 sein.");
   s.arbeitsgas = w;
   return std::nullopt;
 }
 
 std::optional<std::string> KissengasSetzen(Speichereinstellungen& s, const std::string& text) {
-  return FloatLesen(text, 0, SPEICHER_VOLUMEN_MAX, s.kissengas);
+  return EinstellungszahlLesen(text, 0, SPEICHER_VOLUMEN_MAX, s.kissengas);
 }
 
 std::optional<std::string> BrennwertSetzen(Speichereinstellungen& s, const std::string& text) {
-  return FloatLesen(text, 0, SPEICHER_BRENNWERT_MAX, s.brennwert);
+  return EinstellungszahlLesen(text, 0, SPEICHER_BRENNWERT_MAX, s.brennwert);
 }
 
 std::optional<std::string> AusspeicherrateSetzen(Speichereinstellungen& s, const std::string& text) {
-  return FloatLesen(text, 0, 500000, s.qAusspeisung);
+  return EinstellungszahlLesen(text, 0, PROGNOSE_RATE_MAX, s.qAusspeisung);
 }
 
 std::optional<std::string> EinspeisungSetzen(Speichereinstellungen& s, const std::string& text) {
@@ -93,7 +99,7 @@ std::optional<std::string> ZieleSetzen(Speichereinstellungen& s, const std::stri
     std::size_t i = 0;
     const std::optional<Jahrestag> tag = JahrestagLesen(teil, i);
     float prozent = 0;
-    if (!tag || i >= teil.size() || teil[i] != ':' || FloatLesen(teil.substr(i + 1), 0, 100, prozent))
+    if (!tag || i >= teil.size() || teil[i] != ':' || EinstellungszahlLesen(teil.substr(i + 1), 0, 100, prozent))
       return "Bitte geben Sie jedes Füllziel als TT.MM.:Prozent ein, zum Beispiel 01.10.:80.";
     ziele.push_back({*tag, prozent});
   }
@@ -132,6 +138,27 @@ const Speicherangabe* SpeicherangabeSuchen(const std::string& name) {
   for (const Speicherangabe& a : Speicherangaben())
     if (name == a.name) return &a;
   return nullptr;
+}
+
+std::vector<std::string> SpeicherfelderAus(const Speichereinstellungen& s) {
+  std::vector<std::string> f;
+  for (const Speicherangabe& a : Speicherangaben()) f.push_back(a.text(s));
+  return f;
+}
+
+std::optional<Speicherfehler> SpeicherfelderLesen(const std::vector<std::string>& felder, Speichereinstellungen& s,
+                                                  double ogip) {
+  const std::vector<Speicherangabe>& angaben = Speicherangaben();
+  if (felder.empty() || Getrimmt(felder[0]).empty() || Getrimmt(felder[0]) == "0") {
+    s = Speichereinstellungen{};  // no working gas: no storage computations
+    return std::nullopt;
+  }
+  Speichereinstellungen neu = s;
+  for (std::size_t i = 0; i < angaben.size() && i < felder.size(); ++i)
+    if (auto m = angaben[i].setzen(neu, felder[i])) return Speicherfehler{i, std::move(*m)};
+  if (auto m = SpeichereinstellungenPruefen(neu, ogip)) return Speicherfehler{1, std::move(*m)};  // the cushion gas's
+  s = std::move(neu);
+  return std::nullopt;
 }
 
 std::optional<std::string> SpeichereinstellungenPruefen(const Speichereinstellungen& s, double ogip) {

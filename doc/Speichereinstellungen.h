@@ -60,6 +60,18 @@ struct Speicherangabe {
 const std::vector<Speicherangabe>& Speicherangaben();
 const Speicherangabe* SpeicherangabeSuchen(const std::string& name);
 
+// The settings dialog's storage fields, one text for each of Speicherangaben() in its order. Reading
+// them checks each, then the whole against the gas in place; on the first problem `s` stays as it was
+// and the answer names the field (its index) and the message. An empty working gas, or 0, means no
+// storage computations: the settings become the defaults.
+std::vector<std::string> SpeicherfelderAus(const Speichereinstellungen& s);
+struct Speicherfehler {
+  std::size_t feld;
+  std::string meldung;
+};
+std::optional<Speicherfehler> SpeicherfelderLesen(const std::vector<std::string>& felder, Speichereinstellungen& s,
+                                                  double ogip);
+
 // The settings against the well's gas in place: one German sentence, or nothing.
 std::optional<std::string> SpeichereinstellungenPruefen(const Speichereinstellungen& s, double ogip);
 

@@ -133,4 +133,34 @@ std::vector<std::string> InventarText(const Inventarpruefung& p) {
   return t;
 }
 
+Diagramm InventarDiagramm(const Inventarpruefung& p) {
+  Diagramm d;
+  d.titel = "Scheinbarer Gasverlust aus den Schließdruckmessungen";
+  d.xText = "Jahr";
+  d.yText = "gebuchtes minus bilanziertes Inventar (Mio m3)";
+  Diagrammreihe ein{"nach Einspeisung", {}, {}, {0, 0, 200}, Linienart::Keine, Markierung::Kreis};
+  Diagrammreihe aus{"nach Ausspeisung", {}, {}, {200, 0, 0}, Linienart::Keine, Markierung::Quadrat};
+  Diagrammreihe sonst{"Richtung unbekannt", {}, {}, {0, 0, 0}, Linienart::Keine, Markierung::Kreis};
+  for (const Inventarpunkt& q : p.punkte) {
+    Diagrammreihe& r = q.richtung == Speicherrichtung::NachEinspeisung   ? ein
+                       : q.richtung == Speicherrichtung::NachAusspeisung ? aus
+                                                                         : sonst;
+    r.x.push_back(Jahreszahl(q.messung.datum));
+    r.y.push_back(q.verlust);
+  }
+  for (Diagrammreihe* r : {&ein, &aus, &sonst})
+    if (!r->x.empty()) d.reihen.push_back(std::move(*r));
+  if (p.Gemacht() && !p.punkte.empty()) {
+    // The fitted trend, one line per offset: its slope is the loss rate.
+    const double von = Jahreszahl(p.punkte.front().messung.datum), bis = Jahreszahl(p.punkte.back().messung.datum);
+    for (int g = 0; g < (p.getrennt ? 2 : 1); ++g) {
+      std::string legende = Formatiere("Trend %.2f Mio m3/Jahr", p.rate);
+      if (p.getrennt) legende += g == 0 ? " (nach Einspeisung)" : " (nach Ausspeisung)";
+      d.reihen.push_back({legende, {von, bis}, {p.versatz[g] + p.rate * von, p.versatz[g] + p.rate * bis},
+                          g == 0 ? Farbe{0, 0, 200} : Farbe{200, 0, 0}, Linienart::Gestrichelt, Markierung::Keine});
+    }
+  }
+  return d;
+}
+
 }  // namespace zelvor

@@ -7,6 +7,7 @@
 #include "calc/Inventarpruefung.h"
 #include "calc/Speicherjahr.h"
 #include "calc/Speicherkennlinien.h"
+#include "report/Diagramm.h"
 
 namespace zelvor {
 
@@ -25,5 +26,8 @@ std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich =
 // injection or withdrawal, the loss rate with its interval and the verdict.
 std::vector<std::string> InventarText(const Inventarpruefung& p);
 const char* RichtungText(Speicherrichtung r);
+// The apparent loss over the survey dates (calendar years): the surveys after injection and after
+// withdrawal as points apart, and the trend.
+Diagramm InventarDiagramm(const Inventarpruefung& p);
 
 }  // namespace zelvor

@@ -2,8 +2,10 @@
 
 #include "doc/Analysehinweis.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentSpeicher.h"
 #include "report/Abgleichdiagramme.h"
 #include "report/Abgleichtext.h"
+#include "report/Speichertext.h"
 
 namespace zelvor {
 
@@ -13,6 +15,11 @@ Analyseseite MaterialbilanzSeite(const CZelvorDoc& doc) {
   // The surveys beside the flowing match; a well without them shows the page as it always did.
   const Messbilanz m = DokumentMessbilanz(doc);
   for (std::string& zeile : MessbilanzText(m, a)) s.text.push_back(std::move(zeile));
+  // A storage well's surveys also check its booked inventory.
+  const Inventarpruefung inventar = DokumentInventarpruefung(doc);
+  const bool mitInventar = !inventar.punkte.empty() || !inventar.meldung.empty();
+  if (mitInventar)
+    for (std::string& zeile : InventarText(inventar)) s.text.push_back(std::move(zeile));
   // Which evaluation this is, when the table shows another one.
   if (const std::string hinweis = Analysehinweis(doc); !hinweis.empty()) s.text.insert(s.text.begin(), {hinweis, ""});
   const Messbilanz* messungen = m.messungen > 0 ? &m : nullptr;
@@ -20,6 +27,7 @@ Analyseseite MaterialbilanzSeite(const CZelvorDoc& doc) {
     s.diagramme = {AbgleichPZDiagramm(a, doc.m_Lauf, messungen), AbgleichProfilDiagramm(a)};
   else if (messungen && m.Gemacht())
     s.diagramme = {AbgleichPZDiagramm(a, doc.m_Lauf, messungen)};
+  if (mitInventar && !inventar.punkte.empty()) s.diagramme.push_back(InventarDiagramm(inventar));
   return s;
 }
 

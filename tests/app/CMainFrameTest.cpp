@@ -570,7 +570,7 @@ class CMainFrameTest : public QObject {
 
     Dok().Doc().m_bVariablerC = 1;
     bool variablerC = false;
-    Dok().PrognoseeingabeSetzen([&](Prognoseeinstellungen& e, bool v, bool) {
+    Dok().PrognoseeingabeSetzen([&](Prognoseeinstellungen& e, bool v, bool, Speichereinstellungen&, double) {
       variablerC = v;
       e.qEnde = 250.0f;
       return true;

@@ -115,6 +115,32 @@ class DlgPrognoseTest : public QObject {
     QCOMPARE(d.Einstellungen(), erwartet);
   }
 
+  // A storage well's storage settings beside its injection settings: a cushion gas above the gas in
+  // place is refused in its field, and OK takes the corrected settings with the forecast's.
+  void aStorageWellEditsItsStorageSettingsToo() {
+    SkriptDienste s;
+    Speichereinstellungen speicher;
+    speicher.arbeitsgas = 200;
+    speicher.kissengas = 1150;
+    DlgPrognose d(Eigene(), true, s.Dienste(), nullptr, true, &speicher, 1800);
+    QVERIFY(Zeigen(d));
+    QCOMPARE(d.Speicherfelder().size(), Speicherangaben().size());
+    QCOMPARE(d.Speicherfelder()[0]->text(), QStringLiteral("200"));
+    QLineEdit* kissengas = d.Speicherfelder()[1];
+    kissengas->selectAll();
+    QTest::keyClicks(kissengas, QStringLiteral("1900"));
+    QTest::mouseClick(d.OkKnopf(), Qt::LeftButton);
+    QCOMPARE(s.meldungen.size(), 1);
+    QVERIFY(kissengas->hasFocus());
+    kissengas->selectAll();
+    QTest::keyClicks(kissengas, QStringLiteral("1100"));
+    d.Speicherfelder()[6]->setText(QStringLiteral("01.04.2027"));
+    QTest::mouseClick(d.OkKnopf(), Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.Speicher().kissengas, 1100.0f);
+    QCOMPARE(DatumText(*d.Speicher().start), std::string("01.04.2027"));
+  }
+
   void theVariableModelNeedsTheOptionUnlessStored() {
     SkriptDienste s;
     DlgPrognose ohne(Eigene(), false, s.Dienste());
