@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -33,6 +32,7 @@
 #include "views/Ausgabedatei.h"
 #include "views/Drucken.h"
 #include "views/FeldZeichnen.h"
+#include "views/Lometric.h"
 
 namespace zelvor {
 namespace {

@@ -65,6 +65,11 @@ QString HilfedokumentSuchen() {
   const QString installiert =
       QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zelvor/hilfe/zelvor.html"));
   if (Lesbar(installiert)) return installiert;
+#ifdef _WIN32
+  // The unpacked Windows zip: the help folder beside the program.
+  const QString entpackt = QCoreApplication::applicationDirPath() + QStringLiteral("/hilfe/zelvor.html");
+  if (Lesbar(entpackt)) return entpackt;
+#endif
 #ifdef ZELVOR_QUELLHILFE
   const QString quelle = QString::fromUtf8(ZELVOR_QUELLHILFE);
   if (Lesbar(quelle)) return quelle;

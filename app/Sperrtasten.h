@@ -20,7 +20,7 @@ struct Sperrtastenzustand {
 
 // Where the state comes from; none when the platform does not tell it.
 using Sperrtastenquelle = std::function<std::optional<Sperrtastenzustand>()>;
-// The platform's state: XKB's named indicators on X11, nothing elsewhere.
+// The platform's state: XKB's named indicators on X11, GetKeyState on Windows, nothing elsewhere.
 std::optional<Sperrtastenzustand> SperrtastenLesen();
 
 class Sperrtastenanzeige : public QObject {

@@ -4,10 +4,35 @@
 #include <cstdarg>
 #include <cstdio>
 #include <locale.h>
+#include <string>
+#include <string_view>
 
 namespace zelvor {
 namespace {
 
+#ifdef _WIN32
+// Windows has no uselocale: the calling thread gets a locale of its own, set to "C" for the call.
+class CLocaleWaehrend {
+ public:
+  CLocaleWaehrend() : m_art(_configthreadlocale(_ENABLE_PER_THREAD_LOCALE)) {
+    const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
+    if (vorher != nullptr && std::string_view(vorher) != "C") {
+      m_vorher = vorher;
+      std::setlocale(LC_NUMERIC, "C");
+    }
+  }
+  ~CLocaleWaehrend() {
+    if (!m_vorher.empty()) std::setlocale(LC_NUMERIC, m_vorher.c_str());
+    _configthreadlocale(m_art);
+  }
+  CLocaleWaehrend(const CLocaleWaehrend&) = delete;
+  CLocaleWaehrend& operator=(const CLocaleWaehrend&) = delete;
+
+ private:
+  int m_art;
+  std::string m_vorher;
+};
+#else
 locale_t CLocale() {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   return c;
@@ -24,6 +49,7 @@ class CLocaleWaehrend {
  private:
   locale_t m_vorher;
 };
+#endif
 
 }  // namespace
 
@@ -65,6 +91,7 @@ int Scanne(const char* text, const char* format, ...) {
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 namespace zelvor {
@@ -75,7 +102,7 @@ namespace {
 // three decimals and |wert| < 2^53, wert × 10^stellen needs at most 63 bits, so the long double product
 // is exact, and rounding it to the nearest integer, ties to even, is what printf does with the exact
 // binary value.
-bool FestGanzzahlig(double wert, int stellen, char* puffer, long& laenge) {
+bool FestGanzzahlig(double wert, int stellen, char* puffer, std::ptrdiff_t& laenge) {
   static constexpr long double ZEHNER[] = {1.0L, 10.0L, 100.0L, 1000.0L};
   static constexpr unsigned long long GANZ_ZEHNER[] = {1, 10, 100, 1000};
   const double betrag = std::fabs(wert);
@@ -104,7 +131,7 @@ bool FestGanzzahlig(double wert, int stellen, char* puffer, long& laenge) {
 
 void FestAnhaengen(std::string& ziel, double wert, int breite, int stellen) {
   char puffer[400];
-  long laenge = 0;
+  std::ptrdiff_t laenge = 0;
   if (!FestGanzzahlig(wert, stellen, puffer, laenge)) {
     const std::to_chars_result r =
         std::isfinite(wert) ? std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen)

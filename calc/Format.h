@@ -6,7 +6,13 @@
 namespace zelvor {
 
 // snprintf into a std::string, under the "C" locale.
-std::string Formatiere(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// On Windows MinGW's C99 printf does the work (__USE_MINGW_ANSI_STDIO), not the system's.
+#ifdef __MINGW32__
+#define ZELVOR_PRINTF gnu_printf
+#else
+#define ZELVOR_PRINTF printf
+#endif
+std::string Formatiere(const char* format, ...) __attribute__((format(ZELVOR_PRINTF, 1, 2)));
 
 // sscanf under the "C" locale; returns what sscanf returns (EOF for an input that is empty or all blanks).
 int Scanne(const char* text, const char* format, ...) __attribute__((format(scanf, 2, 3)));

@@ -32,7 +32,11 @@ QRect Dialogeinheiten::Rechteck(int x, int y, int breite, int hoehe) const {
 }
 
 QFont DialogSchrift() {
+#ifdef _WIN32
+  QFont schrift(QStringLiteral("Arial"));  // Liberation Sans's metric twin, on every Windows
+#else
   QFont schrift(QStringLiteral("Liberation Sans"));
+#endif
   schrift.setStyleHint(QFont::SansSerif);
   schrift.setPointSize(9);
   return schrift;

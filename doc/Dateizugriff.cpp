@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <thread>
 
@@ -262,6 +263,16 @@ std::string DateiSperren(const std::string& pfad, Dateisperre& sperre, std::chro
   if (sperre.m_griff >= 0) ::close(static_cast<int>(sperre.m_griff));
   sperre.m_griff = fd;
   return "";
+}
+
+std::string ZwischendateiAnlegen() {
+  std::error_code ec;
+  std::string vorlage = (std::filesystem::temp_directory_path(ec) / "zelvor-XXXXXX").string();
+  if (ec) vorlage = "/tmp/zelvor-XXXXXX";
+  const int fd = ::mkstemp(vorlage.data());
+  if (fd < 0) return "";
+  ::close(fd);
+  return vorlage;
 }
 
 }  // namespace zelvor

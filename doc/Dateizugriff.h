@@ -1,8 +1,10 @@
 #pragma once
-// Whole-file reading and crash-safe replacing of files. Messages are German, for the user.
+// Whole-file reading and crash-safe replacing of files. Messages are German, for the user. One
+// implementation per platform: Dateizugriff.cpp (POSIX), DateizugriffWindows.cpp.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -60,5 +62,21 @@ class Dateisperre {
 // program holds it. "" when it is held, or when the file system keeps no locks (then nothing is held);
 // else the German sentence that the file is being changed elsewhere.
 std::string DateiSperren(const std::string& pfad, Dateisperre& sperre, std::chrono::milliseconds warten);
+
+// Creates a new, empty file of a name no one else uses in the system's folder for temporary files and
+// returns its path; "" when none can be made.
+std::string ZwischendateiAnlegen();
+
+// A path from the program's UTF-8 text. std::filesystem takes a plain char string in the system's
+// narrow encoding, which on Windows it does not read as UTF-8.
+inline std::filesystem::path PfadAusUtf8(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+#ifdef _WIN32
+// Windows speaks UTF-16 where the program's paths and texts are UTF-8.
+std::wstring Utf16(const std::string& utf8);
+std::string Utf8(const std::wstring& utf16);
+#endif
 
 }  // namespace zelvor

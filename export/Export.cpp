@@ -1,11 +1,8 @@
 #include "export/Export.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 
 #include "doc/Dateizugriff.h"
 #include "export/XlsxExport.h"
@@ -29,12 +26,9 @@ bool EndetAuf(const std::string& s, const std::string& endung) {
 // The library writes to a file name, so the workbook is made in a scratch file first and then replaces
 // the target as every other write does.
 std::string XlsxSchreiben(const std::string& pfad, const std::vector<Exporttabelle>& tabellen) {
-  std::error_code ec;
-  std::string vorlage = (std::filesystem::temp_directory_path(ec) / "zelvor-export-XXXXXX").string();
-  if (ec) vorlage = "/tmp/zelvor-export-XXXXXX";
-  const int fd = ::mkstemp(vorlage.data());
-  if (fd < 0) return "Die Datei \"" + pfad + "\" kann nicht geschrieben werden: kein Platz für eine Zwischendatei.";
-  ::close(fd);
+  const std::string vorlage = ZwischendateiAnlegen();
+  if (vorlage.empty())
+    return "Die Datei \"" + pfad + "\" kann nicht geschrieben werden: kein Platz für eine Zwischendatei.";
   std::string fehler = XlsxErzeugen(vorlage, tabellen);
   std::vector<unsigned char> inhalt;
   if (fehler.empty()) fehler = DateiLesen(vorlage, inhalt, MAX_MAPPE);

@@ -55,7 +55,7 @@ bool IstUtf8(const std::string& s) {
 }
 
 fs::path Ordner(const std::string& felddatei) {
-  const fs::path ordner = fs::path(felddatei).parent_path();
+  const fs::path ordner = PfadAusUtf8(felddatei).parent_path();
   return ordner.empty() ? fs::path(".") : ordner;
 }
 
@@ -74,7 +74,7 @@ std::string FelddateiText(const std::string& felddatei, const std::vector<std::s
       meldung = "Der Pfad \"" + b + "\" kann nicht in einer Felddatei stehen (leer oder mit Zeilenumbruch).";
       return {};
     }
-    const fs::path absolut = fs::absolute(fs::path(b), fehler).lexically_normal();
+    const fs::path absolut = fs::absolute(PfadAusUtf8(b), fehler).lexically_normal();
     fs::path relativ = absolut.lexically_relative(basis);
     if (relativ.empty()) relativ = absolut;
     std::string zeile = relativ.generic_string();
@@ -118,7 +118,7 @@ Felddatei FelddateiAusText(const std::string& felddatei, const std::string& text
       f.bohrungen.clear();
       return f;
     }
-    const fs::path p(zeile);
+    const fs::path p = PfadAusUtf8(zeile);
     f.bohrungen.push_back((p.is_absolute() ? p : (ordner / p)).lexically_normal().string());
   }
   return f;
@@ -145,7 +145,7 @@ std::string FelddateiSchreiben(const std::string& pfad, const std::vector<std::s
 std::string Feldname(const std::vector<std::string>& angaben) {
   if (angaben.size() != 1) return "Feld";
   std::error_code fehler;
-  fs::path p = fs::absolute(fs::path(angaben.front()), fehler).lexically_normal();
+  fs::path p = fs::absolute(PfadAusUtf8(angaben.front()), fehler).lexically_normal();
   if (!p.has_filename()) p = p.parent_path();
   const std::string name = IstFelddatei(p.string()) ? p.stem().string() : p.filename().string();
   return name.empty() ? "Feld" : name;
@@ -166,9 +166,9 @@ Bohrungsliste AlleGenannten(const std::vector<std::string>& angaben) {
   Bohrungsliste liste;
   for (const std::string& angabe : angaben) {
     std::error_code fehler;
-    if (fs::is_directory(angabe, fehler)) {
+    if (fs::is_directory(PfadAusUtf8(angabe), fehler)) {
       std::vector<std::string> dateien;
-      fs::directory_iterator it(angabe, fehler), ende;
+      fs::directory_iterator it(PfadAusUtf8(angabe), fehler), ende;
       for (; !fehler && it != ende; it.increment(fehler)) {
         const std::string pfad = it->path().string();
         std::error_code f2;

@@ -13,6 +13,11 @@ namespace zelvor {
 bool IstZipArchiv(std::string_view inhalt);
 
 // "" and the table, or a German message (not a workbook, damaged, too big) and an empty table.
+// A build without liborcus (ArbeitsmappeOhneOrcus.cpp; the Windows build) answers KEINE_ARBEITSMAPPEN.
 std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle);
+
+inline constexpr const char* KEINE_ARBEITSMAPPEN =
+    "Arbeitsmappen (.xlsx, .ods) liest diese Ausgabe von zelvor nicht; bitte die Tabelle als CSV-Datei "
+    "speichern und diese w\xC3\xA4hlen.";
 
 }  // namespace zelvor

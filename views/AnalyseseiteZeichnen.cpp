@@ -1,9 +1,7 @@
 #include "views/AnalyseseiteZeichnen.h"
 
-#include <QBuffer>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
@@ -116,14 +114,9 @@ QImage AnalyseseiteBild(const Analyseseite& s, const std::string& titel, double 
 QString AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::string& titel) {
   const QSizeF f = AnalyseseiteFlaeche(s, false);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
-  QSvgGenerator svg;
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  if (!WeissesSvg(svg, groesse, s.gasbohrung, [&](QPainter& p) { AnalyseseiteZeichnen(p, QPointF(0, 0), s, titel); }))
-    daten.clear();
-  return ErzeugtesSchreiben(pfad, daten);
+  return SvgSchreiben(pfad, groesse, s.gasbohrung,
+                      [&](QPainter& p) { AnalyseseiteZeichnen(p, QPointF(0, 0), s, titel); });
 }
 
 }  // namespace zelvor

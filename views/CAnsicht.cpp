@@ -3,11 +3,9 @@
 #include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
@@ -133,19 +131,13 @@ QImage CAnsicht::Bild(double dpi) const {
 }
 
 QByteArray CAnsicht::SvgBild() const {
-  const QSize flaeche = Bildflaeche();
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&puffer);
-  if (!WeissesSvg(svg, flaeche, m_Doc.m_Gasbohrung, [this](QPainter& p) { BildZeichnen(p); })) return {};
-  return daten;
+  return SvgDaten(Bildflaeche(), m_Doc.m_Gasbohrung, [this](QPainter& p) { BildZeichnen(p); });
 }
 
 std::unique_ptr<QMimeData> CAnsicht::Kopierdaten() const {
   auto daten = std::make_unique<QMimeData>();
   daten->setData(QStringLiteral("image/png"), PngDaten(Bild()));
-  daten->setData(QStringLiteral("image/svg+xml"), SvgBild());
+  if (SVG_MOEGLICH) daten->setData(QStringLiteral("image/svg+xml"), SvgBild());
   return daten;
 }
 
@@ -156,6 +148,8 @@ QString CAnsicht::BildExportieren(const QString& pfad) const {
     daten = PdfDaten(*Vorlage(), false);
   else if (endung == QStringLiteral("png"))
     daten = PngDaten(Bild());
+  else if (endung == QStringLiteral("svg") && !SVG_MOEGLICH)
+    return QString::fromUtf8(KEIN_SVG);
   else if (endung == QStringLiteral("svg"))
     daten = SvgBild();
   else

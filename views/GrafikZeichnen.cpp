@@ -1,12 +1,10 @@
 #include "views/GrafikZeichnen.h"
 
-#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -182,15 +180,9 @@ QImage GrafikBild(const CZelvorDoc& doc, const std::string& titel, const GrafikZ
 
 QString GrafikAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel,
                   const GrafikZustand& zustand) {
-  QSvgGenerator svg;
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  if (!WeissesSvg(svg, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
-                  [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); }))
-    daten.clear();
-  return ErzeugtesSchreiben(pfad, daten);
+  return SvgSchreiben(pfad, QSize(GRAFIK_FLAECHE_BREITE, GRAFIK_FLAECHE_HOEHE), doc.m_Gasbohrung,
+                      [&](QPainter& p) { GrafikZeichnen(p, QPointF(0, 0), doc, titel, zustand); });
 }
 
 }  // namespace zelvor

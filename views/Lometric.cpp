@@ -3,11 +3,15 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPolygonF>
+#include <QBuffer>
+#ifdef ZELVOR_MIT_SVG
 #include <QSvgGenerator>
+#endif
 #include <algorithm>
 #include <cmath>
 
 #include "report/Anzeigetext.h"
+#include "views/Ausgabedatei.h"
 
 namespace zelvor {
 namespace {
@@ -95,17 +99,32 @@ QImage WeissesBild(double breite, double hoehe, double dpi) {
   return bild;
 }
 
-bool WeissesSvg(QSvgGenerator& svg, QSize flaeche, const std::string& name,
-                const std::function<void(QPainter&)>& zeichnen) {
+QByteArray SvgDaten(QSize flaeche, const std::string& name, const std::function<void(QPainter&)>& zeichnen) {
+#ifdef ZELVOR_MIT_SVG
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&puffer);
   svg.setSize(flaeche);
   svg.setViewBox(QRect(QPoint(0, 0), flaeche));
   svg.setResolution(254);
   svg.setTitle(QString::fromStdString(FuerAnzeige(name)));
   QPainter p;
-  if (!p.begin(&svg)) return false;
+  if (!p.begin(&svg)) return {};
   p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
   zeichnen(p);
-  return p.end();
+  if (!p.end()) return {};
+  return daten;
+#else
+  (void)flaeche, (void)name, (void)zeichnen;
+  return {};
+#endif
+}
+
+QString SvgSchreiben(const QString& pfad, QSize flaeche, const std::string& name,
+                     const std::function<void(QPainter&)>& zeichnen) {
+  if (!SVG_MOEGLICH) return QString::fromUtf8(KEIN_SVG);
+  return ErzeugtesSchreiben(pfad, SvgDaten(flaeche, name, zeichnen));
 }
 
 }  // namespace zelvor

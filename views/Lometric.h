@@ -12,18 +12,30 @@
 #include <string>
 #include <QString>
 
-class QSvgGenerator;
-
 namespace zelvor {
 
 // A white image for a surface of breite x hoehe logical units at dpi dots per inch. Its resolution is
 // set too, so a painter on it maps the logical units at that dpi.
 QImage WeissesBild(double breite, double hoehe, double dpi);
 
-// Draws on an SVG generator whose file or device is set: a surface of flaeche logical units, one user
-// unit per 0.1 mm, on white, titled with the well's name. False when the generator cannot be painted on.
-bool WeissesSvg(QSvgGenerator& svg, QSize flaeche, const std::string& name,
-                const std::function<void(QPainter&)>& zeichnen);
+// SVG pictures need QtSvg, which a build may go without (the Windows build does); it then says so
+// with KEIN_SVG where a user asks for one.
+#ifdef ZELVOR_MIT_SVG
+inline constexpr bool SVG_MOEGLICH = true;
+#else
+inline constexpr bool SVG_MOEGLICH = false;
+#endif
+inline constexpr const char* KEIN_SVG =
+    "SVG-Grafiken schreibt diese Ausgabe von zelvor nicht; bitte PNG oder PDF wählen.";
+
+// An SVG document of a surface of flaeche logical units, one user unit per 0.1 mm, drawn on white and
+// titled with the well's name. Empty when it cannot be made (or without SVG_MOEGLICH).
+QByteArray SvgDaten(QSize flaeche, const std::string& name, const std::function<void(QPainter&)>& zeichnen);
+
+// That document written to pfad as every output is (views/Ausgabedatei.h): "" or the German message,
+// KEIN_SVG without SVG_MOEGLICH.
+QString SvgSchreiben(const QString& pfad, QSize flaeche, const std::string& name,
+                     const std::function<void(QPainter&)>& zeichnen);
 
 class Lometric {
  public:

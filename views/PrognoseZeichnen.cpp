@@ -1,10 +1,8 @@
 #include "views/PrognoseZeichnen.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -231,14 +229,9 @@ QImage PrognoseBild(const CZelvorDoc& doc, const std::string& titel, double dpi)
 QString PrognoseAlsSvg(const QString& pfad, const CZelvorDoc& doc, const std::string& titel) {
   const QSizeF f = PrognoseFlaeche(doc);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
-  QSvgGenerator svg;
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  svg.setOutputDevice(&puffer);
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).
-  if (!WeissesSvg(svg, groesse, doc.m_Gasbohrung, [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); }))
-    daten.clear();
-  return ErzeugtesSchreiben(pfad, daten);
+  return SvgSchreiben(pfad, groesse, doc.m_Gasbohrung,
+                      [&](QPainter& p) { PrognoseZeichnen(p, QPointF(0, 0), doc, titel); });
 }
 
 }  // namespace zelvor

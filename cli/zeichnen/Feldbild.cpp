@@ -8,12 +8,14 @@
 #include "feld/Felddatei.h"
 #include "views/Ausgabedatei.h"
 #include "views/FeldZeichnen.h"
+#include "views/Lometric.h"
 
 namespace zelvor::cli {
 
 int Feldbild(int argc, const char* const* argv, std::ostream& err) {
   Feldargumente a;
   if (const auto m = FeldargumenteLesen(argc, argv, a)) return Aufruffehler(err, *m);
+  if (!SVG_MOEGLICH && AusgabeformatAus(*a.ausgabe) == Ausgabeformat::Svg) return Fehler(err, KEIN_SVG);
   bool meldungen = false;
   std::optional<Feldergebnis> f = FeldAusArgumenten(a, err, meldungen);
   if (!f) return FEHLER;

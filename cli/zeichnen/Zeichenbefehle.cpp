@@ -13,6 +13,7 @@
 #include "views/Drucken.h"
 #include "views/GrafikZeichnen.h"
 #include "views/LieferfaehigkeitZeichnen.h"
+#include "views/Lometric.h"
 #include "views/MaterialbilanzZeichnen.h"
 #include "views/PrognoseZeichnen.h"
 #include "views/SpeicherkennlinienZeichnen.h"
@@ -30,6 +31,7 @@ int Ergebnis(Lauf lauf, const QString& fehler, std::ostream& err) {
 }  // namespace
 
 int Graph(const Argumente& a, std::ostream& err) {
+  if (!SVG_MOEGLICH && AusgabeformatAus(*a.ausgabe) == Ausgabeformat::Svg) return Fehler(err, KEIN_SVG);
   if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, a)) return Fehler(err, *m);
   CZelvorDoc doc;
   const Lauf lauf = Auswerten(a, doc, err);

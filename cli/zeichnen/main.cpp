@@ -35,7 +35,10 @@ int main(int argc, char** argv) {
       return Aufruffehler(err, "Dieses Programm führt nur graph, print und feld mit Bildausgabe aus.");
   }
 
+#ifndef _WIN32
+  // Without a display. Windows always has its desktop, and Qt's offscreen platform there knows no fonts.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
   qtStandard = qInstallMessageHandler(QtMeldung);
   int qtArgc = 1;  // the arguments are ours; Qt must not read options of its own from them
   QGuiApplication app(qtArgc, argv);

@@ -41,8 +41,12 @@ class SperrtastenTest : public QObject {
 
   // Without X11 the platform tells nothing.
   void OhneX11Unbekannt() {
+#ifdef _WIN32
+    QVERIFY(SperrtastenLesen());  // Windows tells the state whatever Qt's platform
+#else
     if (QGuiApplication::platformName() == QStringLiteral("xcb")) QSKIP("läuft unter X11");
     QVERIFY(!SperrtastenLesen());
+#endif
   }
 };
 

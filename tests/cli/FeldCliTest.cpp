@@ -53,8 +53,11 @@ TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
   const fs::path csv = fs::temp_directory_path() / ("zelvor-feld-" + std::to_string(::getpid()) + ".csv");
   r = Feldaufruf({BEISPIELE + "/suessgas.zlv", BEISPIELE + "/sauergas.zlv", "-o", csv.string()});
   EXPECT_EQ(r.status, ERFOLG) << r.err;
-  std::ifstream f(csv);
-  const std::string text{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  std::string text;
+  {  // binary: the file's CR LF as written; closed before it is removed (Windows refuses otherwise)
+    std::ifstream f(csv, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  }
   EXPECT_EQ(text.rfind("Feldbohrungen\r\n", 0), 0u) << text;
   EXPECT_NE(text.find("\nFeldverlauf\r\n"), std::string::npos);
   fs::remove(csv);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,19 @@ namespace zelvor::test {
 class TempVerzeichnis {
  public:
   TempVerzeichnis() {
+#ifdef _WIN32
+    // No mkdtemp: a random name, taken when no one has it yet.
+    std::random_device zufall;
+    for (int versuch = 0; versuch < 100 && m_pfad.empty(); ++versuch) {
+      const auto p = std::filesystem::temp_directory_path() / ("zelvor-test-" + std::to_string(zufall()));
+      if (std::filesystem::create_directory(p)) m_pfad = p;
+    }
+    if (m_pfad.empty()) ADD_FAILURE() << "no temporary directory";
+#else
     std::string muster = (std::filesystem::temp_directory_path() / "zelvor-test-XXXXXX").string();
     if (::mkdtemp(muster.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     m_pfad = muster;
+#endif
   }
   ~TempVerzeichnis() {
     std::error_code ec;
@@ -26,7 +37,9 @@ class TempVerzeichnis {
   TempVerzeichnis(const TempVerzeichnis&) = delete;
   TempVerzeichnis& operator=(const TempVerzeichnis&) = delete;
 
-  std::string operator/(const std::string& name) const { return (m_pfad / name).string(); }
+  std::string operator/(const std::string& name) const {
+    return (m_pfad / std::filesystem::path(std::u8string(name.begin(), name.end()))).string();
+  }
   const std::filesystem::path& pfad() const { return m_pfad; }
 
   // Names of everything in the directory, to catch left-over temporary files.

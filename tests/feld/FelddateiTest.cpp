@@ -29,6 +29,9 @@ TEST(Felddatei, RundreiseMitPfadenRelativZurFelddatei) {
 }
 
 TEST(Felddatei, LeerzeilenKommentareCrLfUndBom) {
+#ifdef _WIN32
+  GTEST_SKIP() << "POSIX path texts: '/' only, names that end in a blank";
+#endif
   const Felddatei f = FelddateiAusText("/daten/feld.zlf", "\xEF\xBB\xBF# Feld Nordheide\r\n \t\r\n a.zlv \r\nsub/b.zlv\n/x/c.zlv");
   EXPECT_EQ(f.meldung, "");
   EXPECT_EQ(f.bohrungen, (std::vector<std::string>{"/daten/ a.zlv ", "/daten/sub/b.zlv", "/x/c.zlv"}));
@@ -36,6 +39,9 @@ TEST(Felddatei, LeerzeilenKommentareCrLfUndBom) {
 
 // Names that would read back as a comment or a blank line are kept; a line break cannot be written.
 TEST(Felddatei, JederPfadKommtSoZurueckWieErGeschriebenWurde) {
+#ifdef _WIN32
+  GTEST_SKIP() << "POSIX path texts: '/' only, names that end in a blank";
+#endif
   const std::vector<std::string> bohrungen = {"/daten/#1.zlv", "/daten/ ", "/daten/ a.zlv ", "/daten/x#.zlv"};
   std::string meldung;
   const std::string text = FelddateiText("/daten/feld.zlf", bohrungen, meldung);
@@ -77,15 +83,20 @@ TEST(Felddatei, OrdnerUndFelddateiAlsBohrungsliste) {
   fs::create_directories(tmp.pfad() / "unter.zlv");
   ASSERT_EQ(FelddateiSchreiben(tmp / "feld.zlf", {tmp / "b.zlv", tmp / "fehlt.zlv"}), "");
   fs::create_directories(tmp.pfad() / "leer");
+#ifdef _WIN32
+  const std::size_t verweise = 0;  // a link takes privileges on Windows
+#else
   fs::create_symlink(tmp.pfad() / "c.zlv", tmp.pfad() / "verweis.zlv");
+  const std::size_t verweise = 1;
+#endif
   // b.zlv through the folder and the field file, c.zlv through a link and a detour: each once, where it
   // is first named; a missing file named twice too.
   const Bohrungsliste l = BohrungslisteAus({tmp.pfad().string(), tmp / "feld.zlf", tmp / "einzeln.zlv", tmp / "leer",
                                             tmp / "leer/../c.zlv", tmp / "fehlt.zlv"});
   EXPECT_EQ(l.pfade, (std::vector<std::string>{tmp / "a.ZLV", tmp / "b.zlv", tmp / "c.zlv", tmp / "fehlt.zlv",
                                                 tmp / "einzeln.zlv"}));
-  EXPECT_EQ(l.doppelt, 4u);  // verweis.zlv, b.zlv, ../c.zlv, fehlt.zlv
-  EXPECT_EQ(DoppeltHinweis(l.doppelt), "4 Bohrungen sind mehrfach genannt und nur einmal aufgenommen.");
+  EXPECT_EQ(l.doppelt, 3u + verweise);  // verweis.zlv, b.zlv, ../c.zlv, fehlt.zlv
+  EXPECT_EQ(DoppeltHinweis(4), "4 Bohrungen sind mehrfach genannt und nur einmal aufgenommen.");
   EXPECT_EQ(DoppeltHinweis(0), "");
   ASSERT_EQ(l.meldungen.size(), 1u);
   EXPECT_NE(l.meldungen[0].find("enthält keine Bohrung"), std::string::npos);

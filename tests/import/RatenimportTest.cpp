@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "doc/ZlvArchiv.h"
+#include "import/Arbeitsmappe.h"
 #include "import/Zipverzeichnis.h"
 #include "export/Export.h"
 #include "export/Exporttabellen.h"
@@ -70,6 +71,14 @@ TEST(Ratenimport, ExportLiestSichZurueck) {
                                      std::pair{"raten.xlsx", Exportformat::Xlsx}}) {
     ASSERT_EQ(ExportSchreiben(dir / name, tabellen, format), "") << name;
     const RatendateiImport r = RatenImportLesen(dir / name);
+#ifdef ZELVOR_OHNE_ARBEITSMAPPEN
+    if (format == Exportformat::Xlsx) {  // written, but not read back: one sentence says so
+      EXPECT_TRUE(r.abgelehnt);
+      EXPECT_TRUE(r.zeilen.empty());
+      EXPECT_EQ(r.meldungen, CStringArray{KEINE_ARBEITSMAPPEN});
+      continue;
+    }
+#endif
     EXPECT_TRUE(r.geoeffnet) << name;
     EXPECT_FALSE(r.abgelehnt) << name << ": " << (r.meldungen.empty() ? "" : r.meldungen[0]);
     EXPECT_EQ(r.zeilen, txt.zeilen) << name;
@@ -126,7 +135,11 @@ TEST(Ratenimport, FeindlicheArbeitsmappen) {
     const RatendateiImport r = RatenImportLesen(dir / "x.xlsx");
     EXPECT_TRUE(r.abgelehnt) << f.name;
     EXPECT_TRUE(r.zeilen.empty()) << f.name;
+#ifdef ZELVOR_OHNE_ARBEITSMAPPEN
+    EXPECT_EQ(r.meldungen, CStringArray{KEINE_ARBEITSMAPPEN}) << f.name;
+#else
     EXPECT_EQ(r.meldungen, CStringArray{f.meldung}) << f.name;
+#endif
   }
 
 }
@@ -177,6 +190,9 @@ std::string OdsZeile(const std::vector<int>& werte, const std::string& wiederhol
 // Sheets as LibreOffice writes them and as a crafted file shapes them: each gives its rows or a German
 // sentence, in a moment.
 TEST(Ratenimport, OdsWiederholungenUndVerschachtelung) {
+#ifdef ZELVOR_OHNE_ARBEITSMAPPEN
+  GTEST_SKIP() << "this build reads no workbooks (ExportLiestSichZurueck checks its refusal)";
+#endif
   const std::string z1 = "     1.000       100.0            50.0", z2 = "     2.000       200.0            40.0",
                     z3 = "     3.000       300.0            30.0";
   const std::string leereZeilen =
