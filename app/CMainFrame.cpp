@@ -32,12 +32,13 @@
 #include "dialogs/DlgInput.h"
 #include "dialogs/DlgMessungen.h"
 #include "dialogs/DlgPrognose.h"
+#include "views/CAnalyseansicht.h"
 #include "views/CGrafik.h"
 #include "views/CLieferfaehigkeit.h"
-#include "views/CMaterialbilanz.h"
-#include "views/CSpeicherkennlinien.h"
 #include "views/CPrognose.h"
 #include "views/CZelvorView.h"
+#include "views/MaterialbilanzZeichnen.h"
+#include "views/SpeicherkennlinienZeichnen.h"
 
 namespace zelvor {
 
@@ -88,12 +89,12 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
     return p;
   });
   AnsichtsartAnmelden(ANSICHT_MATERIALBILANZ, ID_MATERIALBILANZ, [this](QWidget* eltern) {
-    auto* m = new CMaterialbilanz(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
+    auto* m = new CAnalyseansicht(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, MaterialbilanzSeite, eltern);
     m->setObjectName(QStringLiteral("CMaterialbilanz"));
     return m;
   });
   AnsichtsartAnmelden(ANSICHT_SPEICHERKENNLINIEN, ID_SPEICHERKENNLINIEN, [this](QWidget* eltern) {
-    auto* k = new CSpeicherkennlinien(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, eltern);
+    auto* k = new CAnalyseansicht(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, SpeicherkennlinienSeite, eltern);
     k->setObjectName(QStringLiteral("CSpeicherkennlinien"));
     return k;
   });

@@ -20,6 +20,22 @@ constexpr unsigned MAX_JOBS = 256;
 
 std::string Wert(const std::optional<double>& w) { return w ? JsonZahl(*w) : "null"; }
 
+// The site's capacity by fill level, the same keys as "kennlinien --json" where they mean the same.
+std::string Json(const Feldkennlinien& k) {
+  std::string j = "  \"Speicherkennlinien\": {\"Bohrungen\": " + std::to_string(k.Bohrungen()) +
+                  ", \"Arbeitsgas\": " + JsonZahl(k.Arbeitsgas()) + ", \"Kissengas\": " + JsonZahl(k.Kissengas()) +
+                  ",\n    \"Punkte\": [";
+  const std::vector<Feldkennlinienpunkt>& punkte = k.Punkte();
+  for (std::size_t i = 0; i < punkte.size(); ++i) {
+    const Feldkennlinienpunkt& p = punkte[i];
+    j += std::string(i ? ",\n      " : "\n      ") + "{\"Fuellgrad\": " + JsonZahl(100.0 * p.fuellgrad) +
+         ", \"Inventar\": " + JsonZahl(p.inventar) + ", \"InventarGWh\": " + Wert(p.inventarGwh) +
+         ", \"Qaus\": " + JsonZahl(p.qAus) + ", \"Qein\": " + JsonZahl(p.qEin) +
+         ", \"OhneQaus\": " + std::to_string(p.ohneAus) + ", \"OhneQein\": " + std::to_string(p.ohneEin) + "}";
+  }
+  return j + "]},\n";
+}
+
 std::string Json(const Feldergebnis& f) {
   std::string j = "{\n  \"Bohrungen\": [";
   for (std::size_t i = 0; i < f.bohrungen.size(); ++i) {
@@ -45,7 +61,10 @@ std::string Json(const Feldergebnis& f) {
     j += std::string(k ? ",\n    " : "\n    ") + "{\"Jahre\": " + JsonZahl(v.jahre[k]) + datum(v.jahre[k]) +
          ", \"Rate\": " + JsonZahl(v.rate[k]) + ", \"GpAbJetzt\": " + JsonZahl(v.gpAbJetzt[k]) + ", \"Gp\": " +
          JsonZahl(v.gp[k]) + ", \"Bohrungen\": " + std::to_string(v.bohrungen[k]) + "}";
-  j += std::string("],\n  \"Fehlgeschlagen\": ") + std::to_string(f.Fehlgeschlagene()) + "\n}\n";
+  j += "],\n";
+  // Only a field with storage wells' curves has the key, so other fields' JSON stays as it was.
+  if (!f.kennlinien.Leer()) j += Json(f.kennlinien);
+  j += std::string("  \"Fehlgeschlagen\": ") + std::to_string(f.Fehlgeschlagene()) + "\n}\n";
   return j;
 }
 

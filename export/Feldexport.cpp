@@ -5,6 +5,25 @@
 #include "report/Feldtabelle.h"
 
 namespace zelvor {
+namespace {
+
+Exporttabelle FeldkennlinienTabelle(const Feldkennlinien& k) {
+  const std::vector<Feldkennlinienpunkt>& punkte = k.Punkte();
+  const bool gwh = std::all_of(punkte.begin(), punkte.end(), [](const Feldkennlinienpunkt& p) { return p.inventarGwh.has_value(); });
+  Exporttabelle t{"Feldkennlinien", {{"Füllstand (%)", 1}, {"Inventar (Mio m3)", 3}}, {}};
+  if (gwh) t.spalten.push_back({"Inventar (GWh)", 3});
+  for (const char* titel : {"Q_aus (m3/h)", "Q_ein (m3/h)"}) t.spalten.push_back({titel, 1});
+  for (const char* titel : {"Bohrungen ohne Q_aus", "Bohrungen ohne Q_ein"}) t.spalten.push_back({titel, 0});
+  for (const Feldkennlinienpunkt& p : punkte) {
+    std::vector<Exportwert> zeile{100.0 * p.fuellgrad, p.inventar};
+    if (gwh) zeile.emplace_back(*p.inventarGwh);
+    for (double w : {p.qAus, p.qEin, static_cast<double>(p.ohneAus), static_cast<double>(p.ohneEin)}) zeile.emplace_back(w);
+    t.zeilen.push_back(std::move(zeile));
+  }
+  return t;
+}
+
+}  // namespace
 
 std::vector<Exporttabelle> FeldTabellen(const Feldergebnis& f) {
   Exporttabelle bohrungen{"Feldbohrungen", {}, {}};
@@ -38,7 +57,11 @@ std::vector<Exporttabelle> FeldTabellen(const Feldergebnis& f) {
     const std::optional<Tag> t = TagNachJahren(*f.stand, v.jahre[k]);
     verlauf.zeilen.back().push_back(t ? Exportwert(DatumText(*t)) : Exportwert());
   }
-  return {std::move(bohrungen), std::move(verlauf)};
+  std::vector<Exporttabelle> tabellen;
+  tabellen.push_back(std::move(bohrungen));
+  tabellen.push_back(std::move(verlauf));
+  if (!f.kennlinien.Leer()) tabellen.push_back(FeldkennlinienTabelle(f.kennlinien));
+  return tabellen;
 }
 
 }  // namespace zelvor

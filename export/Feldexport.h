@@ -1,6 +1,7 @@
 #pragma once
 // The field overview's export tables: "Feldbohrungen" (one row per well, the window's columns) and
-// "Feldverlauf" (the field's rate and production over time).
+// "Feldverlauf" (the field's rate and production over time), and with storage wells' curves
+// "Feldkennlinien" (the site's capacity by fill level).
 #include <vector>
 
 #include "feld/Feld.h"

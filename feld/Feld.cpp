@@ -13,6 +13,7 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
+#include "doc/DokumentSpeicher.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/ZlvArchiv.h"
 
@@ -37,14 +38,32 @@ std::string Abbruchgrund(const CZelvorDoc& doc) {
 // A production well's deliverability analysis and forecast.
 void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b);
 
+// A storage well's capacity curves, when its working gas is set; why there are none in its remark.
+void Kennlinien(const CZelvorDoc& doc, Feldbohrung& b) {
+  if (!SpeicherHinweis(doc).empty()) return;  // a storage well without volumes: nothing to sum, as before
+  Speicherkennlinien k = DokumentKennlinien(doc, FELDKENNLINIEN_SCHRITT);
+  if (!k.Gemacht()) {
+    b.bemerkung += (b.bemerkung.empty() ? "Speicherkennlinien: " : "; Speicherkennlinien: ") + k.meldung;
+    return;
+  }
+  b.kennlinien = std::move(k.punkte);
+  b.volumen = k.volumen;
+  b.brennwert = doc.m_Speicher.brennwert;
+}
+
 void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
   const Laufdaten& lauf = doc.m_Lauf;
   b.ogip = Endlich(doc.m_OGIP);
   if (!lauf.punkte.empty()) b.gp = Endlich(lauf.punkte.back().gp);
   if (b.gp && b.ogip && *b.ogip > 0) b.anteil = *b.gp / *b.ogip;
   b.cMittel = Endlich(lauf.mittlererC);
-  // A storage well has no production forecast to sum, but its match checks the booked inventory.
-  if (!b.injektion) Vorhersagen(doc, b);
+  // A storage well has no production forecast to sum but its capacity by fill level; its match checks
+  // the booked inventory.
+  if (b.injektion) {
+    Kennlinien(doc, b);
+  } else {
+    Vorhersagen(doc, b);
+  }
   if (!mitAbgleich) return;
   const Gasvorratsabgleich a =
       GasvorratAbgleichen(lauf, AbgleichEingabenAus(lauf, doc.m_Prognose.modell == Prognosemodell::Gegendruck));
@@ -163,6 +182,13 @@ void VerlaufSummieren(Feldergebnis& f) {
 
 }  // namespace
 
+Feldkennlinien FeldkennlinienDer(const std::vector<Feldbohrung>& bohrungen) {
+  Feldkennlinien k;
+  for (const Feldbohrung& b : bohrungen)
+    if (b.Speichert()) k.Hinzufuegen(b.kennlinien, b.volumen, b.brennwert);
+  return k;
+}
+
 Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich,
                            const std::atomic<bool>* abbrechen,
                            const std::function<void(std::size_t)>& fortschritt) {
@@ -185,6 +211,7 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
   }
   f.stand = AufDenStandBringen(f.bohrungen);
   VerlaufSummieren(f);
+  f.kennlinien = FeldkennlinienDer(f.bohrungen);
   return f;
 }
 
@@ -196,6 +223,7 @@ Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>
   for (std::size_t i = 0; i < f.bohrungen.size(); ++i)
     if (std::find(indizes.begin(), indizes.end(), i) == indizes.end()) ohne.bohrungen.push_back(f.bohrungen[i]);
   VerlaufSummieren(ohne);
+  ohne.kennlinien = FeldkennlinienDer(ohne.bohrungen);
   return ohne;
 }
 

@@ -12,6 +12,8 @@
 
 #include "calc/Datum.h"
 #include "calc/Feldverlauf.h"
+#include "calc/Speicherkennlinien.h"
+#include "feld/Feldkennlinien.h"
 
 namespace zelvor {
 
@@ -36,10 +38,17 @@ struct Feldbohrung {
   // years from the field's Stand, beginning there.
   Bohrungsverlauf verlauf;
   std::optional<Tag> start;            // the forecast's start: the date of the well's last line
+  // A storage well with its working gas set: its capacity curves in steps of FELDKENNLINIEN_SCHRITT,
+  // its volumes and calorific value (kWh/m3, 0 when not given). Empty for every other well.
+  std::vector<Kennlinienpunkt> kennlinien;
+  Speichervolumen volumen;
+  double brennwert = 0;
 
   bool Fehlgeschlagen() const { return !fehler.empty(); }
   // Summed into the field's production.
   bool Liefert() const { return !Fehlgeschlagen() && !injektion && !verlauf.empty(); }
+  // Summed into the site's capacity by fill level.
+  bool Speichert() const { return !Fehlgeschlagen() && injektion && !kennlinien.empty(); }
 };
 
 // One well, from its file. The gas-in-place match costs ten times the rest of a well, so it is made
@@ -53,6 +62,8 @@ struct Feldergebnis {
   // The field on the calendar: the latest start of its production wells. Each well enters with its own
   // forecast at that date; a well without a date counts as starting on it. Nothing when no well is dated.
   std::optional<Tag> stand;
+  // The storage wells' capacity curves summed by fill level; empty without such a well.
+  Feldkennlinien kennlinien;
 
   std::size_t Fehlgeschlagene() const;
   // The production wells summed into the field, as indices into bohrungen.
@@ -67,7 +78,10 @@ std::optional<Tag> AufDenStandBringen(std::vector<Feldbohrung>& bohrungen);
 // The field's course of the production wells of bohrungen at the given times.
 Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten);
 
-// The field without the wells at the given indices (into bohrungen), its course summed anew; the other
+// The capacity by fill level of the storage wells of bohrungen.
+Feldkennlinien FeldkennlinienDer(const std::vector<Feldbohrung>& bohrungen);
+
+// The field without the wells at the given indices (into bohrungen), its course and capacity summed anew; the other
 // wells are not computed again.
 Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>& indizes);
 

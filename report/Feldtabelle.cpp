@@ -5,6 +5,7 @@
 
 #include "calc/Format.h"
 #include "report/Anzeigetext.h"
+#include "report/Feldkennlinientext.h"
 
 namespace zelvor {
 namespace {
@@ -187,6 +188,10 @@ std::vector<std::string> FeldText(const Feldergebnis& f) {
   if (f.verlauf.jahre.size() > 1) {
     z.emplace_back();
     for (std::string& s : FeldverlaufText(f.verlauf, f.stand)) z.push_back(std::move(s));
+  }
+  if (!f.kennlinien.Leer()) {
+    z.emplace_back();
+    for (std::string& s : FeldkennlinienText(f.kennlinien)) z.push_back(std::move(s));
   }
   return z;
 }

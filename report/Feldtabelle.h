@@ -42,7 +42,8 @@ std::vector<std::string> FeldZusammenfassung(const Feldergebnis& f);
 // The field's rate and production over time, a heading then one line per time.
 // With the field's Stand, each row's date after the existing columns.
 std::vector<std::string> FeldverlaufText(const Feldverlauf& v, std::optional<Tag> stand = std::nullopt);
-// All three, separated by blank lines (and a note when the computation was cancelled).
+// All three and the storage wells' capacity by fill level, separated by blank lines (and a note when
+// the computation was cancelled).
 std::vector<std::string> FeldText(const Feldergebnis& f);
 
 }  // namespace zelvor

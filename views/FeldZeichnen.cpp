@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "report/Felddiagramm.h"
+#include "report/Feldkennlinientext.h"
 #include "report/Feldtabelle.h"
 #include "report/Grafiklayout.h"
 #include "report/Spaltenteile.h"
@@ -107,7 +108,14 @@ Analyseseite FeldDiagrammseite(const Feldergebnis& f, const std::string& feldnam
   s.gasbohrung = feldname;
   s.ueberschrift = QStringLiteral("Feldübersicht");
   s.text = FeldZusammenfassung(f);
-  s.diagramme.push_back(FeldDiagramm(f));
+  // The capacity's table stands with its curves.
+  if (!f.kennlinien.Leer()) {
+    s.text.emplace_back();
+    for (std::string& z : FeldkennlinienText(f.kennlinien)) s.text.push_back(std::move(z));
+  }
+  // A field of storage wells alone has no rate over time to show, only its capacity by fill level.
+  if (f.kennlinien.Leer() || !f.Liefernde().empty()) s.diagramme.push_back(FeldDiagramm(f));
+  if (!f.kennlinien.Leer()) s.diagramme.push_back(FeldkennlinienDiagramm(f.kennlinien));
   return s;
 }
 

@@ -41,17 +41,19 @@ TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
   EXPECT_NE(r.out.find("Injektion"), std::string::npos);
   EXPECT_NE(r.out.find("Bohrungen: 5 (Förderung 3, Injektion 2, nicht auswertbar 0)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Feldrate (m3/h)"), std::string::npos);
+  EXPECT_NE(r.out.find("\nSpeicherkennlinien des Feldes (1 Speicherbohrung)\nArbeitsgas 200.0 Mio m3"), std::string::npos);
 
   r = Feldaufruf({BEISPIELE + "/suessgas.zlv", "--json"});
   EXPECT_EQ(r.status, ERFOLG);
   EXPECT_EQ(r.out.rfind("{\n  \"Bohrungen\": [", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("\"Fehlgeschlagen\": 0"), std::string::npos);
   EXPECT_NE(r.out.find("\"GStern\": null"), std::string::npos);
+  EXPECT_EQ(r.out.find("Speicherkennlinien"), std::string::npos);  // only a field with storage wells has it
   r = Feldaufruf({BEISPIELE + "/suessgas.zlv", "--json", "--abgleich"});
   EXPECT_NE(r.out.find("\"GStern\": 2334."), std::string::npos) << r.out;
 
   const fs::path csv = fs::temp_directory_path() / ("zelvor-feld-" + std::to_string(::getpid()) + ".csv");
-  r = Feldaufruf({BEISPIELE + "/suessgas.zlv", BEISPIELE + "/sauergas.zlv", "-o", csv.string()});
+  r = Feldaufruf({BEISPIELE + "/suessgas.zlv", BEISPIELE + "/speicher.zlv", "-o", csv.string()});
   EXPECT_EQ(r.status, ERFOLG) << r.err;
   std::string text;
   {  // binary: the file's CR LF as written; closed before it is removed (Windows refuses otherwise)
@@ -60,6 +62,7 @@ TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
   }
   EXPECT_EQ(text.rfind("Feldbohrungen\r\n", 0), 0u) << text;
   EXPECT_NE(text.find("\nFeldverlauf\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\nFeldkennlinien\r\n"), std::string::npos);
   fs::remove(csv);
 }
 

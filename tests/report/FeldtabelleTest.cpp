@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "report/Felddiagramm.h"
+#include "report/Feldkennlinientext.h"
 
 namespace zelvor {
 namespace {
@@ -91,6 +92,42 @@ TEST(Felddiagramm, BaenderSummierenSichZurFeldrateUndDieKleinstenWerdenZusammeng
   f.bohrungen[4].name = "B4";
   f.bohrungen[4].datei = "b4.zlv";
   EXPECT_EQ(FeldLegendenhinweis(f, 3), "Sauerga...e Süd 3 = Sauergasfeld Nordheide Süd 3 (nord/s3.zlv)\nB4 (b4.zlv)");
+}
+
+// Rates that cannot flow are told per fill level; the energy column only while every well has its
+// calorific value; large sums are drawn in thousands.
+TEST(Feldtabelle, KennlinienHinweiseEnergieUndTausender) {
+  const auto kurve = [](double qAus0, double q) {
+    std::vector<Kennlinienpunkt> p(FELDKENNLINIEN_PUNKTE);
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      p[i].fuellgrad = 0.1 * static_cast<double>(i);
+      p[i].inventar = 100 + 10.0 * static_cast<double>(i);
+      p[i].qAus = i == 0 ? qAus0 : q;
+      p[i].qEin = i == 10 ? 0 : q;
+    }
+    return p;
+  };
+  Feldkennlinien k;
+  ASSERT_TRUE(k.Hinzufuegen(kurve(0, 4e5), {100, 50}, 10));
+  ASSERT_TRUE(k.Hinzufuegen(kurve(0, 7e5), {100, 50}, 11));
+  std::vector<std::string> t = FeldkennlinienText(k);
+  ASSERT_GE(t.size(), 4u);
+  EXPECT_EQ(t[0], "Speicherkennlinien des Feldes (2 Speicherbohrungen)");
+  EXPECT_EQ(t[1], "Arbeitsgas 200.0 Mio m3, Kissengas 100.0 Mio m3");
+  EXPECT_NE(t[4].find("(GWh)"), std::string::npos) << t[4];
+  EXPECT_EQ(t.back(), "Bei 100.0 %: 2 Bohrungen nehmen nichts auf.");
+  EXPECT_NE(std::find(t.begin(), t.end(), "Bei 0.0 %: 2 Bohrungen liefern nichts."), t.end());
+  EXPECT_NE(std::find(t.begin(), t.end(), "      0.0       200.0      2100.0           0.0     1100000.0"), t.end());
+  const Diagramm d = FeldkennlinienDiagramm(k);
+  EXPECT_EQ(d.yText, "Rate (1000 m3/h)");
+  ASSERT_EQ(d.reihen.size(), 2u);
+  EXPECT_DOUBLE_EQ(d.reihen[1].y.front(), 1100.0);
+
+  ASSERT_TRUE(k.Hinzufuegen(kurve(5, 1), {1, 1}, 0));
+  t = FeldkennlinienText(k);
+  EXPECT_EQ(t[4].find("(GWh)"), std::string::npos) << t[4];
+  EXPECT_EQ(t.back(), "Bei 100.0 %: 3 Bohrungen nehmen nichts auf.");
+  EXPECT_TRUE(FeldkennlinienText(Feldkennlinien{}).empty());
 }
 
 }  // namespace

@@ -1,18 +1,22 @@
 #pragma once
-// The view "Materialbilanz": the gas in place matched to the flowing data of the document's last run, on
-// one scrolling page, printed as one page. It keeps nothing of the document.
+// A view of one analysis page ("Materialbilanz", "Speicherkennlinien"): the page its maker draws from the
+// document's last run, on one scrolling page, printed as one page, copied as picture and text. It keeps
+// nothing of the document; every paint makes the page afresh.
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "views/AnalyseseiteZeichnen.h"
 #include "views/CAnsicht.h"
 
 namespace zelvor {
 
-class CMaterialbilanz : public CAnsicht {
+class CAnalyseansicht : public CAnsicht {
   Q_OBJECT
  public:
-  CMaterialbilanz(const CZelvorDoc& doc, std::function<std::string()> titel, QWidget* parent = nullptr);
+  using Seitenmacher = Analyseseite (*)(const CZelvorDoc&);
+  CAnalyseansicht(const CZelvorDoc& doc, std::function<std::string()> titel, Seitenmacher seite,
+                  QWidget* parent = nullptr);
 
   void OnInitialUpdate() override;
   void OnUpdate() override;
@@ -28,6 +32,7 @@ class CMaterialbilanz : public CAnsicht {
 
  private:
   std::string Titel() const { return m_Titel ? m_Titel() : std::string(); }
+  Seitenmacher m_Seite;
 };
 
 }  // namespace zelvor
