@@ -384,7 +384,27 @@ bool CFeldfenster::Exportieren() {
   return false;
 }
 
+bool CFeldfenster::GeaendertesFeldSichern() {
+  if (!isWindowModified() || m_Pfade.isEmpty()) return true;
+  const QString frage = QStringLiteral("Die Bohrungen des Feldes %1 sind geändert. Soll das Feld als Felddatei "
+                                       "gespeichert werden?").arg(m_Feldname);
+  switch (Rueckfragen().JaNeinAbbrechen(this, frage)) {
+    case Rueckfrage::Antwort::Nein:
+      return true;
+    case Rueckfrage::Antwort::Abbrechen:
+      return false;
+    case Rueckfrage::Antwort::Ja:
+      break;
+  }
+  const QStringList ziel = FeldWaehlen(this, Feldwahlart::Speichern);
+  return !ziel.isEmpty() && FeldSpeichern(ziel.constFirst());
+}
+
 void CFeldfenster::closeEvent(QCloseEvent* e) {
+  if (!GeaendertesFeldSichern()) {
+    e->ignore();
+    return;
+  }
   ArbeiterBeenden();
   e->accept();
 }

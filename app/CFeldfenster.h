@@ -37,6 +37,9 @@ class CFeldfenster : public QMainWindow {
   bool FeldOeffnen(const QString& pfad);
   // Writes the field's wells as a field file; a failure is told to the user.
   bool FeldSpeichern(const QString& pfad);
+  // Before the window closes: a changed list of wells is offered to be saved as a field file; false
+  // when the user cancels (or the chosen file cannot be written).
+  bool GeaendertesFeldSichern();
   // Takes these wells (paths as in Bohrungsdateien) out of the field without computing the others again;
   // the field is then changed against its field file. "Entfernen" (Entf, context menu) does it for the
   // marked rows.

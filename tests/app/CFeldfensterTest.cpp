@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -21,6 +22,7 @@
 #include "app/Exportieren.h"
 #include "app/Feldwahl.h"
 #include "SkriptRueckfrage.h"
+#include "feld/Felddatei.h"
 #include "report/Feldtabelle.h"
 #include "views/CFelddiagramm.h"
 
@@ -163,6 +165,33 @@ class CFeldfensterTest : public QObject {
     emit f->Tabelle()->cellDoubleClicked(0, 3);
     QCOMPARE(m_Fragen->fragen.size(), 1);  // save the modified well?
     QVERIFY(app.Dokument()->PathName().endsWith(QStringLiteral("suessgas.zlv")));
+    FeldwahlSetzen({});
+  }
+
+  // Closing a changed field asks to save it: cancel keeps the window, yes writes the chosen field file.
+  void closingAChangedFieldAsksToSaveIt() {
+    QPointer<CFeldfenster> f = new CFeldfenster;
+    f->Hinzufuegen({BEISPIELE + QStringLiteral("/suessgas.zlv")});
+    QVERIFY(Warten(*f));
+    QVERIFY(f->close());  // unchanged: no question
+    QTRY_VERIFY(f.isNull());
+    QVERIFY(m_Fragen->fragen.isEmpty());
+
+    f = new CFeldfenster;
+    f->Hinzufuegen({BEISPIELE + QStringLiteral("/suessgas.zlv")});
+    QVERIFY(Warten(*f));
+    f->Hinzufuegen({BEISPIELE + QStringLiteral("/sauergas.zlv")});
+    QVERIFY(Warten(*f));
+    QVERIFY(f->isWindowModified());
+    const QString feld = m_Ordner.filePath(QStringLiteral("geschlossen.zlf"));
+    FeldwahlSetzen([&](QWidget*, Feldwahlart art) { return art == Feldwahlart::Speichern ? QStringList{feld} : QStringList{}; });
+    m_Fragen->antworten = {Rueckfrage::Antwort::Abbrechen, Rueckfrage::Antwort::Ja};
+    QVERIFY(!f->close());
+    QVERIFY(!f.isNull());
+    QVERIFY(f->close());
+    QCOMPARE(m_Fragen->fragen.size(), 2);
+    QTRY_VERIFY(f.isNull());
+    QCOMPARE(FelddateiLesen(feld.toStdString()).bohrungen.size(), 2u);
     FeldwahlSetzen({});
   }
 
