@@ -238,7 +238,8 @@ void DlgInput::OnEinfuegen() {
   }
   const bool ersetzen = Frage(EINFUEGEN_ERSETZEN);
   Ratenliste liste{Listenzeilen(), AusgewaehlteZeile(), m_RatenDatum};
-  m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen, einfuegen.daten);
+  // Rows after an empty row are left out, as when a file is read: the status says so.
+  m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen, einfuegen.daten) + LeerzeilenHinweis(einfuegen.leerzeile);
   m_RatenDatum = liste.daten;
   ListeSetzen(liste);
   // Appended lines come into sight at the end of the list.

@@ -57,13 +57,17 @@ RatendateiImport AusTabelle(const Tabellenimport& t) {
   r.daten = t.daten;
   r.geaendert = !r.zeilen.empty();
   r.status = Formatiere("%d Zeilen wurden eingelesen", static_cast<int>(r.zeilen.size()));
-  if (t.leerzeile > 0)
-    r.status += Formatiere("; nach der Leerzeile in Zeile %d folgen weitere Zeilen, die nicht eingelesen wurden",
-                           static_cast<int>(t.leerzeile));
+  r.status += LeerzeilenHinweis(t.leerzeile);
   return r;
 }
 
 }  // namespace
+
+std::string LeerzeilenHinweis(std::size_t leerzeile) {
+  if (leerzeile == 0) return "";
+  return Formatiere("; nach der Leerzeile in Zeile %d folgen weitere Zeilen, die nicht eingelesen wurden",
+                    static_cast<int>(leerzeile));
+}
 
 std::optional<std::string> Utf16NachUtf8(std::string_view s) {
   const bool le = s.substr(0, 2) == "\xFF\xFE", be = s.substr(0, 2) == "\xFE\xFF";

@@ -33,4 +33,8 @@ RatendateiImport RatenImportAusInhalt(std::string_view inhalt);
 // Text from the clipboard: rows of cells separated by tabs, semicolons or blanks.
 Tabellenimport EinfuegetextLesen(std::string_view text);
 
+// What the status adds when an empty row ended the data while rows follow it (leerzeile, counted from
+// 1, as Tabellenimport gives it); empty for 0.
+std::string LeerzeilenHinweis(std::size_t leerzeile);
+
 }  // namespace zelvor

@@ -45,6 +45,8 @@ class EinfuegenTest : public QObject {
 
     s.Vergessen();
     s.antworten = {true};
+    // The rows after an empty row are left out, and the status says so.
+    s.zwischenablage += QStringLiteral("\r\n99,0\t7000\t220,0\r\n");
     const QList<QAction*> menue = d.m_Liste->actions();
     QCOMPARE(menue.size(), 1);
     QCOMPARE(menue[0]->text(), QStringLiteral("Einfügen"));
@@ -53,6 +55,8 @@ class EinfuegenTest : public QObject {
     QCOMPARE(s.fragen, QStringList{FRAGE});
     QCOMPARE(Listenzeilen(d), (QStringList{Z1, Z2}));
     QCOMPARE(Zeilen(d.m_Ratenzeilen), Listenzeilen(d));
+    QCOMPARE(Status(d), QStringLiteral("2 Zeilen wurden eingefügt; nach der Leerzeile in Zeile 4 folgen weitere "
+                                       "Zeilen, die nicht eingelesen wurden"));
     QVERIFY(s.meldungen.isEmpty());
   }
 
