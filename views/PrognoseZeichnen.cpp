@@ -79,14 +79,22 @@ double TextBreite(const std::vector<std::string>& text) {
 
 double TextHoehe(const std::vector<std::string>& text) { return static_cast<double>(text.size()) * ZEILE; }
 
-// The diagram page's content: head text and both diagrams, stacked or side by side.
+// Diagrams a row on a landscape page: a production well's two stand side by side, a storage well's four
+// two by two.
+constexpr std::size_t SPALTEN_QUER = 2;
+
+// The diagram page's content: head text and the diagrams, stacked or in rows of SPALTEN_QUER.
 QSizeF DiagrammseiteFlaeche(const Inhalt& i, bool quer) {
-  double diagramme = 0, breite = 0;
-  for (const Diagramm& d : i.diagramme) {
-    // Side by side on a landscape page, else one beneath the other.
-    diagramme = quer ? std::max(diagramme, DiagrammHoehe(d)) : diagramme + (diagramme > 0 ? ABSTAND : 0) + DiagrammHoehe(d);
-    breite = quer ? breite + (breite > 0 ? ABSTAND : 0) + DIAGRAMM_BREITE : DIAGRAMM_BREITE;
+  const std::size_t spalten = quer ? SPALTEN_QUER : 1;
+  double diagramme = 0, zeile = 0;
+  for (std::size_t k = 0; k < i.diagramme.size(); ++k) {
+    zeile = std::max(zeile, DiagrammHoehe(i.diagramme[k]));
+    if ((k + 1) % spalten != 0 && k + 1 < i.diagramme.size()) continue;
+    diagramme += (diagramme > 0 ? ABSTAND : 0) + zeile;
+    zeile = 0;
   }
+  const auto nebeneinander = static_cast<double>(std::min(spalten, i.diagramme.size()));
+  const double breite = nebeneinander > 0 ? nebeneinander * DIAGRAMM_BREITE + (nebeneinander - 1) * ABSTAND : 0;
   return {2 * RAND + std::max(TextBreite(i.kopf), breite), 2 * RAND + KOPF + TextHoehe(i.kopf) + ABSTAND + diagramme + FUSS};
 }
 
@@ -135,15 +143,17 @@ double DiagrammteilZeichnen(QPainter& p, Lometric& l, const Inhalt& i, const CZe
                             bool quer) {
   Ueberschrift(p, l, doc, breite / 2, Titelzeile(doc));
   double y = Textzeilen(p, l, i.kopf, 0, i.kopf.size(), -RAND - KOPF) - ABSTAND;
-  double x = RAND + DIAGRAMM_RAND_LINKS;
-  double unten = y;
-  for (const Diagramm& d : i.diagramme) {
+  const std::size_t spalten = quer ? SPALTEN_QUER : 1;
+  double unten = y, zeile = 0;
+  for (std::size_t k = 0; k < i.diagramme.size(); ++k) {
+    const Diagramm& d = i.diagramme[k];
+    const double x = RAND + DIAGRAMM_RAND_LINKS + static_cast<double>(k % spalten) * (DIAGRAMM_BREITE + ABSTAND);
     DiagrammZeichnen(l, d, DiagrammlayoutBerechnen(d, RAHMEN), x, y - DIAGRAMM_RAND_OBEN);
     unten = std::min(unten, y - DiagrammHoehe(d));
-    if (quer) {
-      x += DIAGRAMM_BREITE + ABSTAND;
-    } else {
-      y -= DiagrammHoehe(d) + ABSTAND;
+    zeile = std::max(zeile, DiagrammHoehe(d));
+    if ((k + 1) % spalten == 0) {
+      y -= zeile + ABSTAND;
+      zeile = 0;
     }
   }
   return unten;

@@ -27,7 +27,7 @@ QSizeF PrognoseFlaeche(const CZelvorDoc& doc);
 void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, const std::string& titel,
                       const QRectF& sichtbar = {});
 
-// The printed pages: the diagram page (stacked on a portrait page, side by side on a landscape one,
+// The printed pages: the diagram page (stacked on a portrait page, in rows of two on a landscape one,
 // shrunk to fit), then as many table pages as the rows need at true size. A refused forecast prints its
 // reason on the one page.
 std::unique_ptr<Druckvorlage> PrognoseDruckvorlage(const CZelvorDoc& doc, std::string titel);
