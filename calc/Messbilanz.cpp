@@ -20,6 +20,11 @@ bool Endlich(std::initializer_list<double> werte) {
 
 }  // namespace
 
+double PZGerade::Bandhalbe(double gp) const {
+  if (anzahl == 0 || !(sxx > 0)) return 0.0;
+  return t * std::sqrt(s2 * (1.0 / static_cast<double>(anzahl) + (gp - gpMittel) * (gp - gpMittel) / sxx));
+}
+
 PZGerade PZGeradeAnpassen(const std::vector<double>& gp, const std::vector<double>& pz) {
   PZGerade r;
   const std::size_t m = std::min(gp.size(), pz.size());
@@ -56,7 +61,11 @@ PZGerade PZGeradeAnpassen(const std::vector<double>& gp, const std::vector<doubl
   const double s2 = sse / (ni - 2);
   r.r2 = syy > 0 ? 1.0 - sse / syy : 1.0;
   r.t = StudentT95(static_cast<int>(m) - 2);
-  const double halb = r.t * std::sqrt(s2 * (1.0 / ni + xq * xq / sxx));
+  r.gpMittel = xq;
+  r.sxx = sxx;
+  r.s2 = s2;
+  r.anzahl = m;
+  const double halb = r.Bandhalbe(0.0);
   r.aUnten = r.a - halb;
   r.aOben = r.a + halb;
   r.g = r.a / r.b;
@@ -142,11 +151,14 @@ PZBilanz PZBilanzAnpassen(const Laufdaten& lauf, const std::vector<double>& gp, 
     r.meldung = Formatiere("Die Materialbilanz der Schließdruckmessungen findet kein Minimum unter %.0f Mio m3.", gMax);
     return r;
   }
-  // Each end: the first grid point beyond the limit, then bisection on S(G) = limit.
+  // Each end: the first grid point on its side of G* beyond the limit, then bisection on S(G) = limit. The
+  // interval can be narrower than a grid step, so the search starts on the end's own side of G*, never at
+  // the best grid point, which may lie on the other.
   const auto ende = [&](int richtung, double& wert) {
     int k = beste;
+    while (k > 0 && k < RASTER && (richtung > 0 ? raster[k] <= r.g : raster[k] >= r.g)) k += richtung;
     while (k > 0 && k < RASTER && werte[k] <= grenze) k += richtung;
-    if (werte[k] <= grenze) return false;
+    if (werte[k] <= grenze || (richtung > 0 ? raster[k] <= r.g : raster[k] >= r.g)) return false;
     double innen = r.g, aussen = raster[k];
     for (int i = 0; i < SCHRITTE && std::fabs(aussen - innen) > 1e-9 * aussen; ++i) {
       const double mitte = (innen + aussen) / 2;

@@ -35,6 +35,13 @@ struct PZGerade {
   double g = 0, gUnten = 0, gOben = 0;  // OGIP = a/b and its interval, Mio m3
   double r2 = 0;
   double t = 0;  // Student's t of m - 2 degrees of freedom
+  // What the line's 95 % confidence band needs: the mean Gp, the Gp's sum of squares about it, the
+  // residuals' variance and the number of points.
+  double gpMittel = 0, sxx = 0, s2 = 0;
+  std::size_t anzahl = 0;
+  // Half the band's height at gp, bar: its edges are a - b·gp ± this. aUnten and aOben are its edges at
+  // Gp = 0, gUnten and gOben where they reach P/Z = 0.
+  double Bandhalbe(double gp) const;
   // The points bend upward away from the line (at least 4 points, a positive curvature that explains
   // most of the scatter): the sign of water influx or of an overpressured reservoir.
   bool aufwaerts = false;

@@ -35,6 +35,8 @@ struct Diagrammreihe {
   // Filled series are filled from the last to the first, so series of running sums in ascending order
   // show as stacked bands.
   bool flaeche = false;
+  // The area lets what lies beneath show through: intervals drawn as bands that overlap.
+  bool durchscheinend = false;
 };
 
 struct Diagramm {

@@ -52,7 +52,9 @@ void Legendeneintrag(Lometric& l, const Diagrammreihe& r, double x, double y) {
   const QColor farbe = Farbwert(r.farbe);
   if (r.flaeche) {
     p.setPen(Qt::NoPen);
-    p.setBrush(Flaechenfarbe(r.farbe));
+    QColor flaeche = Flaechenfarbe(r.farbe);
+    if (r.durchscheinend) flaeche.setAlpha(140);
+    p.setBrush(flaeche);
     p.drawRect(QRectF(l.Geraet(x, y - 5), l.Geraet(x + 120, y - 45)).normalized());
     p.setBrush(Qt::NoBrush);
   }
@@ -125,7 +127,9 @@ void DiagrammZeichnen(Lometric& aussen, const Diagramm& d, const Diagrammlayout&
   p.setPen(Qt::NoPen);
   for (size_t i = std::min(g.reihen.size(), d.reihen.size()); i-- > 0;) {
     if (!d.reihen[i].flaeche) continue;
-    p.setBrush(Flaechenfarbe(d.reihen[i].farbe));
+    QColor farbe = Flaechenfarbe(d.reihen[i].farbe);
+    if (d.reihen[i].durchscheinend) farbe.setAlpha(140);
+    p.setBrush(farbe);
     for (const std::vector<Punkt>& zug : g.reihen[i].zuege) {
       if (zug.size() < 2) continue;
       QPolygonF flaeche;
@@ -143,8 +147,13 @@ void DiagrammZeichnen(Lometric& aussen, const Diagramm& d, const Diagrammlayout&
       for (const Punkt& pt : zug) punkte.emplace_back(pt.x, pt.y);
       l.Polylinie(punkte.data(), static_cast<int>(punkte.size()));
     }
-    p.setPen(l.Stift(Qt::SolidLine, 3, Farbwert(reihe.farbe)));
-    for (const Punkt& pt : g.reihen[i].punkte) Markieren(l, reihe.markierung, pt);
+  }
+  p.setClipping(false);
+  // Markers stand inside the frame (the layout keeps no other) and are drawn whole, also on its edge: a
+  // fill level of 100 % shows as a full circle, not half of one.
+  for (size_t i = 0; i < g.reihen.size() && i < d.reihen.size(); ++i) {
+    p.setPen(l.Stift(Qt::SolidLine, 3, Farbwert(d.reihen[i].farbe)));
+    for (const Punkt& pt : g.reihen[i].punkte) Markieren(l, d.reihen[i].markierung, pt);
   }
   p.restore();
 
