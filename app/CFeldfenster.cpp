@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -27,6 +28,7 @@
 #include "export/Export.h"
 #include "export/Feldexport.h"
 #include "report/Felddiagramm.h"
+#include "report/Feldmeldungen.h"
 #include "report/Feldtabelle.h"
 #include "views/CFelddiagramm.h"
 #include "views/Ausgabedatei.h"
@@ -90,11 +92,19 @@ CFeldfenster::CFeldfenster(QWidget* eltern) : QMainWindow(eltern, Qt::Window) {
     if (i < m_Ergebnis->bohrungen.size()) emit BohrungOeffnen(QFile::decodeName(m_Ergebnis->bohrungen[i].datei.c_str()));
   });
   m_Diagramm = new CFelddiagramm(this);
+  // The page keeps a readable size and scrolls, instead of shrinking to the splitter's share.
+  auto* rollen = new QScrollArea(this);
+  rollen->setObjectName(QStringLiteral("Feldseite"));
+  rollen->setWidgetResizable(true);
+  rollen->setWidget(m_Diagramm);
+  rollen->setBackgroundRole(QPalette::Base);
   auto* teiler = new QSplitter(Qt::Vertical, this);
   teiler->addWidget(m_Tabelle);
-  teiler->addWidget(m_Diagramm);
+  teiler->addWidget(rollen);
   teiler->setStretchFactor(0, 1);
   teiler->setStretchFactor(1, 2);
+  // A third for the table, two for the page, whatever their size hints say.
+  teiler->setSizes({1000, 2000});
   setCentralWidget(teiler);
 
   m_Meldung = new QLabel(QStringLiteral("Bohrungen, einen Ordner oder eine Felddatei hinzufügen (Menü Feld)."), this);
@@ -204,8 +214,7 @@ void CFeldfenster::Entfernen(const QStringList& dateien) {
   TabelleFuellen();
   DiagrammSetzen();
   setWindowModified(true);
-  m_Meldung->setText(indizes.size() == 1 ? QStringLiteral("Eine Bohrung aus dem Feld entfernt.")
-                                         : QStringLiteral("%1 Bohrungen aus dem Feld entfernt.").arg(indizes.size()));
+  m_Meldung->setText(Q(FeldEntferntText(indizes.size())));
   ZustandAktualisieren();
 }
 
@@ -267,7 +276,7 @@ void CFeldfenster::Starten() {
   m_Hinweis.clear();
   for (const std::string& m : liste.meldungen) m_Hinweis += Q(m) + QLatin1Char(' ');
   if (liste.doppelt > 0) m_Hinweis += Q(DoppeltHinweis(liste.doppelt)) + QLatin1Char(' ');
-  m_Meldung->setText(m_Hinweis + QStringLiteral("Berechne %1 Bohrungen...").arg(liste.pfade.size()));
+  m_Meldung->setText(m_Hinweis + Q(FeldBerechneText(liste.pfade.size())));
   m_Fortschritt->setRange(0, static_cast<int>(liste.pfade.size()));
   m_Fortschritt->setValue(0);
   m_Fertig = false;
@@ -303,10 +312,7 @@ void CFeldfenster::Uebernehmen(std::uint64_t lauf, std::shared_ptr<const Felderg
   m_Ergebnis = std::move(f);
   TabelleFuellen();
   DiagrammSetzen();
-  QString text = QStringLiteral("%1 Bohrungen berechnet").arg(m_Ergebnis->bohrungen.size());
-  if (m_Ergebnis->Fehlgeschlagene() > 0) text += QStringLiteral(", %1 nicht auswertbar").arg(m_Ergebnis->Fehlgeschlagene());
-  if (m_Ergebnis->abgebrochen) text = QStringLiteral("Abgebrochen: ") + text;
-  m_Meldung->setText(m_Hinweis + text + QLatin1Char('.'));
+  m_Meldung->setText(m_Hinweis + Q(FeldBerechnetText(*m_Ergebnis)));
   ZustandAktualisieren();
   emit Berechnet();
 }

@@ -48,6 +48,11 @@ double RateZurZeit(const Bohrungsverlauf& v, double t) {
   return Interpoliert(v, t, [](const Verlaufspunkt& p) { return p.q; });
 }
 
+double LieferbarZurZeit(const Bohrungsverlauf& v, double t) {
+  if (v.empty() || t < v.front().jahre || t > v.back().jahre) return 0;
+  return Interpoliert(v, t, [](const Verlaufspunkt& p) { return p.qMax; });
+}
+
 double GpZurZeit(const Bohrungsverlauf& v, double t) {
   if (v.empty()) return 0;
   return Interpoliert(v, t, [](const Verlaufspunkt& p) { return p.gp; });

@@ -8,11 +8,13 @@
 
 namespace zelvor {
 
-// One row of a well's forecast: the time from now, its cumulative production and its rate.
+// One row of a well's forecast: the time from now, its cumulative production, its rate and the rate it
+// could deliver at its minimum wellhead pressure (at least q).
 struct Verlaufspunkt {
   double jahre = 0;  // years from now
   double gp = 0;     // Mio m3
   double q = 0;      // m3/h
+  double qMax = 0;   // m3/h
 };
 using Bohrungsverlauf = std::vector<Verlaufspunkt>;  // ascending in time; empty: no forecast
 
@@ -20,6 +22,8 @@ using Bohrungsverlauf = std::vector<Verlaufspunkt>;  // ascending in time; empty
 // before, the last row's after).
 double RateZurZeit(const Bohrungsverlauf& v, double t);
 double GpZurZeit(const Bohrungsverlauf& v, double t);
+// Its deliverable rate at time t, 0 outside its rows as the rate.
+double LieferbarZurZeit(const Bohrungsverlauf& v, double t);
 
 // The time at which the last well is abandoned (0 without any forecast).
 double LetzteAufgabe(const std::vector<const Bohrungsverlauf*>& verlaeufe);

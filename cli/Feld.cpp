@@ -42,7 +42,8 @@ std::string Json(const Feldergebnis& f) {
     const Feldbohrung& b = f.bohrungen[i];
     j += std::string(i ? ",\n    " : "\n    ") + "{\"Bohrung\": " + JsonText(b.name) + ", \"Datei\": " +
          JsonText(b.datei) + ", \"Injektion\": " + (b.injektion ? "true" : "false") + ", \"Fehler\": " +
-         JsonText(b.fehler) + ", \"OGIP\": " + Wert(b.ogip) + ", \"Gp\": " + Wert(b.gp) + ", \"Anteil\": " +
+         JsonText(b.fehler) + ", \"Prognosebeginn\": " + (b.start ? JsonText(DatumIso(*b.start)) : std::string("null")) +
+         ", \"OGIP\": " + Wert(b.ogip) + ", \"Gp\": " + Wert(b.gp) + ", \"Anteil\": " +
          Wert(b.anteil) + ", \"CWert\": " + Wert(b.cMittel) + ", \"n\": " + Wert(b.n) + ", \"AOF\": " + Wert(b.aof) +
          ", \"QJetzt\": " + Wert(b.qJetzt) + ", \"Restreserven\": " + Wert(b.restreserven) + ", \"Jahre\": " +
          Wert(b.jahre) + ", \"GStern\": " + Wert(b.gStern) + ", \"Bemerkung\": " + JsonText(b.bemerkung) + "}";

@@ -93,7 +93,7 @@ void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b) {
     b.restreserven = Endlich(p.Restreserven());
     b.jahre = Endlich(p.jahre);
     b.verlauf.reserve(p.zeilen.size());
-    for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q});
+    for (const Prognosezeile& z : p.zeilen) b.verlauf.push_back({z.jahre, z.gp, z.q, z.qMax});
     b.start = PrognoseStart(doc);
   }
 }
@@ -135,6 +135,19 @@ std::vector<std::size_t> Feldergebnis::Liefernde() const {
   return indizes;
 }
 
+namespace {
+
+// The row's numbers at `jahre` into the well's own forecast: Gp, the deliverable rate and what is left.
+void WerteZurZeit(Feldbohrung& b, const Bohrungsverlauf& eigen, double jahre) {
+  b.gp = GpZurZeit(eigen, jahre);
+  if (b.ogip && *b.ogip > 0) b.anteil = *b.gp / *b.ogip;
+  b.qJetzt = LieferbarZurZeit(eigen, jahre);
+  b.restreserven = std::max(0.0, eigen.back().gp - *b.gp);
+  b.jahre = std::max(0.0, eigen.back().jahre - jahre);
+}
+
+}  // namespace
+
 std::optional<Tag> AufDenStandBringen(std::vector<Feldbohrung>& bohrungen) {
   std::optional<Tag> stand;
   for (const Feldbohrung& b : bohrungen)
@@ -142,45 +155,55 @@ std::optional<Tag> AufDenStandBringen(std::vector<Feldbohrung>& bohrungen) {
   if (!stand) return std::nullopt;
   for (Feldbohrung& b : bohrungen) {
     if (!b.Liefert()) continue;
-    if (!b.start) {
-      b.bemerkung = "Ohne Datum: die Prognose beginnt am Stand des Feldes " + DatumText(*stand) + ".";
+    if (!b.start) b.bemerkung = "Ohne Datum: die Prognose beginnt am Stand des Feldes " + DatumText(*stand) + ".";
+    // The forecast's years are of 365 days.
+    const double versatz = b.start ? static_cast<double>(*stand - *b.start) / 365.0 : 0.0;
+    if (versatz <= 0) {
+      WerteZurZeit(b, b.verlauf, 0.0);
       continue;
     }
-    // The forecast's years are of 365 days.
-    const double versatz = static_cast<double>(*stand - *b.start) / 365.0;
-    if (versatz <= 0) continue;
-    const Bohrungsverlauf& alt = b.verlauf;
+    const Bohrungsverlauf alt = std::move(b.verlauf);
     Bohrungsverlauf neu;
+    // The row tells the well at the Stand, not at its own last line.
+    WerteZurZeit(b, alt, std::min(versatz, alt.back().jahre));
     if (versatz < alt.back().jahre) {
-      neu.push_back({0.0, GpZurZeit(alt, versatz), RateZurZeit(alt, versatz)});
+      neu.push_back({0.0, GpZurZeit(alt, versatz), RateZurZeit(alt, versatz), LieferbarZurZeit(alt, versatz)});
       for (const Verlaufspunkt& p : alt)
-        if (p.jahre > versatz) neu.push_back({p.jahre - versatz, p.gp, p.q});
+        if (p.jahre > versatz) neu.push_back({p.jahre - versatz, p.gp, p.q, p.qMax});
     } else {
       b.bemerkung = "Vor dem Stand des Feldes " + DatumText(*stand) + " aufgegeben.";
+      b.qJetzt = 0.0;
+      b.vorDemStandAufgegeben = true;
     }
     b.verlauf = std::move(neu);
   }
   return stand;
 }
 
-Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten) {
-  std::vector<const Bohrungsverlauf*> verlaeufe;
-  for (const Feldbohrung& b : bohrungen)
-    if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
-  return FeldverlaufBerechnen(verlaeufe, zeiten);
-}
-
 namespace {
 
-// The field's course from its production wells, at round times up to the last abandonment.
-void VerlaufSummieren(Feldergebnis& f) {
+// The course of the delivering wells; the wells abandoned before the Stand add their final Gp to the
+// field's Gp at every time, as they hold it in the summary.
+Feldverlauf Summiert(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>* zeiten) {
   std::vector<const Bohrungsverlauf*> verlaeufe;
-  for (const Feldbohrung& b : f.bohrungen)
+  double gpAufgegeben = 0;
+  for (const Feldbohrung& b : bohrungen) {
     if (b.Liefert()) verlaeufe.push_back(&b.verlauf);
-  f.verlauf = FeldverlaufBerechnen(verlaeufe, Zeitraster(LetzteAufgabe(verlaeufe)));
+    if (b.vorDemStandAufgegeben && b.gp) gpAufgegeben += *b.gp;
+  }
+  Feldverlauf v = FeldverlaufBerechnen(verlaeufe, zeiten ? *zeiten : Zeitraster(LetzteAufgabe(verlaeufe)));
+  for (double& gp : v.gp) gp += gpAufgegeben;
+  return v;
 }
 
+// The field's course from its production wells, at round times up to the last abandonment.
+void VerlaufSummieren(Feldergebnis& f) { f.verlauf = Summiert(f.bohrungen, nullptr); }
+
 }  // namespace
+
+Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten) {
+  return Summiert(bohrungen, &zeiten);
+}
 
 Feldkennlinien FeldkennlinienDer(const std::vector<Feldbohrung>& bohrungen) {
   Feldkennlinien k;

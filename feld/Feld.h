@@ -38,6 +38,8 @@ struct Feldbohrung {
   // years from the field's Stand, beginning there.
   Bohrungsverlauf verlauf;
   std::optional<Tag> start;            // the forecast's start: the date of the well's last line
+  // Its forecast ended before the field's Stand: it delivers nothing there and keeps its final Gp.
+  bool vorDemStandAufgegeben = false;
   // A storage well with its working gas set: its capacity curves in steps of FELDKENNLINIEN_SCHRITT,
   // its volumes and calorific value (kWh/m3, 0 when not given). Empty for every other well.
   std::vector<Kennlinienpunkt> kennlinien;
@@ -72,10 +74,13 @@ struct Feldergebnis {
 
 // Puts the production wells on the calendar: the Stand (the latest start), each well's forecast cut and
 // shifted to begin there (a well abandoned before it delivers nothing), and a note in the row of a well
-// without a date. Nothing is changed and nothing returned when no production well is dated.
+// without a date. A dated well's row then tells the Stand too: its Gp, deliverable rate, reserves and
+// years from its own forecast at that date. Nothing is changed and nothing returned when no production
+// well is dated.
 std::optional<Tag> AufDenStandBringen(std::vector<Feldbohrung>& bohrungen);
 
-// The field's course of the production wells of bohrungen at the given times.
+// The field's course of the production wells of bohrungen at the given times (the Gp of those abandoned
+// before the Stand in the field's Gp).
 Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std::vector<double>& zeiten);
 
 // The capacity by fill level of the storage wells of bohrungen.

@@ -14,6 +14,7 @@ constexpr std::array<Feldspaltenangabe, static_cast<std::size_t>(Feldspalte::Anz
     {"Bohrung", -1},
     {"Datei", -1},
     {"Art", -1},
+    {"Prognosebeginn", -1},
     {"OGIP (Mio m3)", 1},
     {"Gp (Mio m3)", 1},
     {"Gp/OGIP (%)", 1},
@@ -91,6 +92,7 @@ std::string FeldZelle(const Feldbohrung& b, Feldspalte s) {
       if (b.Fehlgeschlagen() && !b.ogip) return "-";
       return b.injektion ? "Injektion" : "Förderung";
     case Feldspalte::Bemerkung: return b.bemerkung;
+    case Feldspalte::Start: return b.start ? DatumText(*b.start) : "-";
     default: break;
   }
   const std::optional<double> wert = FeldWert(b, s);
@@ -105,6 +107,11 @@ std::string FeldAnzeigezelle(const Feldbohrung& b, Feldspalte s) {
 }
 
 bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s, bool absteigend) {
+  // Dates by the calendar, the undated last as the empty cells of a number column.
+  if (s == Feldspalte::Start) {
+    if (!a.start || !b.start) return absteigend ? !a.start && b.start : a.start && !b.start;
+    return *a.start < *b.start;
+  }
   if (FeldspalteAngabe(s).stellen < 0) return FeldZelle(a, s) < FeldZelle(b, s);
   const std::optional<double> x = FeldWert(a, s), y = FeldWert(b, s);
   if (!x || !y) return absteigend ? !x.has_value() && y.has_value() : x.has_value() && !y.has_value();
@@ -142,17 +149,34 @@ std::vector<std::string> FeldZusammenfassung(const Feldergebnis& f) {
     if (b.Fehlgeschlagen()) continue;
     (b.injektion ? injektion : foerderung) += 1;
   }
+  // The Gp of the wells in the course (delivering, or abandoned before the Stand) is the course's; a
+  // production well without a forecast is told apart, at its own last line.
+  double gpVerlauf = 0, gpOhne = 0;
+  bool mitVerlauf = false, ohneVerlauf = false;
+  for (const Feldbohrung& b : f.bohrungen) {
+    if (b.Fehlgeschlagen() || b.injektion || !b.gp) continue;
+    const bool imVerlauf = b.Liefert() || b.vorDemStandAufgegeben;
+    (imVerlauf ? gpVerlauf : gpOhne) += *b.gp;
+    (imVerlauf ? mitVerlauf : ohneVerlauf) = true;
+  }
+  const char* wann = f.stand ? "am Stand" : "jetzt";
   std::vector<std::string> z;
   z.push_back(Formatiere("Bohrungen: %zu (Förderung %zu, Injektion %zu, nicht auswertbar %zu)", f.bohrungen.size(),
                          foerderung, injektion, f.Fehlgeschlagene()));
+  if (f.stand) z.push_back("Stand des Feldes:                       " + DatumText(*f.stand));
   z.push_back("OGIP der Förderbohrungen:               " + Summe(f, &Feldbohrung::ogip, true, 1) + " Mio m3");
-  z.push_back("Gp der Förderbohrungen:                 " + Summe(f, &Feldbohrung::gp, true, 1) + " Mio m3");
-  z.push_back("Lieferbare Rate jetzt bei p_min:        " + Summe(f, &Feldbohrung::qJetzt, true, 0) + " m3/h");
+  if (mitVerlauf || !ohneVerlauf)
+    z.push_back(Aufgefuellt(std::string("Gp der Förderbohrungen ") + wann + ":", 40, false) +
+                (mitVerlauf ? Zahl(gpVerlauf, 1) : std::string("-")) + " Mio m3");
+  if (ohneVerlauf)
+    z.push_back("Gp der Förderbohrungen ohne Prognose:   " + Zahl(gpOhne, 1) + " Mio m3 (an ihrer letzten Zeile)");
+  z.push_back(Aufgefuellt(std::string("Lieferbare Rate ") + wann + " bei p_min:", 40, false) +
+              Summe(f, &Feldbohrung::qJetzt, true, 0) + " m3/h");
   z.push_back("Restreserven:                           " + Summe(f, &Feldbohrung::restreserven, true, 1) + " Mio m3");
   const Feldverlauf& v = f.verlauf;
-  if (f.stand) z.push_back("Stand des Feldes:                       " + DatumText(*f.stand));
   if (v.jahre.size() > 1) {
-    z.push_back(Formatiere("Förderrate des Feldes jetzt:            %.0f m3/h", v.rate.front()));
+    z.push_back(Aufgefuellt(std::string("Förderrate des Feldes ") + wann + ":", 40, false) +
+                Formatiere("%.0f m3/h", v.rate.front()));
     z.push_back(Formatiere("Letzte Bohrung aufgegeben nach:         %.1f Jahren", v.jahre.back()));
     if (f.stand)
       if (const auto ende = TagNachJahren(*f.stand, v.jahre.back()))

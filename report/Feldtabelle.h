@@ -11,7 +11,7 @@
 namespace zelvor {
 
 enum class Feldspalte {
-  Bohrung, Datei, Art, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Restreserven, Jahre, GStern, Bemerkung, Anzahl
+  Bohrung, Datei, Art, Start, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Restreserven, Jahre, GStern, Bemerkung, Anzahl
 };
 
 struct Feldspaltenangabe {
@@ -36,8 +36,9 @@ bool FeldZeileVor(const Feldbohrung& a, const Feldbohrung& b, Feldspalte s, bool
 
 // The wells' table as fixed-width lines: a heading line, then one line per well.
 std::vector<std::string> FeldtabelleText(const std::vector<Feldbohrung>& bohrungen);
-// Counts and totals of the field: wells by kind and failure, OGIP, Gp, rate now, reserves, the last
-// abandonment.
+// Counts and totals of the field: wells by kind and failure, OGIP, Gp, rate, reserves, the last
+// abandonment. With a Stand every number is the wells' at that date, as the rows and the course's first
+// time give them: the Gp is the course's, the deliverable rate at p_min is at least the field's rate.
 std::vector<std::string> FeldZusammenfassung(const Feldergebnis& f);
 // The field's rate and production over time, a heading then one line per time.
 // With the field's Stand, each row's date after the existing columns.

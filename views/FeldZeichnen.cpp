@@ -9,7 +9,7 @@
 #include "report/Feldkennlinientext.h"
 #include "report/Feldtabelle.h"
 #include "report/Grafiklayout.h"
-#include "report/Spaltenteile.h"
+#include "report/Felddruck.h"
 #include "views/DiagrammZeichnen.h"
 #include "views/Lometric.h"
 #include "views/TabelleZeichnen.h"
@@ -26,20 +26,13 @@ constexpr double ZEILE = SCHRIFTHOEHE;
 // A fixed-pitch character of that cell: 0.6 em wide, the cell (ascent and descent) 1.13 em high.
 constexpr double ZEICHENBREITE = 0.6 * SCHRIFTHOEHE / 1.13;
 
-// The table pages' blocks: the wells' table, then the field's course, each cut into parts of columns
-// that fit the page's width. Each block's first line is its heading.
-std::vector<std::vector<std::string>> Bloecke(const Feldergebnis& f, double breite) {
-  const auto zeichen = static_cast<std::size_t>(std::max(20.0, (breite - 2 * RAND) / ZEICHENBREITE));
-  std::vector<std::vector<std::string>> b = Spaltenteile(FeldtabelleText(f.bohrungen), zeichen);
-  if (f.verlauf.jahre.size() > 1)
-    for (std::vector<std::string>& t : Spaltenteile(FeldverlaufText(f.verlauf), zeichen)) b.push_back(std::move(t));
-  return b;
+// The table pages' lines: the wells' table, then the field's course, each in parts of columns that fit
+// the page's width, flowing over as many pages as they need under their headings.
+std::vector<std::vector<std::string>> Tabellenseiten(const Feldergebnis& f, QSizeF seite) {
+  const auto zeichen = static_cast<std::size_t>(std::max(20.0, (seite.width() - 2 * RAND) / ZEICHENBREITE));
+  const auto zeilen = static_cast<std::size_t>(std::max(4.0, std::floor((seite.height() - 2 * RAND - KOPF - FUSS) / ZEILE)));
+  return Druckseiten(FeldDruckteile(f, zeichen), zeilen);
 }
-
-// One table page: a block's heading and the rows [von, bis) after it.
-struct Tabellenseite {
-  std::size_t block = 0, von = 0, bis = 0;
-};
 
 class FeldSeiten : public Druckvorlage {
  public:
@@ -48,7 +41,7 @@ class FeldSeiten : public Druckvorlage {
         m_diagrammseite(AnalyseseiteDruckvorlage([this] { return FeldDiagrammseite(*m_feld, m_feldname); }, m_feldname)) {}
 
   int Seitenanzahl(QSizeF seite) const override {
-    return 1 + static_cast<int>(Tabellenseiten(Bloecke(*m_feld, seite.width()), seite).size());
+    return 1 + static_cast<int>(Tabellenseiten(*m_feld, seite).size());
   }
 
   void SeiteZeichnen(QPainter& p, QSizeF seite, int nr) const override {
@@ -56,11 +49,9 @@ class FeldSeiten : public Druckvorlage {
       m_diagrammseite->SeiteZeichnen(p, seite, 1);
       return;
     }
-    const std::vector<std::vector<std::string>> bloecke = Bloecke(*m_feld, seite.width());
-    const std::vector<Tabellenseite> seiten = Tabellenseiten(bloecke, seite);
+    const std::vector<std::vector<std::string>> seiten = Tabellenseiten(*m_feld, seite);
     if (static_cast<std::size_t>(nr - 2) >= seiten.size()) return;
-    const Tabellenseite& s = seiten[static_cast<std::size_t>(nr - 2)];
-    const std::vector<std::string>& block = bloecke[s.block];
+    const std::vector<std::string>& zeilen = seiten[static_cast<std::size_t>(nr - 2)];
     p.save();
     Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX(), p.device()->logicalDpiY());
     const double breite = seite.width(), hoehe = seite.height();
@@ -71,31 +62,16 @@ class FeldSeiten : public Druckvorlage {
     l.Text(breite / 2, -RAND - 90, QStringLiteral("Feldübersicht: Tabelle"), Lometric::Ausrichtung::MitteOben);
     p.setFont(l.Schrift(Diagrammschrift(400), SCHRIFTHOEHE));
     double y = -RAND - KOPF;
-    l.Text(RAND, y, QString::fromStdString(block.front()));
-    y -= ZEILE;
-    for (std::size_t k = s.von; k < s.bis; ++k, y -= ZEILE) l.Text(RAND, y, QString::fromStdString(block[k]));
+    for (const std::string& z : zeilen) {
+      l.Text(RAND, y, QString::fromStdString(z));
+      y -= ZEILE;
+    }
     p.setFont(l.Schrift(Diagrammschrift(700), 40));
     l.Text(RAND, -hoehe + RAND, QString::fromStdString(GrafikDokumentzeile(m_feldname)));
     p.restore();
   }
 
  private:
-  static std::vector<Tabellenseite> Tabellenseiten(const std::vector<std::vector<std::string>>& bloecke, QSizeF seite) {
-    const double hoehe = seite.height();
-    const auto jeSeite = static_cast<std::size_t>(std::max(2.0, std::floor((hoehe - 2 * RAND - KOPF - FUSS) / ZEILE)));
-    std::vector<Tabellenseite> seiten;
-    for (std::size_t b = 0; b < bloecke.size(); ++b) {
-      const std::size_t zeilen = bloecke[b].size();
-      std::size_t von = 1;
-      do {
-        const std::size_t bis = std::min(zeilen, von + jeSeite - 1);
-        seiten.push_back({b, von, bis});
-        von = bis;
-      } while (von < zeilen);
-    }
-    return seiten;
-  }
-
   std::shared_ptr<const Feldergebnis> m_feld;
   std::string m_feldname;
   std::unique_ptr<Druckvorlage> m_diagrammseite;

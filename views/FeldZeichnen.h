@@ -1,8 +1,8 @@
 #pragma once
 // The field overview's pages, painted on any painter: the diagram page (the field's name, its summary,
 // the stacked rate diagram, and the storage wells' capacity by fill level as table and curves) and the
-// table pages (the wells' table, then the field's course over time, in a fixed-pitch font shrunk to the
-// page's width). The window, its printout and preview, the clipboard and
+// table pages (the wells' table, then the field's course over time with its dates, in the result table's
+// print size, their columns in parts that fit the page, report/Felddruck.h). The window, its printout and preview, the clipboard and
 // "zelvor-cli feld -o" draw through this.
 #include <QImage>
 #include <QString>

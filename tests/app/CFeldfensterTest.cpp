@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -67,6 +68,21 @@ class CFeldfensterTest : public QObject {
     QVERIFY(!f.Diagramm()->Seite().diagramme.empty());
     QCOMPARE(f.Diagramm()->Seite().diagramme.front().reihen.size(), std::size_t{3});  // three production wells
     QVERIFY(f.Diagramm()->toolTip().contains(QStringLiteral("suessgas.zlv")));  // each band's file
+    QVERIFY(f.statusBar()->findChild<QLabel*>()->text().endsWith(QStringLiteral("6 Bohrungen berechnet, 1 nicht auswertbar.")));
+    // The page keeps a readable size in any window: it scrolls rather than shrinks.
+    for (const QSize groesse : {QSize(1280, 1000), QSize(800, 600), QSize(1900, 1200)}) {
+      f.resize(groesse);
+      f.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&f));
+      const double faktor = f.Diagramm()->Faktor();
+      QVERIFY2(faktor >= CFelddiagramm::LESBAR_MIN && faktor <= CFelddiagramm::LESBAR_MAX, qPrintable(QString::number(faktor)));
+      QVERIFY(f.findChild<QScrollArea*>(QStringLiteral("Feldseite")));
+      QVERIFY(f.Diagramm()->height() >= f.Diagramm()->minimumHeight());
+      // The page's share of the window: about two thirds, not what its scroll area's size hint says.
+      QVERIFY2(f.findChild<QScrollArea*>(QStringLiteral("Feldseite"))->height() > groesse.height() / 3,
+               qPrintable(QString::number(f.findChild<QScrollArea*>(QStringLiteral("Feldseite"))->height())));
+    }
+    f.hide();
 
     // Sorting by the remaining reserves: numbers by value, the wells without one last.
     f.Tabelle()->sortByColumn(static_cast<int>(Feldspalte::Restreserven), Qt::AscendingOrder);

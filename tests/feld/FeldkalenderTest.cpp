@@ -42,5 +42,50 @@ TEST(Feldkalender, ZweiBohrungenDreiJahreAuseinander) {
   EXPECT_EQ(ohne[0].verlauf.size(), eigenB.size());
 }
 
+// Each row tells its well at the Stand, from its own forecast at that date: Gp, the deliverable rate,
+// the reserves and years left; a well abandoned before it says so, delivers nothing and keeps its Gp in
+// the field's Gp.
+TEST(Feldkalender, JedeZeileGiltAmStand) {
+  const Bohrungsverlauf eigenA = {{0, 100, 9000, 12000}, {5, 250, 4000, 4000}, {10, 350, 500, 500}};
+  const Bohrungsverlauf eigenB = {{0, 50, 6000, 6000}, {8, 200, 500, 500}};
+  std::vector<Feldbohrung> feld(3);
+  const Tag stand = *TagAusDatum(2024, 1, 1);
+  const struct {
+    Bohrungsverlauf verlauf;
+    Tag start;
+    double gp, qJetzt, restreserven, jahre;
+    bool aufgegeben;
+  } faelle[] = {
+      {eigenA, stand - 3 * 365, 190, 12000 - 0.6 * 8000, 160, 7, false},
+      {eigenB, stand, 50, 6000, 150, 8, false},
+      {eigenB, stand - 9 * 365, 200, 0, 0, 0, true},
+  };
+  for (std::size_t i = 0; i < feld.size(); ++i) {
+    feld[i].verlauf = faelle[i].verlauf;
+    feld[i].start = faelle[i].start;
+    feld[i].ogip = 1000;
+    feld[i].gp = faelle[i].verlauf.front().gp;  // at its own last line, as read
+    feld[i].anteil = *feld[i].gp / 1000;
+    feld[i].qJetzt = faelle[i].verlauf.front().qMax;
+    feld[i].restreserven = faelle[i].verlauf.back().gp - faelle[i].verlauf.front().gp;
+    feld[i].jahre = faelle[i].verlauf.back().jahre;
+  }
+  ASSERT_EQ(AufDenStandBringen(feld), stand);
+  for (std::size_t i = 0; i < feld.size(); ++i) {
+    SCOPED_TRACE(i);
+    const Feldbohrung& b = feld[i];
+    EXPECT_NEAR(*b.gp, faelle[i].gp, 1e-9);
+    EXPECT_NEAR(*b.anteil, faelle[i].gp / 1000, 1e-12);
+    EXPECT_NEAR(*b.qJetzt, faelle[i].qJetzt, 1e-9);
+    EXPECT_NEAR(*b.restreserven, faelle[i].restreserven, 1e-9);
+    EXPECT_NEAR(*b.jahre, faelle[i].jahre, 1e-9);
+    EXPECT_EQ(b.vorDemStandAufgegeben, faelle[i].aufgegeben);
+    EXPECT_EQ(b.bemerkung, faelle[i].aufgegeben ? "Vor dem Stand des Feldes 01.01.2024 aufgegeben." : "");
+  }
+  const Feldverlauf v = FeldverlaufDer(feld, {0, 1});
+  EXPECT_NEAR(v.gp[0], 190 + 50 + 200, 1e-9);
+  EXPECT_NEAR(v.rate[0], RateZurZeit(eigenA, 3) + 6000, 1e-9);
+}
+
 }  // namespace
 }  // namespace zelvor

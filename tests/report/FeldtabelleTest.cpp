@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "report/Felddiagramm.h"
+#include "report/Feldmeldungen.h"
 #include "report/Feldkennlinientext.h"
 
 namespace zelvor {
@@ -128,6 +129,73 @@ TEST(Feldtabelle, KennlinienHinweiseEnergieUndTausender) {
   EXPECT_EQ(t[4].find("(GWh)"), std::string::npos) << t[4];
   EXPECT_EQ(t.back(), "Bei 100.0 %: 3 Bohrungen nehmen nichts auf.");
   EXPECT_TRUE(FeldkennlinienText(Feldkennlinien{}).empty());
+}
+
+// The summary tells the Stand as the rows and the course do: its Gp is the course's first, its
+// deliverable rate the rows' sum and not below the field's rate; a production well without a forecast
+// is told apart. The rows carry each well's own forecast start, sorted by the calendar.
+TEST(Feldtabelle, ZusammenfassungUndZeilenAmStand) {
+  const Tag stand = *TagAusDatum(2024, 1, 1);
+  Feldergebnis f;
+  f.bohrungen = {Bohrung("A", std::nullopt, {{0, 100, 9000, 12000}, {5, 250, 4000, 4000}, {10, 350, 500, 500}}),
+                 Bohrung("B", std::nullopt, {{0, 50, 6000, 6000}, {8, 200, 500, 500}}),
+                 Bohrung("Alt", std::nullopt, {{0, 50, 6000, 6000}, {8, 200, 500, 500}}), Bohrung("Ohne", std::nullopt)};
+  f.bohrungen[0].start = stand - 3 * 365;
+  f.bohrungen[1].start = stand;
+  f.bohrungen[2].start = stand - 9 * 365;
+  f.bohrungen[3].gp = 77;  // its forecast was refused
+  f.bohrungen[3].bemerkung = "Keine Prognose.";
+  f.stand = AufDenStandBringen(f.bohrungen);
+  ASSERT_EQ(f.stand, stand);
+  f = OhneBohrungen(f, {});
+  const std::vector<std::string> z = FeldZusammenfassung(f);
+  const auto zeile = [&z](const std::string& anfang) {
+    const auto p = std::find_if(z.begin(), z.end(), [&](const std::string& x) { return x.rfind(anfang, 0) == 0; });
+    EXPECT_NE(p, z.end()) << anfang;
+    return p == z.end() ? std::string() : *p;
+  };
+  EXPECT_EQ(zeile("Stand des Feldes:"), "Stand des Feldes:                       01.01.2024");
+  EXPECT_NEAR(f.verlauf.gp.front(), 190 + 50 + 200, 1e-9);
+  EXPECT_EQ(zeile("Gp der Förderbohrungen am Stand:"), "Gp der Förderbohrungen am Stand:        440.0 Mio m3");
+  EXPECT_EQ(zeile("Gp der Förderbohrungen ohne Prognose:"),
+            "Gp der Förderbohrungen ohne Prognose:   77.0 Mio m3 (an ihrer letzten Zeile)");
+  EXPECT_EQ(zeile("Lieferbare Rate am Stand bei p_min:"), "Lieferbare Rate am Stand bei p_min:     13200 m3/h");
+  EXPECT_EQ(zeile("Förderrate des Feldes am Stand:"), "Förderrate des Feldes am Stand:         12000 m3/h");
+  EXPECT_EQ(zeile("Restreserven:"), "Restreserven:                           310.0 Mio m3");
+
+  EXPECT_EQ(FeldZelle(f.bohrungen[0], Feldspalte::Start), "01.01.2021");
+  EXPECT_EQ(FeldZelle(f.bohrungen[3], Feldspalte::Start), "-");
+  std::vector<Feldbohrung> v = f.bohrungen;
+  std::stable_sort(v.begin(), v.end(), [](const Feldbohrung& x, const Feldbohrung& y) {
+    return FeldZeileVor(x, y, Feldspalte::Start);
+  });
+  std::string namen;
+  for (const Feldbohrung& b : v) namen += b.name + " ";
+  EXPECT_EQ(namen, "Alt A B Ohne ");
+}
+
+// The window's status sentences count wells in the right number.
+TEST(Feldtabelle, StatussaetzeInEinzahlUndMehrzahl) {
+  const auto feld = [](std::size_t anzahl, std::size_t fehler, bool abgebrochen) {
+    Feldergebnis f;
+    f.bohrungen.resize(anzahl);
+    for (std::size_t i = 0; i < fehler; ++i) f.bohrungen[i].fehler = "kaputt";
+    f.abgebrochen = abgebrochen;
+    return f;
+  };
+  const struct {
+    Feldergebnis f;
+    const char* text;
+  } faelle[] = {
+      {feld(1, 0, false), "1 Bohrung berechnet."},
+      {feld(2, 1, false), "2 Bohrungen berechnet, 1 nicht auswertbar."},
+      {feld(1, 0, true), "Abgebrochen: 1 Bohrung berechnet."},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(FeldBerechnetText(f.f), f.text);
+  EXPECT_EQ(FeldBerechneText(1), "Berechne 1 Bohrung...");
+  EXPECT_EQ(FeldBerechneText(3), "Berechne 3 Bohrungen...");
+  EXPECT_EQ(FeldEntferntText(1), "Eine Bohrung aus dem Feld entfernt.");
+  EXPECT_EQ(FeldEntferntText(2), "2 Bohrungen aus dem Feld entfernt.");
 }
 
 }  // namespace
