@@ -188,19 +188,13 @@ void Dokumentsteuerung::OnGasvorratUebernehmen() {
   const bool messungen = MessbilanzGemacht(mb);
   double g = a.g;
   if (messungen) {
-    const PZBilanz& b = mb.bilanz;
-    const std::string fliess =
-        a.Gemacht() ? Formatiere("Ja: aus den Fließdaten, %.1f Mio m3 (95 %%-Bereich %.1f bis %.1f Mio m3); ",
-                                 UebernommenerGasvorrat(a.g), a.gUnten, a.gOben)
-                    : std::string();
-    const QString frage = QString::fromStdString(Formatiere(
-        "Welcher Gasvorrat soll als OGIP übernommen werden? %s%s: aus den Schließdruckmessungen, %.1f Mio m3 (95 %%-Bereich "
-        "%.1f bis %.1f Mio m3). Bisher sind es %.1f Mio m3.",
-        fliess.c_str(), a.Gemacht() ? "Nein" : "Ja", UebernommenerGasvorrat(b.g), b.gUnten, b.gOben,
-        static_cast<double>(m_Doc.m_OGIP)));
-    const Rueckfrage::Antwort antwort = Rueckfragen().JaNeinAbbrechen(m_Besitzer, frage);
-    if (antwort == Rueckfrage::Antwort::Abbrechen || (!a.Gemacht() && antwort != Rueckfrage::Antwort::Ja)) return;
-    g = a.Gemacht() && antwort == Rueckfrage::Antwort::Ja ? a.g : b.g;
+    // Two estimates (or the surveys' alone): each button says which value it adopts.
+    const GasvorratWahl wahl = GasvorratWahlAus(a, mb.bilanz, static_cast<double>(m_Doc.m_OGIP));
+    QStringList knoepfe;
+    for (const std::string& k : wahl.knoepfe) knoepfe << QString::fromStdString(k);
+    const int gewaehlt = Rueckfragen().Auswahl(m_Besitzer, QString::fromStdString(wahl.frage), knoepfe);
+    if (gewaehlt < 0 || gewaehlt >= static_cast<int>(wahl.werte.size())) return;
+    g = wahl.werte[static_cast<std::size_t>(gewaehlt)];
   } else {
     if (!a.Gemacht()) return;
     const QString frage = QString::fromStdString(

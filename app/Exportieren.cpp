@@ -15,18 +15,16 @@
 namespace zelvor {
 namespace {
 
-const char* const ENDUNGEN[] = {"png", "svg", "pdf", "csv", "csv", "xlsx"};
-
 Exportwahl& Dienst() {
   static Exportwahl wahl = [](QWidget* besitzer, const QString& vorschlag) {
     const QStringList filter = Exportfilter();
     QFileDialog dlg(besitzer, QStringLiteral("Exportieren"), vorschlag, filter.join(QStringLiteral(";;")));
     DateidialogEinrichten(dlg);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(QString::fromLatin1(ENDUNGEN[0]));
+    dlg.setDefaultSuffix(QString::fromLatin1(ExportartEndung(Exportart::Png)));
     // The extension follows the chosen kind, so that the dialog asks about the file really written.
     QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, filter](const QString& f) {
-      dlg.setDefaultSuffix(QString::fromLatin1(ENDUNGEN[std::max<qsizetype>(0, filter.indexOf(f))]));
+      dlg.setDefaultSuffix(QString::fromLatin1(ExportartEndung(static_cast<Exportart>(std::max<qsizetype>(0, filter.indexOf(f))))));
     });
     Exportziel ziel;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return ziel;
@@ -64,17 +62,14 @@ void ExportwahlSetzen(Exportwahl wahl) { Dienst() = std::move(wahl); }
 
 Exportziel ExportzielWaehlen(QWidget* besitzer, const QString& vorschlag) {
   Exportziel ziel = Dienst()(besitzer, vorschlag);
-  const QString endung = QString::fromLatin1(ENDUNGEN[static_cast<int>(ziel.art)]);
-  if (!ziel.pfad.isEmpty() && QFileInfo(ziel.pfad).suffix().compare(endung, Qt::CaseInsensitive) != 0)
-    ziel.pfad += QLatin1Char('.') + endung;
-  return ziel;
+  if (ziel.pfad.isEmpty()) return ziel;
+  const Exportdatei datei = ExportdateiBestimmen(ziel.pfad.toStdString(), ziel.art);
+  return {QString::fromStdString(datei.pfad), datei.art};
 }
 
 bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& doc, const QString& vorschlag) {
-  Exportziel ziel = Dienst()(besitzer, vorschlag);
+  const Exportziel ziel = ExportzielWaehlen(besitzer, vorschlag);
   if (ziel.pfad.isEmpty()) return false;
-  const QString endung = QString::fromLatin1(ENDUNGEN[static_cast<int>(ziel.art)]);
-  if (QFileInfo(ziel.pfad).suffix().compare(endung, Qt::CaseInsensitive) != 0) ziel.pfad += QLatin1Char('.') + endung;
   QString fehler;
   switch (ziel.art) {
     case Exportart::Png:

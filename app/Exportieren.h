@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "export/Export.h"
+#include "export/Exportart.h"
 
 class QWidget;
 
@@ -14,8 +15,8 @@ namespace zelvor {
 class CAnsicht;
 class CZelvorDoc;
 
-// The dialog's filters, in this order; the chosen one decides what is written.
-enum class Exportart { Png, Svg, Pdf, Csv, CsvExcelDeutsch, Xlsx };
+// The dialog's filters, in the order of Exportart; the chosen one decides what is written unless the name
+// typed ends in another kind's extension.
 QStringList Exportfilter();
 
 struct Exportziel {
@@ -24,7 +25,7 @@ struct Exportziel {
 };
 using Exportwahl = std::function<Exportziel(QWidget* besitzer, const QString& vorschlag)>;
 void ExportwahlSetzen(Exportwahl wahl);
-// The dialog (or what a test installed), the chosen kind's extension added where the name lacks it.
+// The dialog (or what a test installed), the file and kind as ExportdateiBestimmen makes them.
 Exportziel ExportzielWaehlen(QWidget* besitzer, const QString& vorschlag);
 
 // The table writer's format of a CSV or workbook kind.

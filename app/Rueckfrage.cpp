@@ -1,6 +1,7 @@
 #include "app/Rueckfrage.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/Anwendungstexte.h"
 
@@ -31,6 +32,15 @@ class Meldungsfenster : public Rueckfrage {
       case QMessageBox::No: return Antwort::Nein;
       default: return Antwort::Abbrechen;
     }
+  }
+  int Auswahl(QWidget* besitzer, const QString& text, const QStringList& knoepfe) override {
+    QMessageBox box(QMessageBox::Question, ANWENDUNGSTITEL, text, QMessageBox::NoButton, besitzer);
+    QList<QAbstractButton*> gewaehlt;
+    for (const QString& k : knoepfe) gewaehlt << box.addButton(k, QMessageBox::AcceptRole);
+    box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+    if (!gewaehlt.isEmpty()) box.setDefaultButton(qobject_cast<QPushButton*>(gewaehlt.front()));
+    box.exec();
+    return static_cast<int>(gewaehlt.indexOf(box.clickedButton()));
   }
 };
 

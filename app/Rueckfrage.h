@@ -2,6 +2,7 @@
 // Every message box and question of the program goes through here, so that tests can answer them and no
 // test ever waits on a modal box.
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ class Rueckfrage {
   virtual bool JaNein(QWidget* besitzer, const QString& text) = 0;
   // Yes, No or Cancel, as before a modified well is replaced.
   virtual Antwort JaNeinAbbrechen(QWidget* besitzer, const QString& text) = 0;
+  // One of several answers, each a button named after what it does, and "Abbrechen": the index of the
+  // chosen one, -1 when cancelled.
+  virtual int Auswahl(QWidget* besitzer, const QString& text, const QStringList& knoepfe) = 0;
 };
 
 // The service in use; message boxes unless a test installed its own.

@@ -38,7 +38,9 @@ std::vector<std::string> DatumsWarnungen(const std::vector<DatierterPunkt>& punk
                            "aber um %.3f Mio m3 (Stillstandstage oder ein falscher Gp?).",
                            a.zeile, DatumText(*a.datum).c_str(), b.zeile, DatumText(*b.datum).c_str(), volumen, dgp));
   }
-  if (weitere > 0)
+  if (weitere == 1)
+    w.push_back("WARNUNG: 1 weiteres Paar datierter Ratenzeilen passt ebenso nicht zu seinem Gp.");
+  else if (weitere > 1)
     w.push_back(Formatiere("WARNUNG: %d weitere Paare datierter Ratenzeilen passen ebenso nicht zu ihrem Gp.", weitere));
   return w;
 }

@@ -1,6 +1,7 @@
 #include "calc/Format.h"
 
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <locale.h>
@@ -52,6 +53,21 @@ class CLocaleWaehrend {
 #endif
 
 }  // namespace
+
+std::string ZahlOhneExponent(double wert) {
+  if (!std::isfinite(wert)) return Formatiere("%g", wert);
+  std::string text;
+  for (int stellen = 0; stellen <= 17; ++stellen) {
+    text = Formatiere("%.*f", stellen, wert);
+    double zurueck = 0;
+    if (Scanne(text.c_str(), "%lf", &zurueck) == 1 && zurueck == wert) break;
+  }
+  return text;
+}
+
+std::string Anzahltext(long long anzahl, const char* einzahl, const char* mehrzahl) {
+  return Formatiere("%lld %s", anzahl, anzahl == 1 ? einzahl : mehrzahl);
+}
 
 std::string Formatiere(const char* format, ...) {
   CLocaleWaehrend c;

@@ -17,6 +17,13 @@ std::string Formatiere(const char* format, ...) __attribute__((format(ZELVOR_PRI
 // sscanf under the "C" locale; returns what sscanf returns (EOF for an input that is empty or all blanks).
 int Scanne(const char* text, const char* format, ...) __attribute__((format(scanf, 2, 3)));
 
+// A number for a German sentence: plain decimals, never an exponent ("1000000", "0.1"), with as few
+// decimals as read back to the same double. Infinity and NaN as printf writes them.
+std::string ZahlOhneExponent(double wert);
+
+// A count with its noun in the right number: "1 Bohrung", "0 Bohrungen", "3 Bohrungen".
+std::string Anzahltext(long long anzahl, const char* einzahl, const char* mehrzahl);
+
 }  // namespace zelvor
 
 namespace zelvor {

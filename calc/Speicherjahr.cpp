@@ -155,7 +155,11 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
         }
         g = weiter;
       }
-      if (noetig <= *datum - beginn) r.spaetesterBeginn = *datum - noetig;
+      // A storage already at the target needs no start date: advising one would ask to inject into it.
+      if (noetig == 0)
+        r.ohneEinspeisen = true;
+      else if (noetig <= *datum - beginn)
+        r.spaetesterBeginn = *datum - noetig;
     }
     s.ziele.push_back(r);
   }

@@ -58,6 +58,7 @@ struct Zielergebnis {
   std::optional<Tag> erreichtAm;      // injection target: the first morning at or above it
   std::optional<Tag> spaetesterBeginn;  // injection target: the latest day full-capacity injection from the
                                         // season's first morning could start and still meet it
+  bool ohneEinspeisen = false;  // injection target: met already on the season's first morning, nothing to inject
 };
 
 struct Speicherjahr {

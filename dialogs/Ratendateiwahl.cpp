@@ -23,7 +23,9 @@ class MusterEingabe : public QObject {
     if (!feld || (taste != Qt::Key_Return && taste != Qt::Key_Enter)) return false;
     const QString muster = feld->text().trimmed();
     if (!muster.contains(QLatin1Char('*')) && !muster.contains(QLatin1Char('?'))) return false;
-    m_dialog.setNameFilter(muster);
+    // The typed pattern becomes the chosen filter; the kinds stay offered beneath it.
+    m_dialog.setNameFilters(QStringList{muster} + RatendateiFilter());
+    m_dialog.selectNameFilter(muster);
     feld->setText(muster);
     return true;
   }
@@ -34,6 +36,12 @@ class MusterEingabe : public QObject {
 
 }  // namespace
 
+QStringList RatendateiFilter() {
+  return {QStringLiteral("Ratendateien (*.TXT)"), QStringLiteral("CSV- und Textdateien (*.csv *.tsv *.txt *.dat)"),
+          QStringLiteral("Arbeitsmappen (*.xlsx *.ods)"),
+          QStringLiteral("Alle lesbaren Dateien (*.TXT *.csv *.tsv *.dat *.xlsx *.ods)"), QStringLiteral("Alle Dateien (*)")};
+}
+
 void RatendateidialogEinrichten(QFileDialog& dialog) {
   dialog.setWindowTitle(QStringLiteral("Öffnen"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -41,7 +49,7 @@ void RatendateidialogEinrichten(QFileDialog& dialog) {
   // A platform dialog may match its patterns case-sensitively; Qt's own matches them as told below.
   DateidialogEinrichten(dialog);
   dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-  dialog.setNameFilter(QString::fromLatin1(RATENDATEI_MUSTER));
+  dialog.setNameFilters(RatendateiFilter());
   // The file name field starts with the pattern itself.
   dialog.selectFile(QString::fromLatin1(RATENDATEI_MUSTER));
   if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))

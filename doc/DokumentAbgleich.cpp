@@ -113,6 +113,23 @@ std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc) {
 
 double UebernommenerGasvorrat(double g) { return std::round(g * 10.0) / 10.0; }
 
+GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& messungen, double ogip) {
+  GasvorratWahl w;
+  std::string saetze;
+  const auto nehmen = [&](const char* quelle, const char* knopf, double g, double unten, double oben) {
+    saetze += Formatiere(" Aus den %s: %.1f Mio m3 (95 %%-Bereich %.1f bis %.1f Mio m3).", quelle,
+                         UebernommenerGasvorrat(g), unten, oben);
+    w.knoepfe.push_back(Formatiere("%s: %.1f Mio m3", knopf, UebernommenerGasvorrat(g)));
+    w.werte.push_back(g);
+  };
+  if (a.Gemacht()) nehmen("Fließdaten", "Fließdaten", a.g, a.gUnten, a.gOben);
+  if (messungen.Gemacht())
+    nehmen("Schließdruckmessungen", "Messungen", messungen.g, messungen.gUnten, messungen.gOben);
+  w.frage = Formatiere("Welcher Gasvorrat soll als OGIP übernommen werden?%s Bisher sind es %.1f Mio m3.",
+                       saetze.c_str(), ogip);
+  return w;
+}
+
 std::optional<std::string> GasvorratUebernehmen(CZelvorDoc& doc, double g) {
   const Eingabefeld* ogip = EingabefeldSuchen("OGIP");
   if (const auto m = EingabeSetzen(doc, *ogip, Formatiere("%.1f", UebernommenerGasvorrat(g)))) return m;

@@ -4,6 +4,7 @@
 // carries the match into the forecast and back into the well.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/Prognose.h"
 #include "calc/Gasvorratsabgleich.h"
@@ -41,5 +42,15 @@ std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc);
 std::optional<std::string> GasvorratUebernehmen(CZelvorDoc& doc, double g);
 // The value that GasvorratUebernehmen stores.
 double UebernommenerGasvorrat(double g);
+
+// "Gasvorrat übernehmen" when the surveys' balance through the initial P/Z is made: the question and one
+// button per estimate that can be adopted (the flowing match, then the surveys), each named after the
+// value it adopts, with that value.
+struct GasvorratWahl {
+  std::string frage;
+  std::vector<std::string> knoepfe;
+  std::vector<double> werte;  // Mio m3, as passed to GasvorratUebernehmen
+};
+GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& messungen, double ogip);
 
 }  // namespace zelvor

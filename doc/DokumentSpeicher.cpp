@@ -70,7 +70,8 @@ Inventarpruefung DokumentInventarpruefung(const CZelvorDoc& doc) {
     if (const std::optional<Tag> t = ZeilenDatum(doc.m_RatenDatum, i)) verlauf.emplace_back(*t, doc.m_Lauf.punkte[i].gp);
   p = InventarPruefen(doc.m_Lauf, std::move(messungen), verlauf);
   if (p.punkte.size() < m.punkte.size() && p.Gemacht())
-    p.satz += Formatiere(" (%zu Messungen ohne Datum nicht im Trend.)", m.punkte.size() - p.punkte.size());
+    p.satz += " (" + Anzahltext(static_cast<long long>(m.punkte.size() - p.punkte.size()), "Messung", "Messungen") +
+              " ohne Datum nicht im Trend.)";
   return p;
 }
 

@@ -58,7 +58,7 @@ auto IntFeld(Doc& d, const std::string& name) -> decltype(&d.m_Bohrungsanzahl) {
   return nullptr;
 }
 
-std::string Grenze(double wert) { return Formatiere("%g", wert); }
+std::string Grenze(double wert) { return ZahlOhneExponent(wert); }
 
 std::string BereichMeldung(const Eingabefeld& f) {
   if (f.art == Feldart::Int)

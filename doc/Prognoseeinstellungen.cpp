@@ -10,6 +10,7 @@
 namespace zelvor {
 namespace {
 
+
 bool ImBereich(float w, double min, double max) { return std::isfinite(w) && w >= min && w <= max; }
 
 // A plateau at or below the abandonment rate would end the well's life at once.
@@ -21,14 +22,14 @@ std::optional<Prognosefehler> Pruefen(const Prognoseeinstellungen& e) {
     return std::optional<Prognosefehler>(Prognosefehler{feld, std::move(meldung)});
   };
   if (!ImBereich(e.pMin, PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX))
-    return fehler(Prognosefeld::Pmin, Formatiere("Der minimale Kopffließdruck liegt außerhalb von %g bis %g bar.",
-                                                 PROGNOSE_PMIN_MIN, PROGNOSE_PMIN_MAX));
+    return fehler(Prognosefeld::Pmin, Formatiere("Der minimale Kopffließdruck liegt außerhalb von %s bis %s bar.",
+                                                 ZahlOhneExponent(PROGNOSE_PMIN_MIN).c_str(), ZahlOhneExponent(PROGNOSE_PMIN_MAX).c_str()));
   if (!ImBereich(e.qPlan, 0, PROGNOSE_RATE_MAX))
     return fehler(Prognosefeld::QPlan,
-                  Formatiere("Die Plateaurate liegt außerhalb von 0 bis %g m3/h.", PROGNOSE_RATE_MAX));
+                  Formatiere("Die Plateaurate liegt außerhalb von 0 bis %s m3/h.", ZahlOhneExponent(PROGNOSE_RATE_MAX).c_str()));
   if (!ImBereich(e.qEnde, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX))
-    return fehler(Prognosefeld::QEnde, Formatiere("Die Aufgaberate liegt außerhalb von %g bis %g m3/h.",
-                                                  PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX));
+    return fehler(Prognosefeld::QEnde, Formatiere("Die Aufgaberate liegt außerhalb von %s bis %s m3/h.",
+                                                  ZahlOhneExponent(PROGNOSE_QENDE_MIN).c_str(), ZahlOhneExponent(PROGNOSE_RATE_MAX).c_str()));
   const auto modell = static_cast<std::int32_t>(e.modell);
   if (modell < 0 || modell >= PROGNOSEMODELL_ANZAHL) return fehler(Prognosefeld::Modell, "Das C-Modell ist unbekannt.");
   if (e.schritte < PROGNOSE_SCHRITTE_MIN || e.schritte > PROGNOSE_SCHRITTE_MAX)
@@ -36,17 +37,17 @@ std::optional<Prognosefehler> Pruefen(const Prognoseeinstellungen& e) {
                                                      PROGNOSE_SCHRITTE_MIN, PROGNOSE_SCHRITTE_MAX));
   if (e.qPlan != 0.0f && e.qPlan <= e.qEnde) return fehler(Prognosefeld::QPlan, PLATEAU_MELDUNG);
   if (!ImBereich(e.pMax, 0, PROGNOSE_DRUCK_MAX))
-    return fehler(Prognosefeld::Pmax, Formatiere("Der maximale Kopfinjektionsdruck liegt außerhalb von 0 bis %g bar.",
-                                                 PROGNOSE_DRUCK_MAX));
+    return fehler(Prognosefeld::Pmax, Formatiere("Der maximale Kopfinjektionsdruck liegt außerhalb von 0 bis %s bar.",
+                                                 ZahlOhneExponent(PROGNOSE_DRUCK_MAX).c_str()));
   if (!ImBereich(e.qInjektion, 0, PROGNOSE_RATE_MAX))
     return fehler(Prognosefeld::QInjektion,
-                  Formatiere("Die geplante Injektionsrate liegt außerhalb von 0 bis %g m3/h.", PROGNOSE_RATE_MAX));
+                  Formatiere("Die geplante Injektionsrate liegt außerhalb von 0 bis %s m3/h.", ZahlOhneExponent(PROGNOSE_RATE_MAX).c_str()));
   if (!ImBereich(e.qMindest, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX))
-    return fehler(Prognosefeld::QMindest, Formatiere("Die Mindestrate der Injektion liegt außerhalb von %g bis %g m3/h.",
-                                                     PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX));
+    return fehler(Prognosefeld::QMindest, Formatiere("Die Mindestrate der Injektion liegt außerhalb von %s bis %s m3/h.",
+                                                     ZahlOhneExponent(PROGNOSE_QENDE_MIN).c_str(), ZahlOhneExponent(PROGNOSE_RATE_MAX).c_str()));
   if (!ImBereich(e.pResMax, 0, PROGNOSE_DRUCK_MAX))
-    return fehler(Prognosefeld::PresMax, Formatiere("Der maximale Lagerstättendruck liegt außerhalb von 0 bis %g bar.",
-                                                    PROGNOSE_DRUCK_MAX));
+    return fehler(Prognosefeld::PresMax, Formatiere("Der maximale Lagerstättendruck liegt außerhalb von 0 bis %s bar.",
+                                                    ZahlOhneExponent(PROGNOSE_DRUCK_MAX).c_str()));
   if (e.qInjektion != 0.0f && e.qInjektion <= e.qMindest)
     return fehler(Prognosefeld::QInjektion, "Die geplante Injektionsrate muss 0 oder größer als die Mindestrate sein.");
   return std::nullopt;

@@ -4,12 +4,14 @@
 #include <unistd.h>
 #include <xlsxwriter.h>
 
+#include "calc/Datum.h"
 #include "export/Zellformat.h"
 
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -91,6 +93,15 @@ std::string Zahlenformat(int stellen) {
   return "0." + std::string(static_cast<std::size_t>(stellen > 15 ? 15 : stellen), '0');
 }
 
+// A text that is a date as the program writes one (TT.MM.JJJJ): a spreadsheet sorts and computes with it
+// only as a date cell, and the import reads such cells back as dates.
+std::optional<Kalenderdatum> AlsDatum(const std::string& text) {
+  if (text.size() != 10) return std::nullopt;
+  const std::optional<Tag> t = DatumLesen(text);
+  if (!t || DatumText(*t) != text) return std::nullopt;
+  return DatumAusTag(*t);
+}
+
 }  // namespace
 
 std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabelle>& tabellen) {
@@ -99,6 +110,8 @@ std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabell
   if (!mappe) return Grund(LXW_ERROR_MEMORY_MALLOC_FAILED);
   lxw_format* fett = workbook_add_format(mappe);
   format_set_bold(fett);
+  lxw_format* datumsformat = workbook_add_format(mappe);
+  format_set_num_format(datumsformat, "dd.mm.yyyy");
   std::map<std::string, lxw_format*> formate;
   std::set<std::string> vergeben;
   lxw_error fehler = LXW_NO_ERROR;
@@ -133,7 +146,12 @@ std::string XlsxErzeugen(const std::string& pfad, const std::vector<Exporttabell
           }
           merken(worksheet_write_number(blatt, zeile, spalte, Ausgabewert(*d), f));
         } else if (const std::string* text = std::get_if<std::string>(&w)) {
-          if (!text->empty()) merken(worksheet_write_string(blatt, zeile, spalte, text->c_str(), nullptr));
+          if (const std::optional<Kalenderdatum> datum = AlsDatum(*text)) {
+            lxw_datetime zeit = {datum->jahr, datum->monat, datum->tag, 0, 0, 0.0};
+            merken(worksheet_write_datetime(blatt, zeile, spalte, &zeit, datumsformat));
+          } else if (!text->empty()) {
+            merken(worksheet_write_string(blatt, zeile, spalte, text->c_str(), nullptr));
+          }
         }
       }
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The Excel workbook through libxlsxwriter: one sheet per table, bold column titles, numbers as numbers
-// shown with their column's decimals.
+// shown with their column's decimals, dates (the program's TT.MM.JJJJ texts) as date cells.
 #include <string>
 #include <vector>
 

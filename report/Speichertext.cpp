@@ -71,9 +71,12 @@ std::vector<std::string> FuellzielText(const Speicherjahr& s) {
                                   z.erfuellt ? "erreicht" : "VERFEHLT");
     if (z.einspeicherziel) {
       satz += z.erreichtAm ? " Erreicht am " + DatumText(*z.erreichtAm) + "." : " Im Jahr nicht erreicht.";
-      satz += z.spaetesterBeginn
-                  ? " Mit voller Injektionsrate spätestens ab " + DatumText(*z.spaetesterBeginn) + " einspeisen."
-                  : " Auch mit voller Injektionsrate nicht erreichbar.";
+      if (z.ohneEinspeisen)
+        satz += " Schon ohne Einspeisen erreicht.";
+      else
+        satz += z.spaetesterBeginn
+                    ? " Mit voller Injektionsrate spätestens ab " + DatumText(*z.spaetesterBeginn) + " einspeisen."
+                    : " Auch mit voller Injektionsrate nicht erreichbar.";
     }
     t.push_back(satz);
   }

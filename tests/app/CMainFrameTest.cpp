@@ -202,6 +202,25 @@ class CMainFrameTest : public QObject {
     QCOMPARE(Dok().Doc().m_Lauf.ogip, static_cast<double>(Dok().Doc().m_OGIP));
   }
 
+  // With surveys the question offers both estimates, each button named after the value it adopts.
+  void bothEstimatesAreButtonsNamedAfterTheirValues() {
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/speicher.zlv")));
+    m_Fragen->fragen.clear();
+    m_Fragen->knoepfe.clear();
+    A(ID_GASVORRAT_UEBERNEHMEN)->trigger();  // cancelled
+    QCOMPARE(m_Fragen->knoepfe.size(), 1);
+    const QStringList knoepfe = m_Fragen->knoepfe.front();
+    QCOMPARE(knoepfe.size(), 2);
+    QVERIFY2(knoepfe[0].startsWith(QStringLiteral("Fließdaten: ")) && knoepfe[1].startsWith(QStringLiteral("Messungen: ")),
+             qPrintable(knoepfe.join(QLatin1Char('|'))));
+    QVERIFY(!Dok().IsModified());
+    m_Fragen->auswahlen = {1};
+    A(ID_GASVORRAT_UEBERNEHMEN)->trigger();
+    const QString wert = QString::number(static_cast<double>(Dok().Doc().m_OGIP), 'f', 1);
+    QCOMPARE(knoepfe[1], QStringLiteral("Messungen: %1 Mio m3").arg(wert));
+    QVERIFY(Dok().IsModified());
+  }
+
   void keysReachTheCommands() {
     QCOMPARE(A(ID_FILE_NEW)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     QCOMPARE(A(ID_FILE_OPEN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -23,7 +23,18 @@ class SkriptRueckfrage : public Rueckfrage {
     return Naechste();
   }
 
+  int Auswahl(QWidget*, const QString& text, const QStringList& k) override {
+    fragen << text;
+    knoepfe.append(k);
+    if (auswahlen.empty()) return -1;
+    const int a = auswahlen.front();
+    auswahlen.pop_front();
+    return a;
+  }
+
   std::deque<Antwort> antworten;  // used up front to back; No when empty
+  std::deque<int> auswahlen;      // the same for Auswahl; cancelled when empty
+  QList<QStringList> knoepfe;     // the buttons each Auswahl offered
   QStringList meldungen, fehler, fragen;
 
  private:

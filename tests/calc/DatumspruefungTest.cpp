@@ -24,5 +24,18 @@ TEST(Datumspruefung, VolumenZwischenDatiertenZeilenUndRueckwaerts) {
                   "Zeile 2: 01.01.2024).");
 }
 
+// Pairs beyond the named ones are counted in one closing sentence, in the singular for one.
+TEST(Datumspruefung, WeiterePaareInEinzahlUndMehrzahl) {
+  for (const int weitere : {1, 2}) {
+    std::vector<DatierterPunkt> p;
+    for (int i = 0; i <= MAX_PAARWARNUNGEN + weitere; ++i)
+      p.push_back({i + 1, TagAusDatum(2024, 1, 1 + i), 100.0 + 40.0 * i, 10000});  // 0.24 Mio m3 a day, not 40
+    const std::vector<std::string> w = DatumsWarnungen(p);
+    ASSERT_EQ(w.size(), static_cast<std::size_t>(MAX_PAARWARNUNGEN + 1));
+    EXPECT_EQ(w.back(), weitere == 1 ? "WARNUNG: 1 weiteres Paar datierter Ratenzeilen passt ebenso nicht zu seinem Gp."
+                                     : "WARNUNG: 2 weitere Paare datierter Ratenzeilen passen ebenso nicht zu ihrem Gp.");
+  }
+}
+
 }  // namespace
 }  // namespace zelvor

@@ -93,5 +93,18 @@ TEST(Format, PlainNumbersReadAsScanf) {
   EXPECT_EQ(b, -2.0f);
 }
 
+// Limits and counts in German sentences: never an exponent, the noun in the count's number.
+TEST(Format, ZahlenUndAnzahlenFuerSaetze) {
+  const struct {
+    double wert;
+    const char* text;
+  } zahlen[] = {{1e6, "1000000"}, {500000, "500000"}, {0.1, "0.1"}, {0, "0"}, {-2.5, "-2.5"}, {1e-5, "0.00001"},
+                {90000, "90000"}, {1.0 / 3.0, "0.3333333333333333"}};
+  for (const auto& z : zahlen) EXPECT_EQ(ZahlOhneExponent(z.wert), z.text) << z.wert;
+  EXPECT_EQ(Anzahltext(0, "Bohrung", "Bohrungen"), "0 Bohrungen");
+  EXPECT_EQ(Anzahltext(1, "Bohrung", "Bohrungen"), "1 Bohrung");
+  EXPECT_EQ(Anzahltext(2, "Bohrung", "Bohrungen"), "2 Bohrungen");
+}
+
 }  // namespace
 }  // namespace zelvor

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "calc/Auswertung.h"
 #include "tests/calc/PrognoseBeispiel.h"
 #include "calc/Speicherjahr.h"
@@ -63,6 +65,24 @@ TEST(Speicherjahr, ATargetMissedSaysByHowMuchAndWhenInjectionMustStart) {
   EXPECT_FALSE(s.ziele[0].erreichtAm);
   EXPECT_TRUE(s.ziele[0].spaetesterBeginn);  // the well itself could still make it
   EXPECT_FALSE(s.AlleZieleErfuellt());
+}
+
+// A storage at or above an injection target on the season's first morning needs no injection: no latest
+// start is advised for it.
+TEST(Speicherjahr, AFullStorageIsNotAdvisedToInject) {
+  for (const auto& [fuellgrad, ohne] : {std::pair{1.0, true}, std::pair{1.002, true}, std::pair{0.5, false}}) {
+    SCOPED_TRACE(fuellgrad);
+    SpeicherjahrEingaben j = Jahr(30000);
+    j.gpStart = VOLUMEN.GpBeiFuellgrad(1800, fuellgrad);
+    j.ziele = {{{10, 1}, 0.9}};
+    const Speicherjahr s = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j);
+    ASSERT_TRUE(s.Gemacht()) << s.meldung;
+    ASSERT_FALSE(s.ziele.empty());
+    ASSERT_TRUE(s.ziele[0].einspeicherziel);
+    EXPECT_EQ(s.ziele[0].ohneEinspeisen, ohne);
+    EXPECT_EQ(s.ziele[0].spaetesterBeginn.has_value(), !ohne);
+    EXPECT_TRUE(s.ziele[0].erfuellt);
+  }
 }
 
 TEST(Speicherjahr, SeasonsAcrossTheNewYear) {

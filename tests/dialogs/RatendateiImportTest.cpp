@@ -173,7 +173,8 @@ class RatendateiImportTest : public QObject {
     QFileDialog dialog;
     RatendateidialogEinrichten(dialog);
     dialog.setDirectory(dir.path());
-    QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("*.TXT")});
+    QCOMPARE(dialog.nameFilters(), RatendateiFilter());
+    QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Ratendateien (*.TXT)"));
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
     QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
     dialog.show();
@@ -191,8 +192,25 @@ class RatendateiImportTest : public QObject {
       return namen;
     };
     QTRY_COMPARE(gelistet(), (QStringList{QStringLiteral("a.txt"), QStringLiteral("B.TXT"), QStringLiteral("c.Txt")}));
-    // A pattern typed into the name field lists the spreadsheets.
+    // A filter for each kind the import reads, and one for all of them.
     for (const char* n : {"f.csv", "G.XLSX", "h.ods"}) QVERIFY(!Schreiben(dir, QString::fromLatin1(n), "x\n").isEmpty());
+    const struct {
+      const char* filter;
+      QStringList namen;
+    } arten[] = {
+        {"CSV- und Textdateien (*.csv *.tsv *.txt *.dat)",
+         {"a.txt", "B.TXT", "c.Txt", "d.dat", "f.csv"}},
+        {"Arbeitsmappen (*.xlsx *.ods)", {"G.XLSX", "h.ods"}},
+        {"Alle lesbaren Dateien (*.TXT *.csv *.tsv *.dat *.xlsx *.ods)",
+         {"a.txt", "B.TXT", "c.Txt", "d.dat", "f.csv", "G.XLSX", "h.ods"}},
+    };
+    for (const auto& a : arten) {
+      QVERIFY(RatendateiFilter().contains(QString::fromUtf8(a.filter)));
+      dialog.selectNameFilter(QString::fromUtf8(a.filter));
+      QTRY_COMPARE(gelistet(), a.namen);
+    }
+    dialog.selectNameFilter(RatendateiFilter().constFirst());
+    // A pattern typed into the name field lists the spreadsheets.
     for (const auto& [muster, datei] : {std::pair{"*.csv", "f.csv"}, std::pair{"*.xlsx", "G.XLSX"}, std::pair{"*.ods", "h.ods"}}) {
       name->setFocus();
       name->selectAll();

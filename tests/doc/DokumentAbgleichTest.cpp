@@ -77,5 +77,43 @@ TEST(DokumentAbgleich, MultiRateTestIsRefusedAndAStorageIsChecked) {
   EXPECT_TRUE(speicher.injektion);
 }
 
+// The storage example's four surveys: the balance through the initial P/Z lies inside its interval, which
+// hand arithmetic puts at 1797.5 to 1803.4 Mio m3.
+TEST(DokumentAbgleich, TheStorageSurveysIntervalHoldsItsEstimate) {
+  const Messbilanz m = DokumentMessbilanz(Ausgewertet(ZELVOR_EXAMPLES_DIR "/speicher.zlv"));
+  ASSERT_TRUE(m.Gemacht() && m.bilanz.Gemacht()) << m.meldung << m.bilanz.meldung;
+  EXPECT_NEAR(m.bilanz.gUnten, 1797.5, 0.1);
+  EXPECT_NEAR(m.bilanz.gOben, 1803.4, 0.1);
+  EXPECT_LT(m.bilanz.gUnten, m.bilanz.g);
+  EXPECT_GT(m.bilanz.gOben, m.bilanz.g);
+}
+
+// "Gasvorrat übernehmen" names each button after the value it adopts.
+TEST(DokumentAbgleich, EachButtonNamesTheGasInPlaceItAdopts) {
+  Gasvorratsabgleich a;
+  a.g = 2330.04, a.gUnten = 2300, a.gOben = 2360;
+  PZBilanz b;
+  b.g = 2399.44, b.gUnten = 2392.7, b.gOben = 2405.8;
+  Gasvorratsabgleich ohne;
+  ohne.meldung = "nicht gemacht";
+  const struct {
+    const Gasvorratsabgleich* fliess;
+    std::vector<std::string> knoepfe;
+    std::vector<double> werte;
+  } faelle[] = {
+      {&a, {"Fließdaten: 2330.0 Mio m3", "Messungen: 2399.4 Mio m3"}, {2330.04, 2399.44}},
+      {&ohne, {"Messungen: 2399.4 Mio m3"}, {2399.44}},
+  };
+  for (const auto& f : faelle) {
+    const GasvorratWahl w = GasvorratWahlAus(*f.fliess, b, 2400);
+    EXPECT_EQ(w.knoepfe, f.knoepfe);
+    EXPECT_EQ(w.werte, f.werte);
+    EXPECT_NE(w.frage.find("Aus den Schließdruckmessungen: 2399.4 Mio m3 (95 %-Bereich 2392.7 bis 2405.8 Mio m3)."),
+              std::string::npos)
+        << w.frage;
+    EXPECT_NE(w.frage.find("Bisher sind es 2400.0 Mio m3."), std::string::npos) << w.frage;
+  }
+}
+
 }  // namespace
 }  // namespace zelvor

@@ -1,0 +1,24 @@
+#pragma once
+// What "Exportieren..." can write, in the order the file dialog offers it, and which file a chosen kind and
+// a typed name give.
+#include <string>
+
+namespace zelvor {
+
+// The dialog's filters, in this order.
+enum class Exportart { Png, Svg, Pdf, Csv, CsvExcelDeutsch, Xlsx };
+
+// "png", "svg", "pdf", "csv", "csv", "xlsx".
+const char* ExportartEndung(Exportart art);
+
+struct Exportdatei {
+  std::string pfad;
+  Exportart art = Exportart::Png;
+};
+
+// The file written for the name typed under the chosen kind: an extension typed that names a kind the
+// export writes (any case) decides the kind, so "export.xlsx" typed under the PNG filter is a workbook (a
+// CSV name keeps the chosen CSV dialect); any other name gets the chosen kind's extension added.
+Exportdatei ExportdateiBestimmen(const std::string& pfad, Exportart gewaehlt);
+
+}  // namespace zelvor
