@@ -1,4 +1,11 @@
 # The Debian package zelvor_<version>_<arch>.deb, made by `cpack` in the build folder (see scripts/paket).
+
+# The licence and the notices of the libraries the programs use, in the package's documentation folder;
+# the copyright file is Debian's machine-readable one (the Apache licence's text is in common-licenses).
+include(GNUInstallDirs)
+install(FILES LICENSE THIRD-PARTY-NOTICES DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelvor)
+install(FILES cmake/debian-copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelvor RENAME copyright)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelvor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

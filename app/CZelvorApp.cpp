@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/Anwendungstexte.h"
+#include "app/CFeldfenster.h"
 #include "app/CMainFrame.h"
 #include "app/Dokumentsteuerung.h"
 #include "views/CAnsicht.h"
@@ -95,6 +96,15 @@ bool CZelvorApp::InitInstance(const QStringList& argumente, int* ende) {
     m_Rahmen->GetActiveView()->viewport()->installEventFilter(new NachErstemBildBeenden(m_Rahmen.get()));
   }
   m_Rahmen->show();
+  if (oeffnen.endsWith(QStringLiteral(".zlf"), Qt::CaseInsensitive)) {
+    // A field file (the Explorer's "Öffnen mit zelvor" on *.zlf): its field window beside the main window,
+    // whose double-clicked wells open in the main window.
+    auto* feld = new CFeldfenster(m_Rahmen.get());
+    CMainFrame* rahmen = m_Rahmen.get();
+    QObject::connect(feld, &CFeldfenster::BohrungOeffnen, rahmen, [rahmen](const QString& p) { rahmen->DateiOeffnen(p); });
+    feld->show();
+    return feld->FeldOeffnen(oeffnen);
+  }
   if (!oeffnen.isEmpty() && !m_Dokument->OnOpenDocument(oeffnen)) {
     // A file that cannot be opened ends the start, as a failed shell command does.
     return false;

@@ -184,6 +184,20 @@ class CFeldfensterTest : public QObject {
     FeldwahlSetzen({});
   }
 
+  // The program started with a field file (its file type's "Öffnen mit zelvor") opens its field window.
+  void startingWithAFieldFileOpensItsFieldWindow() {
+    const QString feld = m_Ordner.filePath(QStringLiteral("Start.ZLF"));
+    QVERIFY(FelddateiSchreiben(feld.toStdString(), {(BEISPIELE + QStringLiteral("/suessgas.zlv")).toStdString()}).empty());
+    CZelvorApp app;
+    int ende = -1;
+    QVERIFY(app.InitInstance({feld}, &ende));
+    auto* f = app.Rahmen()->findChild<CFeldfenster*>();
+    QVERIFY(f);
+    QVERIFY(Warten(*f));
+    QCOMPARE(f->Bohrungsdateien().size(), 1);
+    QVERIFY(f->Bohrungsdateien().front().endsWith(QStringLiteral("suessgas.zlv")));
+  }
+
   // Closing a changed field asks to save it: cancel keeps the window, yes writes the chosen field file.
   void closingAChangedFieldAsksToSaveIt() {
     QPointer<CFeldfenster> f = new CFeldfenster;
