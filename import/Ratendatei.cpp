@@ -18,7 +18,7 @@ namespace {
 // A line of this many characters or more (line end not counted) is refused as too long.
 constexpr std::size_t MAX_ZEILENLAENGE = 99;
 
-// Reads one line at a time from a byte source; keeps at most MAX_ZEILENLAENGE + 1 bytes of it.
+// Reads one line at a time from a byte source; keeps at most MAX_ZEILENLAENGE bytes of it.
 template <typename Quelle>
 class ZeilenLeser {
  public:
@@ -27,28 +27,36 @@ class ZeilenLeser {
   enum class Ergebnis { Ende, Zeile, ZuLang };
 
   // The text of a line ends at its first NUL byte, as for a C string; its length counts every byte.
+  // A line ends at LF, CR LF or a lone CR.
   Ergebnis Naechste(std::string& text) {
     std::string roh;
-    int c = m_quelle.Lesen();
+    int c = Lesen();
     if (c == EOF) return Ergebnis::Ende;
-    bool zeilenende = false;
-    for (; c != EOF; c = m_quelle.Lesen()) {
-      if (c == '\n') {
-        zeilenende = true;
-        break;
-      }
-      // One byte beyond the limit tells a CR before the line end from a character of the line.
-      if (roh.size() > MAX_ZEILENLAENGE) return Ergebnis::ZuLang;
+    for (; c != EOF && c != '\n' && c != '\r'; c = Lesen()) {
+      if (roh.size() >= MAX_ZEILENLAENGE) return Ergebnis::ZuLang;
       roh += static_cast<char>(c);
     }
-    if (zeilenende && !roh.empty() && roh.back() == '\r') roh.pop_back();
+    if (c == '\r') {
+      const int danach = Lesen();
+      if (danach != '\n') m_zurueck = danach;
+    }
     if (roh.size() >= MAX_ZEILENLAENGE) return Ergebnis::ZuLang;
     text.assign(roh.c_str());
     return Ergebnis::Zeile;
   }
 
  private:
+  static constexpr int KEINS = EOF - 1;  // no byte held back
+
+  int Lesen() {
+    if (m_zurueck == KEINS) return m_quelle.Lesen();
+    const int c = m_zurueck;
+    m_zurueck = KEINS;
+    return c;
+  }
+
   Quelle& m_quelle;
+  int m_zurueck = KEINS;  // the byte read after a CR to see whether an LF follows
 };
 
 class TextQuelle {

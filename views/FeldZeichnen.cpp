@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "report/Felddiagramm.h"
 #include "report/Feldkennlinientext.h"
@@ -48,7 +49,7 @@ class FeldSeiten : public Druckvorlage {
         m_diagrammseite(AnalyseseiteDruckvorlage([this] { return FeldDiagrammseite(*m_feld, m_feldname); }, m_feldname)) {}
 
   int Seitenanzahl(QSizeF seite) const override {
-    return 1 + static_cast<int>(Tabellenseiten(Bloecke(*m_feld, seite.width()), seite).size());
+    return 1 + static_cast<int>(Umbruch(seite).seiten.size());
   }
 
   void SeiteZeichnen(QPainter& p, QSizeF seite, int nr) const override {
@@ -56,11 +57,10 @@ class FeldSeiten : public Druckvorlage {
       m_diagrammseite->SeiteZeichnen(p, seite, 1);
       return;
     }
-    const std::vector<std::vector<std::string>> bloecke = Bloecke(*m_feld, seite.width());
-    const std::vector<Tabellenseite> seiten = Tabellenseiten(bloecke, seite);
-    if (static_cast<std::size_t>(nr - 2) >= seiten.size()) return;
-    const Tabellenseite& s = seiten[static_cast<std::size_t>(nr - 2)];
-    const std::vector<std::string>& block = bloecke[s.block];
+    const Seitenumbruch& u = Umbruch(seite);
+    if (static_cast<std::size_t>(nr - 2) >= u.seiten.size()) return;
+    const Tabellenseite& s = u.seiten[static_cast<std::size_t>(nr - 2)];
+    const std::vector<std::string>& block = u.bloecke[s.block];
     p.save();
     Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX(), p.device()->logicalDpiY());
     const double breite = seite.width(), hoehe = seite.height();
@@ -80,6 +80,22 @@ class FeldSeiten : public Druckvorlage {
   }
 
  private:
+  // The table's text and its pages for one page size, made once: each page drawn anew would cost the
+  // whole table's text, and a field of many wells many pages of it.
+  struct Seitenumbruch {
+    QSizeF seite;
+    std::vector<std::vector<std::string>> bloecke;
+    std::vector<Tabellenseite> seiten;
+  };
+  const Seitenumbruch& Umbruch(QSizeF seite) const {
+    if (!m_umbruch || m_umbruch->seite != seite) {
+      Seitenumbruch u{seite, Bloecke(*m_feld, seite.width()), {}};
+      u.seiten = Tabellenseiten(u.bloecke, seite);
+      m_umbruch = std::move(u);
+    }
+    return *m_umbruch;
+  }
+
   static std::vector<Tabellenseite> Tabellenseiten(const std::vector<std::vector<std::string>>& bloecke, QSizeF seite) {
     const double hoehe = seite.height();
     const auto jeSeite = static_cast<std::size_t>(std::max(2.0, std::floor((hoehe - 2 * RAND - KOPF - FUSS) / ZEILE)));
@@ -99,6 +115,7 @@ class FeldSeiten : public Druckvorlage {
   std::shared_ptr<const Feldergebnis> m_feld;
   std::string m_feldname;
   std::unique_ptr<Druckvorlage> m_diagrammseite;
+  mutable std::optional<Seitenumbruch> m_umbruch;
 };
 
 }  // namespace
