@@ -9,8 +9,12 @@ std::size_t Zeilenende(std::string_view text, std::size_t anfang, std::size_t& e
     return text.size();
   }
   ende = i;
-  // CR LF is one line end, not a line and an empty one.
-  return text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? i + 2 : i + 1;
+  if (text[i] == '\n') return i + 1;
+  // CR LF is one line end, not a line and an empty one; so is CR CR LF, what a CR LF file becomes when a
+  // program that writes CR LF for every LF copies it once more.
+  if (text.substr(i + 1, 1) == "\n") return i + 2;
+  if (text.substr(i + 1, 2) == "\r\n") return i + 3;
+  return i + 1;
 }
 
 }  // namespace zelvor

@@ -1,6 +1,6 @@
 #pragma once
-// Lines of a text file whatever system wrote it: LF (Linux), CR LF (Windows) and a lone CR (old Mac
-// programs, some exports of measuring devices). A reader that split at LF only would take a CR-only
+// Lines of a text file whatever system wrote it: LF (Linux), CR LF (Windows; also CR CR LF, a CR LF file
+// copied once more as text) and a lone CR (old Mac programs, some exports of measuring devices). A reader that split at LF only would take a CR-only
 // file for one long line and mix its rows.
 #include <cstddef>
 #include <string_view>

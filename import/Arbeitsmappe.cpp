@@ -445,7 +445,8 @@ class Fabrik : public iface::import_factory {
 };
 
 // Every XML part unpacked once and looked at before liborcus sees it: its nesting bounded, relationship
-// targets made relative, an .ods sheet's repeats cut. The archive anew when a part changed.
+// targets made relative, an .ods sheet's repeats cut, an .xlsx sheet's ISO dates and non-numbers kept
+// as texts, the workbook's date system noted. The archive anew when a part changed.
 std::string TeileVorbereiten(std::string_view archiv, const std::vector<Zipeintrag>& eintraege,
                              std::optional<std::string>& neu, std::vector<Zeilenwiederholung>& wiederholt,
                              bool& datum1904) {

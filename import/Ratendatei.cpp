@@ -37,8 +37,17 @@ class ZeilenLeser {
       roh += static_cast<char>(c);
     }
     if (c == '\r') {
+      // CR LF and CR CR LF are one line end (see doc/Textzeilen.h); what follows a lone CR is read again.
       const int danach = Lesen();
-      if (danach != '\n') m_zurueck = danach;
+      if (danach == '\r') {
+        const int dann = Lesen();
+        if (dann != '\n') {
+          m_zurueck[m_anzahl++] = dann;
+          m_zurueck[m_anzahl++] = '\r';
+        }
+      } else if (danach != '\n') {
+        m_zurueck[m_anzahl++] = danach;
+      }
     }
     if (roh.size() >= MAX_ZEILENLAENGE) return Ergebnis::ZuLang;
     text.assign(roh.c_str());
@@ -46,17 +55,12 @@ class ZeilenLeser {
   }
 
  private:
-  static constexpr int KEINS = EOF - 1;  // no byte held back
-
-  int Lesen() {
-    if (m_zurueck == KEINS) return m_quelle.Lesen();
-    const int c = m_zurueck;
-    m_zurueck = KEINS;
-    return c;
-  }
+  int Lesen() { return m_anzahl > 0 ? m_zurueck[--m_anzahl] : m_quelle.Lesen(); }
 
   Quelle& m_quelle;
-  int m_zurueck = KEINS;  // the byte read after a CR to see whether an LF follows
+  // The bytes read after a CR to see whether an LF follows, the next to read last.
+  int m_zurueck[2] = {EOF, EOF};
+  std::size_t m_anzahl = 0;
 };
 
 class TextQuelle {

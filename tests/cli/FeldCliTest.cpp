@@ -141,8 +141,9 @@ TEST(FeldCli, WiederholteOptionenUndMaskierteNamen) {
     for (const std::string& a : args) argv.push_back(a.c_str());
     std::ostringstream out, err;
     EXPECT_EQ(Ausfuehren(static_cast<int>(argv.size()), argv.data(), out, err), FEHLER) << args[1];
-    EXPECT_NE(err.str().find("ist mehrfach angegeben."), std::string::npos) << err.str();
-    EXPECT_EQ(std::count(err.str().begin(), err.str().end(), '\n'), 1) << err.str();
+    const std::string meldung = err.str();
+    EXPECT_NE(meldung.find("ist mehrfach angegeben."), std::string::npos) << meldung;
+    EXPECT_EQ(std::count(meldung.begin(), meldung.end(), '\n'), 1) << meldung;
   }
   std::ifstream f(well, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), vorher);

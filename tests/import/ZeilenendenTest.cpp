@@ -14,7 +14,7 @@ TEST(Zeilenenden, JederTextleserKenntLfCrLfUndCr) {
   const std::optional<Tag> m1 = TagAusDatum(2024, 3, 1), a1 = TagAusDatum(2024, 4, 1), m2 = TagAusDatum(2024, 5, 1);
   const CStringArray raten = {"    12.000      8849.0           228.0", "    13.500      9000.0           225.0",
                               "    15.000      9100.0           224.0"};
-  for (const char* ende : {"\n", "\r\n", "\r"}) {
+  for (const char* ende : {"\n", "\r\n", "\r", "\r\r\n"}) {
     const auto text = [ende](std::initializer_list<const char*> zeilen) {
       std::string t;
       for (const char* z : zeilen) t += std::string(z) + ende;
@@ -46,15 +46,16 @@ TEST(Zeilenenden, JederTextleserKenntLfCrLfUndCr) {
         << testing::PrintToString(ende);
 #endif
   }
-  // CR LF is one line end, CR CR two.
-  const std::string_view mix = "a\r\nb\rc\nd\r\re";
+  // CR LF and CR CR LF are one line end, CR CR two.
+  const std::string_view mix = "a\r\nb\rc\nd\r\re\r\r\nf";
   std::vector<std::string_view> zeilen;
   for (std::size_t pos = 0, ende = 0; pos < mix.size();) {
     const std::size_t naechste = Zeilenende(mix, pos, ende);
     zeilen.push_back(mix.substr(pos, ende - pos));
     pos = naechste;
   }
-  EXPECT_EQ(zeilen, (std::vector<std::string_view>{"a", "b", "c", "d", "", "e"}));
+  EXPECT_EQ(zeilen, (std::vector<std::string_view>{"a", "b", "c", "d", "", "e", "f"}));
+  EXPECT_EQ(RatendateiAusText("H\r1 2 3\r\r4 5 6\r").zeilen.size(), 1u);  // an empty line ends a rate file
 }
 
 }  // namespace
