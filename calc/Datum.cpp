@@ -94,6 +94,36 @@ std::optional<Tag> DatumLesen(std::string_view s) {
   return t;
 }
 
+bool WieEinDatum(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  std::size_t i = 0;
+  const auto ziffern = [&] {
+    const std::size_t anfang = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    return i > anfang;
+  };
+  if (!ziffern() || i >= s.size()) return false;
+  const char trenner = s[i];
+  if (trenner != '.' && trenner != '-' && trenner != '/') return false;
+  ++i;
+  if (!ziffern()) return false;
+  if (trenner != '/') {
+    if (i >= s.size() || s[i] != trenner) return false;
+    ++i;
+    if (!ziffern()) return false;
+  }
+  if (i == s.size()) return true;
+  // A time of day after a blank or a "T": digits, then a colon, then digits, colons, points and a zone.
+  if (s[i] != ' ' && s[i] != 'T') return false;
+  ++i;
+  if (!ziffern() || i >= s.size() || s[i] != ':') return false;
+  for (; i < s.size(); ++i)
+    if (!((s[i] >= '0' && s[i] <= '9') || s[i] == ':' || s[i] == '.' || s[i] == 'Z' || s[i] == '+' || s[i] == '-'))
+      return false;
+  return true;
+}
+
 std::string DatumText(Tag t) {
   const Kalenderdatum d = DatumAusTag(t);
   return Formatiere("%02d.%02d.%04d", d.tag, d.monat, d.jahr);

@@ -28,6 +28,11 @@ bool TagImBereich(Tag t);
 // first of the month). Blanks around it are allowed, nothing else.
 std::optional<Tag> DatumLesen(std::string_view text);
 
+// Whether a text has the shape of a date, a possible one or not: "31.02.2024", "00.00.0000", "1.1.99999",
+// "2024-13-45", "13/2024", also with a time of day ("01.03.2024 12:00", "2024-03-01T12:00:00"). A cell of
+// such a shape means a date, even where it names no day of the range of dates.
+bool WieEinDatum(std::string_view text);
+
 // "TT.MM.JJJJ", as dates are shown.
 std::string DatumText(Tag t);
 // "JJJJ-MM-TT", as JSON gives them.

@@ -1,7 +1,8 @@
 #pragma once
 // Checks of dated rate lines that no evaluation makes on its own: dates that run backwards while Gp goes
 // forwards, and between two dated lines the volume their rates produce over the days between them
-// (trapezoid) against the difference of their Gp. Each finding is one German WARNUNG sentence.
+// (trapezoid; lines of one date at most one day's volume) against the difference of their Gp. Each
+// finding is one German WARNUNG sentence.
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ inline constexpr double PLAUSIBEL_ANTEIL = 0.2;
 // At most this many pairs are named one by one; the rest are counted.
 inline constexpr int MAX_PAARWARNUNGEN = 10;
 
-std::vector<std::string> DatumsWarnungen(const std::vector<DatierterPunkt>& punkte);
+// `injektion`: the lines are an injection well's, whose Gp falls as gas goes in.
+std::vector<std::string> DatumsWarnungen(const std::vector<DatierterPunkt>& punkte, bool injektion = false);
 
 }  // namespace zelvor

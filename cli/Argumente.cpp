@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "cli/Maskierung.h"
 #include "export/Export.h"
 
 namespace zelvor::cli {
@@ -46,8 +47,8 @@ std::optional<std::string> ZeichenausgabePruefen(const Argumente& a) {
   if (!a.ausgabe) return "Der Befehl " + a.befehl + " verlangt eine Ausgabedatei (-o).";
   const std::optional<Ausgabeformat> format = AusgabeformatAus(*a.ausgabe);
   if (a.befehl == "print" && format != Ausgabeformat::Pdf)
-    return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .pdf enden.";
-  if (!format) return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .png, .svg oder .pdf enden.";
+    return "Die Ausgabedatei \"" + NameSichtbar(*a.ausgabe) + "\" muss auf .pdf enden.";
+  if (!format) return "Die Ausgabedatei \"" + NameSichtbar(*a.ausgabe) + "\" muss auf .png, .svg oder .pdf enden.";
   if (a.quer && format != Ausgabeformat::Pdf) return std::string("--landscape gilt nur für eine PDF-Ausgabe.");
   if (a.grafiklupe && a.ansicht != Zeichenansichten().front())
     return "--zoom gilt nur für --view " + Zeichenansichten().front() + ".";
@@ -59,7 +60,7 @@ std::optional<std::string> ExportausgabePruefen(const Argumente& a) {
   if (!a.ausgabe) return std::string("Der Befehl export verlangt eine Ausgabedatei (-o).");
   if (a.dialekt && *a.dialekt != "de") return "Unbekannter Dialekt \"" + *a.dialekt + "\" (bekannt: de).";
   const std::optional<Exportformat> format = ExportformatAus(*a.ausgabe, a.dialekt.has_value());
-  if (!format) return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .csv oder .xlsx enden.";
+  if (!format) return "Die Ausgabedatei \"" + NameSichtbar(*a.ausgabe) + "\" muss auf .csv oder .xlsx enden.";
   if (a.dialekt && format == Exportformat::Xlsx) return std::string("--dialekt gilt nur für eine CSV-Ausgabe.");
   return std::nullopt;
 }
@@ -121,10 +122,13 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
                                                   "kennlinien", "speicherjahr"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
+  std::set<std::string> gegeben;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg.size() > 1 && arg[0] == '-') {
-      if (!erlaubt.count(arg)) return "Unbekannte Option \"" + arg + "\" für " + a.befehl + ".";
+      if (!erlaubt.count(arg)) return "Unbekannte Option \"" + NameSichtbar(arg) + "\" für " + a.befehl + ".";
+      // A second value would silently replace the first: which one was meant is the user's to say.
+      if (!gegeben.insert(arg).second) return "Die Option " + arg + " ist mehrfach angegeben.";
       const bool prognosewert = arg == "--pmin" || arg == "--plateau" || arg == "--end" || arg == "--model" ||
                                 arg == "--steps" || arg == "--pmax" || arg == "--pres-max";
       const bool mitWert = prognosewert || arg == "--rates" || arg == "--messungen" || arg == "-o" || arg == "--wgv" || arg == "--view" ||

@@ -124,7 +124,7 @@ int Results(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (pfad == ERGEBNISDATEI_NAME)
     out << ERGEBNISSE_GESCHRIEBEN << '\n';
   else
-    out << "Die Ergebnisse sind in die Datei " << pfad << " geschrieben!\n";
+    out << "Die Ergebnisse sind in die Datei " << NameSichtbar(pfad) << " geschrieben!\n";
   return lauf == Lauf::Abgebrochen ? ABGEBROCHEN : ERFOLG;
 }
 
@@ -136,7 +136,7 @@ int Export(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, a)) return Fehler(err, *m);
   const std::string fehler = ExportSchreiben(*a.ausgabe, ExporttabellenDesDokuments(doc), format);
   if (!fehler.empty()) return Fehler(err, fehler);
-  out << "Die Tabellen sind in die Datei " << *a.ausgabe << " exportiert.\n";
+  out << "Die Tabellen sind in die Datei " << NameSichtbar(*a.ausgabe) << " exportiert.\n";
   return lauf == Lauf::Abgebrochen ? ABGEBROCHEN : ERFOLG;
 }
 

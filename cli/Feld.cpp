@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <set>
 
 #include "calc/Parallel.h"
 #include "cli/Argumente.h"
@@ -72,8 +73,11 @@ std::string Json(const Feldergebnis& f) {
 }  // namespace
 
 std::optional<std::string> FeldargumenteLesen(int argc, const char* const* argv, Feldargumente& a) {
+  std::set<std::string> gegeben;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
+    if ((arg == "--json" || arg == "--abgleich" || arg == "--jobs" || arg == "-o") && !gegeben.insert(arg).second)
+      return "Die Option " + arg + " ist mehrfach angegeben.";
     if (arg == "--json") {
       a.json = true;
     } else if (arg == "--abgleich") {
@@ -144,11 +148,18 @@ int Feld(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     const Exportformat format = *ExportformatAus(*a.ausgabe, false);
     const std::string fehler = ExportSchreiben(*a.ausgabe, FeldTabellen(*f), format);
     if (!fehler.empty()) return Fehler(err, fehler);
-    out << "Die Tabellen sind in die Datei " << *a.ausgabe << " exportiert.\n";
+    out << "Die Tabellen sind in die Datei " << NameSichtbar(*a.ausgabe) << " exportiert.\n";
   } else if (a.json) {
     out << Json(*f);
   } else {
-    for (const std::string& zeile : FeldText(*f)) out << Sichtbar(zeile) << '\n';
+    // Names escaped before the columns are measured, so that a tab in a name neither reaches the terminal
+    // nor shifts the columns.
+    Feldergebnis anzeige = *f;
+    for (Feldbohrung& b : anzeige.bohrungen) {
+      b.name = NameSichtbar(b.name);
+      b.datei = NameSichtbar(b.datei);
+    }
+    for (const std::string& zeile : FeldText(anzeige)) out << Sichtbar(zeile) << '\n';
   }
   return status;
 }

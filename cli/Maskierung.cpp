@@ -84,6 +84,10 @@ std::string Sichtbar(std::string_view zeile) {
   return HexFuerSteuerzeichen(zeile, [](unsigned char c) { return c == '\t'; });
 }
 
+std::string NameSichtbar(std::string_view name) {
+  return HexFuerSteuerzeichen(name, [](unsigned char) { return false; });
+}
+
 bool SichtbarerStrom::Schreiben(std::string_view text) {
   std::string s;
   std::size_t von = 0;

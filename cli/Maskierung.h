@@ -18,6 +18,10 @@ std::string Demaskiert(std::string_view text);
 // included; backslashes as they are, so a normal text is unchanged.
 std::string Sichtbar(std::string_view zeile);
 
+// A name (a file's, a well's) inside a line: every control character as "\xHH" per byte, the tab and
+// the line break too, so that it neither breaks the line nor shifts a table's columns.
+std::string NameSichtbar(std::string_view name);
+
 // Passes what is written on to ziel with every control character but the line break and the tab made
 // visible as by Sichtbar: the last guard for whatever a message carries (a cell, a file name).
 class SichtbarerStrom : public std::streambuf {

@@ -39,7 +39,7 @@ Lieferfaehigkeit DokumentLieferfaehigkeit(const CZelvorDoc& doc) {
     const AusgewerteterPunkt& p = doc.m_Lauf.punkte[i];
     punkte.push_back({static_cast<int>(i + 1), ZeilenDatum(doc.m_RatenDatum, i), p.gp, p.q});
   }
-  for (std::string& w : DatumsWarnungen(punkte)) l.meldungen.push_back(std::move(w));
+  for (std::string& w : DatumsWarnungen(punkte, doc.m_Lauf.injektion)) l.meldungen.push_back(std::move(w));
   return l;
 }
 

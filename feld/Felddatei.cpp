@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "doc/Dateizugriff.h"
+#include "doc/Textzeilen.h"
 
 namespace zelvor {
 namespace {
@@ -101,12 +102,11 @@ Felddatei FelddateiAusText(const std::string& felddatei, const std::string& text
   // A byte order mark some editors write is not part of the first path.
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) anfang = 3;
   while (anfang < text.size()) {
-    std::size_t ende = text.find('\n', anfang);
-    if (ende == std::string::npos) ende = text.size();
+    std::size_t ende = 0;
+    const std::size_t naechste = Zeilenende(text, anfang, ende);
     std::string zeile = text.substr(anfang, ende - anfang);
-    anfang = ende + 1;
+    anfang = naechste;
     ++nummer;
-    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
     if (zeile.find_first_not_of(" \t") == std::string::npos || zeile.front() == '#') continue;
     if (zeile.size() > FELDDATEI_MAX_ZEILENLAENGE) {
       f.meldung = name + ": Zeile " + std::to_string(nummer) + " ist zu lang.";

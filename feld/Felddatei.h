@@ -1,7 +1,7 @@
 #pragma once
 // The field file (*.zlf): the wells of a field as UTF-8 text, one well file's path a line, relative to
 // the field file's folder (absolute paths are kept as they are). A line is the path exactly, only a
-// line end's '\r' is not part of it; blank lines and lines starting with '#' are skipped (a path that
+// line ends at LF, CR LF or a lone CR; blank lines and lines starting with '#' are skipped (a path that
 // starts with '#' is written as "./#..."). The reader takes hostile files: its size and line count are bounded, and a file that is
 // not UTF-8 text is refused with a German message.
 #include <cstddef>

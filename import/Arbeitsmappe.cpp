@@ -56,7 +56,9 @@ std::string Gekuerzt(std::string_view s) {
 }
 
 std::string ZahlAlsText(double wert) {
-  if (!std::isfinite(wert)) return "nan";
+  // Shown as such in a message; neither is a number nor a date to the import.
+  if (std::isnan(wert)) return "keine Zahl";
+  if (std::isinf(wert)) return wert > 0 ? "unendlich" : "-unendlich";
   char text[32];
   const auto r = std::to_chars(text, text + sizeof text, wert);
   return std::string(text, r.ptr);
@@ -212,11 +214,12 @@ class Stile : public iface::import_styles {
   std::vector<bool> m_xfDatum;  // by cell format
 };
 
-// Excel's day number (1900 system: 61 is 1 March 1900, before which Excel counts a 29 February 1900 that
-// never was) as a date text, or nothing when it is no day of the range of dates.
-std::optional<std::string> Tageszahl(double wert) {
-  if (!std::isfinite(wert) || wert < 61.0 || wert > 150000.0) return std::nullopt;
-  const Tag tag = static_cast<Tag>(std::floor(wert)) - 25569;
+// Excel's day number as a date text, or nothing when it is no day of the range of dates. The 1900 system
+// counts from 1 January 1900 as day 1, with a 29 February 1900 that never was (so 61 is 1 March 1900 and
+// earlier numbers are no dates here); the 1904 system (date1904) counts from 1 January 1904 as day 0.
+std::optional<std::string> Tageszahl(double wert, bool datum1904) {
+  if (!std::isfinite(wert) || wert < (datum1904 ? 0.0 : 61.0) || wert > 150000.0) return std::nullopt;
+  const Tag tag = static_cast<Tag>(std::floor(wert)) - (datum1904 ? 24107 : 25569);
   if (!TagImBereich(tag)) return std::nullopt;
   return DatumText(tag);
 }
@@ -233,7 +236,8 @@ class Blatt : public iface::import_sheet {
   void set_bool(row_t z, col_t s, bool wert) override { Setzen(z, s, wert ? "WAHR" : "FALSCH"); }
   void set_date_time(row_t z, col_t s, int jahr, int monat, int tag, int, int, double) override {
     const std::optional<Tag> t = TagAusDatum(jahr, monat, tag);
-    Setzen(z, s, t ? DatumText(*t) : std::to_string(tag) + "." + std::to_string(monat) + "." + std::to_string(jahr));
+    // An impossible date ("0000-00-00") as the file wrote it, still shaped as a date.
+    Setzen(z, s, t ? DatumText(*t) : Formatiere("%04d-%02d-%02d", jahr, monat, tag));
   }
   void set_format(row_t z, col_t s, std::size_t xf) override {
     if (m_sammeln && z >= 0 && s >= 0 && s < MAX_SPALTEN && static_cast<std::size_t>(z) < MAX_TABELLENZEILEN) {
@@ -280,7 +284,7 @@ class Blatt : public iface::import_sheet {
   }
 
   // Numbers in cells of a date format become date texts.
-  void DatenErkennen(const Stile& stile) {
+  void DatenErkennen(const Stile& stile, bool datum1904) {
     for (auto& [z, zellen] : m_zellen)
       for (auto& [s, text] : zellen) {
         if (!Datumszelle(stile, z, s)) continue;
@@ -288,7 +292,7 @@ class Blatt : public iface::import_sheet {
         if (!ZelleAlsZahl(text, Dezimalzeichen::Punkt, wert)) continue;
         double genau = 0;
         if (std::from_chars(text.data(), text.data() + text.size(), genau).ec != std::errc{}) continue;
-        if (const auto datum = Tageszahl(genau)) text = *datum;
+        if (const auto datum = Tageszahl(genau, datum1904)) text = *datum;
       }
   }
 
@@ -441,9 +445,11 @@ class Fabrik : public iface::import_factory {
 };
 
 // Every XML part unpacked once and looked at before liborcus sees it: its nesting bounded, relationship
-// targets made relative, an .ods sheet's repeats cut. The archive anew when a part changed.
+// targets made relative, an .ods sheet's repeats cut, an .xlsx sheet's ISO dates and non-numbers kept
+// as texts, the workbook's date system noted. The archive anew when a part changed.
 std::string TeileVorbereiten(std::string_view archiv, const std::vector<Zipeintrag>& eintraege,
-                             std::optional<std::string>& neu, std::vector<Zeilenwiederholung>& wiederholt) {
+                             std::optional<std::string>& neu, std::vector<Zeilenwiederholung>& wiederholt,
+                             bool& datum1904) {
   const Zipgrenzen grenzen;
   std::vector<std::optional<std::string>> ersetzt(eintraege.size());
   bool geaendert = false;
@@ -464,6 +470,9 @@ std::string TeileVorbereiten(std::string_view archiv, const std::vector<Zipeintr
     bool anders = e.name.ends_with(".rels") && BeziehungszieleRelativ(*text, e.name);
     if (e.name == "content.xml")
       anders = OdsWiederholungenKuerzen(*text, MAX_TABELLENZEILEN + 1, MAX_TABELLENSPALTEN, wiederholt) || anders;
+    else
+      anders = XlsxWerteAlsText(*text) || anders;
+    datum1904 = datum1904 || Datum1904(*text);
     if (anders) {
       ersetzt[i] = std::move(text);
       geaendert = true;
@@ -487,7 +496,9 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
   if (const std::string fehler = ZipverzeichnisLesen(inhalt, eintraege); !fehler.empty()) return fehler;
   std::optional<std::string> neu;
   std::vector<Zeilenwiederholung> wiederholt;
-  if (const std::string fehler = TeileVorbereiten(inhalt, eintraege, neu, wiederholt); !fehler.empty()) return fehler;
+  bool datum1904 = false;
+  if (const std::string fehler = TeileVorbereiten(inhalt, eintraege, neu, wiederholt, datum1904); !fehler.empty())
+    return fehler;
   if (neu) inhalt = *neu;
   const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
   try {
@@ -503,7 +514,7 @@ std::string ArbeitsmappeLesen(std::string_view inhalt, Tabelle& tabelle) {
     }
     fabrik.Erstes().ZeilenWiederholen(wiederholt);
     if (fabrik.Voll()) return "Die Arbeitsmappe enth\xC3\xA4lt zu viele Daten; sie wird nicht gelesen.";
-    fabrik.Erstes().DatenErkennen(fabrik.Formate());
+    fabrik.Erstes().DatenErkennen(fabrik.Formate(), datum1904);
     fabrik.Erstes().Uebergeben(tabelle);
   } catch (const std::bad_alloc&) {
     tabelle = {};

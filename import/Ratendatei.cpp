@@ -18,7 +18,7 @@ namespace {
 // A line of this many characters or more (line end not counted) is refused as too long.
 constexpr std::size_t MAX_ZEILENLAENGE = 99;
 
-// Reads one line at a time from a byte source; keeps at most MAX_ZEILENLAENGE + 1 bytes of it.
+// Reads one line at a time from a byte source; keeps at most MAX_ZEILENLAENGE bytes of it.
 template <typename Quelle>
 class ZeilenLeser {
  public:
@@ -27,28 +27,40 @@ class ZeilenLeser {
   enum class Ergebnis { Ende, Zeile, ZuLang };
 
   // The text of a line ends at its first NUL byte, as for a C string; its length counts every byte.
+  // A line ends at LF, CR LF or a lone CR.
   Ergebnis Naechste(std::string& text) {
     std::string roh;
-    int c = m_quelle.Lesen();
+    int c = Lesen();
     if (c == EOF) return Ergebnis::Ende;
-    bool zeilenende = false;
-    for (; c != EOF; c = m_quelle.Lesen()) {
-      if (c == '\n') {
-        zeilenende = true;
-        break;
-      }
-      // One byte beyond the limit tells a CR before the line end from a character of the line.
-      if (roh.size() > MAX_ZEILENLAENGE) return Ergebnis::ZuLang;
+    for (; c != EOF && c != '\n' && c != '\r'; c = Lesen()) {
+      if (roh.size() >= MAX_ZEILENLAENGE) return Ergebnis::ZuLang;
       roh += static_cast<char>(c);
     }
-    if (zeilenende && !roh.empty() && roh.back() == '\r') roh.pop_back();
+    if (c == '\r') {
+      // CR LF and CR CR LF are one line end (see doc/Textzeilen.h); what follows a lone CR is read again.
+      const int danach = Lesen();
+      if (danach == '\r') {
+        const int dann = Lesen();
+        if (dann != '\n') {
+          m_zurueck[m_anzahl++] = dann;
+          m_zurueck[m_anzahl++] = '\r';
+        }
+      } else if (danach != '\n') {
+        m_zurueck[m_anzahl++] = danach;
+      }
+    }
     if (roh.size() >= MAX_ZEILENLAENGE) return Ergebnis::ZuLang;
     text.assign(roh.c_str());
     return Ergebnis::Zeile;
   }
 
  private:
+  int Lesen() { return m_anzahl > 0 ? m_zurueck[--m_anzahl] : m_quelle.Lesen(); }
+
   Quelle& m_quelle;
+  // The bytes read after a CR to see whether an LF follows, the next to read last.
+  int m_zurueck[2] = {EOF, EOF};
+  std::size_t m_anzahl = 0;
 };
 
 class TextQuelle {

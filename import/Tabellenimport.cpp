@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "calc/Datum.h"
 #include "calc/Format.h"
+#include "doc/Textzeilen.h"
 #include "doc/Windows1252.h"
 #include "import/Meldungstext.h"
 
@@ -118,14 +120,46 @@ std::vector<std::string_view> Zeilen(std::string_view text, bool& abgeschnitten)
       abgeschnitten = true;
       break;
     }
-    std::size_t lf = text.find('\n', pos);
-    if (lf == std::string_view::npos) lf = text.size();
-    std::string_view z = text.substr(pos, lf - pos);
-    if (!z.empty() && z.back() == '\r') z.remove_suffix(1);
-    zeilen.push_back(z);
-    pos = lf + 1;
+    std::size_t ende = 0;
+    const std::size_t naechste = Zeilenende(text, pos, ende);
+    zeilen.push_back(text.substr(pos, ende - pos));
+    pos = naechste;
   }
   return zeilen;
+}
+
+// A heading that names a date column: its first word is "Datum", ends so ("Messdatum") or is "Date".
+bool Datumskopf(std::string_view zelle) {
+  const std::string_view s = Getrimmt(zelle);
+  std::string wort(s.substr(0, std::min<std::size_t>(s.find_first_of(" ([/"), 40)));
+  for (char& c : wort) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return wort.ends_with("datum") || wort == "date";
+}
+
+// The column of the rows' dates: the first column whose data cells (from row `start` up to the first
+// empty row) hold a possible date and are at least half dates in shape, or whose heading (a row before
+// `start`) names a date while at least half its data cells are no numbers. So a date in the first data
+// row is judged as every other date of its column, and a column of numbers is never one of dates.
+std::optional<std::size_t> Datumsspalte(const Tabelle& t, std::size_t start) {
+  std::size_t breite = 0, ende = start;
+  for (; ende < t.zeilen.size() && !Leer(t.zeilen[ende]); ++ende) breite = std::max(breite, t.zeilen[ende].size());
+  for (std::size_t s = 0; s < breite; ++s) {
+    std::size_t gefuellt = 0, geformt = 0, gueltig = 0, keineZahl = 0;
+    for (std::size_t z = start; z < ende; ++z) {
+      if (s >= t.zeilen[z].size() || Getrimmt(t.zeilen[z][s]).empty()) continue;
+      const std::string& zelle = t.zeilen[z][s];
+      ++gefuellt;
+      if (WieEinDatum(zelle)) ++geformt;
+      if (DatumLesen(zelle)) ++gueltig;
+      float wert = 0;
+      if (!ZelleAlsZahl(zelle, t.dezimal, wert)) ++keineZahl;
+    }
+    if (gueltig > 0 && 2 * geformt >= gefuellt) return s;
+    bool kopf = false;
+    for (std::size_t z = 0; z < start && !kopf; ++z) kopf = s < t.zeilen[z].size() && Datumskopf(t.zeilen[z][s]);
+    if (kopf && 2 * keineZahl >= gefuellt) return s;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -231,40 +265,42 @@ Tabellenwerte TabellenwerteLesen(const Tabelle& tabelle, std::size_t anzahl, con
     return ergebnis;
   };
   std::array<std::size_t, 3> spalten{};
-  std::optional<std::size_t> datumsspalte;
+  // The first row with enough numbers starts the data; the date column is known before any row is read.
+  std::size_t start = 0;
+  while (start < tabelle.zeilen.size() && Zahlen(tabelle.zeilen[start], tabelle.dezimal) < static_cast<int>(anzahl))
+    ++start;
+  const std::optional<std::size_t> datumsspalte = Datumsspalte(tabelle, start);
   bool daten = false;
-  std::size_t i = 0;
+  std::size_t i = start;
   for (; i < tabelle.zeilen.size(); ++i) {
     const std::vector<std::string>& zellen = tabelle.zeilen[i];
     const std::string& text = i < tabelle.texte.size() ? tabelle.texte[i] : std::string();
     if (Leer(zellen)) {
-      if (!daten) continue;
       // An empty row ends the data, as an empty line ends a rate file; rows after it are not lost unseen.
       for (std::size_t k = i + 1; k < tabelle.zeilen.size() && ergebnis.leerzeile == 0; ++k)
         if (!Leer(tabelle.zeilen[k])) ergebnis.leerzeile = i + 1;
       break;
     }
-    std::array<float, 3> werte{};
-    if (!daten) {
-      // The first row with enough numbers: their columns hold the values from here on.
-      std::size_t n = 0;
-      for (std::size_t s = 0; s < zellen.size() && n < anzahl; ++s)
-        if (ZelleAlsZahl(zellen[s], tabelle.dezimal, werte[n])) spalten[n++] = s;
-      if (n < anzahl) continue;  // a title, a heading or a row of units
-      daten = true;
-      for (std::size_t s = 0; s < zellen.size() && !datumsspalte; ++s)
-        if (DatumLesen(zellen[s])) datumsspalte = s;
-    } else {
-      bool gueltig = true;
-      for (std::size_t n = 0; n < anzahl && gueltig; ++n)
-        gueltig = spalten[n] < zellen.size() && ZelleAlsZahl(zellen[spalten[n]], tabelle.dezimal, werte[n]);
-      if (!gueltig) return ablehnen(keineWerte + SteuerzeichenSichtbar(text));
-    }
+    // The date first: a date cell that reads as a number must be blamed as the date it should be.
     std::optional<Tag> datum;
     if (datumsspalte && *datumsspalte < zellen.size() && !Getrimmt(zellen[*datumsspalte]).empty()) {
       datum = DatumLesen(zellen[*datumsspalte]);
       if (!datum)
         return ablehnen("Die Zeile enth\xC3\xA4lt kein g\xC3\xBCltiges Datum (TT.MM.JJJJ)\n " + SteuerzeichenSichtbar(text));
+    }
+    std::array<float, 3> werte{};
+    if (!daten) {
+      // The first row: its first numbers beside the date fix the columns of the values.
+      std::size_t n = 0;
+      for (std::size_t s = 0; s < zellen.size() && n < anzahl; ++s)
+        if (s != datumsspalte && ZelleAlsZahl(zellen[s], tabelle.dezimal, werte[n])) spalten[n++] = s;
+      if (n < anzahl) return ablehnen(keineWerte + SteuerzeichenSichtbar(text));
+      daten = true;
+    } else {
+      bool gueltig = true;
+      for (std::size_t n = 0; n < anzahl && gueltig; ++n)
+        gueltig = spalten[n] < zellen.size() && ZelleAlsZahl(zellen[spalten[n]], tabelle.dezimal, werte[n]);
+      if (!gueltig) return ablehnen(keineWerte + SteuerzeichenSichtbar(text));
     }
     ergebnis.daten.push_back(datum);
     ergebnis.werte.push_back(werte);

@@ -6,8 +6,9 @@
 // row ends the data (and the result tells when further rows follow it). One bad row refuses the whole
 // import, so nothing half-read reaches the well.
 // A cell that holds a date ("01.03.2024", "1.3.2024", "2024-03-01", "03/2024", a workbook's date cell)
-// is never a number: the first row's first date cell fixes the date column, whose dates go with the
-// rows' lines.
+// is never a number. The date column is the one whose data cells are dates (or whose heading says
+// "Datum" over cells that are no numbers); its dates go with the rows' lines, and every row's date,
+// the first's too, must be a possible one.
 #include <array>
 #include <cstddef>
 #include <string>

@@ -1,6 +1,7 @@
 #include "import/Xmlteile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace zelvor {
@@ -107,6 +108,42 @@ std::size_t Anzahl(std::string_view wert, std::size_t max) {
   return n == 0 ? 1 : n;
 }
 
+// A number as a spreadsheet stores it: sign, digits with one decimal point, an exponent.
+bool IstDezimalzahl(std::string_view s) {
+  while (!s.empty() && Leerraum(s.front())) s.remove_prefix(1);
+  while (!s.empty() && Leerraum(s.back())) s.remove_suffix(1);
+  std::size_t i = 0, ziffern = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) ++ziffern;
+  if (i < s.size() && s[i] == '.')
+    for (++i; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) ++ziffern;
+  if (ziffern == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const std::size_t anfang = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    if (i == anfang) return false;
+  }
+  if (i != s.size()) return false;
+  // Beyond double precision ("1e400") liborcus would read some other number.
+  if (s.front() == '+') s.remove_prefix(1);
+  double wert = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), wert);
+  return r.ec == std::errc{} && r.ptr == s.data() + s.size();
+}
+
+// "JJJJ-MM-TT", alone or before a time of day ("T12:30:00").
+bool IsoTag(std::string_view w) {
+  const auto ziffern = [&](std::size_t von, std::size_t n) {
+    for (std::size_t k = von; k < von + n; ++k)
+      if (k >= w.size() || w[k] < '0' || w[k] > '9') return false;
+    return true;
+  };
+  return ziffern(0, 4) && w.size() >= 10 && w[4] == '-' && ziffern(5, 2) && w[7] == '-' && ziffern(8, 2) &&
+         (w.size() == 10 || w[10] == 'T');
+}
+
 }  // namespace
 
 bool IstXml(std::string_view text) {
@@ -188,6 +225,70 @@ bool OdsWiederholungenKuerzen(std::string& xml, std::size_t zeilen, std::size_t 
     } else if (t && zelle) {
       t->spalte += anzahl;
     }
+    return true;
+  });
+  if (kopiert == 0) return false;
+  neu.append(x.substr(kopiert));
+  xml = std::move(neu);
+  return true;
+}
+
+bool Datum1904(std::string_view xml) {
+  bool ja = false;
+  Durchgehen(xml, [&](const Marke& m) {
+    if (m.ende || OhnePraefix(m.name) != "workbookPr") return true;
+    Attribute(xml, m, [&](std::string_view attr, std::size_t anfang, std::size_t laenge) {
+      const std::string_view wert = xml.substr(anfang, laenge);
+      if (OhnePraefix(attr) == "date1904") ja = wert == "1" || wert == "true";
+    });
+    return false;
+  });
+  return ja;
+}
+
+bool XlsxWerteAlsText(std::string& xml) {
+  const std::string_view x = xml;
+  std::string neu;
+  std::size_t kopiert = 0;
+  enum class Art { Keine, Iso, Zahl } art = Art::Keine;
+  std::size_t stelle = 0, laenge = 0;  // what of the open cell's start tag is to be replaced
+  std::string ersatz;
+  Durchgehen(x, [&](const Marke& m) {
+    const std::string_view name = OhnePraefix(m.name);
+    if (name == "c") {
+      art = Art::Keine;
+      if (m.ende || m.leer) return true;
+      std::optional<std::pair<std::size_t, std::size_t>> typ;
+      Attribute(x, m, [&](std::string_view attr, std::size_t anfang, std::size_t n) {
+        if (attr == "t") typ = {anfang, n};
+      });
+      const std::string_view t = typ ? x.substr(typ->first, typ->second) : std::string_view("n");
+      if (t != "d" && t != "n") return true;
+      art = t == "d" ? Art::Iso : Art::Zahl;
+      stelle = typ ? typ->first : m.schluss;
+      laenge = typ ? typ->second : 0;
+      ersatz = typ ? "str" : " t=\"str\"";
+      return true;
+    }
+    if (name != "v" || m.ende || m.leer || art == Art::Keine) return true;
+    const std::size_t tag = static_cast<std::size_t>(m.name.data() - x.data()) - 1;  // its '<'
+    const std::size_t wertAnfang = m.schluss + 1;
+    const std::size_t wertEnde = std::min(x.find('<', wertAnfang), x.size());
+    std::string_view wert = x.substr(wertAnfang, wertEnde - wertAnfang);
+    if (art == Art::Zahl && IstDezimalzahl(wert)) {
+      art = Art::Keine;
+      return true;
+    }
+    if (art == Art::Iso && IsoTag(wert)) wert = wert.substr(0, 10);
+    neu.append(x.substr(kopiert, stelle - kopiert));
+    neu += ersatz;
+    neu.append(x.substr(stelle + laenge, tag - stelle - laenge));
+    // A formula cell with a text result: the only way liborcus hands a cell's text over untouched.
+    neu += "<f>0</f>";
+    neu.append(x.substr(tag, wertAnfang - tag));
+    neu += wert;
+    kopiert = wertEnde;
+    art = Art::Keine;
     return true;
   });
   if (kopiert == 0) return false;

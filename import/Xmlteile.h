@@ -40,4 +40,15 @@ struct Zeilenwiederholung {
 bool OdsWiederholungenKuerzen(std::string& xml, std::size_t zeilen, std::size_t spalten,
                               std::vector<Zeilenwiederholung>& wiederholt);
 
+// Whether a workbook part says that its day numbers count from 1 January 1904 (<workbookPr
+// date1904="1"/>, Excel for Mac's epoch) rather than from 1900.
+bool Datum1904(std::string_view xml);
+
+// Cells of an .xlsx sheet whose value liborcus would lose, turned into cells whose stored result is their
+// text: ISO date cells (t="d", "2023-11-01T00:00:00", read as empty) as "2023-11-01" (a time of day
+// dropped, as a day number's fraction is; a value of another shape kept as it stands), and number cells
+// whose value is no number ("INF", read as NaN; "1e400", beyond double precision) as that value, so that a message shows what the cell
+// held. True when the text changed.
+bool XlsxWerteAlsText(std::string& xml);
+
 }  // namespace zelvor

@@ -1,5 +1,7 @@
 #include "report/Anzeigetext.h"
 
+#include <cstdio>
+
 namespace zelvor {
 namespace {
 
@@ -29,6 +31,20 @@ std::string PfadFuerAnzeige(const std::string& pfad, std::size_t zeichen) {
     if (gezaehlt == zeichen - 1) schnitt = i;
   }
   return pfad;
+}
+
+std::vector<std::string> TextFuerBild(const std::vector<std::string>& zeilen) {
+  std::vector<std::string> bild;
+  const bool gekuerzt = zeilen.size() > BILD_TEXTZEILEN;
+  const std::size_t behalten = gekuerzt ? BILD_TEXTZEILEN - 1 : zeilen.size();
+  bild.reserve(behalten + 1);
+  for (std::size_t i = 0; i < behalten; ++i) bild.push_back(FuerAnzeige(zeilen[i], BILD_ZEILE_ZEICHEN));
+  if (gekuerzt) {
+    char text[96];
+    std::snprintf(text, sizeof text, "\xE2\x80\xA6 %zu weitere Zeilen zeigt das Bild nicht.", zeilen.size() - behalten);
+    bild.emplace_back(text);
+  }
+  return bild;
 }
 
 }  // namespace zelvor

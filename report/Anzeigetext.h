@@ -4,6 +4,7 @@
 // such a text times the number of wells. The well file keeps the whole text.
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace zelvor {
 
@@ -16,5 +17,14 @@ inline constexpr std::size_t ANZEIGE_ZEILE_ZEICHEN = 400;
 std::string FuerAnzeige(const std::string& text, std::size_t zeichen = ANZEIGE_ZEICHEN);
 // A path the same way, but keeping its end, where the file's name is: "…" and the last zeichen - 1.
 std::string PfadFuerAnzeige(const std::string& pfad, std::size_t zeichen = ANZEIGE_ZEICHEN);
+
+// A picture's text block (an analysis page as PNG or SVG): at most this many lines of at most this many
+// characters. A page with thousands of surveys would otherwise make a picture metres high.
+inline constexpr std::size_t BILD_TEXTZEILEN = 120;
+inline constexpr std::size_t BILD_ZEILE_ZEICHEN = 200;
+
+// The lines as a picture shows them: each cut as FuerAnzeige cuts, and beyond BILD_TEXTZEILEN the rest
+// replaced by one line that says how many lines the picture leaves out.
+std::vector<std::string> TextFuerBild(const std::vector<std::string>& zeilen);
 
 }  // namespace zelvor

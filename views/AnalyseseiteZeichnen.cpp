@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/Anzeigetext.h"
 #include "report/Grafiklayout.h"
 #include "views/Ausgabedatei.h"
 #include "views/DiagrammZeichnen.h"
@@ -34,6 +35,13 @@ double DiagrammeHoehe(const Analyseseite& s) {
   double h = 0;
   for (const Diagramm& d : s.diagramme) h += (h > 0 ? ABSTAND : 0) + DiagrammHoehe(d);
   return h;
+}
+
+// The page as a picture shows it: its text block bounded, so that the picture's size is.
+Analyseseite Bildseite(const Analyseseite& s) {
+  Analyseseite b = s;
+  b.text = TextFuerBild(s.text);
+  return b;
 }
 
 class Seite : public Druckvorlage {
@@ -103,7 +111,8 @@ std::unique_ptr<Druckvorlage> AnalyseseiteDruckvorlage(std::function<Analyseseit
   return std::make_unique<Seite>(std::move(inhalt), std::move(titel));
 }
 
-QImage AnalyseseiteBild(const Analyseseite& s, const std::string& titel, double dpi) {
+QImage AnalyseseiteBild(const Analyseseite& seite, const std::string& titel, double dpi) {
+  const Analyseseite s = Bildseite(seite);
   const QSizeF f = AnalyseseiteFlaeche(s, false);
   QImage bild = WeissesBild(f.width(), f.height(), dpi);
   QPainter p(&bild);
@@ -111,7 +120,8 @@ QImage AnalyseseiteBild(const Analyseseite& s, const std::string& titel, double 
   return bild;
 }
 
-QString AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& s, const std::string& titel) {
+QString AnalyseseiteAlsSvg(const QString& pfad, const Analyseseite& seite, const std::string& titel) {
+  const Analyseseite s = Bildseite(seite);
   const QSizeF f = AnalyseseiteFlaeche(s, false);
   const QSize groesse(static_cast<int>(std::ceil(f.width())), static_cast<int>(std::ceil(f.height())));
   // Made in memory, then written as every file the user names (views/Ausgabedatei.h).

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "report/Felddiagramm.h"
 #include "report/Feldkennlinientext.h"
@@ -40,16 +41,14 @@ class FeldSeiten : public Druckvorlage {
       : m_feld(std::move(f)), m_feldname(std::move(feldname)),
         m_diagrammseite(AnalyseseiteDruckvorlage([this] { return FeldDiagrammseite(*m_feld, m_feldname); }, m_feldname)) {}
 
-  int Seitenanzahl(QSizeF seite) const override {
-    return 1 + static_cast<int>(Tabellenseiten(*m_feld, seite).size());
-  }
+  int Seitenanzahl(QSizeF seite) const override { return 1 + static_cast<int>(Seiten(seite).size()); }
 
   void SeiteZeichnen(QPainter& p, QSizeF seite, int nr) const override {
     if (nr <= 1) {
       m_diagrammseite->SeiteZeichnen(p, seite, 1);
       return;
     }
-    const std::vector<std::vector<std::string>> seiten = Tabellenseiten(*m_feld, seite);
+    const std::vector<std::vector<std::string>>& seiten = Seiten(seite);
     if (static_cast<std::size_t>(nr - 2) >= seiten.size()) return;
     const std::vector<std::string>& zeilen = seiten[static_cast<std::size_t>(nr - 2)];
     p.save();
@@ -72,9 +71,21 @@ class FeldSeiten : public Druckvorlage {
   }
 
  private:
+  // The pages for one page size, laid out once: each page laid out anew would cost the whole table's
+  // text, and a field of many wells many pages of it.
+  const std::vector<std::vector<std::string>>& Seiten(QSizeF seite) const {
+    if (!m_seiten || m_seitengroesse != seite) {
+      m_seiten = Tabellenseiten(*m_feld, seite);
+      m_seitengroesse = seite;
+    }
+    return *m_seiten;
+  }
+
   std::shared_ptr<const Feldergebnis> m_feld;
   std::string m_feldname;
   std::unique_ptr<Druckvorlage> m_diagrammseite;
+  mutable QSizeF m_seitengroesse;
+  mutable std::optional<std::vector<std::vector<std::string>>> m_seiten;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -106,6 +107,54 @@ TEST(FeldCli, FalscheAufrufeGebenStatusZwei) {
   const char* tabelle[] = {"zelvor-cli", "feld", "x", "-o", "f.xlsx"};
   EXPECT_TRUE(IstFeldbild(5, bild));
   EXPECT_FALSE(IstFeldbild(5, tabelle));
+}
+
+}  // namespace
+}  // namespace zelvor::cli
+
+namespace zelvor::cli {
+namespace {
+
+// A repeated option is refused with one line, whichever command; names with control characters are
+// escaped in the field's table (the tab too, which would shift its columns) and in an output's
+// confirmation (the line break too).
+TEST(FeldCli, WiederholteOptionenUndMaskierteNamen) {
+  const fs::path dir = fs::temp_directory_path() / ("zelvor-maske-" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string well = (dir / "a\tb.zlv").string();
+  fs::copy_file(BEISPIELE + "/suessgas.zlv", well);
+  const std::vector<std::vector<std::string>> doppelt = {
+      {"set", well, "--messungen", "a.csv", "--messungen", "b.csv"},
+      {"evaluate", well, "--json", "--json"},
+      {"graph", well, "-o", "a.png", "-o", "b.png"},
+      {"feld", well, "-o", "a.csv", "-o", "b.csv"},
+      {"feld", well, "--jobs", "1", "--jobs", "2"},
+  };
+  const std::string vorher = [&] {
+    std::ifstream f(well, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+  }();
+  for (std::vector<std::string> args : doppelt) {
+    args.insert(args.begin(), "zelvor-cli");
+    std::vector<const char*> argv;
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    EXPECT_EQ(Ausfuehren(static_cast<int>(argv.size()), argv.data(), out, err), FEHLER) << args[1];
+    const std::string meldung = err.str();
+    EXPECT_NE(meldung.find("ist mehrfach angegeben."), std::string::npos) << meldung;
+    EXPECT_EQ(std::count(meldung.begin(), meldung.end(), '\n'), 1) << meldung;
+  }
+  std::ifstream f(well, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), vorher);
+
+  const Aufruf tabelle = Feldaufruf({well});
+  EXPECT_EQ(tabelle.out.find('\t'), std::string::npos) << tabelle.out;
+  EXPECT_NE(tabelle.out.find("a\\x09b.zlv"), std::string::npos) << tabelle.out;
+  const std::string ausgabe = (dir / "x\ny.csv").string();
+  const Aufruf export_ = Feldaufruf({well, "-o", ausgabe});
+  EXPECT_EQ(export_.out, "Die Tabellen sind in die Datei " + (dir / "x\\x0Ay.csv").string() + " exportiert.\n");
+  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -14,23 +14,20 @@
 #include "import/Importgrenzen.h"
 #include "import/Ratendatei.h"
 #include "doc/Ratenzeile.h"
+#include "doc/Textzeilen.h"
 
 namespace zelvor::fuzz {
 namespace {
 
-// The lines of the image as the import sees them: split at LF, a CR before the LF dropped, the text
+// The lines of the image as the import sees them: split at LF, CR LF, CR CR LF or a lone CR, the text
 // ending at a NUL byte.
 std::vector<std::string> Zeilen(std::string_view inhalt) {
   std::vector<std::string> zeilen;
-  std::size_t pos = 0;
-  while (pos < inhalt.size()) {
-    std::size_t lf = inhalt.find('\n', pos);
-    const bool mitEnde = lf != std::string_view::npos;
-    if (!mitEnde) lf = inhalt.size();
-    std::string_view z = inhalt.substr(pos, lf - pos);
-    if (mitEnde && !z.empty() && z.back() == '\r') z.remove_suffix(1);
+  for (std::size_t pos = 0, ende = 0; pos < inhalt.size();) {
+    const std::size_t naechste = Zeilenende(inhalt, pos, ende);
+    const std::string_view z = inhalt.substr(pos, ende - pos);
     zeilen.emplace_back(z.substr(0, z.find('\0')));
-    pos = mitEnde ? lf + 1 : lf;
+    pos = naechste;
   }
   return zeilen;
 }

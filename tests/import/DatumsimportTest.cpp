@@ -49,6 +49,37 @@ TEST(Datumsimport, DatumsspalteInTexten) {
   EXPECT_EQ(DatumIso(*TagAusDatum(1999, 12, 31)), "1999-12-31");
 }
 
+// A date in the first data row is judged as every other date of its column (the column's other cells or
+// its heading make it one): an impossible one refuses the import with that row, whatever it looks like.
+TEST(Datumsimport, UnmoeglichesDatumInDerErstenZeile) {
+  const std::string spaeter = "\n01.04.2024;13,5;9000,5;225,26\n01.05.2024;15;9100;224\n";
+  for (const char* datum : {"31.02.2024", "00.00.0000", "1.1.99999", "2024-13-45", "31.12.1899", "01.01.2200",
+                            "29.02.2023", "01.03.2024 12:00", "2024-03-01T00:00:00", "unendlich", "keine Zahl", "0",
+                            "1e+308", "45352"}) {
+    const std::string erste = std::string(datum) + ";12,0;8849;228,0";
+    for (const std::string& kopf : {std::string(), std::string("Datum;Gp;Q;p\n")}) {
+      const Tabellenimport t = TabelleUebernehmen(TextAlsTabelle(kopf + erste + spaeter, false));
+      EXPECT_EQ(t.meldung, "Die Zeile enth\xC3\xA4lt kein g\xC3\xBCltiges Datum (TT.MM.JJJJ)\n " + erste) << kopf << datum;
+      EXPECT_TRUE(t.zeilen.empty()) << datum;
+    }
+    // The surveys: the same rule, the same sentence.
+    const Messungsimport m = MessungenAusInhalt(std::string(datum) + ";0;250\n01.04.2024;10;240\n", false);
+    EXPECT_FALSE(m.uebernommen) << datum;
+    EXPECT_EQ(m.meldung, "Die Zeile enth\xC3\xA4lt kein g\xC3\xBCltiges Datum (TT.MM.JJJJ)\n " + std::string(datum) +
+                             ";0;250") << datum;
+  }
+  // An empty date is an undated row, in the first row as in any other; the others keep their dates.
+  const Tabellenimport leer = TabelleUebernehmen(TextAlsTabelle(";12,0;8849;228,0" + spaeter, false));
+  EXPECT_EQ(leer.meldung, "");
+  EXPECT_EQ(leer.daten, (Zeilendaten{std::nullopt, A1, TagAusDatum(2024, 5, 1)}));
+  // Under a heading "Datum", a column of impossible dates is one too; without it, a lone impossible
+  // date in a column of no dates is text beside the numbers, as before.
+  EXPECT_NE(TabelleUebernehmen(TextAlsTabelle("Messdatum;Gp;Q;p\n0000-00-00;12,0;8849;228,0\n", false)).meldung, "");
+  EXPECT_EQ(TabelleUebernehmen(TextAlsTabelle("Bemerkung;Gp;Q;p\n0000-00-00;12,0;8849;228,0\n", false)).meldung, "");
+  // A heading "Datum" over a column of numbers does not make them dates.
+  EXPECT_EQ(TabelleUebernehmen(TextAlsTabelle("Datum der Messung;;\n12,0;8849;228,0\n", false)).zeilen.size(), 1u);
+}
+
 // A workbook's date cells are day numbers in cells of a date format: they are the date column, not Gp.
 TEST(Datumsimport, DatumszellenEinerArbeitsmappe) {
 #ifdef ZELVOR_OHNE_ARBEITSMAPPEN

@@ -87,10 +87,11 @@ TEST(Ratendatei, LineWithoutThreeValuesEndsImport) {
 TEST(Ratendatei, QuotedLineIsUtf8WithoutLineEnd) {
   const auto r = RatendateiAusText("H\r\n1 2 3 Gr\xFC\xDF \x80\r\n");
   EXPECT_EQ(r.meldungen, (Zeilen{NICHT_DREI + "1 2 3 Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"}));
-  // Only a CR right before the LF belongs to the line end; the others show as escapes, as every control
-  // character of the line does.
+  // A lone CR ends a line too (old Mac files); other control characters show as escapes.
   const auto cr = RatendateiAusText("H\n1 2\rx\r\x1B[2J\r\n");
-  EXPECT_EQ(cr.meldungen, (Zeilen{NICHT_DREI + "1 2\\rx\\r\\x1B[2J"}));
+  EXPECT_EQ(cr.meldungen, (Zeilen{NICHT_DREI + "1 2"}));
+  const auto esc = RatendateiAusText("H\n1 2 3 \x1B[2J\r\n");
+  EXPECT_EQ(esc.meldungen, (Zeilen{NICHT_DREI + "1 2 3 \\x1B[2J"}));
 }
 
 TEST(Ratendatei, ValuesAreTakenAsTheyAre) {

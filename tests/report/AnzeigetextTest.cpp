@@ -26,6 +26,17 @@ TEST(Anzeigetext, CutsByCharactersWithAnEllipsis) {
   }
 }
 
+// A picture's text block is bounded in lines and line length whatever the page holds (3000 surveys).
+TEST(Anzeigetext, APicturesTextIsBounded) {
+  const std::vector<std::string> kurz = {"a", "b"};
+  EXPECT_EQ(TextFuerBild(kurz), kurz);
+  std::vector<std::string> lang(3000, std::string(5000, 'x'));
+  const std::vector<std::string> bild = TextFuerBild(lang);
+  ASSERT_EQ(bild.size(), BILD_TEXTZEILEN);
+  EXPECT_EQ(bild.back(), "… 2881 weitere Zeilen zeigt das Bild nicht.");
+  for (const std::string& z : bild) EXPECT_LE(z.size(), BILD_ZEILE_ZEICHEN + 2);
+}
+
 // One well with a name of megabytes: every line of the field's table stays short, the cells the export
 // and the sorting use keep the whole name.
 TEST(Anzeigetext, AHugeNameDoesNotWidenTheFieldTable) {
