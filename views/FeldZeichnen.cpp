@@ -8,6 +8,7 @@
 #include "report/Felddiagramm.h"
 #include "report/Feldkennlinientext.h"
 #include "report/Feldtabelle.h"
+#include "report/Standortspeichertext.h"
 #include "report/Grafiklayout.h"
 #include "report/Spaltenteile.h"
 #include "views/DiagrammZeichnen.h"
@@ -26,13 +27,15 @@ constexpr double ZEILE = SCHRIFTHOEHE;
 // A fixed-pitch character of that cell: 0.6 em wide, the cell (ascent and descent) 1.13 em high.
 constexpr double ZEICHENBREITE = 0.6 * SCHRIFTHOEHE / 1.13;
 
-// The table pages' blocks: the wells' table, then the field's course, each cut into parts of columns
+// The table pages' blocks: the wells' table, the field's course, the site's storage year, each cut into parts of columns
 // that fit the page's width. Each block's first line is its heading.
 std::vector<std::vector<std::string>> Bloecke(const Feldergebnis& f, double breite) {
   const auto zeichen = static_cast<std::size_t>(std::max(20.0, (breite - 2 * RAND) / ZEICHENBREITE));
   std::vector<std::vector<std::string>> b = Spaltenteile(FeldtabelleText(f.bohrungen), zeichen);
   if (f.verlauf.jahre.size() > 1)
     for (std::vector<std::string>& t : Spaltenteile(FeldverlaufText(f.verlauf), zeichen)) b.push_back(std::move(t));
+  if (const std::vector<std::string> tage = StandorttageText(f.speicherjahr); !tage.empty())
+    for (std::vector<std::string>& t : Spaltenteile(tage, zeichen)) b.push_back(std::move(t));
   return b;
 }
 
@@ -116,6 +119,12 @@ Analyseseite FeldDiagrammseite(const Feldergebnis& f, const std::string& feldnam
   // A field of storage wells alone has no rate over time to show, only its capacity by fill level.
   if (f.kennlinien.Leer() || !f.Liefernde().empty()) s.diagramme.push_back(FeldDiagramm(f));
   if (!f.kennlinien.Leer()) s.diagramme.push_back(FeldkennlinienDiagramm(f.kennlinien));
+  // The site's storage year: its targets in the text, its days on the table pages and in the diagram.
+  if (std::vector<std::string> jahr = StandortspeicherjahrText(f, Standorttabelle::Keine); !jahr.empty()) {
+    s.text.emplace_back();
+    for (std::string& z : jahr) s.text.push_back(std::move(z));
+    if (f.speicherjahr.Gemacht()) s.diagramme.push_back(StandortspeicherjahrDiagramm(f.speicherjahr));
+  }
   return s;
 }
 
