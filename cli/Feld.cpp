@@ -75,7 +75,7 @@ std::string Speicherstand(const Feldbohrung& b) {
   if (!b.Speichert()) return "";
   return ", \"Speichertag\": " + (b.speichertag ? JsonText(DatumIso(*b.speichertag)) : std::string("null")) +
          ", \"Fuellgrad\": " + Wert(b.fuellgrad ? std::optional<double>(100.0 * *b.fuellgrad) : std::nullopt) +
-         ", \"QEin\": " + Wert(b.qEin) + ", \"Start\": " + (b.start ? JsonText(DatumIso(*b.start)) : std::string("null"));
+         ", \"QEin\": " + Wert(b.qEin);
 }
 
 std::string Json(const Feldergebnis& f) {

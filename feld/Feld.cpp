@@ -49,7 +49,6 @@ void Kennlinien(const CZelvorDoc& doc, Feldbohrung& b) {
   b.kennlinien = std::move(k.punkte);
   b.volumen = k.volumen;
   b.brennwert = doc.m_Speicher.brennwert;
-  b.start = PrognoseStart(doc);
   auto modell = std::make_shared<Speichermodell>();
   modell->eingaben = PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose);
   modell->lauf = modell->eingaben.gasvorrat ? doc.m_Lauf.MitGasvorrat(*modell->eingaben.gasvorrat) : doc.m_Lauf;
@@ -58,8 +57,13 @@ void Kennlinien(const CZelvorDoc& doc, Feldbohrung& b) {
   b.speichermodell = std::move(modell);
   // The same storage year the well's own view shows.
   b.speicherjahr = DokumentSpeicherjahr(doc);
-  if (!b.speicherjahr.Gemacht())
+  // Its start: the storage year's first day (the last line's date, or the one set).
+  if (b.speicherjahr.Gemacht() && !b.speicherjahr.tage.empty()) {
+    b.start = b.speicherjahr.tage.front().tag;
+  } else {
+    b.start = PrognoseStart(doc);
     b.bemerkung += (b.bemerkung.empty() ? "Speicherjahr: " : "; Speicherjahr: ") + b.speicherjahr.meldung;
+  }
 }
 
 void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
@@ -220,9 +224,11 @@ void SpeicherstandSetzen(std::vector<Feldbohrung>& bohrungen, std::optional<Tag>
       const Speichertag& d = deckt ? tage[static_cast<std::size_t>(*stand - tage.front().tag)] : tage.front();
       gp = d.gp;
       b.speichertag = d.tag;
-      if (stand && !deckt)
+      // Which morning the row shows, where it is not the field's Stand.
+      if (!deckt)
         b.bemerkung += (b.bemerkung.empty() ? "" : "; ") + std::string("Füllstand am ") + DatumText(d.tag) +
-                       ": das Speicherjahr deckt den Stand des Feldes " + DatumText(*stand) + " nicht";
+                       (stand ? ": das Speicherjahr deckt den Stand des Feldes " + DatumText(*stand) + " nicht"
+                              : ", dem Beginn des Speicherjahres");
     }
     if (!gp) continue;
     const Kennlinienpunkt z = b.speichermodell->Bei(*gp);

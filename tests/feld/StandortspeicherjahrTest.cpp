@@ -246,10 +246,11 @@ TEST(Standortspeicherjahr, SpeicherzeileAmStandDesFeldes) {
     std::optional<Tag> stand;
     std::size_t tag;
     bool bemerkung;
-  } faelle[] = {{std::nullopt, 0, false}, {erster + 100, 100, false}, {erster + 250, 250, false}, {erster + 400, 0, true}};
+  } faelle[] = {{std::nullopt, 0, true}, {erster + 100, 100, false}, {erster + 250, 250, false}, {erster + 400, 0, true}};
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.tag);
     std::vector<Feldbohrung> b = f.bohrungen;
+    b[0].bemerkung.clear();
     SpeicherstandSetzen(b, fall.stand);
     const Speichertag& d = eigen.tage[fall.tag];
     ASSERT_EQ(b[0].speichertag, d.tag);
@@ -262,7 +263,9 @@ TEST(Standortspeicherjahr, SpeicherzeileAmStandDesFeldes) {
       EXPECT_NEAR(*b[0].qJetzt, d.qMoeglich, 1e-6);
     }
     EXPECT_GT(*b[0].qEin, 0);
-    EXPECT_EQ(b[0].bemerkung.find("deckt den Stand des Feldes") != std::string::npos, fall.bemerkung) << b[0].bemerkung;
+    // A morning other than the Stand is named.
+    EXPECT_EQ(b[0].bemerkung.find("Füllstand am " + DatumText(d.tag)) != std::string::npos, fall.bemerkung) << b[0].bemerkung;
+    EXPECT_EQ(b[0].start, erster);
   }
 }
 
