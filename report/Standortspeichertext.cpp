@@ -67,9 +67,9 @@ std::vector<std::string> StandortspeicherjahrText(const Feldergebnis& f, Standor
     for (const std::string& o : ohne) t.push_back("Nicht summiert: " + o);
     return t;
   }
-  t.push_back("Speicherjahr des Standorts (" +
-              (s.bohrungen == 1 ? std::string("1 Speicherbohrung") : Formatiere("%zu Speicherbohrungen", s.bohrungen)) +
-              ", jede nach ihrem eigenen Plan)");
+  t.push_back(s.bohrungen == 1
+                  ? std::string("Speicherjahr des Standorts (1 Speicherbohrung nach ihrem eigenen Plan)")
+                  : Formatiere("Speicherjahr des Standorts (%zu Speicherbohrungen, jede nach ihrem eigenen Plan)", s.bohrungen));
   for (const std::string& o : ohne) t.push_back("Nicht summiert: " + o);
   if (!s.Gemacht()) {
     t.push_back(s.meldung);
