@@ -50,7 +50,8 @@ struct Feldbohrung {
   // The forecast's rows (production wells with a forecast); on the calendar (Feldergebnis::stand), in
   // years from the field's Stand, beginning there.
   Bohrungsverlauf verlauf;
-  std::optional<Tag> start;            // the forecast's start: the date of the well's last line
+  std::optional<Tag> start;            // the forecast's start: the date of the well's last line (a storage
+                                       // well: its storage year's first day)
   // A storage well with its working gas set: its capacity curves in steps of FELDKENNLINIEN_SCHRITT,
   // its volumes and calorific value (kWh/m3, 0 when not given). Empty for every other well.
   std::vector<Kennlinienpunkt> kennlinien;
@@ -86,7 +87,7 @@ struct Feldergebnis {
   std::optional<Tag> stand;
   // The storage wells' capacity curves summed by fill level; empty without such a well.
   Feldkennlinien kennlinien;
-  // The storage wells' storage years summed on the calendar (no days without a storage well's year).
+  // The storage wells' storage years summed on the calendar; empty (no wells summed) without one.
   Standortspeicherjahr speicherjahr;
 
   std::size_t Fehlgeschlagene() const;
@@ -110,7 +111,7 @@ Standortspeicherjahr StandortspeicherjahrDer(const std::vector<Feldbohrung>& boh
                                              const EuIndikatorEinstellungen& eu = {});
 
 // Sets each storage well's shown state for the field's Stand (see Feldbohrung::speichertag), with a
-// remark where its storage year does not cover the Stand.
+// remark naming the morning shown where that is not the Stand.
 void SpeicherstandSetzen(std::vector<Feldbohrung>& bohrungen, std::optional<Tag> stand);
 
 // The field without the wells at the given indices (into bohrungen), its course and capacity summed anew; the other
