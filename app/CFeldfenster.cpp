@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -41,6 +42,15 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return QFile::encodeName(s).toStdString(); }
+
+// The field with its site's storage year summed anew for another EU deviation.
+std::shared_ptr<const Feldergebnis> MitEuAbweichung(const Feldergebnis& f, double punkte) {
+  auto neu = std::make_shared<Feldergebnis>(f);
+  EuIndikatorEinstellungen eu;
+  eu.abweichung = punkte;
+  neu->speicherjahr = StandortspeicherjahrDer(neu->bohrungen, eu);
+  return neu;
+}
 
 // A cell that sorts as its column does in the core: numbers by value, empty cells last either way.
 class Feldzelle : public QTableWidgetItem {
@@ -154,6 +164,15 @@ void CFeldfenster::AktionenAnlegen() {
                       QStringLiteral("Gleicht für jede Bohrung den Gasvorrat an die Fließdaten an (dauert etwa zehnmal so lange)"),
                       [this](bool an) { AbgleichSetzen(an); });
   m_Abgleich->setCheckable(true);
+  QAction* eu = aktion(QStringLiteral("EU-A&bweichung..."),
+                       QStringLiteral("Zulässige Abweichung vom EU-Füllziel des Mitgliedstaats (Indikator für den Standort)"), [this] {
+                         bool ok = false;
+                         const double punkte = QInputDialog::getDouble(
+                             this, QStringLiteral("EU-Füllziel"),
+                             QStringLiteral("Zulässige Abweichung vom EU-Füllziel (90 %) in Prozentpunkten, 0 bis 15:"),
+                             m_EuAbweichung, 0.0, EU_MAX_ABWEICHUNG, 1, &ok);
+                         if (ok) EuAbweichungSetzen(punkte);
+                       });
   QAction* exportieren = aktion(QStringLiteral("E&xportieren..."),
                                 QStringLiteral("Schreibt das Diagramm als Bild, die Seiten als PDF oder die Tabellen als CSV- oder Excel-Datei"),
                                 [this] { Exportieren(); });
@@ -176,7 +195,7 @@ void CFeldfenster::AktionenAnlegen() {
   m_Tabelle->addAction(entfernen);
 
   QMenu* feld = menuBar()->addMenu(QStringLiteral("&Feld"));
-  feld->addActions({bohrungen, ordner, oeffnen, speichern, neu, m_Abgleich});
+  feld->addActions({bohrungen, ordner, oeffnen, speichern, neu, m_Abgleich, eu});
   feld->addSeparator();
   feld->addActions({exportieren, drucken, vorschau});
   feld->addSeparator();
@@ -191,6 +210,14 @@ void CFeldfenster::AbgleichSetzen(bool mitAbgleich) {
   m_MitAbgleich = mitAbgleich;
   m_Abgleich->setChecked(mitAbgleich);
   if (!m_Angaben.isEmpty()) Starten();
+}
+
+void CFeldfenster::EuAbweichungSetzen(double punkte) {
+  if (!(punkte >= 0.0) || !(punkte <= EU_MAX_ABWEICHUNG)) return;
+  m_EuAbweichung = punkte;
+  if (!m_Ergebnis || Rechnet()) return;
+  m_Ergebnis = MitEuAbweichung(*m_Ergebnis, m_EuAbweichung);
+  DiagrammSetzen();
 }
 
 void CFeldfenster::Hinzufuegen(const QStringList& angaben) {
@@ -310,6 +337,7 @@ void CFeldfenster::Uebernehmen(std::uint64_t lauf, std::shared_ptr<const Felderg
   if (m_Arbeiter.joinable()) m_Arbeiter.join();
   m_Fertig = true;
   m_Ergebnis = std::move(f);
+  if (m_EuAbweichung > 0) m_Ergebnis = MitEuAbweichung(*m_Ergebnis, m_EuAbweichung);
   TabelleFuellen();
   DiagrammSetzen();
   m_Meldung->setText(m_Hinweis + Q(FeldBerechnetText(*m_Ergebnis)));

@@ -47,6 +47,10 @@ class CFeldfenster : public QMainWindow {
   void Abbrechen();
   // The gas-in-place match G* for every well (ten times the cost of the rest); computes anew.
   void AbgleichSetzen(bool mitAbgleich);
+  // The permitted deviation of the EU indicator (percentage points, 0 to 15); only the site's storage
+  // year is summed anew.
+  void EuAbweichungSetzen(double punkte);
+  double EuAbweichung() const { return m_EuAbweichung; }
   bool Rechnet() const { return m_Arbeiter.joinable() && !m_Fertig; }
 
   // The last complete or cancelled computation; null before the first.
@@ -90,6 +94,7 @@ class CFeldfenster : public QMainWindow {
   std::shared_ptr<std::atomic<bool>> m_Abbruch;
   bool m_Fertig = true;
   bool m_MitAbgleich = false;
+  double m_EuAbweichung = 0;
   std::uint64_t m_Lauf = 0;  // results of an earlier, replaced computation are dropped
 
   QTableWidget* m_Tabelle = nullptr;

@@ -108,7 +108,7 @@ std::string Gebrauch() {
          "  zelvor-cli graph BOHRUNG.zlv -o BILD.png|BILD.svg|BILD.pdf [--rates RATENDATEI] [--variable-c]\n"
          "             [--rate-graph] [--zoom] [--landscape] [--view " + ansichten + "]\n"
          "  zelvor-cli print BOHRUNG.zlv -o TABELLE.pdf [--rates RATENDATEI] [--variable-c] [--landscape]\n"
-         "  zelvor-cli feld BOHRUNG.zlv|ORDNER|FELD.zlf... [--jobs N] [--abgleich] [--json]\n"
+         "  zelvor-cli feld BOHRUNG.zlv|ORDNER|FELD.zlf... [--jobs N] [--abgleich] [--eu-abweichung P] [--json]\n"
          "             [-o TABELLEN.csv|TABELLEN.xlsx|BILD.png|BILD.svg|BILD.pdf]\n"
          "RATENDATEI: eine Ratendatei (Überschrift, dann \"Gp Rate Druck\" je Zeile), CSV mit Semikolon und\n"
          "  Dezimalkomma oder mit Komma und Dezimalpunkt, Text mit Tabulatoren, oder eine Arbeitsmappe (.xlsx, .ods).\n";

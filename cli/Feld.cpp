@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "calc/Format.h"
 #include "calc/Parallel.h"
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
@@ -37,6 +38,47 @@ std::string Json(const Feldkennlinien& k) {
   return j + "]},\n";
 }
 
+// The site's storage year: its days, the wells' targets checked for it and the EU indicator.
+std::string Json(const Standortspeicherjahr& s) {
+  std::string j = "  \"Speicherjahr\": {\"Bohrungen\": " + std::to_string(s.bohrungen) + ", \"Meldung\": " +
+                  JsonText(s.meldung) + ", \"Arbeitsgas\": " + JsonZahl(s.arbeitsgas) +
+                  ", \"Kissengas\": " + JsonZahl(s.kissengas) + ",\n    \"Tage\": [";
+  for (std::size_t i = 0; i < s.tage.size(); ++i) {
+    const Standorttag& t = s.tage[i];
+    j += std::string(i ? ",\n      " : "\n      ") + "{\"Datum\": " + JsonText(DatumIso(t.tag)) +
+         ", \"Fuellgrad\": " + JsonZahl(100.0 * t.fuellgrad) + ", \"Inventar\": " + JsonZahl(t.inventar) +
+         ", \"GasImSpeicher\": " + JsonZahl(t.gasImSpeicher) + ", \"Einspeisung\": " + JsonZahl(t.einspeisung) +
+         ", \"Ausspeisung\": " + JsonZahl(t.ausspeisung) + "}";
+  }
+  j += "],\n    \"Ziele\": [";
+  for (std::size_t i = 0; i < s.ziele.size(); ++i) {
+    const Standortziel& z = s.ziele[i];
+    j += std::string(i ? ", " : "") + "{\"Datum\": " + JsonText(DatumIso(z.datum)) + ", \"Ziel\": " +
+         JsonZahl(100.0 * z.ziel) + ", \"Erreicht\": " + JsonZahl(100.0 * z.erreicht) + ", \"Erfuellt\": " +
+         (z.erfuellt ? "true" : "false") + ", \"Bohrungen\": " + std::to_string(z.bohrungen) + "}";
+  }
+  j += "],\n    \"EU\": {\"Indikator\": true, \"Ziel\": " + JsonZahl(s.eu.ziel) + ", \"Abweichung\": " +
+       JsonZahl(s.eu.abweichung) + ", \"Schwelle\": " + JsonZahl(s.eu.SchwelleProzent()) + ", \"Fenster\": [";
+  for (std::size_t i = 0; i < s.euFenster.size(); ++i) {
+    const EuIndikator& f = s.euFenster[i];
+    j += std::string(i ? ", " : "") + "{\"Von\": " + JsonText(DatumIso(f.von)) + ", \"Bis\": " +
+         JsonText(DatumIso(f.bis)) + ", \"Vollstaendig\": " + (f.vollstaendig ? "true" : "false") +
+         ", \"Hoechster\": " + JsonZahl(100.0 * f.hoechster) + ", \"HoechsterAm\": " +
+         JsonText(DatumIso(f.hoechsterAm)) + ", \"ErreichtAm\": " +
+         (f.erreichtAm ? JsonText(DatumIso(*f.erreichtAm)) : std::string("null")) + ", \"Erfuellt\": " +
+         (f.erfuellt ? "true" : "false") + "}";
+  }
+  return j + "]}},\n";
+}
+
+// A storage well's state on the field's Stand; nothing for the other wells, so their rows stay as they were.
+std::string Speicherstand(const Feldbohrung& b) {
+  if (!b.Speichert()) return "";
+  return ", \"Speichertag\": " + (b.speichertag ? JsonText(DatumIso(*b.speichertag)) : std::string("null")) +
+         ", \"Fuellgrad\": " + Wert(b.fuellgrad ? std::optional<double>(100.0 * *b.fuellgrad) : std::nullopt) +
+         ", \"QEin\": " + Wert(b.qEin);
+}
+
 std::string Json(const Feldergebnis& f) {
   std::string j = "{\n  \"Bohrungen\": [";
   for (std::size_t i = 0; i < f.bohrungen.size(); ++i) {
@@ -47,7 +89,8 @@ std::string Json(const Feldergebnis& f) {
          ", \"OGIP\": " + Wert(b.ogip) + ", \"Gp\": " + Wert(b.gp) + ", \"Anteil\": " +
          Wert(b.anteil) + ", \"CWert\": " + Wert(b.cMittel) + ", \"n\": " + Wert(b.n) + ", \"AOF\": " + Wert(b.aof) +
          ", \"QJetzt\": " + Wert(b.qJetzt) + ", \"Restreserven\": " + Wert(b.restreserven) + ", \"Jahre\": " +
-         Wert(b.jahre) + ", \"GStern\": " + Wert(b.gStern) + ", \"Bemerkung\": " + JsonText(b.bemerkung) + "}";
+         Wert(b.jahre) + ", \"GStern\": " + Wert(b.gStern) + Speicherstand(b) + ", \"Bemerkung\": " +
+         JsonText(b.bemerkung) + "}";
   }
   j += "],\n  \"Zusammenfassung\": " + JsonTextListe(FeldZusammenfassung(f)) + ",\n";
   if (f.stand) j += "  \"Stand\": " + JsonText(DatumIso(*f.stand)) + ",\n";
@@ -66,6 +109,7 @@ std::string Json(const Feldergebnis& f) {
   j += "],\n";
   // Only a field with storage wells' curves has the key, so other fields' JSON stays as it was.
   if (!f.kennlinien.Leer()) j += Json(f.kennlinien);
+  if (f.speicherjahr.bohrungen > 0) j += Json(f.speicherjahr);
   j += std::string("  \"Fehlgeschlagen\": ") + std::to_string(f.Fehlgeschlagene()) + "\n}\n";
   return j;
 }
@@ -82,6 +126,14 @@ std::optional<std::string> FeldargumenteLesen(int argc, const char* const* argv,
       a.json = true;
     } else if (arg == "--abgleich") {
       a.abgleich = true;
+    } else if (arg == "--eu-abweichung") {
+      if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
+      const std::string wert = argv[++i];
+      double d = 0;
+      char rest = 0;
+      if (Scanne(wert.c_str(), "%lf%c", &d, &rest) != 1 || !(d >= 0.0) || !(d <= EU_MAX_ABWEICHUNG))
+        return "--eu-abweichung verlangt eine Zahl von 0 bis 15 (Prozentpunkte).";
+      a.euAbweichung = d;
     } else if (arg == "--jobs" || arg == "-o") {
       if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
       const std::string wert = argv[++i];
@@ -134,7 +186,13 @@ std::optional<Feldergebnis> FeldAusArgumenten(const Feldargumente& a, std::ostre
     Fehler(err, "Keine Bohrung zu berechnen.");
     return std::nullopt;
   }
-  return FeldBerechnen(liste.pfade, a.jobs ? a.jobs : StandardThreadanzahl(), a.abgleich);
+  Feldergebnis f = FeldBerechnen(liste.pfade, a.jobs ? a.jobs : StandardThreadanzahl(), a.abgleich);
+  if (a.euAbweichung > 0) {
+    EuIndikatorEinstellungen eu;
+    eu.abweichung = a.euAbweichung;
+    f.speicherjahr = StandortspeicherjahrDer(f.bohrungen, eu);
+  }
+  return f;
 }
 
 int Feld(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

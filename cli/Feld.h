@@ -16,6 +16,7 @@ struct Feldargumente {
   unsigned jobs = 0;                   // --jobs; 0: one per core
   bool json = false;
   bool abgleich = false;               // --abgleich: the gas-in-place match G* too
+  double euAbweichung = 0;             // --eu-abweichung: the EU indicator's permitted deviation, points
   std::optional<std::string> ausgabe;  // -o
 };
 

@@ -23,6 +23,38 @@ Exporttabelle FeldkennlinienTabelle(const Feldkennlinien& k) {
   return t;
 }
 
+// The site's storage year day by day, and the targets checked for the site with the EU indicator.
+void StandortTabellen(const Standortspeicherjahr& s, std::vector<Exporttabelle>& tabellen) {
+  Exporttabelle tage{"Standortspeicherjahr", {}, {}};
+  if (!s.Gemacht()) {
+    tage.spalten = {{"Meldung", 0}};
+    tage.zeilen.push_back({s.meldung});
+    tabellen.push_back(std::move(tage));
+    return;
+  }
+  tage.spalten = {{"Datum", 0},
+                  {"Füllstand (%)", 2},
+                  {"Inventar (Mio m3)", 3},
+                  {"Gas im Speicher (Mio m3)", 3},
+                  {"Einspeisung (m3/h)", 1},
+                  {"Ausspeisung (m3/h)", 1}};
+  for (const Standorttag& d : s.tage)
+    tage.zeilen.push_back({DatumText(d.tag), 100.0 * d.fuellgrad, d.inventar, d.gasImSpeicher, d.einspeisung, d.ausspeisung});
+  Exporttabelle ziele{"Standortziele",
+                      {{"Ziel", 0}, {"Datum", 0}, {"Bis", 0}, {"Ziel (%)", 1}, {"Füllstand (%)", 2}, {"Erreicht", 0}, {"Bohrungen", 0}},
+                      {}};
+  for (const Standortziel& z : s.ziele)
+    ziele.zeilen.push_back({std::string("Füllziel der Bohrungen"), DatumText(z.datum), Exportwert(), 100.0 * z.ziel,
+                            100.0 * z.erreicht, std::string(z.erfuellt ? "ja" : "nein"), static_cast<double>(z.bohrungen)});
+  // The EU target binds the member state: for the site only an indicator, its highest level in the window.
+  for (const EuIndikator& f : s.euFenster)
+    ziele.zeilen.push_back({std::string(f.vollstaendig ? "EU-Indikator" : "EU-Indikator (Teil des Fensters)"),
+                            DatumText(f.von), DatumText(f.bis), s.eu.SchwelleProzent(), 100.0 * f.hoechster,
+                            std::string(f.erfuellt ? "ja" : "nein"), static_cast<double>(s.bohrungen)});
+  tabellen.push_back(std::move(tage));
+  tabellen.push_back(std::move(ziele));
+}
+
 }  // namespace
 
 std::vector<Exporttabelle> FeldTabellen(const Feldergebnis& f) {
@@ -61,6 +93,7 @@ std::vector<Exporttabelle> FeldTabellen(const Feldergebnis& f) {
   tabellen.push_back(std::move(bohrungen));
   tabellen.push_back(std::move(verlauf));
   if (!f.kennlinien.Leer()) tabellen.push_back(FeldkennlinienTabelle(f.kennlinien));
+  if (f.speicherjahr.bohrungen > 0) StandortTabellen(f.speicherjahr, tabellen);
   return tabellen;
 }
 

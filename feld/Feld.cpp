@@ -49,6 +49,21 @@ void Kennlinien(const CZelvorDoc& doc, Feldbohrung& b) {
   b.kennlinien = std::move(k.punkte);
   b.volumen = k.volumen;
   b.brennwert = doc.m_Speicher.brennwert;
+  auto modell = std::make_shared<Speichermodell>();
+  modell->eingaben = PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose);
+  modell->lauf = modell->eingaben.gasvorrat ? doc.m_Lauf.MitGasvorrat(*modell->eingaben.gasvorrat) : doc.m_Lauf;
+  modell->volumen = k.volumen;
+  modell->ansatz = k.ansatz;
+  b.speichermodell = std::move(modell);
+  // The same storage year the well's own view shows.
+  b.speicherjahr = DokumentSpeicherjahr(doc);
+  // Its start: the storage year's first day (the last line's date, or the one set).
+  if (b.speicherjahr.Gemacht() && !b.speicherjahr.tage.empty()) {
+    b.start = b.speicherjahr.tage.front().tag;
+  } else {
+    b.start = PrognoseStart(doc);
+    b.bemerkung += (b.bemerkung.empty() ? "Speicherjahr: " : "; Speicherjahr: ") + b.speicherjahr.meldung;
+  }
 }
 
 void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
@@ -212,6 +227,40 @@ Feldkennlinien FeldkennlinienDer(const std::vector<Feldbohrung>& bohrungen) {
   return k;
 }
 
+Standortspeicherjahr StandortspeicherjahrDer(const std::vector<Feldbohrung>& bohrungen,
+                                             const EuIndikatorEinstellungen& eu) {
+  std::vector<const Speicherjahr*> jahre;
+  for (const Feldbohrung& b : bohrungen)
+    if (b.Speichert() && b.speicherjahr.Gemacht()) jahre.push_back(&b.speicherjahr);
+  if (jahre.empty()) return {};
+  return StandortspeicherjahrBerechnen(jahre, eu);
+}
+
+void SpeicherstandSetzen(std::vector<Feldbohrung>& bohrungen, std::optional<Tag> stand) {
+  for (Feldbohrung& b : bohrungen) {
+    if (!b.Speichert() || !b.speichermodell) continue;
+    const std::vector<Speichertag>& tage = b.speicherjahr.tage;
+    std::optional<double> gp = b.gp;
+    b.speichertag.reset();
+    if (b.speicherjahr.Gemacht() && !tage.empty()) {
+      const bool deckt = stand && *stand >= tage.front().tag && *stand <= tage.back().tag;
+      const Speichertag& d = deckt ? tage[static_cast<std::size_t>(*stand - tage.front().tag)] : tage.front();
+      gp = d.gp;
+      b.speichertag = d.tag;
+      // Which morning the row shows, where it is not the field's Stand.
+      if (!deckt)
+        b.bemerkung += (b.bemerkung.empty() ? "" : "; ") + std::string("Füllstand am ") + DatumText(d.tag) +
+                       (stand ? ": das Speicherjahr deckt den Stand des Feldes " + DatumText(*stand) + " nicht"
+                              : ", dem Beginn des Speicherjahres");
+    }
+    if (!gp) continue;
+    const Kennlinienpunkt z = b.speichermodell->Bei(*gp);
+    b.fuellgrad = Endlich(z.fuellgrad);
+    b.qJetzt = Endlich(z.qAus);
+    b.qEin = Endlich(z.qEin);
+  }
+}
+
 Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threads, bool mitAbgleich,
                            const std::atomic<bool>* abbrechen,
                            const std::function<void(std::size_t)>& fortschritt) {
@@ -233,8 +282,10 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
     }
   }
   f.stand = AufDenStandBringen(f.bohrungen);
+  SpeicherstandSetzen(f.bohrungen, f.stand);
   VerlaufSummieren(f);
   f.kennlinien = FeldkennlinienDer(f.bohrungen);
+  f.speicherjahr = StandortspeicherjahrDer(f.bohrungen);
   return f;
 }
 
@@ -247,6 +298,7 @@ Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>
     if (std::find(indizes.begin(), indizes.end(), i) == indizes.end()) ohne.bohrungen.push_back(f.bohrungen[i]);
   VerlaufSummieren(ohne);
   ohne.kennlinien = FeldkennlinienDer(ohne.bohrungen);
+  ohne.speicherjahr = StandortspeicherjahrDer(ohne.bohrungen, f.speicherjahr.eu);
   return ohne;
 }
 

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,8 +15,20 @@
 #include "calc/Feldverlauf.h"
 #include "calc/Speicherkennlinien.h"
 #include "feld/Feldkennlinien.h"
+#include "feld/Standortspeicherjahr.h"
 
 namespace zelvor {
+
+// A storage well's state at any Gp: its run with the storage's gas in place, its forecast settings, the
+// equation they ask for and its volumes.
+struct Speichermodell {
+  Laufdaten lauf;
+  PrognoseEingaben eingaben;
+  Lieferansatz ansatz;
+  Speichervolumen volumen;
+
+  Kennlinienpunkt Bei(double gp) const { return Speicherzustand(lauf, eingaben, ansatz, volumen).Bei(gp); }
+};
 
 struct Feldbohrung {
   std::string datei;   // the path as given
@@ -37,7 +50,8 @@ struct Feldbohrung {
   // The forecast's rows (production wells with a forecast); on the calendar (Feldergebnis::stand), in
   // years from the field's Stand, beginning there.
   Bohrungsverlauf verlauf;
-  std::optional<Tag> start;            // the forecast's start: the date of the well's last line
+  std::optional<Tag> start;            // the forecast's start: the date of the well's last line (a storage
+                                       // well: its storage year's first day)
   // Its forecast ended before the field's Stand: it delivers nothing there and keeps its final Gp.
   bool vorDemStandAufgegeben = false;
   // A storage well with its working gas set: its capacity curves in steps of FELDKENNLINIEN_SCHRITT,
@@ -45,6 +59,15 @@ struct Feldbohrung {
   std::vector<Kennlinienpunkt> kennlinien;
   Speichervolumen volumen;
   double brennwert = 0;
+  // Its storage year by its own plan and seasons (meldung says why there is none), and what its state at
+  // any Gp is computed from, so that its row can give the state on the field's Stand.
+  Speicherjahr speicherjahr;
+  std::shared_ptr<const Speichermodell> speichermodell;
+  // The state its row shows: on the field's Stand where its storage year covers it, else on its storage
+  // year's first morning (its state now). fuellgrad 0 to 1; qJetzt is then its withdrawal capacity.
+  std::optional<Tag> speichertag;
+  std::optional<double> fuellgrad;
+  std::optional<double> qEin;  // injection capacity at p_max, m3/h
 
   bool Fehlgeschlagen() const { return !fehler.empty(); }
   // Summed into the field's production.
@@ -66,6 +89,8 @@ struct Feldergebnis {
   std::optional<Tag> stand;
   // The storage wells' capacity curves summed by fill level; empty without such a well.
   Feldkennlinien kennlinien;
+  // The storage wells' storage years summed on the calendar; empty (no wells summed) without one.
+  Standortspeicherjahr speicherjahr;
 
   std::size_t Fehlgeschlagene() const;
   // The production wells summed into the field, as indices into bohrungen.
@@ -85,6 +110,14 @@ Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std:
 
 // The capacity by fill level of the storage wells of bohrungen.
 Feldkennlinien FeldkennlinienDer(const std::vector<Feldbohrung>& bohrungen);
+
+// The site's storage year of the storage wells of bohrungen (none without such a well's storage year).
+Standortspeicherjahr StandortspeicherjahrDer(const std::vector<Feldbohrung>& bohrungen,
+                                             const EuIndikatorEinstellungen& eu = {});
+
+// Sets each storage well's shown state for the field's Stand (see Feldbohrung::speichertag), with a
+// remark naming the morning shown where that is not the Stand.
+void SpeicherstandSetzen(std::vector<Feldbohrung>& bohrungen, std::optional<Tag> stand);
 
 // The field without the wells at the given indices (into bohrungen), its course and capacity summed anew; the other
 // wells are not computed again.

@@ -2,6 +2,7 @@
 
 #include "calc/Format.h"
 #include "report/Feldtabelle.h"
+#include "report/Standortspeichertext.h"
 
 namespace zelvor {
 
@@ -41,6 +42,26 @@ std::vector<Druckteil> FeldDruckteile(const Feldergebnis& f, std::size_t zeichen
       verlauf[i++].zellen.push_back(Formatiere("%d", v.bohrungen[k]));
     }
     for (Druckteil& t : DrucktabelleTeilen(verlauf, schluessel, zeichen)) teile.push_back(std::move(t));
+  }
+
+  // The site's storage year, weekly and on its target days, led by the date.
+  const Standortspeicherjahr& s = f.speicherjahr;
+  if (s.Gemacht() && !s.tage.empty()) {
+    std::vector<Druckspalte> tage = {{"Datum", {}}};
+    for (const char* titel : {"Füllstand (%)", "Inventar (Mio m3)", "Gas im Speicher (Mio m3)", "Einspeisung (m3/h)",
+                              "Ausspeisung (m3/h)"})
+      tage.push_back({titel, {}});
+    for (std::size_t k = 0; k < s.tage.size(); ++k) {
+      if (!StandorttagWoechentlich(s, k)) continue;
+      const Standorttag& d = s.tage[k];
+      tage[0].zellen.push_back(DatumText(d.tag));
+      tage[1].zellen.push_back(Formatiere("%.1f", 100.0 * d.fuellgrad));
+      tage[2].zellen.push_back(Formatiere("%.1f", d.inventar));
+      tage[3].zellen.push_back(Formatiere("%.1f", d.gasImSpeicher));
+      tage[4].zellen.push_back(Formatiere("%.1f", d.einspeisung));
+      tage[5].zellen.push_back(Formatiere("%.1f", d.ausspeisung));
+    }
+    for (Druckteil& t : DrucktabelleTeilen(tage, 1, zeichen)) teile.push_back(std::move(t));
   }
   return teile;
 }

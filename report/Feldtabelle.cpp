@@ -6,6 +6,7 @@
 #include "calc/Format.h"
 #include "report/Anzeigetext.h"
 #include "report/Feldkennlinientext.h"
+#include "report/Standortspeichertext.h"
 
 namespace zelvor {
 namespace {
@@ -22,6 +23,8 @@ constexpr std::array<Feldspaltenangabe, static_cast<std::size_t>(Feldspalte::Anz
     {"n", 3},
     {"AOF (m3/h)", 0},
     {"Q jetzt bei p_min (m3/h)", 0},
+    {"Füllstand (%)", 1},
+    {"Q_ein bei p_max (m3/h)", 0},
     {"Restreserven (Mio m3)", 1},
     {"Jahre bis Aufgabe", 1},
     {"G* (Mio m3)", 1},
@@ -77,6 +80,10 @@ std::optional<double> FeldWert(const Feldbohrung& b, Feldspalte s) {
     case Feldspalte::N: return b.n;
     case Feldspalte::Aof: return b.aof;
     case Feldspalte::QJetzt: return b.qJetzt;
+    case Feldspalte::Fuellstand:
+      if (!b.fuellgrad) return std::nullopt;
+      return *b.fuellgrad * 100.0;
+    case Feldspalte::QEin: return b.qEin;
     case Feldspalte::Restreserven: return b.restreserven;
     case Feldspalte::Jahre: return b.jahre;
     case Feldspalte::GStern: return b.gStern;
@@ -216,6 +223,10 @@ std::vector<std::string> FeldText(const Feldergebnis& f) {
   if (!f.kennlinien.Leer()) {
     z.emplace_back();
     for (std::string& s : FeldkennlinienText(f.kennlinien)) z.push_back(std::move(s));
+  }
+  if (std::vector<std::string> jahr = StandortspeicherjahrText(f); !jahr.empty()) {
+    z.emplace_back();
+    for (std::string& s : jahr) z.push_back(std::move(s));
   }
   return z;
 }

@@ -11,7 +11,8 @@
 namespace zelvor {
 
 enum class Feldspalte {
-  Bohrung, Datei, Art, Start, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Restreserven, Jahre, GStern, Bemerkung, Anzahl
+  Bohrung, Datei, Art, Start, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Fuellstand, QEin, Restreserven, Jahre, GStern, Bemerkung,
+  Anzahl
 };
 
 struct Feldspaltenangabe {
@@ -43,7 +44,7 @@ std::vector<std::string> FeldZusammenfassung(const Feldergebnis& f);
 // The field's rate and production over time, a heading then one line per time.
 // With the field's Stand, each row's date after the existing columns.
 std::vector<std::string> FeldverlaufText(const Feldverlauf& v, std::optional<Tag> stand = std::nullopt);
-// All three and the storage wells' capacity by fill level, separated by blank lines (and a note when
+// All three, the storage wells' capacity by fill level and the site's storage year, separated by blank lines (and a note when
 // the computation was cancelled).
 std::vector<std::string> FeldText(const Feldergebnis& f);
 

@@ -9,6 +9,7 @@
 #include "report/Felddiagramm.h"
 #include "report/Feldkennlinientext.h"
 #include "report/Feldtabelle.h"
+#include "report/Standortspeichertext.h"
 #include "report/Grafiklayout.h"
 #include "report/Felddruck.h"
 #include "views/DiagrammZeichnen.h"
@@ -103,6 +104,12 @@ Analyseseite FeldDiagrammseite(const Feldergebnis& f, const std::string& feldnam
   // A field of storage wells alone has no rate over time to show, only its capacity by fill level.
   if (f.kennlinien.Leer() || !f.Liefernde().empty()) s.diagramme.push_back(FeldDiagramm(f));
   if (!f.kennlinien.Leer()) s.diagramme.push_back(FeldkennlinienDiagramm(f.kennlinien));
+  // The site's storage year: its targets in the text, its days on the table pages and in the diagram.
+  if (std::vector<std::string> jahr = StandortspeicherjahrText(f, Standorttabelle::Keine); !jahr.empty()) {
+    s.text.emplace_back();
+    for (std::string& z : jahr) s.text.push_back(std::move(z));
+    if (f.speicherjahr.Gemacht()) s.diagramme.push_back(StandortspeicherjahrDiagramm(f.speicherjahr));
+  }
   return s;
 }
 

@@ -2,6 +2,7 @@
 // sorted by a column, cancel, a double-click that opens a well in the main window (asking to save a
 // modified one first), the field file and the export.
 #include <QAction>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -94,6 +95,30 @@ class CFeldfensterTest : public QObject {
     const QStringList abwaerts = Spalte(*f.Tabelle(), Feldspalte::Restreserven);
     QCOMPARE(abwaerts.mid(0, 3), (QStringList{reserven[2], reserven[1], reserven[0]}));
     QCOMPARE(abwaerts.mid(3), reserven.mid(3));
+  }
+
+  // The storage example's site: its storage year's diagram on the page; a new EU deviation sums the site
+  // anew without computing the wells again, and a computation after it keeps the deviation.
+  void theEuDeviationMovesTheSitesIndicator() {
+    CFeldfenster f;
+    f.Hinzufuegen({BEISPIELE + QStringLiteral("/speicher.zlv")});
+    QVERIFY(Warten(f));
+    const auto standort = [&f] {
+      const std::vector<Diagramm>& d = f.Diagramm()->Seite().diagramme;
+      return std::find_if(d.begin(), d.end(), [](const Diagramm& x) { return x.titel == "Füllstand des Standorts"; }) != d.end();
+    };
+    QVERIFY(standort());
+    const Feldbohrung* vorher = &f.Ergebnis()->bohrungen.front();
+    f.EuAbweichungSetzen(10);
+    QCOMPARE(f.Ergebnis()->speicherjahr.eu.SchwelleProzent(), 80.0);
+    QVERIFY(standort());
+    QVERIFY(!f.Rechnet());
+    QVERIFY(vorher != &f.Ergebnis()->bohrungen.front());  // a new result, the old one left to the table's cells
+    f.EuAbweichungSetzen(20);  // out of range: refused
+    QCOMPARE(f.EuAbweichung(), 10.0);
+    f.Hinzufuegen({BEISPIELE + QStringLiteral("/suessgas.zlv")});
+    QVERIFY(Warten(f));
+    QCOMPARE(f.Ergebnis()->speicherjahr.eu.abweichung, 10.0);
   }
 
   void cancelStopsPromptlyAndKeepsTheWindowUsable() {

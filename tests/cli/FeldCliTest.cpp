@@ -50,6 +50,8 @@ TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
   EXPECT_NE(r.out.find("\"Fehlgeschlagen\": 0"), std::string::npos);
   EXPECT_NE(r.out.find("\"GStern\": null"), std::string::npos);
   EXPECT_EQ(r.out.find("Speicherkennlinien"), std::string::npos);  // only a field with storage wells has it
+  EXPECT_EQ(r.out.find("Speicherjahr"), std::string::npos);
+  EXPECT_EQ(r.out.find("Fuellgrad"), std::string::npos);
   r = Feldaufruf({BEISPIELE + "/suessgas.zlv", "--json", "--abgleich"});
   EXPECT_NE(r.out.find("\"GStern\": 2334."), std::string::npos) << r.out;
 
@@ -65,6 +67,30 @@ TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
   EXPECT_NE(text.find("\nFeldverlauf\r\n"), std::string::npos);
   EXPECT_NE(text.find("\nFeldkennlinien\r\n"), std::string::npos);
   fs::remove(csv);
+}
+
+// Two storage wells of their own plans: the site's storage year in the text and the JSON, the EU
+// indicator's threshold from the deviation given.
+TEST(FeldCli, SpeicherjahrDesStandorts) {
+  const fs::path zweite = fs::temp_directory_path() / ("zelvor-speicher-" + std::to_string(::getpid()) + ".zlv");
+  fs::copy_file(BEISPIELE + "/speicher.zlv", zweite, fs::copy_options::overwrite_existing);
+  const std::string pfad = zweite.string();
+  {
+    const char* argv[] = {"zelvor-cli", "set", pfad.c_str(), "SpeicherStart=15.04.2027", "SpeicherAusspeicherrate=20000"};
+    std::ostringstream out, err;
+    ASSERT_EQ(Ausfuehren(5, argv, out, err), ERFOLG) << err.str();
+  }
+  Aufruf r = Feldaufruf({BEISPIELE + "/speicher.zlv", pfad});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  EXPECT_NE(r.out.find("\nSpeicherjahr des Standorts (2 Speicherbohrungen, jede nach ihrem eigenen Plan)\n"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("nur als Indikator"), std::string::npos);
+  r = Feldaufruf({BEISPIELE + "/speicher.zlv", pfad, "--json", "--eu-abweichung", "10"});
+  EXPECT_EQ(r.status, ERFOLG) << r.err;
+  EXPECT_NE(r.out.find("\"Speicherjahr\": {\"Bohrungen\": 2"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"Indikator\": true, \"Ziel\": 90, \"Abweichung\": 10, \"Schwelle\": 80"), std::string::npos);
+  EXPECT_NE(r.out.find("\"Fuellgrad\": "), std::string::npos);  // the storage rows' state
+  fs::remove(zweite);
 }
 
 TEST(FeldCli, FehlendeBohrungGibtStatusEinsUndIhreZeile) {
@@ -97,7 +123,11 @@ TEST(FeldCli, FalscheAufrufeGebenStatusZwei) {
            {BEISPIELE, "--jobs"},
            {BEISPIELE, "-o", "feld.txt"},
            {BEISPIELE, "--json", "-o", "feld.csv"},
-           {BEISPIELE, "--rates", "r.txt"}}) {
+           {BEISPIELE, "--rates", "r.txt"},
+           {BEISPIELE, "--eu-abweichung"},
+           {BEISPIELE, "--eu-abweichung", "15.5"},
+           {BEISPIELE, "--eu-abweichung", "-1"},
+           {BEISPIELE, "--eu-abweichung", "10x"}}) {
     const Aufruf r = Feldaufruf(args);
     EXPECT_EQ(r.status, FEHLER) << (args.empty() ? "" : args.back());
     EXPECT_NE(r.err.find("zelvor-cli --help"), std::string::npos) << r.err;
