@@ -183,30 +183,5 @@ TEST(ZlvArchivBloecke, StorageSettingsWithoutWorkingGasRoundTrip) {
   EXPECT_EQ(beides.m_Speicher.arbeitsgas, 200.0f);
 }
 
-TEST(ZlvArchivBloecke, SplittingStopsAtWhatIsNoBlock) {
-  struct Fall {
-    Bytes bytes;
-    std::size_t bloecke, rest;
-  } faelle[] = {
-      {{}, 0, 0},
-      {Block("ZAB1", {}), 1, 0},
-      {Block("zab1", {}), 0, 8},                       // no capital tag
-      {Bytes{'Z', 'A', 'B', '1', 9, 0, 0, 0, 1}, 0, 9},  // length beyond the bytes
-      {Bytes{'Z', 'A', 'B'}, 0, 3},
-  };
-  for (const Fall& f : faelle) {
-    const Blockfolge b = BloeckeTeilen(f.bytes);
-    EXPECT_EQ(b.bloecke.size(), f.bloecke);
-    EXPECT_EQ(b.rest.size(), f.rest);
-  }
-  Bytes viele;
-  for (std::size_t i = 0; i < ZLV_MAX_BLOECKE + 1; ++i) {
-    const Bytes b = Block("ZLEE", {});
-    viele.insert(viele.end(), b.begin(), b.end());
-  }
-  EXPECT_EQ(BloeckeTeilen(viele).bloecke.size(), ZLV_MAX_BLOECKE);
-  EXPECT_EQ(BloeckeTeilen(viele).rest.size(), 8u);
-}
-
 }  // namespace
 }  // namespace zelvor
