@@ -6,6 +6,7 @@
 #include "app/Rueckfrage.h"
 #include "calc/Format.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentSpeicher.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/ErgebnisDatei.h"
 #include "doc/ZlvArchiv.h"
@@ -81,6 +82,8 @@ bool Dokumentsteuerung::OnOpenDocument(const QString& pfad, bool mitEingabe) {
     return false;
   }
   m_Doc = std::move(geladen);
+  // Said before the data entry: what the well shows lacks what could not be read, and a save keeps it.
+  if (!r.hinweis.empty()) Rueckfragen().Meldung(m_Besitzer, QString::fromStdString(r.hinweis));
   // The previous well's results must not appear under the new name.
   m_Doc.ErgebnisseLoeschen();
   PfadSetzen(pfad);
@@ -154,9 +157,16 @@ void Dokumentsteuerung::OnPrognoseEinstellungen() {
   Speichereinstellungen s = m_Doc.m_Speicher;
   if (!m_Prognoseeingabe(e, m_Doc.m_bVariablerC != 0, m_Doc.m_bInjektion != 0, s, m_Doc.m_OGIP)) return;
   if (e != m_Doc.m_Prognose || s != m_Doc.m_Speicher) {
+    const bool speicher = s != m_Doc.m_Speicher || e.pResMax != m_Doc.m_Prognose.pResMax;
     m_Doc.m_Prognose = e;
     m_Doc.m_Speicher = std::move(s);
     SetModifiedFlag(true);
+    // Taken, but what speaks against the volumes is said at once, not only on the storage pages.
+    QString hinweise;
+    if (speicher)
+      for (const std::string& h : DokumentKennlinien(m_Doc).hinweise)
+        hinweise += (hinweise.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(h);
+    if (!hinweise.isEmpty()) Rueckfragen().Meldung(m_Besitzer, hinweise);
   }
   UpdateAllViews();
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Speicherpruefung.h"
+
 namespace zelvor {
 namespace {
 
@@ -92,6 +94,7 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
   if (s.meldung.empty()) s.meldung = EingabenAblehnung(j);
   if (!s.Gemacht()) return s;
 
+  s.hinweise = SpeicherHinweise(lauf, v, e.pResMax, j.gpStart);
   const Speicherzustand zustand(lauf, e, ansatz, v);
   const double gpVoll = v.GpBeiFuellgrad(lauf.ogip, 1.0), gpLeer = v.GpBeiFuellgrad(lauf.ogip, 0.0);
   const auto phase = [&j](Tag t) {

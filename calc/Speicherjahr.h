@@ -67,6 +67,7 @@ struct Speicherjahr {
   Speichervolumen volumen;
   std::vector<Speichertag> tage;  // eingaben.tage + 1 mornings, the last with nothing flowing
   std::vector<Zielergebnis> ziele;  // those whose day lies within the year, by date
+  std::vector<std::string> hinweise;  // what speaks against the volumes (calc/Speicherpruefung.h)
 
   bool Gemacht() const { return meldung.empty(); }
   bool AlleZieleErfuellt() const;

@@ -4,6 +4,7 @@
 
 #include "calc/DruckAusPZ.h"
 #include "calc/Format.h"
+#include "calc/Speicherpruefung.h"
 
 namespace zelvor {
 namespace {
@@ -20,6 +21,13 @@ std::string SchrittAblehnung(double schritt) {
 std::string SpeichervolumenAblehnung(const Speichervolumen& v, double ogip) {
   if (!(v.arbeitsgas > 0.0) || !std::isfinite(v.arbeitsgas)) return "Das Arbeitsgasvolumen muss größer als 0 sein.";
   if (!(v.kissengas >= 0.0) || !std::isfinite(v.kissengas)) return "Das Kissengas darf nicht negativ sein.";
+  // Neither a working gas of 1e-45 (fill levels of 1e50 %) nor one no gas in place could hold.
+  if (!(v.arbeitsgas >= SPEICHER_VOLUMEN_MIN) || !(v.arbeitsgas <= SPEICHER_VOLUMEN_GRENZE))
+    return Formatiere("Das Arbeitsgasvolumen muss zwischen %.1f und %.0f Mio m3 liegen.", SPEICHER_VOLUMEN_MIN,
+                      SPEICHER_VOLUMEN_GRENZE);
+  if (v.kissengas != 0.0 && !(v.kissengas >= SPEICHER_VOLUMEN_MIN && v.kissengas <= SPEICHER_VOLUMEN_GRENZE))
+    return Formatiere("Das Kissengas muss 0 sein oder zwischen %.1f und %.0f Mio m3 liegen.", SPEICHER_VOLUMEN_MIN,
+                      SPEICHER_VOLUMEN_GRENZE);
   if (v.kissengas > ogip)
     return Formatiere("Das Kissengas von %.1f Mio m3 ist größer als der Gasvorrat (OGIP %.1f Mio m3).", v.kissengas, ogip);
   return "";
@@ -80,6 +88,7 @@ Speicherkennlinien KennlinienBerechnen(const Laufdaten& lauf0, const PrognoseEin
   if (k.meldung.empty()) k.meldung = SchrittAblehnung(schritt);
   if (!k.Gemacht()) return k;
 
+  k.hinweise = SpeicherHinweise(lauf, v, e.pResMax, lauf.punkte.back().gp);
   const Speicherzustand zustand(lauf, e, k.ansatz, v);
   const int n = static_cast<int>(std::ceil(1.0 / schritt - 1e-9));
   for (int i = 0; i <= n; ++i) {

@@ -22,6 +22,10 @@ struct Speichervolumen {
   double GpBeiFuellgrad(double ogip, double fuellgrad) const { return ogip - kissengas - fuellgrad * arbeitsgas; }
 };
 
+// The bounds of the working gas and of a cushion gas given (0 is none): smaller volumes are no storage,
+// larger ones no gas in place the well's input takes.
+inline constexpr double SPEICHER_VOLUMEN_MIN = 0.1, SPEICHER_VOLUMEN_GRENZE = 90000;  // Mio m3
+
 // Why the volumes make no sense for a gas in place: one German sentence, or empty.
 std::string SpeichervolumenAblehnung(const Speichervolumen& v, double ogip);
 
@@ -42,6 +46,7 @@ struct Speicherkennlinien {
   PrognoseEingaben eingaben;
   Lieferansatz ansatz;
   std::vector<Kennlinienpunkt> punkte;  // by rising fill level, the last at 100 %
+  std::vector<std::string> hinweise;    // what speaks against the volumes (calc/Speicherpruefung.h)
 
   bool Gemacht() const { return meldung.empty(); }
 };

@@ -18,6 +18,7 @@
 #include "cli/Speicher.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/Dateizugriff.h"
+#include "doc/DokumentSpeicher.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/Eingabepruefung.h"
 #include "doc/ErgebnisDatei.h"
@@ -37,7 +38,10 @@ constexpr const char* PROGRAMM = "zelvor-cli: ";
 
 bool Laden(const std::string& pfad, CZelvorDoc& doc, std::ostream& err) {
   const ZlvErgebnis r = ZlvDateiLaden(pfad, doc);
-  if (r.status == ZlvStatus::Ok) return true;
+  if (r.status == ZlvStatus::Ok) {
+    if (!r.hinweis.empty()) err << PROGRAMM << "Hinweis: " << r.hinweis << '\n';
+    return true;
+  }
   Fehler(err, r.meldung);
   return false;
 }
@@ -205,6 +209,9 @@ int Set(const Argumente& a, std::ostream& err) {
   } else if (!Laden(a.datei, doc, err)) {
     return FEHLER;
   }
+  const Speichereinstellungen speicherVorher = doc.m_Speicher;
+  const double ogipVorher = doc.m_OGIP;
+  const float pResMaxVorher = doc.m_Prognose.pResMax;
   for (const std::string& zuweisung : a.zuweisungen) {
     const size_t gleich = zuweisung.find('=');
     const std::string name = zuweisung.substr(0, gleich);
@@ -222,7 +229,17 @@ int Set(const Argumente& a, std::ostream& err) {
     if (m) return Fehler(err, name + ": " + *m);
   }
   if (const auto m = PrognoseeinstellungenPruefen(doc.m_Prognose)) return Fehler(err, *m);
-  if (const auto m = SpeichereinstellungenPruefen(doc.m_Speicher, doc.m_OGIP)) return Fehler(err, *m);
+  // A well whose storage settings already disagreed with its gas in place stays editable.
+  const Speicherurteil speicher = SpeicheraenderungPruefen(speicherVorher, ogipVorher, doc.m_Speicher, doc.m_OGIP);
+  if (speicher.ablehnung) return Fehler(err, *speicher.ablehnung);
+  if (speicher.warnung) err << "Warnung: " << *speicher.warnung << '\n';
+  // Volumes the well's balance does not bear out are taken, and said at once.
+  if (doc.m_bInjektion && doc.m_Speicher.Gesetzt() &&
+      (doc.m_Speicher != speicherVorher || doc.m_OGIP != ogipVorher || doc.m_Prognose.pResMax != pResMaxVorher)) {
+    CZelvorDoc probe = doc;
+    probe.Auswertung();
+    for (const std::string& h : DokumentKennlinien(probe).hinweise) err << "Warnung: " << h << '\n';
+  }
   if (a.raten) {
     if (const int status = RatenImportieren(*a.raten, doc, err); status != ERFOLG) return status;
   }

@@ -18,7 +18,8 @@ std::string OptionalerTag(const std::optional<Tag>& t) { return t ? JsonText(Dat
 std::string Json(const Speicherkennlinien& k) {
   std::string j = "{\n  \"Meldung\": " + JsonText(k.meldung) + ",\n  \"Arbeitsgas\": " + JsonZahl(k.volumen.arbeitsgas) +
                   ", \"Kissengas\": " + JsonZahl(k.volumen.kissengas) + ", \"Pmin\": " + JsonZahl(k.eingaben.pMin) +
-                  ", \"Pmax\": " + JsonZahl(k.eingaben.pMax) + ",\n  \"Punkte\": [";
+                  ", \"Pmax\": " + JsonZahl(k.eingaben.pMax) + ",\n  \"Hinweise\": " + JsonTextListe(k.hinweise) +
+                  ",\n  \"Punkte\": [";
   for (std::size_t i = 0; i < k.punkte.size(); ++i) {
     const Kennlinienpunkt& p = k.punkte[i];
     j += std::string(i ? ",\n    " : "\n    ") + "{\"Fuellgrad\": " + JsonZahl(100.0 * p.fuellgrad) +
@@ -33,7 +34,7 @@ std::string Json(const Speicherjahr& s) {
   std::string j = "{\n  \"Meldung\": " + JsonText(s.meldung) + ",\n  \"Start\": " +
                   (s.Gemacht() ? JsonText(DatumIso(s.eingaben.start)) : "null") +
                   ", \"AlleZieleErfuellt\": " + (s.Gemacht() && s.AlleZieleErfuellt() ? "true" : "false") +
-                  ",\n  \"Ziele\": [";
+                  ",\n  \"Hinweise\": " + JsonTextListe(s.hinweise) + ",\n  \"Ziele\": [";
   for (std::size_t i = 0; i < s.ziele.size(); ++i) {
     const Zielergebnis& z = s.ziele[i];
     j += std::string(i ? ",\n    " : "\n    ") + "{\"Datum\": " + JsonText(DatumIso(z.datum)) +

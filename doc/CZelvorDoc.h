@@ -67,6 +67,9 @@ class CZelvorDoc {
   // A storage well's fill-level settings (working gas, cushion gas, seasons, fill targets), kept in
   // the well file's storage block.
   Speichereinstellungen m_Speicher;
+  // The blocks of the well file this program could not read (a newer version's, a damaged one), as the
+  // file held them: written back unchanged after the blocks of its own, so that no save loses them.
+  std::vector<unsigned char> m_FremdeBloecke;
   CStringArray m_Ergebnis;
   // Counts every new m_Ergebnis (an evaluation, a read, a clearing), so a view can tell a new table from
   // a redraw after some other change.

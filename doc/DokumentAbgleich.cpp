@@ -132,7 +132,18 @@ GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& mess
 
 std::optional<std::string> GasvorratUebernehmen(CZelvorDoc& doc, double g) {
   const Eingabefeld* ogip = EingabefeldSuchen("OGIP");
-  if (const auto m = EingabeSetzen(doc, *ogip, Formatiere("%.1f", UebernommenerGasvorrat(g)))) return m;
+  CZelvorDoc neu = doc;
+  // The user typed no number here: the message names the value the match found.
+  if (EingabeSetzen(neu, *ogip, Formatiere("%.1f", UebernommenerGasvorrat(g))))
+    return Formatiere("Der Gasvorrat von %.1f Mio m3 wird nicht übernommen: das OGIP muss zwischen %.0f und %.0f Mio m3 "
+                      "liegen.",
+                      UebernommenerGasvorrat(g), ogip->min, ogip->max);
+  // Never a gas in place that the storage settings contradict: every later change would be refused.
+  if (SpeicheraenderungPruefen(doc.m_Speicher, doc.m_OGIP, neu.m_Speicher, neu.m_OGIP).ablehnung)
+    return Formatiere("Der Gasvorrat von %.1f Mio m3 wird nicht übernommen: er ist kleiner als das Kissengas des "
+                      "Speichers von %.1f Mio m3 (Speichereinstellungen).",
+                      static_cast<double>(neu.m_OGIP), static_cast<double>(doc.m_Speicher.kissengas));
+  doc = std::move(neu);
   doc.Auswertung();
   return std::nullopt;
 }

@@ -38,7 +38,8 @@ std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const P
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc);
 
 // "Gasvorrat übernehmen": OGIP becomes g, rounded to the 0.1 Mio m3 the table shows, and the well is
-// evaluated again. The German message when the value is outside the input dialog's range.
+// evaluated again. The German message when the value is outside the input dialog's range or below the
+// storage's cushion gas (the well is then unchanged).
 std::optional<std::string> GasvorratUebernehmen(CZelvorDoc& doc, double g);
 // The value that GasvorratUebernehmen stores.
 double UebernommenerGasvorrat(double g);

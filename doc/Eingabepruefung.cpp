@@ -97,7 +97,9 @@ bool NurDezimalzahl(const std::string& text, bool ganz) {
 
 bool Dezimalzahl(const std::string& text, double& wert) {
   if (!NurDezimalzahl(text, false)) return false;
-  return Scanne(text.c_str(), "%lf", &wert) == 1 && std::isfinite(wert);
+  if (Scanne(text.c_str(), "%lf", &wert) != 1 || !std::isfinite(wert)) return false;
+  wert += 0.0;  // a typed "-0" is 0, not a value shown as "-0.000" ever after
+  return true;
 }
 
 bool Ganzzahl(const std::string& text, long long& wert) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "calc/Format.h"
 #include "doc/Blockbytes.h"
 
 namespace zelvor {
@@ -33,8 +34,13 @@ bool TagLesen(std::uint32_t wert, std::optional<Tag>& t) {
 }  // namespace
 
 bool MessungSinnvoll(const Schliessdruckmessung& m) {
-  return std::isfinite(m.gp) && m.gp >= 0.0f && std::isfinite(m.druck) && m.druck > 0.0f && m.druck < MAX_MESSDRUCK &&
-         (m.art == Messart::Sohle || m.art == Messart::Kopf);
+  return std::isfinite(m.gp) && m.gp >= 0.0f && m.gp <= MAX_MESS_GP && std::isfinite(m.druck) && m.druck > 0.0f &&
+         m.druck < MAX_MESSDRUCK && (m.art == Messart::Sohle || m.art == Messart::Kopf);
+}
+
+std::string MessungsgrenzenText() {
+  return Formatiere("Gp muss zwischen 0 und %.0f Mio m3 liegen, der Druck über 0 und unter %.0f bar",
+                    static_cast<double>(MAX_MESS_GP), static_cast<double>(MAX_MESSDRUCK));
 }
 
 void MessdatenblockAnhaengen(const Messdaten& m, std::size_t zeilen, std::vector<unsigned char>& bytes) {

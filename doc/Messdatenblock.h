@@ -29,8 +29,12 @@ void MessdatenblockAnhaengen(const Messdaten& m, std::size_t zeilen, std::vector
 // is not sound (a tag, length, version, count or value no well can hold); what follows is ignored.
 std::optional<Messdaten> MessdatenblockLesen(std::span<const unsigned char> rest, std::size_t zeilen);
 
-// Where a survey may lie: Gp not below 0, a pressure above 0 and below this, both finite.
+// Where a survey may lie: Gp from 0 up to the largest gas in place a well takes (as its rate lines' Gp),
+// a pressure above 0 and below MAX_MESSDRUCK, both finite.
 inline constexpr float MAX_MESSDRUCK = 3000.0f;
+inline constexpr float MAX_MESS_GP = 90000.0f;
 bool MessungSinnvoll(const Schliessdruckmessung& m);
+// Those bounds for a message: "Gp muss zwischen 0 und 90000 Mio m3 liegen, der Druck über 0 und unter 3000 bar".
+std::string MessungsgrenzenText();
 
 }  // namespace zelvor

@@ -53,10 +53,4 @@ std::optional<Prognoseeinstellungen> PrognoseblockLesen(std::span<const unsigned
   return e;
 }
 
-std::size_t PrognoseblockLaenge(std::span<const unsigned char> rest) {
-  if (rest.size() < 8 || std::memcmp(rest.data(), KENNUNG, sizeof KENNUNG) != 0) return 0;
-  const std::size_t laenge = Wert(rest.data() + 4, 4);
-  return laenge <= rest.size() - 8 ? laenge + 8 : 0;
-}
-
 }  // namespace zelvor

@@ -25,8 +25,4 @@ void PrognoseblockAnhaengen(const Prognoseeinstellungen& e, std::vector<unsigned
 // there is no block or its tag, length, version or values are not sound; what follows it is ignored.
 std::optional<Prognoseeinstellungen> PrognoseblockLesen(std::span<const unsigned char> rest);
 
-// The bytes of a block with the forecast tag at the start of rest whose length fits in rest, sound or
-// not, so that the block after it can be found; 0 when there is none.
-std::size_t PrognoseblockLaenge(std::span<const unsigned char> rest);
-
 }  // namespace zelvor

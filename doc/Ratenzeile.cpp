@@ -43,6 +43,10 @@ RatenzeilePruefung RatenzeilePruefen(const std::string& text) {
     e.meldung = "Der Druck ist kleiner als Null";
   } else {
     e.gueltig = true;
+    // "-0" passes as zero and is stored as one, not as "-0.000".
+    e.gp += 0.0f;
+    e.rate += 0.0f;
+    e.druck += 0.0f;
     e.zeile = Formatiere("%7.3f %17.2f %17.2f", static_cast<double>(e.gp), static_cast<double>(e.rate),
                          static_cast<double>(e.druck));
   }

@@ -15,7 +15,6 @@ constexpr std::uint16_t VERSION = 1;
 constexpr std::size_t FEST_BYTES = 2 + 4 * 4 + 4 * 2 + 4 + 2;  // after tag and length
 constexpr std::size_t ZIEL_BYTES = 2 + 4;
 constexpr std::int32_t KEIN_START = INT32_MIN;
-constexpr int MAX_BLOECKE = 16;  // tagged blocks looked through before the search ends
 
 using block::Anhaengen;
 using block::Wert;
@@ -52,7 +51,8 @@ std::optional<Speichereinstellungen> Inhalt(const unsigned char* p, std::size_t 
     if (!TagGueltig(z.tag) || !Endlich(z.prozent, 100)) return std::nullopt;
     s.ziele.push_back(z);
   }
-  if (!(s.arbeitsgas > 0.0f) || !Endlich(s.arbeitsgas, SPEICHER_VOLUMEN_MAX) ||
+  // A working gas of 0 is one not given yet: the other values set before it are kept.
+  if (!Endlich(s.arbeitsgas, SPEICHER_VOLUMEN_MAX) ||
       !Endlich(s.kissengas, SPEICHER_VOLUMEN_MAX) || !Endlich(s.brennwert, SPEICHER_BRENNWERT_MAX) ||
       !Endlich(s.qAusspeisung, 500000))
     return std::nullopt;
@@ -85,14 +85,11 @@ void SpeicherblockAnhaengen(const Speichereinstellungen& s, std::vector<unsigned
   }
 }
 
-std::optional<Speichereinstellungen> SpeicherblockLesen(std::span<const unsigned char> rest) {
-  for (int i = 0; i < MAX_BLOECKE && rest.size() >= 8; ++i) {
-    const std::size_t laenge = Wert(rest.data() + 4, 4);
-    if (laenge > rest.size() - 8) return std::nullopt;
-    if (std::memcmp(rest.data(), KENNUNG, sizeof KENNUNG) == 0) return Inhalt(rest.data() + 8, laenge);
-    rest = rest.subspan(8 + laenge);
-  }
-  return std::nullopt;
+std::optional<Speichereinstellungen> SpeicherblockLesen(std::span<const unsigned char> block) {
+  if (block.size() < 8 || std::memcmp(block.data(), KENNUNG, sizeof KENNUNG) != 0) return std::nullopt;
+  const std::size_t laenge = Wert(block.data() + 4, 4);
+  if (laenge > block.size() - 8) return std::nullopt;
+  return Inhalt(block.data() + 8, laenge);
 }
 
 }  // namespace zelvor

@@ -44,6 +44,17 @@ std::optional<std::string> ZeitraumSetzen(const std::string& text, Jahrestag& vo
   return std::nullopt;
 }
 
+// 0 (not given) or a number within [min, max]; -0 is 0.
+std::optional<std::string> NullOderZwischenLesen(const std::string& text, double min, double max, float& wert) {
+  float w = 0;
+  if (auto m = EinstellungszahlLesen(text, 0, max, w)) return m;
+  if (w != 0.0f && w < min)
+    return "Bitte geben Sie 0 oder eine Zahl zwischen " + FloatAlsText(static_cast<float>(min)) + " und " +
+           FloatAlsText(static_cast<float>(max)) + " ein.";
+  wert = w + 0.0f;  // -0 is 0
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<Fuellziel> Speichereinstellungen::Fuellziele() const {
@@ -53,23 +64,19 @@ std::vector<Fuellziel> Speichereinstellungen::Fuellziele() const {
 }
 
 std::optional<std::string> ArbeitsgasSetzen(Speichereinstellungen& s, const std::string& text) {
-  float w = 0;
-  if (auto m = EinstellungszahlLesen(text, 0, SPEICHER_VOLUMEN_MAX, w)) return m;
-  if (!(w > 0.0f)) return std::string("Das Arbeitsgasvolumen muss größer als 0 sein.");
-  s.arbeitsgas = w;
-  return std::nullopt;
+  return NullOderZwischenLesen(text, SPEICHER_VOLUMEN_MIN, SPEICHER_VOLUMEN_GRENZE, s.arbeitsgas);
 }
 
 std::optional<std::string> KissengasSetzen(Speichereinstellungen& s, const std::string& text) {
-  return EinstellungszahlLesen(text, 0, SPEICHER_VOLUMEN_MAX, s.kissengas);
+  return NullOderZwischenLesen(text, SPEICHER_VOLUMEN_MIN, SPEICHER_VOLUMEN_GRENZE, s.kissengas);
 }
 
 std::optional<std::string> BrennwertSetzen(Speichereinstellungen& s, const std::string& text) {
-  return EinstellungszahlLesen(text, 0, SPEICHER_BRENNWERT_MAX, s.brennwert);
+  return NullOderZwischenLesen(text, SPEICHER_BRENNWERT_MIN, SPEICHER_BRENNWERT_MAX, s.brennwert);
 }
 
 std::optional<std::string> AusspeicherrateSetzen(Speichereinstellungen& s, const std::string& text) {
-  return EinstellungszahlLesen(text, 0, PROGNOSE_RATE_MAX, s.qAusspeisung);
+  return NullOderZwischenLesen(text, PROGNOSE_QENDE_MIN, PROGNOSE_RATE_MAX, s.qAusspeisung);
 }
 
 std::optional<std::string> EinspeisungSetzen(Speichereinstellungen& s, const std::string& text) {
@@ -149,14 +156,14 @@ std::vector<std::string> SpeicherfelderAus(const Speichereinstellungen& s) {
 std::optional<Speicherfehler> SpeicherfelderLesen(const std::vector<std::string>& felder, Speichereinstellungen& s,
                                                   double ogip) {
   const std::vector<Speicherangabe>& angaben = Speicherangaben();
-  if (felder.empty() || Getrimmt(felder[0]).empty() || Getrimmt(felder[0]) == "0") {
-    s = Speichereinstellungen{};  // no working gas: no storage computations
-    return std::nullopt;
-  }
   Speichereinstellungen neu = s;
-  for (std::size_t i = 0; i < angaben.size() && i < felder.size(); ++i)
-    if (auto m = angaben[i].setzen(neu, felder[i])) return Speicherfehler{i, std::move(*m)};
-  if (auto m = SpeichereinstellungenPruefen(neu, ogip)) return Speicherfehler{1, std::move(*m)};  // the cushion gas's
+  for (std::size_t i = 0; i < angaben.size() && i < felder.size(); ++i) {
+    // An empty working gas is 0: no storage computations, the other settings kept for later.
+    const std::string text = i == 0 && Getrimmt(felder[i]).empty() ? std::string("0") : felder[i];
+    if (auto m = angaben[i].setzen(neu, text)) return Speicherfehler{i, std::move(*m)};
+  }
+  if (auto m = SpeicheraenderungPruefen(s, ogip, neu, ogip).ablehnung)
+    return Speicherfehler{1, std::move(*m)};  // the cushion gas's
   s = std::move(neu);
   return std::nullopt;
 }
@@ -166,6 +173,19 @@ std::optional<std::string> SpeichereinstellungenPruefen(const Speichereinstellun
   const std::string m = SpeichervolumenAblehnung(s.Volumen(), ogip);
   if (!m.empty()) return m;
   return std::nullopt;
+}
+
+Speicherurteil SpeicheraenderungPruefen(const Speichereinstellungen& vorher, double ogipVorher,
+                                        const Speichereinstellungen& nachher, double ogipNachher) {
+  Speicherurteil u;
+  std::optional<std::string> m = SpeichereinstellungenPruefen(nachher, ogipNachher);
+  if (!m) return u;
+  // A well that was so before stays editable: the change is let through and the finding stays a warning.
+  if (SpeichereinstellungenPruefen(vorher, ogipVorher))
+    u.warnung = std::move(m);
+  else
+    u.ablehnung = std::move(m);
+  return u;
 }
 
 }  // namespace zelvor

@@ -32,12 +32,15 @@ struct Speichereinstellungen {
   std::vector<Fuellziel> Fuellziele() const;
 };
 
+// What the well file's block may hold; what the settings take is bounded tighter (Speichervolumen's bounds
+// in calc/Speicherkennlinien.h, and these).
 inline constexpr double SPEICHER_VOLUMEN_MAX = 1e6;  // Mio m3
-inline constexpr double SPEICHER_BRENNWERT_MAX = 20;  // kWh/m3
+inline constexpr double SPEICHER_BRENNWERT_MIN = 1, SPEICHER_BRENNWERT_MAX = 20;  // kWh/m3; 0: not given
 inline constexpr std::size_t SPEICHER_ZIELE_MAX = 16;
 
 // Each reads a text as `zelvor-cli set` gives it and sets the value, or answers the German message and
-// leaves the settings alone.
+// leaves the settings alone. The numbers are 0 (not given) or within their bounds; a working gas of 0
+// means no storage computations, while the other settings are kept.
 std::optional<std::string> ArbeitsgasSetzen(Speichereinstellungen& s, const std::string& text);
 std::optional<std::string> KissengasSetzen(Speichereinstellungen& s, const std::string& text);
 std::optional<std::string> BrennwertSetzen(Speichereinstellungen& s, const std::string& text);
@@ -61,9 +64,9 @@ const std::vector<Speicherangabe>& Speicherangaben();
 const Speicherangabe* SpeicherangabeSuchen(const std::string& name);
 
 // The settings dialog's storage fields, one text for each of Speicherangaben() in its order. Reading
-// them checks each, then the whole against the gas in place; on the first problem `s` stays as it was
-// and the answer names the field (its index) and the message. An empty working gas, or 0, means no
-// storage computations: the settings become the defaults.
+// them checks each, then the whole against the gas in place (SpeicheraenderungPruefen); on the first
+// problem `s` stays as it was and the answer names the field (its index) and the message. An empty
+// working gas, or 0, means no storage computations; the other settings are kept.
 std::vector<std::string> SpeicherfelderAus(const Speichereinstellungen& s);
 struct Speicherfehler {
   std::size_t feld;
@@ -74,5 +77,14 @@ std::optional<Speicherfehler> SpeicherfelderLesen(const std::vector<std::string>
 
 // The settings against the well's gas in place: one German sentence, or nothing.
 std::optional<std::string> SpeichereinstellungenPruefen(const Speichereinstellungen& s, double ogip);
+
+// The same check when a change (of the settings, of the gas in place) takes the well from `vorher` to
+// `nachher`: refused only when the change brings about what the check finds. A well that already failed
+// it stays editable, and the finding is a warning.
+struct Speicherurteil {
+  std::optional<std::string> ablehnung, warnung;
+};
+Speicherurteil SpeicheraenderungPruefen(const Speichereinstellungen& vorher, double ogipVorher,
+                                        const Speichereinstellungen& nachher, double ogipNachher);
 
 }  // namespace zelvor

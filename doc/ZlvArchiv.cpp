@@ -11,6 +11,7 @@
 #include "doc/Prognoseblock.h"
 #include "doc/Speicherblock.h"
 #include "doc/Windows1252.h"
+#include "doc/ZlvArchivBloecke.h"
 
 namespace zelvor {
 namespace {
@@ -127,7 +128,7 @@ class Leser {
     return true;
   }
 
-  ZlvErgebnis Fehler() const { return {m_status, m_meldung}; }
+  ZlvErgebnis Fehler() const { return {m_status, m_meldung, ""}; }
   std::span<const unsigned char> Rest() const { return m_bytes.subspan(m_pos); }
 
  private:
@@ -225,18 +226,66 @@ bool FelderLesen(Leser& l, Felder& f) {
   return true;
 }
 
+// The blocks after the last rate line: each the program knows is taken by its tag wherever it stands
+// (the first sound one of a tag); every other block and any bytes that are no block are kept as they
+// are, for the file to be written with them, and named for the hint.
+struct Bloecke {
+  Prognoseeinstellungen prognose;
+  Messdaten messdaten;
+  Speichereinstellungen speicher;
+  std::vector<unsigned char> fremd;
+  std::vector<std::string> nichtGelesen;
+};
+
+const char* Inhaltsname(const std::string& kennung) {
+  if (kennung == "ZFPG") return "die Prognoseeinstellungen";
+  if (kennung == "ZDAT") return "die Datumsangaben und Schließdruckmessungen";
+  if (kennung == "ZSPE") return "die Speichereinstellungen";
+  return nullptr;
+}
+
+Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
+  Bloecke b;
+  bool prognose = false, messdaten = false, speicher = false;
+  const Blockfolge folge = BloeckeTeilen(rest);
+  for (const std::span<const unsigned char> block : folge.bloecke) {
+    const std::string kennung = Blockkennung(block);
+    bool genommen = false;
+    if (kennung == "ZFPG" && !prognose) {
+      const auto e = PrognoseblockLesen(block);
+      if (e) b.prognose = *e;
+      genommen = prognose = e.has_value();
+    } else if (kennung == "ZDAT" && !messdaten) {
+      auto m = MessdatenblockLesen(block, zeilen);
+      if (m) b.messdaten = std::move(*m);
+      genommen = messdaten = m.has_value();
+    } else if (kennung == "ZSPE" && !speicher) {
+      auto s = SpeicherblockLesen(block);
+      if (s) b.speicher = std::move(*s);
+      genommen = speicher = s.has_value();
+    }
+    if (genommen) continue;
+    b.fremd.insert(b.fremd.end(), block.begin(), block.end());
+    const char* name = Inhaltsname(kennung);
+    b.nichtGelesen.push_back(name ? name : "ein Block \"" + kennung + "\" unbekannter Art");
+  }
+  if (!folge.rest.empty()) {
+    b.fremd.insert(b.fremd.end(), folge.rest.begin(), folge.rest.end());
+    b.nichtGelesen.push_back(Formatiere("%zu Bytes am Ende", folge.rest.size()));
+  }
+  return b;
+}
+
 ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::string datei) {
   Leser leser(bytes, std::move(datei));
   Felder f;
   if (!FelderLesen(leser, f)) return leser.Fehler();
-  // A block that is not sound costs only the settings: the well itself opens.
-  const Prognoseeinstellungen prognose = PrognoseblockLesen(leser.Rest()).value_or(Prognoseeinstellungen{});
-  // So does an unsound dates block: its dates and surveys.
-  const std::span<const unsigned char> rest = leser.Rest();
-  Messdaten messdaten =
-      MessdatenblockLesen(rest.subspan(PrognoseblockLaenge(rest)), f.ratenzeilen.size()).value_or(Messdaten{});
-  // And an unsound storage block its storage settings.
-  Speichereinstellungen speicher = SpeicherblockLesen(rest).value_or(Speichereinstellungen{});
+  // A block that cannot be read costs only what it holds, and only until a program that can read it
+  // opens the file: the well itself opens, and the block is written back unchanged.
+  Bloecke b = BloeckeLesen(leser.Rest(), f.ratenzeilen.size());
+  const Prognoseeinstellungen prognose = b.prognose;
+  Messdaten messdaten = std::move(b.messdaten);
+  Speichereinstellungen speicher = std::move(b.speicher);
   doc.m_A1 = f.a1;
   doc.m_B1 = f.b1;
   doc.m_OGIP = f.ogip;
@@ -256,8 +305,11 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   doc.m_RatenDatum = std::move(messdaten.daten);
   doc.m_Messungen = std::move(messdaten.messungen);
   doc.m_Speicher = std::move(speicher);
+  doc.m_FremdeBloecke = std::move(b.fremd);
   doc.NachDemLaden();
-  return {};
+  ZlvErgebnis r;
+  r.hinweis = NichtGelesenHinweis(b.nichtGelesen);
+  return r;
 }
 
 class Schreiber {
@@ -342,7 +394,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   for (const Schliessdruckmessung& m : doc.m_Messungen)
     if (!MessungSinnvoll(m) || (m.datum && !TagImBereich(*m.datum))) return "Eine Schließdruckmessung hat keinen gültigen Wert und kann nicht gespeichert werden.";
   gesamt += 18 + 4 * zeilen.size() + 13 * doc.m_Messungen.size();
-  gesamt += SpeicherblockBytes(doc.m_Speicher);
+  gesamt += SpeicherblockBytes(doc.m_Speicher) + doc.m_FremdeBloecke.size();
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -366,13 +418,15 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   PrognoseblockAnhaengen(doc.m_Prognose, bytes);
   MessdatenblockAnhaengen({doc.m_RatenDatum, doc.m_Messungen}, zeilen.size(), bytes);
   SpeicherblockAnhaengen(doc.m_Speicher, bytes);
+  // After the blocks written here, so that older readers find theirs where they always stood.
+  bytes.insert(bytes.end(), doc.m_FremdeBloecke.begin(), doc.m_FremdeBloecke.end());
   return "";
 }
 
 ZlvErgebnis ZlvDateiLaden(const std::string& pfad, CZelvorDoc& doc) {
   std::vector<unsigned char> inhalt;
   if (std::string fehler = DateiLesen(pfad, inhalt, ZLV_MAX_BYTES); !fehler.empty()) {
-    return {ZlvStatus::Unlesbar, std::move(fehler)};
+    return {ZlvStatus::Unlesbar, std::move(fehler), ""};
   }
   return Lesen(inhalt, doc, "Die Datei \"" + pfad + "\"");
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The well file (*.zlv): the stored fields of CZelvorDoc as one fixed sequence of little-endian values,
-// no header, no version; the forecast settings follow the rate lines in a block of their own
-// (doc/Prognoseblock.h) when they differ from the defaults. Texts are Windows-1252 on disk and UTF-8 in
-// memory.
+// no header, no version; after the rate lines tagged blocks (doc/ZlvArchivBloecke.h): the forecast
+// settings (doc/Prognoseblock.h), the dates and surveys (doc/Messdatenblock.h) and the storage settings
+// (doc/Speicherblock.h), each only when it holds something, in that order, then the blocks this program
+// could not read, carried over unchanged. Texts are Windows-1252 on disk and UTF-8 in memory.
 #include <cstddef>
 #include <span>
 #include <string>
@@ -23,13 +24,16 @@ enum class ZlvStatus { Ok, Abgeschnitten, UnerwartetesFormat, Unlesbar };
 struct ZlvErgebnis {
   ZlvStatus status = ZlvStatus::Ok;
   std::string meldung;  // one line for the user, empty on Ok
+  // On Ok: one sentence for the user when part of the file could not be read (a newer version's or a
+  // damaged block), which the well keeps unchanged; else empty.
+  std::string hinweis;
 };
 
 // Parses a whole file image. On success the stored fields replace those of doc (the rate lines become
 // exactly the lines read) and doc.NachDemLaden() runs; on any failure doc is not touched.
 // A file that ends too early is Abgeschnitten; anything no well file can hold is UnerwartetesFormat.
-// After the last rate line only a sound forecast block is taken (else the defaults); all other bytes are
-// ignored.
+// After the last rate line each sound block is taken by its tag (else its defaults); what cannot be read
+// goes unchanged into doc.m_FremdeBloecke, and the answer's hinweis names it.
 ZlvErgebnis ZlvLesen(std::span<const unsigned char> bytes, CZelvorDoc& doc);
 
 // Serialises the stored fields. "" on success; a text Windows-1252 cannot represent is refused with a

@@ -44,9 +44,7 @@ Messungsimport MessungenAusInhalt(std::string_view roh, bool kopfdruck) {
     m.art = kopfdruck ? Messart::Kopf : Messart::Sohle;
     if (!MessungSinnvoll(m)) {
       r.messungen.clear();
-      r.meldung = Formatiere("Die %zu. Messung hat keinen g\xC3\xBCltigen Wert: Gp darf nicht unter 0 liegen, der Druck "
-                             "muss \xC3\xBC" "ber 0 und unter %.0f bar liegen.",
-                             i + 1, static_cast<double>(MAX_MESSDRUCK));
+      r.meldung = Formatiere("Die %zu. Messung hat keinen g\xC3\xBCltigen Wert: %s.", i + 1, MessungsgrenzenText().c_str());
       return r;
     }
     r.messungen.push_back(m);
@@ -86,8 +84,7 @@ Messungstabelle MessungenAusZeilen(const std::vector<Messungszeile>& zeilen) {
     }
     if (!ZelleAlsZahl(z.gp, Dezimalzeichen::Beide, m.gp)) return ablehnen("Gp ist keine Zahl.");
     if (!ZelleAlsZahl(z.druck, Dezimalzeichen::Beide, m.druck)) return ablehnen("der Druck ist keine Zahl.");
-    if (!MessungSinnvoll(m))
-      return ablehnen("Gp darf nicht unter 0 liegen, der Druck muss über 0 und unter 3000 bar liegen.");
+    if (!MessungSinnvoll(m)) return ablehnen((MessungsgrenzenText() + ".").c_str());
     if (t.messungen.size() == MAX_MESSUNGEN) return ablehnen("mehr Messungen, als eine Bohrung halten kann.");
     t.messungen.push_back(m);
   }

@@ -1,6 +1,7 @@
 #include "report/Prognosetext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "calc/Format.h"
@@ -83,8 +84,11 @@ std::vector<std::string> PrognoseSpaltenkopf(bool injektion, bool datiert) {
 }
 
 std::string PrognoseDatum(Tag start, double jahre) {
-  const std::optional<Tag> t = TagNachJahren(start, jahre);
-  return t ? DatumText(*t) : std::string();
+  if (const std::optional<Tag> t = TagNachJahren(start, jahre)) return DatumText(*t);
+  // Beyond the calendar's years the text says so rather than leaving the place empty; it still fits the
+  // table's date column.
+  if (!std::isfinite(jahre)) return "";
+  return jahre > 0 ? Formatiere("nach %d", LETZTES_JAHR) : Formatiere("vor %d", ERSTES_JAHR);
 }
 
 std::string PrognoseZeilentext(const Prognosezeile& z, std::optional<Tag> start) {

@@ -18,7 +18,8 @@ std::vector<std::string> PrognoseKopf(const Foerderprognose& p);
 // The two heading lines of the table's columns, repeated on every printed table page.
 std::vector<std::string> PrognoseSpaltenkopf(bool injektion = false, bool datiert = false);
 std::string PrognoseZeilentext(const Prognosezeile& z, std::optional<Tag> start = std::nullopt);
-// The date `jahre` after the start, "TT.MM.JJJJ", or "" beyond the calendar's years.
+// The date `jahre` after the start, "TT.MM.JJJJ"; beyond the calendar's years "nach 2199" (or
+// "vor 1900"); "" for no number of years.
 std::string PrognoseDatum(Tag start, double jahre);
 // Gp at abandonment, remaining reserves, recovery factor, plateau duration, time, Q_max at the start;
 // an injection well's: Gp at the end, the volume still to inject, plateau duration, time to the end, the

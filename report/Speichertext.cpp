@@ -41,6 +41,7 @@ std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double bren
   t.push_back(Formatiere("    Arbeitsgas %.1f Mio m3, Kissengas %.1f Mio m3; p_min %.1f bar, p_max %.1f bar",
                          k.volumen.arbeitsgas, k.volumen.kissengas, k.eingaben.pMin, k.eingaben.pMax));
   t.push_back(Formatiere("    C-Modell: %s", PrognosemodellText(k.eingaben.modell).c_str()));
+  for (const std::string& h : k.hinweise) t.push_back("    " + h);
   t.push_back("");
   const bool gwh = brennwert > 0.0;
   t.push_back(std::string("    Füllstand    Inventar") + (gwh ? "    Inventar" : "") +
@@ -98,6 +99,7 @@ std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) 
     t.push_back("    " + s.meldung);
     return t;
   }
+  for (const std::string& h : s.hinweise) t.push_back("    " + h);
   t.push_back("");
   t.push_back("         Datum   Phase       Füllstand    Inventar         pws           Q   Q_möglich");
   t.push_back("                                   (%)    (Mio m3)       (bar)      (m3/h)      (m3/h)");

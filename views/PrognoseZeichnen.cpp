@@ -55,6 +55,7 @@ Inhalt InhaltAus(const CZelvorDoc& doc) {
     i.kopf.emplace_back();
     i.kopf.push_back("    Füllziele im Speicherjahr ab " + DatumText(jahr.eingaben.start));
     for (std::string& s : FuellzielText(jahr)) i.kopf.push_back(std::move(s));
+    for (const std::string& h : jahr.hinweise) i.kopf.push_back("    " + h);
     for (Diagramm d : {SpeicherjahrDiagramm(jahr), SpeicherjahrRatenDiagramm(jahr)})
       if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
   }

@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "cli/Befehle.h"
+#include "doc/CZelvorDoc.h"
+#include "doc/ZlvArchiv.h"
 
 namespace zelvor::cli {
 namespace {
@@ -72,6 +74,85 @@ TEST(SpeicherCli, CurvesAndStorageYearOfTheStorageExample) {
   EXPECT_NE(s.out.find("SpeicherZiele=01.10.:80 01.02.:30\n"), std::string::npos) << s.out;
   EXPECT_NE(s.out.find("SpeicherEinspeisung=01.04.-31.10.\n"), std::string::npos);
   fs::remove_all(ordner);
+}
+
+class Arbeitsordner {
+ public:
+  Arbeitsordner() : m_pfad(fs::temp_directory_path() / ("zelvor-speicher2-" + std::to_string(::getpid()))) {
+    fs::create_directories(m_pfad);
+  }
+  ~Arbeitsordner() { fs::remove_all(m_pfad); }
+  std::string Kopie(const std::string& beispiel) const {
+    const fs::path p = m_pfad / beispiel;
+    fs::copy_file(std::string(ZELVOR_EXAMPLES_DIR) + "/" + beispiel, p, fs::copy_options::overwrite_existing);
+    return p.string();
+  }
+
+ private:
+  fs::path m_pfad;
+};
+
+// A storage setting given before the working gas is listed by show; volumes the balance does not bear out
+// are taken with a warning, volumes out of bounds refused.
+TEST(SpeicherCli, StorageSettingsBeforeTheWorkingGasBoundsAndWarnings) {
+  const Arbeitsordner o;
+  const std::string well = o.Kopie("injektion.zlv");
+  ASSERT_EQ(Aufrufen({"set", well, "SpeicherKissengas=1150"}).status, ERFOLG);
+  EXPECT_NE(Aufrufen({"show", well}).out.find("SpeicherArbeitsgas=0\nSpeicherKissengas=1150\n"), std::string::npos);
+  // Volumes far beyond what the maximum reservoir pressure holds are taken with a warning.
+  const Ergebnis gross = Aufrufen({"set", well, "SpeicherArbeitsgas=5000", "SpeicherKissengas=100"});
+  EXPECT_EQ(gross.status, ERFOLG);
+  EXPECT_NE(gross.err.find("Warnung: Voll (Kissengas plus Arbeitsgas = 5100.0 Mio m3) stünde der Speicher"),
+            std::string::npos) << gross.err;
+  const Ergebnis klein = Aufrufen({"set", well, "SpeicherArbeitsgas=1e-45"});
+  EXPECT_EQ(klein.status, FEHLER);
+  EXPECT_NE(klein.err.find("Bitte geben Sie 0 oder eine Zahl zwischen 0.1 und 90000 ein."), std::string::npos) << klein.err;
+}
+
+// A block of a newer version survives every command that writes the well, and opening says so.
+TEST(SpeicherCli, BlocksOfANewerVersionSurviveEveryWrite) {
+  const Arbeitsordner o;
+  const std::string well = o.Kopie("speicher.zlv");
+  const std::string block("ZNEU\x06\x00\x00\x00\x01\x00neu!", 14);
+  std::ofstream(well, std::ios::binary | std::ios::app) << block;
+  const std::vector<std::vector<std::string>> befehle = {
+      {"set", well, "Gasbohrung=Umbenannt"}, {"propose", well, "--apply"}, {"ogip", well, "--apply"},
+      {"set", well, "SpeicherBrennwert=10"}};
+  for (const std::vector<std::string>& b : befehle) {
+    const Ergebnis r = Aufrufen(b);
+    EXPECT_EQ(r.status, ERFOLG) << b[2] << r.err;
+    EXPECT_NE(r.err.find("Hinweis: Ein Teil der Datei (ein Block \"ZNEU\" unbekannter Art) stammt aus einer neueren "
+                         "Programmversion oder ist beschädigt"),
+              std::string::npos)
+        << r.err;
+    const std::string inhalt = Inhalt(well);
+    ASSERT_GE(inhalt.size(), block.size());
+    EXPECT_EQ(inhalt.substr(inhalt.size() - block.size()), block) << b[2];
+  }
+  EXPECT_NE(Aufrufen({"show", well}).out.find("SpeicherBrennwert=10\n"), std::string::npos);
+}
+
+// A well whose gas in place already lies below its cushion gas can still be edited (with a warning),
+// but no edit brings a well into that state.
+TEST(SpeicherCli, AWellBelowItsCushionGasStaysEditable) {
+  const Arbeitsordner o;
+  const std::string well = o.Kopie("speicher.zlv");
+  const std::string vorher = Inhalt(well);
+  const Ergebnis tief = Aufrufen({"set", well, "OGIP=1000"});
+  EXPECT_EQ(tief.status, FEHLER);
+  EXPECT_NE(tief.err.find("ist größer als der Gasvorrat (OGIP 1000.0 Mio m3)"), std::string::npos) << tief.err;
+  EXPECT_EQ(Inhalt(well), vorher);
+
+  CZelvorDoc doc;
+  ASSERT_EQ(ZlvDateiLaden(well, doc).status, ZlvStatus::Ok);
+  doc.m_OGIP = doc.m_Speicher.kissengas - 220.9f;  // as an older version's adoption left it
+  ASSERT_EQ(ZlvDateiSpeichern(well, doc), "");
+  const Ergebnis name = Aufrufen({"set", well, "Gasbohrung=Neu"});
+  EXPECT_EQ(name.status, ERFOLG) << name.err;
+  EXPECT_NE(name.err.find("Warnung: Das Kissengas von"), std::string::npos) << name.err;
+  EXPECT_NE(Aufrufen({"show", well}).out.find("Gasbohrung=Neu\n"), std::string::npos);
+  EXPECT_EQ(Aufrufen({"set", well, "OGIP=1800"}).status, ERFOLG);
+  EXPECT_EQ(Aufrufen({"set", well, "Gasbohrung=Wieder"}).err, "");
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ class DlgMessungenTest : public QObject {
     t->item(1, 2)->setText(QStringLiteral("-3"));
     d.OnOk();
     QCOMPARE(s.meldungen, QStringList{QStringLiteral(
-                              "Zeile 2: Gp darf nicht unter 0 liegen, der Druck muss über 0 und unter 3000 bar liegen.")});
+                              "Zeile 2: Gp muss zwischen 0 und 90000 Mio m3 liegen, der Druck über 0 und unter 3000 bar.")});
     QCOMPARE(d.result(), 0);
     t->item(1, 2)->setText(QStringLiteral("181.2"));
     d.OnOk();

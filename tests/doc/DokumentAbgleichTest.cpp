@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "calc/Format.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentPrognose.h"
 #include "doc/ZlvArchiv.h"
@@ -42,6 +43,23 @@ TEST(DokumentAbgleich, SweetGasMatchesBelowItsEnteredOgip) {
   EXPECT_TRUE(doc.m_Lauf.vollstaendig);
   EXPECT_TRUE(GasvorratUebernehmen(doc, 1e6).has_value());  // beyond the input's range: nothing changes
   EXPECT_FLOAT_EQ(doc.m_OGIP, static_cast<float>(UebernommenerGasvorrat(a.g)));
+}
+
+// A gas in place below the storage's cushion gas is not adopted: every later change of the well would
+// be refused. The well stays as it was.
+TEST(DokumentAbgleich, NoGasInPlaceBelowTheCushionGasIsAdopted) {
+  CZelvorDoc doc = Ausgewertet(ZELVOR_EXAMPLES_DIR "/speicher.zlv");
+  ASSERT_TRUE(doc.m_Speicher.Gesetzt());
+  const float vorher = doc.m_OGIP;
+  const double kissengas = doc.m_Speicher.kissengas;
+  const std::optional<std::string> m = GasvorratUebernehmen(doc, kissengas - 220.9);
+  ASSERT_TRUE(m);
+  EXPECT_EQ(*m, Formatiere("Der Gasvorrat von %.1f Mio m3 wird nicht übernommen: er ist kleiner als das Kissengas des "
+                           "Speichers von %.1f Mio m3 (Speichereinstellungen).",
+                           UebernommenerGasvorrat(kissengas - 220.9), kissengas));
+  EXPECT_EQ(doc.m_OGIP, vorher);
+  EXPECT_TRUE(GasvorratUebernehmen(doc, 1e30).has_value());
+  EXPECT_FALSE(GasvorratUebernehmen(doc, kissengas + 100));
 }
 
 // The result is not monotone in the gas in place: a range from the interval's ends alone could miss the

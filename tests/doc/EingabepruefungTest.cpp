@@ -71,6 +71,11 @@ TEST(Eingabepruefung, ValuesAreReadAsTheDialogReadsThem) {
   EXPECT_FALSE(setzen("C10H22", "100"));
   EXPECT_EQ(doc.m_Komponenten[14], 100.0f);
   EXPECT_EQ(EingabefeldSuchen("WGV"), nullptr);  // not kept in the file
+  // A typed -0 is 0 (shown "0", not "-0" or "-0.000") in every kind of number field.
+  for (const char* name : {"OGIP", "A1", "Temperatur"}) {
+    ASSERT_FALSE(setzen(name, "-0")) << name;
+    EXPECT_EQ(EingabeAlsText(doc, *EingabefeldSuchen(name)), "0") << name;
+  }
 }
 
 TEST(Eingabepruefung, ShownValuesReadBackToTheSameBits) {
@@ -82,7 +87,8 @@ TEST(Eingabepruefung, ShownValuesReadBackToTheSameBits) {
     const std::string text = EingabeAlsText(doc, f);
     CZelvorDoc zurueck = Gueltig();
     ASSERT_FALSE(EingabeSetzen(zurueck, f, text)) << text;
-    EXPECT_EQ(std::signbit(zurueck.m_Temperatur), std::signbit(w)) << text;
+    // Every bit but the sign of a zero: a -0 read is 0, never shown as "-0.000".
+    EXPECT_EQ(std::signbit(zurueck.m_Temperatur), std::signbit(w) && w != 0.0f) << text;
     EXPECT_EQ(zurueck.m_Temperatur, w) << text;
   }
   doc.m_Temperatur = 6.2f;

@@ -63,6 +63,7 @@ TEST(Ratenzeile, ValidLineIsReformatted) {
   EXPECT_EQ(p.gp, 12.5f);
   // Zeros pass; wide values widen the line.
   EXPECT_EQ(RatenzeilePruefen("0 0 0").zeile, "  0.000              0.00              0.00");
+  EXPECT_EQ(RatenzeilePruefen("-0 -0.0 -0").zeile, "  0.000              0.00              0.00");  // not "-0.000"
   EXPECT_EQ(RatenzeilePruefen("1234.5678 1e12 1").zeile,
             "1234.568   999999995904.00              1.00");
 }

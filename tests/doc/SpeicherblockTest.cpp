@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "doc/CZelvorDoc.h"
@@ -64,7 +65,9 @@ TEST(Speichereinstellungen, TextsThatMakeNoSenseAreRefusedAndChangeNothing) {
     std::optional<std::string> (*setzen)(Speichereinstellungen&, const std::string&);
     const char* text;
   } faelle[] = {
-      {ArbeitsgasSetzen, "0"},          {ArbeitsgasSetzen, "-5"},        {KissengasSetzen, "1,5"},
+      {ArbeitsgasSetzen, "1e-45"},      {ArbeitsgasSetzen, "-5"},        {KissengasSetzen, "1,5"},
+      {ArbeitsgasSetzen, "1e-7"},       {ArbeitsgasSetzen, "90001"},     {KissengasSetzen, "0.05"},
+      {BrennwertSetzen, "0.5"},         {BrennwertSetzen, "21"},         {AusspeicherrateSetzen, "1e-38"},
       {EinspeisungSetzen, "31.02.-1.10."}, {EinspeisungSetzen, "1.4."},  {SpeicherstartSetzen, "31.13.2027"},
       {ZieleSetzen, "01.10.:120"},      {ZieleSetzen, "01.10.80"},       {BrennwertSetzen, "nan"},
   };
@@ -78,6 +81,86 @@ TEST(Speichereinstellungen, TextsThatMakeNoSenseAreRefusedAndChangeNothing) {
   s.kissengas = 2000;
   EXPECT_EQ(SpeichereinstellungenPruefen(s, 1800),
             "Das Kissengas von 2000.0 Mio m3 ist größer als der Gasvorrat (OGIP 1800.0 Mio m3).");
+}
+
+// 0 stands for "not given"; -0 is 0; the smallest and largest values within the bounds are taken.
+TEST(Speichereinstellungen, NumbersAreZeroOrWithinTheirBounds) {
+  struct Fall {
+    std::optional<std::string> (*setzen)(Speichereinstellungen&, const std::string&);
+    float Speichereinstellungen::*feld;
+    const char* text;
+    float wert;
+  } faelle[] = {
+      {ArbeitsgasSetzen, &Speichereinstellungen::arbeitsgas, "0", 0.0f},
+      {ArbeitsgasSetzen, &Speichereinstellungen::arbeitsgas, "0.1", 0.1f},
+      {ArbeitsgasSetzen, &Speichereinstellungen::arbeitsgas, "90000", 90000.0f},
+      {KissengasSetzen, &Speichereinstellungen::kissengas, "-0", 0.0f},
+      {BrennwertSetzen, &Speichereinstellungen::brennwert, "-0", 0.0f},
+      {BrennwertSetzen, &Speichereinstellungen::brennwert, "11.5", 11.5f},
+      {AusspeicherrateSetzen, &Speichereinstellungen::qAusspeisung, "-0", 0.0f},
+  };
+  for (const Fall& f : faelle) {
+    Speichereinstellungen s;
+    s.*f.feld = 7.0f;
+    EXPECT_FALSE(f.setzen(s, f.text)) << f.text;
+    EXPECT_EQ(s.*f.feld, f.wert) << f.text;
+    EXPECT_FALSE(std::signbit(s.*f.feld)) << f.text;
+  }
+  Speichereinstellungen s;
+  EXPECT_EQ(BrennwertSetzen(s, "0.5"), "Bitte geben Sie 0 oder eine Zahl zwischen 1 und 20 ein.");
+}
+
+// Only a change that brings the settings into conflict with the gas in place is refused; a well that
+// already was in conflict stays editable with a warning.
+TEST(Speichereinstellungen, AChangeIsRefusedOnlyWhenItBringsAboutTheConflict) {
+  Speichereinstellungen gut;
+  gut.arbeitsgas = 200;
+  gut.kissengas = 1500;
+  Speichereinstellungen mehr = gut;
+  mehr.kissengas = 2000;
+  struct Fall {
+    Speichereinstellungen vorher;
+    double ogipVorher;
+    Speichereinstellungen nachher;
+    double ogipNachher;
+    bool abgelehnt, gewarnt;
+  } faelle[] = {
+      {gut, 1800, gut, 1800, false, false},
+      {gut, 1800, mehr, 1800, true, false},    // the cushion gas set above the gas in place
+      {gut, 1800, gut, 1279.1, true, false},   // the gas in place set below the cushion gas
+      {gut, 1279.1, gut, 1279.1, false, true},  // already so: a change of the name goes through
+      {gut, 1279.1, mehr, 1279.1, false, true},
+      {gut, 1279.1, gut, 1800, false, false},   // mended
+  };
+  for (const Fall& f : faelle) {
+    const Speicherurteil u = SpeicheraenderungPruefen(f.vorher, f.ogipVorher, f.nachher, f.ogipNachher);
+    EXPECT_EQ(u.ablehnung.has_value(), f.abgelehnt) << f.ogipVorher << " " << f.nachher.kissengas << " " << f.ogipNachher;
+    EXPECT_EQ(u.warnung.has_value(), f.gewarnt) << f.ogipVorher << " " << f.nachher.kissengas << " " << f.ogipNachher;
+  }
+}
+
+// The dialog's fields: an empty working gas keeps the other settings; a well in conflict with its gas in
+// place can still be confirmed unchanged.
+TEST(Speichereinstellungen, DialogFieldsKeepWhatIsGivenWithoutWorkingGas) {
+  Speichereinstellungen s;
+  std::vector<std::string> felder = SpeicherfelderAus(s);
+  felder[0] = "";
+  felder[1] = "1150";
+  ASSERT_FALSE(SpeicherfelderLesen(felder, s, 1800));
+  EXPECT_EQ(s.kissengas, 1150.0f);
+  EXPECT_FALSE(s.Gesetzt());
+
+  Speichereinstellungen gesperrt;
+  gesperrt.arbeitsgas = 200;
+  gesperrt.kissengas = 1500;
+  EXPECT_FALSE(SpeicherfelderLesen(SpeicherfelderAus(gesperrt), gesperrt, 1279.1));
+  Speichereinstellungen gut = gesperrt;
+  felder = SpeicherfelderAus(gut);
+  felder[1] = "1900";
+  const std::optional<Speicherfehler> f = SpeicherfelderLesen(felder, gut, 1800);
+  ASSERT_TRUE(f);
+  EXPECT_EQ(f->feld, 1u);
+  EXPECT_EQ(gut.kissengas, 1500.0f);
 }
 
 }  // namespace

@@ -134,7 +134,8 @@ inline bool GespeicherteFelderGleich(const CZelvorDoc& a, const CZelvorDoc& b) {
          BitGleich(a.m_Teufe, b.m_Teufe) && BitGleich(a.m_Kopftemperatur, b.m_Kopftemperatur) &&
          a.m_bInjektion == b.m_bInjektion && a.m_Bohrungsanzahl == b.m_Bohrungsanzahl &&
          BitGleich(a.m_Komponenten, b.m_Komponenten) && a.m_Ratenzeilen == b.m_Ratenzeilen &&
-         BitGleich(a.m_Prognose, b.m_Prognose);
+         BitGleich(a.m_Prognose, b.m_Prognose) && ZeilendatenGleich(a.m_RatenDatum, b.m_RatenDatum) &&
+         a.m_Messungen == b.m_Messungen && a.m_Speicher == b.m_Speicher && a.m_FremdeBloecke == b.m_FremdeBloecke;
 }
 
 // Everything else: the settings not kept in the file and the products of an evaluation.

@@ -73,7 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     return 0;
   }
   FUZZ_PRUEFE(p.meldung.empty(), p.meldung);
-  FUZZ_PRUEFE(BitGleich(p.gp, gp) && BitGleich(p.rate, rate) && BitGleich(p.druck, druck), Sichtbar(text));
+  // The numbers scanned, a -0 stored as 0.
+  FUZZ_PRUEFE(BitGleich(p.gp, gp + 0.0f) && BitGleich(p.rate, rate + 0.0f) && BitGleich(p.druck, druck + 0.0f),
+              Sichtbar(text));
   FUZZ_PRUEFE(KlarText(p.zeile), Sichtbar(p.zeile));
   FUZZ_PRUEFE(p.zeile.size() >= 43, Sichtbar(p.zeile));
 

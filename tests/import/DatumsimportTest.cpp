@@ -135,8 +135,11 @@ TEST(Datumsimport, Schliessdruckmessungen) {
   EXPECT_EQ(MessungenAusInhalt("Gp Druck\n0 250\n100 240\n", false).messungen.size(), 2u);
   const std::pair<const char*, const char*> abgelehnt[] = {
       {"0;250\n100;x\n", "Die Zeile enth\xC3\xA4lt keine 2 Werte\n 100;x"},
-      {"0;250\n-1;240\n", "Die 2. Messung hat keinen g\xC3\xBCltigen Wert: Gp darf nicht unter 0 liegen, der Druck muss "
-                          "\xC3\xBC" "ber 0 und unter 3000 bar liegen."},
+      {"0;250\n-1;240\n", "Die 2. Messung hat keinen g\xC3\xBCltigen Wert: Gp muss zwischen 0 und 90000 Mio m3 liegen, "
+                          "der Druck \xC3\xBC" "ber 0 und unter 3000 bar."},
+      // Gp beyond any gas in place a well takes, as its rate lines' Gp.
+      {"0;250\n1e30;240\n", "Die 2. Messung hat keinen g\xC3\xBCltigen Wert: Gp muss zwischen 0 und 90000 Mio m3 liegen, "
+                            "der Druck \xC3\xBC" "ber 0 und unter 3000 bar."},
       {"Gp;p\n", "Die Tabelle enth\xC3\xA4lt keine Zeile mit 2 Werten."},
   };
   for (const auto& [text, meldung] : abgelehnt) {

@@ -26,6 +26,12 @@ TEST(Prognosekalender, EnddatumAusDenJahren) {
   EXPECT_TRUE(Enthaelt(summe, "Prognosebeginn                  :  01.03.2023"));
   EXPECT_TRUE(Enthaelt(summe, "Datum der Aufgabe               :  28.02.2025"));
   EXPECT_EQ(PrognoseZeilentext(p.zeilen[1], start).substr(69), "  28.02.2025");
+  // An end beyond the calendar's years says so in the summary and the table's date column.
+  Foerderprognose lang = p;
+  lang.jahre = 250.0;
+  lang.zeilen[1].jahre = 250.0;
+  EXPECT_TRUE(Enthaelt(PrognoseZusammenfassung(lang, start), "Datum der Aufgabe               :   nach 2199"));
+  EXPECT_EQ(PrognoseZeilentext(lang.zeilen[1], start).substr(69), "   nach 2199");
   // Without a start, the summary as it always was: the same lines without the two dates.
   std::vector<std::string> ohne = summe;
   ohne.erase(ohne.begin() + 5, ohne.begin() + 7);
