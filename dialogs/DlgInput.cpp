@@ -60,6 +60,8 @@ DlgInput::DlgInput(DialogDienste dienste, QWidget* besitzer) : QDialog(besitzer)
   m_Liste = qobject_cast<QListWidget*>(Element(IDC_LISTE));
   m_Liste->setItemDelegate(new Zeilenabstand(m_Liste));
   m_Liste->viewport()->installEventFilter(this);
+  // A status longer than its line breaks between words instead of in the middle of one.
+  qobject_cast<QLabel*>(Element(IDC_STATUS))->setWordWrap(true);
   // Rate lines pasted from a spreadsheet: Ctrl+V in the list, or its context menu.
   auto* einfuegen = new QAction(QStringLiteral("Einfügen"), m_Liste);
   einfuegen->setShortcut(QKeySequence::Paste);
@@ -152,7 +154,15 @@ void DlgInput::FeldZeigen(int id) {
     feld->setCursorPosition(0);
   } else if (auto* label = qobject_cast<QLabel*>(Element(id))) {
     label->setText(text);
+    // The status line shows what fits of a long text; the whole of it on pointing at it.
+    if (id == IDC_STATUS) label->setToolTip(text);
   }
+}
+
+void DlgInput::LangenStatusMelden() {
+  auto* status = qobject_cast<QLabel*>(Element(IDC_STATUS));
+  const QString text = AlsQString(m_Status);
+  if (status->fontMetrics().horizontalAdvance(text) > status->width()) Meldung(m_Status);
 }
 
 void DlgInput::showEvent(QShowEvent* ereignis) {
@@ -170,6 +180,7 @@ void DlgInput::OnInitDialog() {
   KomponentenVerteilen(*this);
   m_Option = ZEILE_AENDERN;
   m_nAuswahl = -1;
+  m_nDatumszeile = -1;
   m_Liste->clear();
   for (const std::string& zeile : m_Ratenzeilen) m_Liste->addItem(AlsQString(zeile));
   DatenZeigen();
@@ -242,13 +253,24 @@ void DlgInput::OnOk() {
   // Enter in the line field presses OK while the field keeps the focus, so it is never left: the line
   // is taken first, as a click on OK does by leaving the field. A line refused with a message keeps the
   // dialog open for its correction.
-  if (focusWidget() == Element(IDC_ZEILE) && !m_bBeendet) {
+  // The date field alike: its date reaches its line, and an impossible one keeps the dialog open.
+  for (int feld : {IDC_ZEILE, IDC_DATUM}) {
+    if (focusWidget() != Element(feld) || m_bBeendet) continue;
     const int meldungen = m_nMeldungen;
-    OnKillfocusZeile();
+    if (feld == IDC_ZEILE)
+      OnKillfocusZeile();
+    else
+      OnKillfocusDatum();
     if (m_nMeldungen != meldungen) {
-      Element(IDC_ZEILE)->setFocus(Qt::OtherFocusReason);
+      Element(feld)->setFocus(Qt::OtherFocusReason);
       return;
     }
+  }
+  // An impossible date still in its field is not dropped by closing.
+  if (const Datumsfeld datum = DatumsfeldLesen(Eingabefeld(IDC_DATUM)->text().toStdString()); !datum.gueltig) {
+    Meldung(datum.meldung);
+    Element(IDC_DATUM)->setFocus(Qt::OtherFocusReason);
+    return;
   }
   if (!EingabenPruefen()) return;
   if (UpdateData(true)) accept();
