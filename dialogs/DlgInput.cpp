@@ -253,24 +253,24 @@ void DlgInput::OnOk() {
   // Enter in the line field presses OK while the field keeps the focus, so it is never left: the line
   // is taken first, as a click on OK does by leaving the field. A line refused with a message keeps the
   // dialog open for its correction.
-  // The date field alike: its date reaches its line, and an impossible one keeps the dialog open.
-  for (int feld : {IDC_ZEILE, IDC_DATUM}) {
-    if (focusWidget() != Element(feld) || m_bBeendet) continue;
+  if (focusWidget() == Element(IDC_ZEILE) && !m_bBeendet) {
     const int meldungen = m_nMeldungen;
-    if (feld == IDC_ZEILE)
-      OnKillfocusZeile();
-    else
-      OnKillfocusDatum();
+    OnKillfocusZeile();
     if (m_nMeldungen != meldungen) {
-      Element(feld)->setFocus(Qt::OtherFocusReason);
+      Element(IDC_ZEILE)->setFocus(Qt::OtherFocusReason);
       return;
     }
   }
-  // An impossible date still in its field is not dropped by closing.
-  if (const Datumsfeld datum = DatumsfeldLesen(Eingabefeld(IDC_DATUM)->text().toStdString()); !datum.gueltig) {
-    Meldung(datum.meldung);
-    Element(IDC_DATUM)->setFocus(Qt::OtherFocusReason);
-    return;
+  // Whatever the date field holds goes to its line before the dialog closes, whether the field was
+  // left (Tab, a click) or not (Enter, or a window that never saw it lose the focus); an impossible
+  // date keeps the dialog open.
+  if (!m_bBeendet) {
+    const int meldungen = m_nMeldungen;
+    OnKillfocusDatum();
+    if (m_nMeldungen != meldungen) {
+      Element(IDC_DATUM)->setFocus(Qt::OtherFocusReason);
+      return;
+    }
   }
   if (!EingabenPruefen()) return;
   if (UpdateData(true)) accept();
