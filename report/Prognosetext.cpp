@@ -84,12 +84,12 @@ std::vector<std::string> FuellbezugText(const Foerderprognose& p, const Fuellsta
   if (!p.Gemacht() || !p.injektion || p.zeilen.empty()) return t;
   const double voll = f.volumen.kissengas + f.volumen.arbeitsgas;
   const double rest = voll - f.volumen.Inventar(f.ogip, p.zeilen.front().gp);
-  t.push_back(Formatiere(p.voll ? "    Einspeicherprognose: voll beim maximalen Lagerstättendruck %.1f bar, bis dahin noch %.1f Mio m3."
-                                : "    Einspeicherprognose: endet bei der Mindestrate vor dem maximalen Lagerstättendruck %.1f bar, "
-                                  "bis dahin noch %.1f Mio m3.",
+  // Short enough for the printed table's width.
+  t.push_back(Formatiere(p.voll ? "    Einspeicherprognose: voll beim maximalen Lagerstättendruck %.1f bar, noch %.1f Mio m3."
+                                : "    Einspeicherprognose: Mindestrate vor dem max. Lagerstättendruck %.1f bar, noch %.1f Mio m3.",
                          p.eingaben.pResMax, p.Einspeicherbar()));
-  t.push_back(Formatiere("    Füllstand (Spalte und Speicherjahr): 100 %% = Kissengas + Arbeitsgas = %.1f Mio m3 Inventar, %s",
-                         voll, rest > 0 ? Formatiere("bis dahin noch %.1f Mio m3.", rest).c_str() : "schon erreicht."));
+  t.push_back(Formatiere("    Füllstand: 100 %% = Kissengas + Arbeitsgas = %.1f Mio m3 Inventar, %s", voll,
+                         rest > 0 ? Formatiere("noch %.1f Mio m3.", rest).c_str() : "schon erreicht."));
   const double ende = f.volumen.Fuellgrad(f.ogip, p.gpEnde);
   if (std::fabs(ende - 1.0) >= 0.005)
     t.push_back(Formatiere("    Am Ende der Einspeicherprognose läge der Füllstand bei %.1f %%.", 100.0 * ende));

@@ -15,6 +15,7 @@
 #include "report/Prognosediagramme.h"
 #include "report/Prognosetext.h"
 #include "report/Speichertext.h"
+#include "report/Tabellenseiten.h"
 #include "views/DiagrammZeichnen.h"
 #include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
@@ -193,12 +194,29 @@ int JahreszeilenJeSeite(QSizeF seite, const Inhalt& i) {
          static_cast<int>(i.jahrKopf.size());
 }
 
+// A table page shrinks its text to the page's width when its widest line would run off it (a storage
+// well's fill-level columns on a portrait page); answers the factor, and the page in the shrunk units.
+double Tabellenfaktor(QSizeF seite, std::initializer_list<const std::vector<std::string>*> texte) {
+  constexpr double DRUCKZEICHEN = 0.6 * SCHRIFTHOEHE;  // a fixed-pitch character's advance
+  std::size_t zeichen = 0;
+  for (const std::vector<std::string>* t : texte) zeichen = std::max(zeichen, static_cast<std::size_t>(LaengsteZeile(*t)));
+  return std::min(1.0, seite.width() / (2 * RAND + static_cast<double>(zeichen) * DRUCKZEICHEN));
+}
+QSizeF Geschrumpft(QSizeF seite, double faktor) { return seite / faktor; }
+
+double Prognosefaktor(const Inhalt& i, QSizeF seite) { return Tabellenfaktor(seite, {&i.spalten, &i.zeilen, &i.summe}); }
+double Jahresfaktor(const Inhalt& i, QSizeF seite) { return Tabellenfaktor(seite, {&i.jahrKopf, &i.jahrZeilen}); }
+
 int Tabellenseiten(const Inhalt& i, QSizeF seite) {
-  return i.spalten.empty() ? 0 : PrognoseTabellenseiten(Zahl(i.zeilen), Zahl(i.summe), ZeilenJeTabellenseite(seite, i));
+  return i.spalten.empty() ? 0
+                           : PrognoseTabellenseiten(Zahl(i.zeilen), Zahl(i.summe),
+                                                    ZeilenJeTabellenseite(Geschrumpft(seite, Prognosefaktor(i, seite)), i));
 }
 
 int Jahresseiten(const Inhalt& i, QSizeF seite) {
-  return i.jahrZeilen.empty() ? 0 : PrognoseTabellenseiten(Zahl(i.jahrZeilen), 0, JahreszeilenJeSeite(seite, i));
+  return i.jahrZeilen.empty() ? 0
+                              : PrognoseTabellenseiten(Zahl(i.jahrZeilen), 0,
+                                                       JahreszeilenJeSeite(Geschrumpft(seite, Jahresfaktor(i, seite)), i));
 }
 
 class PrognoseSeiten : public Druckvorlage {
@@ -215,7 +233,9 @@ class PrognoseSeiten : public Druckvorlage {
     p.save();
     if (const int tabelle = Tabellenseiten(i, seite); nr > 1 + tabelle) {
       // The storage year's pages after the forecast's: its settings and column heads on each.
-      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX(), p.device()->logicalDpiY());
+      const double faktor = Jahresfaktor(i, seite);
+      seite = Geschrumpft(seite, faktor);
+      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX() * faktor, p.device()->logicalDpiY() * faktor);
       const PrognoseSeitenzeilen z =
           PrognoseTabellenseite(nr - 1 - tabelle, Zahl(i.jahrZeilen), 0, JahreszeilenJeSeite(seite, i));
       Ueberschrift(p, l, m_doc, seite.width() / 2, QStringLiteral("Speicherjahr: Tabelle"));
@@ -231,7 +251,9 @@ class PrognoseSeiten : public Druckvorlage {
       Dokumentzeile(p, l, m_titel, f.height());
     } else {
       // The column heads on every table page, then this page's share of the rows and the summary.
-      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX(), p.device()->logicalDpiY());
+      const double faktor = Prognosefaktor(i, seite);
+      seite = Geschrumpft(seite, faktor);
+      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX() * faktor, p.device()->logicalDpiY() * faktor);
       const PrognoseSeitenzeilen z =
           PrognoseTabellenseite(nr - 1, Zahl(i.zeilen), Zahl(i.summe), ZeilenJeTabellenseite(seite, i));
       Ueberschrift(p, l, m_doc, seite.width() / 2, Titelzeile(m_doc) + QStringLiteral(": Tabelle"));

@@ -64,9 +64,8 @@ TEST(Fuellstandsspalte, ThePageSaysWhichFullIsWhich) {
   Foerderprognose p = Einspeicherung();
   EXPECT_EQ(FuellbezugText(p, s),
             (std::vector<std::string>{
-                "    Einspeicherprognose: voll beim maximalen Lagerstättendruck 178.0 bar, bis dahin noch 450.0 Mio m3.",
-                "    Füllstand (Spalte und Speicherjahr): 100 % = Kissengas + Arbeitsgas = 500.0 Mio m3 Inventar, bis "
-                "dahin noch 50.0 Mio m3.",
+                "    Einspeicherprognose: voll beim maximalen Lagerstättendruck 178.0 bar, noch 450.0 Mio m3.",
+                "    Füllstand: 100 % = Kissengas + Arbeitsgas = 500.0 Mio m3 Inventar, noch 50.0 Mio m3.",
                 "    Am Ende der Einspeicherprognose läge der Füllstand bei 500.0 %."}));
   // Ending at the minimum rate just at 100 %, from above 100 %.
   p.voll = false;
@@ -74,7 +73,7 @@ TEST(Fuellstandsspalte, ThePageSaysWhichFullIsWhich) {
   p.zeilen.front().gp = 480;
   const std::vector<std::string> t = FuellbezugText(p, s);
   ASSERT_EQ(t.size(), 2u);
-  EXPECT_NE(t[0].find("endet bei der Mindestrate"), std::string::npos);
+  EXPECT_NE(t[0].find("Mindestrate vor dem max. Lagerstättendruck"), std::string::npos);
   EXPECT_NE(t[1].find("schon erreicht."), std::string::npos);
   // Only an injection forecast that was made.
   p.injektion = false;
