@@ -98,7 +98,9 @@ int Forecast(const Argumente& a, std::ostream& out, std::ostream& err) {
   } else if (!p.Gemacht()) {
     out << p.meldung << '\n';
   } else {
-    for (const std::string& zeile : PrognoseText(p, bereich ? &*bereich : nullptr, start)) out << zeile << '\n';
+    const std::optional<Fuellstandsspalte> fuellstand = DokumentFuellstandsspalte(doc);
+    for (const std::string& zeile : PrognoseText(p, bereich ? &*bereich : nullptr, start, fuellstand ? &*fuellstand : nullptr))
+      out << zeile << '\n';
   }
   return p.Gemacht() ? ERFOLG : ABGEBROCHEN;
 }

@@ -60,6 +60,8 @@ DlgInput::DlgInput(DialogDienste dienste, QWidget* besitzer) : QDialog(besitzer)
   m_Liste = qobject_cast<QListWidget*>(Element(IDC_LISTE));
   m_Liste->setItemDelegate(new Zeilenabstand(m_Liste));
   m_Liste->viewport()->installEventFilter(this);
+  // A status longer than its line breaks between words instead of in the middle of one.
+  qobject_cast<QLabel*>(Element(IDC_STATUS))->setWordWrap(true);
   // Rate lines pasted from a spreadsheet: Ctrl+V in the list, or its context menu.
   auto* einfuegen = new QAction(QStringLiteral("Einfügen"), m_Liste);
   einfuegen->setShortcut(QKeySequence::Paste);
@@ -152,7 +154,15 @@ void DlgInput::FeldZeigen(int id) {
     feld->setCursorPosition(0);
   } else if (auto* label = qobject_cast<QLabel*>(Element(id))) {
     label->setText(text);
+    // The status line shows what fits of a long text; the whole of it on pointing at it.
+    if (id == IDC_STATUS) label->setToolTip(text);
   }
+}
+
+void DlgInput::LangenStatusMelden() {
+  auto* status = qobject_cast<QLabel*>(Element(IDC_STATUS));
+  const QString text = AlsQString(m_Status);
+  if (status->fontMetrics().horizontalAdvance(text) > status->width()) Meldung(m_Status);
 }
 
 void DlgInput::showEvent(QShowEvent* ereignis) {
@@ -170,6 +180,7 @@ void DlgInput::OnInitDialog() {
   KomponentenVerteilen(*this);
   m_Option = ZEILE_AENDERN;
   m_nAuswahl = -1;
+  m_nDatumszeile = -1;
   m_Liste->clear();
   for (const std::string& zeile : m_Ratenzeilen) m_Liste->addItem(AlsQString(zeile));
   DatenZeigen();
@@ -247,6 +258,17 @@ void DlgInput::OnOk() {
     OnKillfocusZeile();
     if (m_nMeldungen != meldungen) {
       Element(IDC_ZEILE)->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+  // Whatever the date field holds goes to its line before the dialog closes, whether the field was
+  // left (Tab, a click) or not (Enter, or a window that never saw it lose the focus); an impossible
+  // date keeps the dialog open.
+  if (!m_bBeendet) {
+    const int meldungen = m_nMeldungen;
+    OnKillfocusDatum();
+    if (m_nMeldungen != meldungen) {
+      Element(IDC_DATUM)->setFocus(Qt::OtherFocusReason);
       return;
     }
   }

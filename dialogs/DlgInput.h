@@ -87,6 +87,9 @@ class DlgInput : public QDialog, public Eingabemaske {
   // Shows the option group only, as the option handlers change nothing else.
   void OptionenZeigen();
   void Meldung(const std::string& text);
+  // After a paste or an import: a status too long for its line (the note about rows after an empty
+  // row) is shown whole in a message box as well; the status line keeps it as its tooltip.
+  void LangenStatusMelden();
   bool Frage(const std::string& text);
   void FeldZeigen(int id);
   int AusgewaehlteZeile() const;

@@ -67,10 +67,11 @@ void DlgInput::OnKillfocusDatum() {
     Meldung(f.meldung);
     return;
   }
-  // Only the line chosen by double-click and still selected takes the date at once.
-  if (m_nAuswahl < 0 || m_nAuswahl != AusgewaehlteZeile()) return;
+  // The line the date field belongs to takes the date at once; without one the date waits in the field
+  // for the next appended or inserted line.
+  if (m_nDatumszeile < 0) return;
   Ratenliste liste{Listenzeilen(), m_nAuswahl, m_RatenDatum};
-  if (const auto status = DatumAendern(liste, m_nAuswahl, f.datum)) {
+  if (const auto status = DatumAendern(liste, m_nDatumszeile, f.datum)) {
     m_RatenDatum = liste.daten;
     m_bGeaendert = 1;
     m_Status = *status;
@@ -85,6 +86,7 @@ void DlgInput::OnDblclkListe() {
   m_nAuswahl = AusgewaehlteZeile();
   if (m_nAuswahl < 0) return;  // a double-click beside the lines: nothing to take
   m_Zeile = m_Liste->item(m_nAuswahl)->text().toStdString();
+  m_nDatumszeile = m_nAuswahl;
   m_Datum = DatumsfeldText(ZeilenDatum(m_RatenDatum, static_cast<std::size_t>(m_nAuswahl)));
   Eingabefeld(IDC_DATUM)->setText(AlsQString(m_Datum));
   m_Status = AuswahlStatus(m_nAuswahl);
@@ -158,9 +160,16 @@ void DlgInput::OnKillfocusZeile() {
   Beschaeftigt b(*this);
   UpdateData(true);
   m_nAuswahl = AusgewaehlteZeile();
-  const Zeilenschritt schritt = ZeileVorbereiten(m_Zeile, m_Option, m_nAuswahl);
+  const std::optional<std::string> bisher =
+      m_nAuswahl >= 0 ? std::optional<std::string>(m_Liste->item(m_nAuswahl)->text().toStdString()) : std::nullopt;
+  const Zeilenschritt schritt = ZeileVorbereiten(m_Zeile, m_Option, m_nAuswahl, bisher);
   if (!schritt.meldung.empty()) {
     Meldung(schritt.meldung);
+    return;
+  }
+  if (schritt.unveraendert) {
+    // Nothing changed: the field and the line keep their text, so that nothing typed is undone.
+    m_Ratenzeilen = Listenzeilen();
     return;
   }
   m_Zeile = schritt.zeile;
@@ -184,6 +193,7 @@ void DlgInput::OnKillfocusZeile() {
     Ratenliste liste{Listenzeilen(), m_nAuswahl, m_RatenDatum};
     if (const auto status = ZeileAusfuehren(liste, m_Option, m_Zeile, std::optional<std::optional<Tag>>(datum.datum))) {
       m_RatenDatum = liste.daten;
+      m_nDatumszeile = liste.datumszeile;
       m_bGeaendert = 1;
       m_Status = *status;
       ListeSetzen(liste);
@@ -205,6 +215,7 @@ void DlgInput::FileOpen() {
   const Ratenliste vorher{m_Ratenzeilen, AusgewaehlteZeile(), m_RatenDatum};
   m_Ratenzeilen.clear();
   m_RatenDatum.clear();
+  m_nDatumszeile = -1;
   m_Liste->clear();
   Meldung(RatendateiOeffnenMeldung(pfad.toStdString()));
   const RatendateiImport import = RatenImportLesen(QFile::encodeName(pfad).toStdString());
@@ -227,6 +238,7 @@ void DlgInput::FileOpen() {
   m_Status = import.status;
   m_Zeile.assign(1, ' ');  // one blank
   UpdateData(false);
+  LangenStatusMelden();
 }
 
 void DlgInput::OnEinfuegen() {
@@ -241,12 +253,14 @@ void DlgInput::OnEinfuegen() {
   // Rows after an empty row are left out, as when a file is read: the status says so.
   m_Status = ZeilenEinfuegen(liste, einfuegen.zeilen, ersetzen, einfuegen.daten) + LeerzeilenHinweis(einfuegen.leerzeile);
   m_RatenDatum = liste.daten;
+  if (ersetzen) m_nDatumszeile = -1;
   ListeSetzen(liste);
   // Appended lines come into sight at the end of the list.
   if (!ersetzen && m_Liste->count() > 0) m_Liste->scrollToItem(m_Liste->item(m_Liste->count() - 1));
   m_Ratenzeilen = Listenzeilen();
   m_bGeaendert = 1;
   FeldZeigen(IDC_STATUS);
+  LangenStatusMelden();
 }
 
 }  // namespace zelvor

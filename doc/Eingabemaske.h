@@ -81,6 +81,9 @@ struct Eingabemaske : Eingabewerte {
   int m_Option = -1;     // line option 0 to 3; -1 while no option button is checked
   std::string m_Status;  // status text below the list
   std::int32_t m_nAuswahl = -1;  // selected list line when a line handler ran; -1 none
+  // The list line the date field belongs to: the one taken by double-click, or the one the last
+  // operation changed, appended or inserted; -1 none (a date typed then waits for the next new line).
+  std::int32_t m_nDatumszeile = -1;
 };
 
 // The member of composition field i (composition order).

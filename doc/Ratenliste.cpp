@@ -5,7 +5,12 @@
 
 namespace zelvor {
 
-Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl) {
+bool GleicheWerte(const std::string& a, const std::string& b) {
+  const RatenzeilePruefung x = RatenzeilePruefen(a), y = RatenzeilePruefen(b);
+  return x.gueltig && y.gueltig && x.gp == y.gp && x.rate == y.rate && x.druck == y.druck;
+}
+
+Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl, const std::optional<std::string>& bisher) {
   Zeilenschritt s;
   const RatenzeilePruefung p = RatenzeilePruefen(text);
   if (!p.gueltig) {
@@ -15,8 +20,10 @@ Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl)
   s.zeile = p.zeile;
   switch (option) {
     case ZEILE_AENDERN:
-      // Without a selected line there is nothing to change, and nothing to say.
-      if (auswahl >= 0) s.frage = "Soll diese Zeile geändert werden?\n" + s.zeile;
+      // Without a selected line there is nothing to change, and nothing to say; nor when its values stay.
+      if (auswahl < 0) break;
+      s.unveraendert = bisher && GleicheWerte(*bisher, text);
+      if (!s.unveraendert) s.frage = "Soll diese Zeile geändert werden?\n" + s.zeile;
       break;
     case ZEILE_ANHAENGEN:
       s.frage = "Soll diese Zeile angehängt werden?\n" + s.zeile;
@@ -53,22 +60,26 @@ std::optional<std::string> ZeileAusfuehren(Ratenliste& liste, int option, const 
       z[static_cast<std::size_t>(i)] = zeile;
       if (datum) d[static_cast<std::size_t>(i)] = *datum;
       liste.auswahl = -1;
+      liste.datumszeile = i;
       return Formatiere("%d.Zeile wurde geändert", i + 1);
     case ZEILE_ANHAENGEN:
       z.push_back(zeile);
       d.push_back(datum.value_or(std::nullopt));
+      liste.datumszeile = n;
       return Formatiere("%d.Zeile angehängt", n + 1);
     case ZEILE_EINFUEGEN:
       if (!ausgewaehlt) return std::nullopt;
       z.insert(z.begin() + i, zeile);
       d.insert(d.begin() + i, datum.value_or(std::nullopt));
       liste.auswahl = i + 1;
+      liste.datumszeile = i;
       return Formatiere("%d.Zeile eingefügt", i + 1);
     case ZEILE_LOESCHEN:
       if (!ausgewaehlt) return std::nullopt;
       z.erase(z.begin() + i);
       d.erase(d.begin() + i);
       liste.auswahl = -1;
+      liste.datumszeile = -1;
       return Formatiere("%d.Zeile gelöscht", i + 1);
     default:
       return std::nullopt;

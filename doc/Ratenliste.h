@@ -17,6 +17,9 @@ struct Ratenliste {
   CStringArray zeilen;
   int auswahl = -1;   // selected line, -1 none
   Zeilendaten daten{};  // the lines' dates, by position; kept in step with every operation
+  // The line the date field speaks of after an operation: the changed, appended or inserted line, so
+  // that a date typed after its question still reaches it; -1 after a delete.
+  int datumszeile = -1;
 };
 
 // What leaving the line field leads to.
@@ -25,9 +28,16 @@ struct Zeilenschritt {
   std::string zeile;    // the line as it is stored, when valid
   std::string frage;    // the Yes/No question before the operation; empty when nothing is to be done
   std::string hinweis;  // the option needs a selected line and none is: the status text instead
+  bool unveraendert = false;  // "change" of the selected line to the values it already holds: nothing to ask
 };
 
-Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl);
+// `bisher` is the selected line's text as the list holds it. Leaving the field without changing the
+// line's values (to go on to its date, say) asks nothing and leaves the line's text as it is.
+Zeilenschritt ZeileVorbereiten(const std::string& text, int option, int auswahl,
+                               const std::optional<std::string>& bisher = std::nullopt);
+
+// Both texts are valid rate lines with the same three values (whatever their layout).
+bool GleicheWerte(const std::string& a, const std::string& b);
 
 // After Yes: the operation on the list and its selection (a changed or deleted line leaves none selected,
 // an insert moves the selection down with the selected line). Returns the status text, or nothing when

@@ -21,11 +21,12 @@ struct Bereich {
 
 size_t Laenge(const Diagrammreihe& r) { return std::min(r.x.size(), r.y.size()); }
 
-Diagrammachse Achse(Bereich b, std::optional<double> festMin, std::optional<double> festMax, bool logarithmisch) {
+Diagrammachse Achse(Bereich b, std::optional<double> festMin, std::optional<double> festMax, bool logarithmisch,
+                    bool kalender = false) {
   if (festMin) b.min = *festMin;
   if (festMax) b.max = *festMax;
   if (!(b.min <= b.max)) b = {KEIN_WERT, KEIN_WERT};  // no data at all
-  return AchseBerechnen(b.min, b.max, logarithmisch);
+  return kalender && !logarithmisch ? KalenderachseBerechnen(b.min, b.max) : AchseBerechnen(b.min, b.max, logarithmisch);
 }
 
 // A position along an axis of the given length; false when the value cannot be placed.
@@ -46,7 +47,7 @@ Diagrammlayout DiagrammlayoutBerechnen(const Diagramm& d, Rahmen r) {
       by.Nehmen(reihe.y[i], d.yLogarithmisch);
     }
   }
-  g.x = Achse(bx, d.xMin, d.xMax, d.xLogarithmisch);
+  g.x = Achse(bx, d.xMin, d.xMax, d.xLogarithmisch, d.xKalender);
   g.y = Achse(by, d.yMin, d.yMax, d.yLogarithmisch);
 
   int ort = 0;

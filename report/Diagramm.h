@@ -45,6 +45,9 @@ struct Diagramm {
   std::string yText;  // caption above the y axis
   bool xLogarithmisch = false;
   bool yLogarithmisch = false;
+  // x holds dates as calendar years with their fraction (Jahreszahl): ticks on months' first days,
+  // labelled with month and year (KalenderachseBerechnen).
+  bool xKalender = false;
   // Fixed axis ends; where one is not set, the series' values decide it.
   std::optional<double> xMin, xMax, yMin, yMax;
   std::vector<Diagrammreihe> reihen;

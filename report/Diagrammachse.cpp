@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/Datum.h"
 #include "calc/Format.h"
 #include "report/Grafikskalierung.h"
 
@@ -77,7 +78,62 @@ Diagrammachse Logarithmisch(double lo, double hi) {
   return a;
 }
 
+// Months counted from January of year 0, so that a step of 3, 6 or 12 falls on quarters and years.
+int Monatsindex(int jahr, int monat) { return jahr * 12 + monat - 1; }
+
+double MonatsAnfang(int index) {
+  return Jahreszahl(*TagAusDatum(index / 12, index % 12 + 1, 1));
+}
+
+// The month whose first day is at or before wert (wert within the calendar's years).
+int MonatVor(double wert) {
+  const int jahr = static_cast<int>(std::floor(wert));
+  int index = Monatsindex(jahr, 1);
+  while (index % 12 < 11 && MonatsAnfang(index + 1) <= wert) ++index;
+  return index;
+}
+
+std::string MonatsText(int index, bool monate) {
+  static const char* const NAMEN[12] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
+                                        "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+  if (!monate) return Formatiere("%d", index / 12);
+  return Formatiere("%s %d", NAMEN[index % 12], index / 12);
+}
+
 }  // namespace
+
+Diagrammachse KalenderachseBerechnen(double datenMin, double datenMax) {
+  // The first and the last month of the calendar must stay reachable with a step to spare.
+  const double erstes = ERSTES_JAHR + 1, letztes = LETZTES_JAHR - 10;
+  if (!std::isfinite(datenMin) || !std::isfinite(datenMax) || datenMin > datenMax || datenMin < erstes ||
+      datenMax > letztes)
+    return AchseBerechnen(datenMin, datenMax, false);
+  const int unten = MonatVor(datenMin);
+  int oben = MonatVor(datenMax);
+  if (MonatsAnfang(oben) < datenMax || oben == unten) ++oben;
+  static const int SCHRITTE[] = {1, 2, 3, 6, 12, 24, 60, 120, 240, 600, 1200};
+  int schritt = SCHRITTE[0];
+  for (int s : SCHRITTE) {
+    schritt = s;
+    const int von = unten / s * s, bis = (oben + s - 1) / s * s;
+    if ((bis - von) / s <= KALENDER_MARKEN - 1) break;
+  }
+  const int von = unten / schritt * schritt, bis = (oben + schritt - 1) / schritt * schritt;
+  // Between the labels every month, or every year when the labels are years apart.
+  const int neben = schritt <= 12 ? 1 : 12;
+  Diagrammachse a;
+  a.min = MonatsAnfang(von);
+  a.max = MonatsAnfang(bis);
+  for (int m = von; m <= bis; m += neben) {
+    if ((m - von) % schritt == 0) {
+      a.marken.push_back(MonatsAnfang(m));
+      a.texte.push_back(MonatsText(m, schritt < 12));
+    } else {
+      a.nebenmarken.push_back(MonatsAnfang(m));
+    }
+  }
+  return a;
+}
 
 bool Diagrammachse::Anteil(double wert, double& anteil) const {
   if (!std::isfinite(wert)) return false;

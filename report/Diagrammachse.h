@@ -25,4 +25,11 @@ struct Diagrammachse {
 // 0 ... 1 (1 ... 10 when logarithmic). A logarithmic axis spans at most 12 decades, the upper ones.
 Diagrammachse AchseBerechnen(double datenMin, double datenMax, bool logarithmisch);
 
+// A time axis over calendar years with their fraction (Jahreszahl): its ends and ticks on the first day
+// of a month, every 1, 2, 3 or 6 months ("Apr 2027") or every 1, 2, 5, 10 ... years ("2027") so that at
+// most KALENDER_MARKEN are labelled; the months (or, for wide spans, the years) between them as
+// unlabelled ticks. Without finite ends it is AchseBerechnen's linear axis.
+inline constexpr int KALENDER_MARKEN = 6;  // "Sep 2027" beside "Nov 2027" on a 130 mm frame
+Diagrammachse KalenderachseBerechnen(double datenMin, double datenMax);
+
 }  // namespace zelvor

@@ -43,7 +43,8 @@ std::vector<std::size_t> EigeneBaender(const Feldergebnis& f, std::size_t hoechs
 Diagramm FeldDiagramm(const Feldergebnis& f, std::size_t hoechstensBaender) {
   Diagramm d;
   d.titel = "Förderrate des Feldes über der Zeit";
-  d.xText = f.stand ? "Kalenderjahr" : "Zeit ab heute (Jahre)";
+  d.xText = f.stand ? "Datum" : "Zeit ab heute (Jahre)";
+  d.xKalender = f.stand.has_value();
   d.yText = "Rate (m3/h)";
   if (!f.stand) d.xMin = 0;
   d.yMin = 0;

@@ -76,7 +76,8 @@ Diagramm PrognoseDiagrammZeit(const Foerderprognose& p, const Prognosebereich* b
   d.yText = "Rate (m3/h)";
   d.yMin = 0;
   if (start) {
-    d.xText = "Kalenderjahr";
+    d.xText = "Datum";
+    d.xKalender = true;
     const double anfang = Jahreszahl(*start);
     Kurven(d, p, bereich, [anfang](const Prognosezeile& z) { return anfang + z.jahre; });
     return d;

@@ -12,7 +12,7 @@
 namespace zelvor {
 
 Diagramm PrognoseDiagrammGp(const Foerderprognose& p, const Laufdaten& lauf, const Prognosebereich* bereich = nullptr);
-// With a start date the time axis gives calendar years.
+// With a start date the time axis is the calendar, in months and years.
 Diagramm PrognoseDiagrammZeit(const Foerderprognose& p, const Prognosebereich* bereich = nullptr,
                               std::optional<Tag> start = std::nullopt);
 

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "calc/Format.h"
+#include "doc/CZelvorDoc.h"
+#include "doc/DokumentSpeicher.h"
 
 namespace zelvor {
 namespace {
@@ -70,12 +72,44 @@ std::vector<std::string> PrognoseKopf(const Foerderprognose& p) {
   return t;
 }
 
-std::vector<std::string> PrognoseSpaltenkopf(bool injektion, bool datiert) {
+std::optional<Fuellstandsspalte> DokumentFuellstandsspalte(const CZelvorDoc& doc) {
+  if (!SpeicherHinweis(doc).empty() || doc.m_Lauf.punkte.empty()) return std::nullopt;
+  const Speichervolumen v = doc.m_Speicher.Volumen();
+  if (!SpeichervolumenAblehnung(v, doc.m_Lauf.ogip).empty()) return std::nullopt;
+  return Fuellstandsspalte{v, doc.m_Lauf.ogip, static_cast<double>(doc.m_Speicher.brennwert)};
+}
+
+std::vector<std::string> FuellbezugText(const Foerderprognose& p, const Fuellstandsspalte& f) {
+  std::vector<std::string> t;
+  if (!p.Gemacht() || !p.injektion || p.zeilen.empty()) return t;
+  const double voll = f.volumen.kissengas + f.volumen.arbeitsgas;
+  const double rest = voll - f.volumen.Inventar(f.ogip, p.zeilen.front().gp);
+  // Short enough for the printed table's width.
+  t.push_back(Formatiere(p.voll ? "    Einspeicherprognose: voll beim maximalen Lagerstättendruck %.1f bar, noch %.1f Mio m3."
+                                : "    Einspeicherprognose: Mindestrate vor dem max. Lagerstättendruck %.1f bar, noch %.1f Mio m3.",
+                         p.eingaben.pResMax, p.Einspeicherbar()));
+  t.push_back(Formatiere("    Füllstand: 100 %% = Kissengas + Arbeitsgas = %.1f Mio m3 Inventar, %s", voll,
+                         rest > 0 ? Formatiere("noch %.1f Mio m3.", rest).c_str() : "schon erreicht."));
+  const double ende = f.volumen.Fuellgrad(f.ogip, p.gpEnde);
+  if (std::fabs(ende - 1.0) >= 0.005)
+    t.push_back(Formatiere("    Am Ende der Einspeicherprognose läge der Füllstand bei %.1f %%.", 100.0 * ende));
+  return t;
+}
+
+std::vector<std::string> PrognoseSpaltenkopf(bool injektion, bool datiert, const Fuellstandsspalte* fuellstand) {
   std::vector<std::string> k =
       injektion ? std::vector<std::string>{"          Gp        P/Z    Schliess-  Q_inj,max       Q_inj      Zeit",
                                            "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"}
                 : std::vector<std::string>{"          Gp        P/Z    Schliess-      Q_max           Q      Zeit",
                                            "      (Mio m3)     (bar)  druck (bar)    (m3/h)      (m3/h)   (Jahre)"};
+  if (injektion && fuellstand) {
+    k[0] += "  Füllstand";
+    k[1] += "        (%)";
+    if (fuellstand->brennwert > 0) {
+      k[0] += "  Füllstand";
+      k[1] += "      (GWh)";
+    }
+  }
   if (datiert) {
     k[0] += "       Datum";
     k[1] += "            ";
@@ -91,10 +125,18 @@ std::string PrognoseDatum(Tag start, double jahre) {
   return jahre > 0 ? Formatiere("nach %d", LETZTES_JAHR) : Formatiere("vor %d", ERSTES_JAHR);
 }
 
-std::string PrognoseZeilentext(const Prognosezeile& z, std::optional<Tag> start) {
+std::string PrognoseZeilentext(const Prognosezeile& z, std::optional<Tag> start, const Fuellstandsspalte* fuellstand) {
+  std::string fuell;
+  if (fuellstand) {
+    const double grad = fuellstand->volumen.Fuellgrad(fuellstand->ogip, z.gp);
+    fuell = Formatiere(" %10.1f", 100.0 * grad);
+    // The working gas in store: 1 Mio m3 at 1 kWh/m3 is 1 GWh.
+    if (fuellstand->brennwert > 0)
+      fuell += Formatiere(" %10.1f", grad * fuellstand->volumen.arbeitsgas * fuellstand->brennwert);
+  }
   const std::string datum = start ? Formatiere("  %10s", PrognoseDatum(*start, z.jahre).c_str()) : std::string();
-  return Formatiere("%13.3f %9.2f %11.2f %11.1f %11.1f %9.2f%s%s", z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
-                    datum.c_str(), z.plateauEnde ? "  Plateauende" : "");
+  return Formatiere("%13.3f %9.2f %11.2f %11.1f %11.1f %9.2f%s%s%s", z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
+                    fuell.c_str(), datum.c_str(), z.plateauEnde ? "  Plateauende" : "");
 }
 
 std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p, std::optional<Tag> start) {
@@ -142,14 +184,20 @@ std::vector<std::string> PrognosebereichText(const Prognosebereich& b, std::opti
   return t;
 }
 
-std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebereich* bereich, std::optional<Tag> start) {
+std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebereich* bereich, std::optional<Tag> start,
+                                      const Fuellstandsspalte* fuellstand) {
   std::vector<std::string> t = PrognoseKopf(p);
   if (!p.Gemacht()) return t;
+  if (!p.injektion) fuellstand = nullptr;
   t.emplace_back();
-  for (std::string& s : PrognoseSpaltenkopf(p.injektion, start.has_value())) t.push_back(std::move(s));
-  for (const Prognosezeile& z : p.zeilen) t.push_back(PrognoseZeilentext(z, start));
+  for (std::string& s : PrognoseSpaltenkopf(p.injektion, start.has_value(), fuellstand)) t.push_back(std::move(s));
+  for (const Prognosezeile& z : p.zeilen) t.push_back(PrognoseZeilentext(z, start, fuellstand));
   t.emplace_back();
   for (std::string& s : PrognoseZusammenfassung(p, start)) t.push_back(std::move(s));
+  if (fuellstand) {
+    t.emplace_back();
+    for (std::string& s : FuellbezugText(p, *fuellstand)) t.push_back(std::move(s));
+  }
   if (bereich)
     for (std::string& s : PrognosebereichText(*bereich, start)) t.push_back(std::move(s));
   return t;

@@ -7,6 +7,7 @@
 
 #include "calc/Datum.h"
 #include "calc/Prognose.h"
+#include "calc/Speicherkennlinien.h"
 
 namespace zelvor {
 
@@ -15,9 +16,31 @@ std::vector<std::string> PrognoseKopf(const Foerderprognose& p);
 // The calendar: with a start date (the date of the forecast's first rate line) the rows, the summary and
 // the range give dates ("TT.MM.JJJJ") besides the years; without one they are as they always were.
 //
+// A storage well's injection forecast also gives each row's fill level: % of the working gas (100 % when
+// the working gas is in, which comes before the maximum reservoir pressure when the volumes say so) and,
+// with a calorific value (kWh/m3), the working gas in store in GWh.
+struct Fuellstandsspalte {
+  Speichervolumen volumen;
+  double ogip = 0;       // Mio m3
+  double brennwert = 0;  // kWh/m3; 0: no GWh column
+};
+
+class CZelvorDoc;
+// The well's fill-level column: for an injection well whose working gas and cushion gas are set and fit
+// its gas in place; nothing for any other well.
+std::optional<Fuellstandsspalte> DokumentFuellstandsspalte(const CZelvorDoc& doc);
+
+// What "full" means on a storage well's page: the injection forecast fills up to the maximum reservoir
+// pressure, the fill level (its column and the storage year) counts the working gas, 100 % being cushion
+// gas plus working gas in store. Both ends with what is left to them, and the fill level the forecast
+// ends at when that is not 100 %.
+std::vector<std::string> FuellbezugText(const Foerderprognose& p, const Fuellstandsspalte& f);
+
 // The two heading lines of the table's columns, repeated on every printed table page.
-std::vector<std::string> PrognoseSpaltenkopf(bool injektion = false, bool datiert = false);
-std::string PrognoseZeilentext(const Prognosezeile& z, std::optional<Tag> start = std::nullopt);
+std::vector<std::string> PrognoseSpaltenkopf(bool injektion = false, bool datiert = false,
+                                             const Fuellstandsspalte* fuellstand = nullptr);
+std::string PrognoseZeilentext(const Prognosezeile& z, std::optional<Tag> start = std::nullopt,
+                               const Fuellstandsspalte* fuellstand = nullptr);
 // The date `jahre` after the start, "TT.MM.JJJJ"; beyond the calendar's years "nach 2199" (or
 // "vor 1900"); "" for no number of years.
 std::string PrognoseDatum(Tag start, double jahre);
@@ -33,7 +56,8 @@ std::vector<std::string> PrognosebereichText(const Prognosebereich& b, std::opti
 // All of it: the head, and when the forecast was made, a blank line, the table and the summary, with
 // the range when there is one.
 std::vector<std::string> PrognoseText(const Foerderprognose& p, const Prognosebereich* bereich = nullptr,
-                                      std::optional<Tag> start = std::nullopt);
+                                      std::optional<Tag> start = std::nullopt,
+                                      const Fuellstandsspalte* fuellstand = nullptr);
 
 // The printed table: zeilen rows at zeilenJeSeite lines a page, the summary of summe lines kept whole
 // beneath the last rows, or on a page of its own when it does not fit there. How many pages (at least

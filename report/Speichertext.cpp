@@ -22,11 +22,10 @@ const char* Phasenname(Speicherphase p) {
   return "Ruhe";
 }
 
-// The x axis from the first to the last whole calendar year the storage year touches: a year's fraction
-// at ticks of a tenth would crowd the labels.
-void KalenderjahreSetzen(Diagramm& d, const Speicherjahr& s) {
-  d.xMin = std::floor(Jahreszahl(s.tage.front().tag));
-  d.xMax = std::ceil(Jahreszahl(s.tage.back().tag));
+// The x axis over the storage year's days, in calendar months.
+void KalenderSetzen(Diagramm& d) {
+  d.xText = "Datum";
+  d.xKalender = true;
 }
 
 }  // namespace
@@ -85,7 +84,7 @@ std::vector<std::string> FuellzielText(const Speicherjahr& s) {
   return t;
 }
 
-std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) {
+std::vector<std::string> SpeicherjahrKopf(const Speicherjahr& s) {
   const SpeicherjahrEingaben& e = s.eingaben;
   std::vector<std::string> t;
   t.push_back(Formatiere("    Speicherjahr ab %s, Arbeitsgas %.1f Mio m3, Kissengas %.1f Mio m3", DatumText(e.start).c_str(),
@@ -100,9 +99,17 @@ std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) 
     return t;
   }
   for (const std::string& h : s.hinweise) t.push_back("    " + h);
-  t.push_back("");
-  t.push_back("         Datum   Phase       Füllstand    Inventar         pws           Q   Q_möglich");
-  t.push_back("                                   (%)    (Mio m3)       (bar)      (m3/h)      (m3/h)");
+  return t;
+}
+
+std::vector<std::string> SpeicherjahrSpaltenkopf() {
+  return {"         Datum   Phase       Füllstand    Inventar         pws           Q   Q_möglich",
+          "                                   (%)    (Mio m3)       (bar)      (m3/h)      (m3/h)"};
+}
+
+std::vector<std::string> SpeicherjahrZeilen(const Speicherjahr& s, bool taeglich) {
+  std::vector<std::string> t;
+  if (!s.Gemacht()) return t;
   for (std::size_t i = 0; i < s.tage.size(); ++i) {
     const Speichertag& d = s.tage[i];
     const bool zieltag = std::any_of(s.ziele.begin(), s.ziele.end(), [&d](const Zielergebnis& z) { return z.datum == d.tag; });
@@ -110,6 +117,15 @@ std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) 
     t.push_back(Formatiere("    %s   %-10s %10.1f  %10.1f  %10.2f  %10.1f  %10.1f", DatumText(d.tag).c_str(),
                            i + 1 == s.tage.size() ? "Ende" : Phasenname(d.phase), 100.0 * d.fuellgrad, d.inventar, d.pws, d.q, d.qMoeglich));
   }
+  return t;
+}
+
+std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) {
+  std::vector<std::string> t = SpeicherjahrKopf(s);
+  if (!s.Gemacht()) return t;
+  t.push_back("");
+  for (std::string& z : SpeicherjahrSpaltenkopf()) t.push_back(std::move(z));
+  for (std::string& z : SpeicherjahrZeilen(s, taeglich)) t.push_back(std::move(z));
   t.push_back("");
   for (std::string& z : FuellzielText(s)) t.push_back(std::move(z));
   return t;
@@ -170,13 +186,12 @@ Diagramm KennlinienDiagramm(const Speicherkennlinien& k) {
 Diagramm SpeicherjahrDiagramm(const Speicherjahr& s) {
   Diagramm d;
   d.titel = "Füllstand im Speicherjahr";
-  d.xText = "Kalenderjahr";
-  d.yText = "Füllstand (%)";
+  KalenderSetzen(d);
+  d.yText = "Füllstand (% des Arbeitsgases)";
   // Above 100 %, so that a full storage does not run along the frame.
   d.yMin = 0;
   d.yMax = 110;
   if (!s.Gemacht() || s.tage.empty()) return d;
-  KalenderjahreSetzen(d, s);
   Diagrammreihe stand{"Füllstand", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Keine};
   for (const Speichertag& t : s.tage) {
     stand.x.push_back(Jahreszahl(t.tag));
@@ -198,10 +213,9 @@ Diagramm SpeicherjahrDiagramm(const Speicherjahr& s) {
 Diagramm SpeicherjahrRatenDiagramm(const Speicherjahr& s) {
   Diagramm d;
   d.titel = "Rate im Speicherjahr";
-  d.xText = "Kalenderjahr";
+  KalenderSetzen(d);
   d.yText = "Rate (m3/h), Einspeisen positiv";
   if (!s.Gemacht() || s.tage.empty()) return d;
-  KalenderjahreSetzen(d, s);
   Diagrammreihe rate{"Rate", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Keine};
   Diagrammreihe moeglich{"möglich", {}, {}, {120, 120, 120}, Linienart::Gestrichelt, Markierung::Keine};
   for (const Speichertag& t : s.tage) {
@@ -221,7 +235,7 @@ Diagramm SpeicherjahrRatenDiagramm(const Speicherjahr& s) {
 Diagramm InventarDiagramm(const Inventarpruefung& p) {
   Diagramm d;
   d.titel = "Scheinbarer Gasverlust aus den Schließdruckmessungen";
-  d.xText = "Jahr";
+  KalenderSetzen(d);
   d.yText = "gebuchtes minus bilanziertes Inventar (Mio m3)";
   Diagrammreihe ein{"nach Einspeisung", {}, {}, {0, 0, 200}, Linienart::Keine, Markierung::Kreis};
   Diagrammreihe aus{"nach Ausspeisung", {}, {}, {200, 0, 0}, Linienart::Keine, Markierung::Quadrat};

@@ -21,12 +21,17 @@ std::vector<std::string> FuellzielText(const Speicherjahr& s);
 
 // The settings, the table (weekly rows and the targets' days, or every day), the targets.
 std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich = false);
+// Its parts, for pages that repeat the settings and column heads above each share of the rows: the
+// settings lines (with the reason when there is no storage year), the two column heads, the rows.
+std::vector<std::string> SpeicherjahrKopf(const Speicherjahr& s);
+std::vector<std::string> SpeicherjahrSpaltenkopf();
+std::vector<std::string> SpeicherjahrZeilen(const Speicherjahr& s, bool taeglich = false);
 
 // Both capacity curves over the fill level (0 to 100 %): the withdrawal rate at p_min and the injection
 // rate at p_max. No series for a well without curves.
 Diagramm KennlinienDiagramm(const Speicherkennlinien& k);
 
-// The storage year over the calendar (calendar years): the fill level in %, with the fill targets as
+// The storage year over the calendar (months): the fill level in % of the working gas, with the fill targets as
 // markers at their day and level, met and missed apart.
 Diagramm SpeicherjahrDiagramm(const Speicherjahr& s);
 // Its rate over the same days, injection positive and withdrawal negative, with what the well could take
@@ -37,7 +42,7 @@ Diagramm SpeicherjahrRatenDiagramm(const Speicherjahr& s);
 // injection or withdrawal, the loss rate with its interval and the verdict.
 std::vector<std::string> InventarText(const Inventarpruefung& p);
 const char* RichtungText(Speicherrichtung r);
-// The apparent loss over the survey dates (calendar years): the surveys after injection and after
+// The apparent loss over the survey dates (calendar months): the surveys after injection and after
 // withdrawal as points apart, and the trend.
 Diagramm InventarDiagramm(const Inventarpruefung& p);
 

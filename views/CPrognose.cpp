@@ -42,8 +42,9 @@ std::unique_ptr<QMimeData> CPrognose::Kopierdaten() const {
   std::unique_ptr<QMimeData> daten = CAnsicht::Kopierdaten();
   QString text;
   const std::optional<Prognosebereich> bereich = DokumentPrognosebereich(m_Doc);
-  for (const std::string& zeile :
-       PrognoseText(DokumentPrognose(m_Doc), bereich ? &*bereich : nullptr, PrognoseStart(m_Doc)))
+  const std::optional<Fuellstandsspalte> fuellstand = DokumentFuellstandsspalte(m_Doc);
+  for (const std::string& zeile : PrognoseText(DokumentPrognose(m_Doc), bereich ? &*bereich : nullptr,
+                                               PrognoseStart(m_Doc), fuellstand ? &*fuellstand : nullptr))
     text += QString::fromStdString(zeile) + '\n';
   daten->setText(text);
   return daten;

@@ -15,6 +15,7 @@
 #include "report/Prognosediagramme.h"
 #include "report/Prognosetext.h"
 #include "report/Speichertext.h"
+#include "report/Tabellenseiten.h"
 #include "views/DiagrammZeichnen.h"
 #include "views/Ausgabedatei.h"
 #include "views/Lometric.h"
@@ -37,13 +38,17 @@ struct Inhalt {
   std::vector<std::string> zeilen;
   std::vector<std::string> summe;    // a blank line and the summary
   std::vector<Diagramm> diagramme;   // over Gp and over time, those with something to show
+  // A storage well's storage year as a table of weeks and the targets' days: its settings and column
+  // heads (repeated on every printed page of it) and its rows. Empty for every other well.
+  std::vector<std::string> jahrKopf;
+  std::vector<std::string> jahrZeilen;
 };
 
 Inhalt InhaltAus(const CZelvorDoc& doc) {
   const Foerderprognose p = DokumentPrognose(doc);
   const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc);
   const Prognosebereich* bereich = b ? &*b : nullptr;
-  Inhalt i{PrognoseKopf(p), {}, {}, {}, {}};
+  Inhalt i{PrognoseKopf(p), {}, {}, {}, {}, {}, {}};
   // Which evaluation this is, when the table shows another one.
   if (const std::string hinweis = Analysehinweis(doc); !hinweis.empty()) i.kopf.insert(i.kopf.begin(), {hinweis, ""});
   const std::optional<Tag> start = PrognoseStart(doc);
@@ -53,17 +58,28 @@ Inhalt InhaltAus(const CZelvorDoc& doc) {
   // targets; every other well's page stays as it was.
   if (const Speicherjahr jahr = DokumentSpeicherjahr(doc); jahr.Gemacht()) {
     i.kopf.emplace_back();
-    i.kopf.push_back("    Füllziele im Speicherjahr ab " + DatumText(jahr.eingaben.start));
+    i.kopf.push_back("    Füllziele im Speicherjahr ab " + DatumText(jahr.eingaben.start) + " (Füllstand in % des Arbeitsgases)");
     for (std::string& s : FuellzielText(jahr)) i.kopf.push_back(std::move(s));
     for (const std::string& h : jahr.hinweise) i.kopf.push_back("    " + h);
     for (Diagramm d : {SpeicherjahrDiagramm(jahr), SpeicherjahrRatenDiagramm(jahr)})
       if (!DiagrammLeer(d)) i.diagramme.push_back(std::move(d));
+    // The fill level on any day, as "zelvor-cli speicherjahr" gives it.
+    i.jahrKopf = SpeicherjahrKopf(jahr);
+    i.jahrKopf.emplace_back();
+    for (std::string& s : SpeicherjahrSpaltenkopf()) i.jahrKopf.push_back(std::move(s));
+    i.jahrZeilen = SpeicherjahrZeilen(jahr);
   }
   if (!p.Gemacht()) return i;
-  i.spalten = PrognoseSpaltenkopf(p.injektion, start.has_value());
-  for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z, start));
+  const std::optional<Fuellstandsspalte> f = p.injektion ? DokumentFuellstandsspalte(doc) : std::nullopt;
+  const Fuellstandsspalte* fuellstand = f ? &*f : nullptr;
+  i.spalten = PrognoseSpaltenkopf(p.injektion, start.has_value(), fuellstand);
+  for (const Prognosezeile& z : p.zeilen) i.zeilen.push_back(PrognoseZeilentext(z, start, fuellstand));
   i.summe.emplace_back();
   for (std::string& s : PrognoseZusammenfassung(p, start)) i.summe.push_back(std::move(s));
+  if (fuellstand) {
+    i.summe.emplace_back();
+    for (std::string& s : FuellbezugText(p, *fuellstand)) i.summe.push_back(std::move(s));
+  }
   if (bereich)
     for (std::string& s : PrognosebereichText(*bereich, start)) i.summe.push_back(std::move(s));
   return i;
@@ -101,10 +117,16 @@ QSizeF DiagrammseiteFlaeche(const Inhalt& i, bool quer) {
 
 QSizeF Flaeche(const Inhalt& i) {
   const QSizeF oben = DiagrammseiteFlaeche(i, false);
-  if (i.spalten.empty()) return oben;
-  const double tabelle = ABSTAND + TextHoehe(i.spalten) + TextHoehe(i.zeilen) + TextHoehe(i.summe);
-  const double breite = std::max({TextBreite(i.spalten), TextBreite(i.zeilen), TextBreite(i.summe)});
-  return {std::max(oben.width(), 2 * RAND + breite), oben.height() + tabelle};
+  double hoehe = oben.height(), breite = oben.width();
+  if (!i.spalten.empty()) {
+    hoehe += ABSTAND + TextHoehe(i.spalten) + TextHoehe(i.zeilen) + TextHoehe(i.summe);
+    breite = std::max({breite, 2 * RAND + TextBreite(i.spalten), 2 * RAND + TextBreite(i.zeilen), 2 * RAND + TextBreite(i.summe)});
+  }
+  if (!i.jahrZeilen.empty()) {
+    hoehe += ABSTAND + TextHoehe(i.jahrKopf) + TextHoehe(i.jahrZeilen);
+    breite = std::max({breite, 2 * RAND + TextBreite(i.jahrKopf), 2 * RAND + TextBreite(i.jahrZeilen)});
+  }
+  return {breite, hoehe};
 }
 
 // An injection well's forecast runs the other way: the storage fills.
@@ -168,20 +190,60 @@ int ZeilenJeTabellenseite(QSizeF seite, const Inhalt& i) {
 
 int Zahl(const std::vector<std::string>& v) { return static_cast<int>(v.size()); }
 
+int JahreszeilenJeSeite(QSizeF seite, const Inhalt& i) {
+  return static_cast<int>(std::floor((seite.height() - 2 * RAND - KOPF - FUSS) / ZEILE)) -
+         static_cast<int>(i.jahrKopf.size());
+}
+
+// A table page shrinks its text to the page's width when its widest line would run off it (a storage
+// well's fill-level columns on a portrait page); answers the factor, and the page in the shrunk units.
+double Tabellenfaktor(QSizeF seite, std::initializer_list<const std::vector<std::string>*> texte) {
+  constexpr double DRUCKZEICHEN = 0.6 * SCHRIFTHOEHE;  // a fixed-pitch character's advance
+  std::size_t zeichen = 0;
+  for (const std::vector<std::string>* t : texte) zeichen = std::max(zeichen, static_cast<std::size_t>(LaengsteZeile(*t)));
+  return std::min(1.0, seite.width() / (2 * RAND + static_cast<double>(zeichen) * DRUCKZEICHEN));
+}
+QSizeF Geschrumpft(QSizeF seite, double faktor) { return seite / faktor; }
+
+double Prognosefaktor(const Inhalt& i, QSizeF seite) { return Tabellenfaktor(seite, {&i.spalten, &i.zeilen, &i.summe}); }
+double Jahresfaktor(const Inhalt& i, QSizeF seite) { return Tabellenfaktor(seite, {&i.jahrKopf, &i.jahrZeilen}); }
+
+int Tabellenseiten(const Inhalt& i, QSizeF seite) {
+  return i.spalten.empty() ? 0
+                           : PrognoseTabellenseiten(Zahl(i.zeilen), Zahl(i.summe),
+                                                    ZeilenJeTabellenseite(Geschrumpft(seite, Prognosefaktor(i, seite)), i));
+}
+
+int Jahresseiten(const Inhalt& i, QSizeF seite) {
+  return i.jahrZeilen.empty() ? 0
+                              : PrognoseTabellenseiten(Zahl(i.jahrZeilen), 0,
+                                                       JahreszeilenJeSeite(Geschrumpft(seite, Jahresfaktor(i, seite)), i));
+}
+
 class PrognoseSeiten : public Druckvorlage {
  public:
   PrognoseSeiten(const CZelvorDoc& doc, std::string titel) : m_doc(doc), m_titel(std::move(titel)) {}
 
   int Seitenanzahl(QSizeF seite) const override {
     const Inhalt i = InhaltAus(m_doc);
-    if (i.spalten.empty()) return 1;
-    return 1 + PrognoseTabellenseiten(Zahl(i.zeilen), Zahl(i.summe), ZeilenJeTabellenseite(seite, i));
+    return 1 + Tabellenseiten(i, seite) + Jahresseiten(i, seite);
   }
 
   void SeiteZeichnen(QPainter& p, QSizeF seite, int nr) const override {
     const Inhalt i = InhaltAus(m_doc);
     p.save();
-    if (nr <= 1) {
+    if (const int tabelle = Tabellenseiten(i, seite); nr > 1 + tabelle) {
+      // The storage year's pages after the forecast's: its settings and column heads on each.
+      const double faktor = Jahresfaktor(i, seite);
+      seite = Geschrumpft(seite, faktor);
+      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX() * faktor, p.device()->logicalDpiY() * faktor);
+      const PrognoseSeitenzeilen z =
+          PrognoseTabellenseite(nr - 1 - tabelle, Zahl(i.jahrZeilen), 0, JahreszeilenJeSeite(seite, i));
+      Ueberschrift(p, l, m_doc, seite.width() / 2, QStringLiteral("Speicherjahr: Tabelle"));
+      double y = Textzeilen(p, l, i.jahrKopf, 0, i.jahrKopf.size(), -RAND - KOPF);
+      Textzeilen(p, l, i.jahrZeilen, static_cast<size_t>(z.von), static_cast<size_t>(z.bis), y);
+      Dokumentzeile(p, l, m_titel, seite.height());
+    } else if (nr <= 1) {
       const bool quer = seite.width() >= seite.height();
       const QSizeF f = DiagrammseiteFlaeche(i, quer);
       const double faktor = std::min({1.0, seite.width() / f.width(), seite.height() / f.height()});
@@ -190,7 +252,9 @@ class PrognoseSeiten : public Druckvorlage {
       Dokumentzeile(p, l, m_titel, f.height());
     } else {
       // The column heads on every table page, then this page's share of the rows and the summary.
-      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX(), p.device()->logicalDpiY());
+      const double faktor = Prognosefaktor(i, seite);
+      seite = Geschrumpft(seite, faktor);
+      Lometric l(p, QPointF(0, 0), p.device()->logicalDpiX() * faktor, p.device()->logicalDpiY() * faktor);
       const PrognoseSeitenzeilen z =
           PrognoseTabellenseite(nr - 1, Zahl(i.zeilen), Zahl(i.summe), ZeilenJeTabellenseite(seite, i));
       Ueberschrift(p, l, m_doc, seite.width() / 2, Titelzeile(m_doc) + QStringLiteral(": Tabelle"));
@@ -221,6 +285,11 @@ void PrognoseZeichnen(QPainter& p, QPointF ursprung, const CZelvorDoc& doc, cons
   double y = DiagrammteilZeichnen(p, l, i, doc, f.width(), false) - ABSTAND;
   for (const std::vector<std::string>* t : {&i.spalten, &i.zeilen, &i.summe})
     y = Textzeilen(p, l, *t, 0, t->size(), y, sichtbar);
+  if (!i.jahrZeilen.empty()) {
+    y -= ABSTAND;
+    for (const std::vector<std::string>* t : {&i.jahrKopf, &i.jahrZeilen})
+      y = Textzeilen(p, l, *t, 0, t->size(), y, sichtbar);
+  }
   Dokumentzeile(p, l, titel, f.height());
   p.restore();
 }

@@ -132,20 +132,6 @@ class DlgInputZeilenTest : public QObject {
     QVERIFY(bildschirm() != vorher);
   }
 
-  // Even the same numbers replace the line by its new form, and count as an edit.
-  void AendernMitDenselbenZahlen() {
-    SkriptDienste s;
-    DlgInput d(s.Dienste());
-    Eingabewerte w = GueltigeBohrung();
-    w.m_Ratenzeilen[0] = "     1.000      10000.0           180.0";  // as a rate file import stores it
-    QVERIFY(Zeigen(d, w));
-    s.antworten = {true};
-    Doppelklick(d, 0);
-    Verlassen(d, IDC_ZEILE);
-    QCOMPARE(Listenzeilen(d)[0], QStringLiteral("  1.000          10000.00            180.00"));
-    QCOMPARE(d.m_bGeaendert, 1);
-  }
-
   void Anhaengen() {
     SkriptDienste s;
     DlgInput d(s.Dienste());
@@ -531,6 +517,83 @@ class DlgInputZeilenTest : public QObject {
     ZeileEingeben(d, NEU);
     QCOMPARE(d.m_Liste->count(), texte.size() + 1);
     QCOMPARE(ZeilenDatum(d.m_RatenDatum, texte.size()), TagAusDatum(2024, 4, 15));
+    QCOMPARE(d.m_bGeaendert, 1);
+  }
+
+  // A date typed into the date field reaches its line however the dialog is left: Enter in the field,
+  // or the mouse on OK, also for a line just appended; an impossible date keeps the dialog open.
+  void DatumGehtNichtVerloren_data() {
+    QTest::addColumn<bool>("anhaengen");
+    QTest::addColumn<QString>("datum");
+    QTest::addColumn<bool>("enter");
+    QTest::newRow("gewählte Zeile, Enter") << false << "10.06.2027" << true;
+    QTest::newRow("gewählte Zeile, Maus") << false << "10.06.2027" << false;
+    QTest::newRow("gewählte Zeile, unmöglich, Enter") << false << "31.02.2027" << true;
+    QTest::newRow("gewählte Zeile, unmöglich, Maus") << false << "31.02.2027" << false;
+    QTest::newRow("angehängte Zeile, Enter") << true << "10.06.2027" << true;
+    QTest::newRow("angehängte Zeile, Maus") << true << "10.06.2027" << false;
+  }
+  void DatumGehtNichtVerloren() {
+    QFETCH(bool, anhaengen);
+    QFETCH(QString, datum);
+    QFETCH(bool, enter);
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    QVERIFY(Zeigen(d));
+    int zeile = 1;
+    if (anhaengen) {
+      Option(d, IDC_ZEILE_ANHAENGEN);
+      s.antworten = {true};
+      Tippen(d, IDC_ZEILE, NEU);
+      Verlassen(d, IDC_ZEILE);  // on to the date field, after the question
+      QCOMPARE(s.fragen.size(), 1);
+      QVERIFY(d.Element(IDC_DATUM)->hasFocus());
+      zeile = 4;
+    } else {
+      Doppelklick(d, zeile);
+    }
+    Tippen(d, IDC_DATUM, datum);
+    if (enter)
+      QTest::keyClick(d.Element(IDC_DATUM), Qt::Key_Return);
+    else
+      QTest::mouseClick(d.Element(IDC_OK), Qt::LeftButton);
+    QTest::qWait(20);
+    if (datum.startsWith(QStringLiteral("31.02"))) {
+      // Leaving the field says so; OK, whose click no box took here, says it again instead of closing.
+      QVERIFY(!s.meldungen.isEmpty());
+      for (const QString& m : s.meldungen) QVERIFY(m.startsWith(QStringLiteral("\"31.02.2027\" ist kein gültiges Datum.")));
+      QVERIFY(d.isVisible());
+      QCOMPARE(Feldtext(d, IDC_DATUM), datum);
+      return;
+    }
+    QVERIFY(s.meldungen.isEmpty());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(ZeilenDatum(d.m_RatenDatum, static_cast<std::size_t>(zeile)), TagAusDatum(2027, 6, 10));
+    QCOMPARE(d.m_bGeaendert, 1);
+    QCOMPARE(s.fragen.size(), anhaengen ? 1 : 0);
+  }
+
+  // Going on from the line field to the date field without changing the line's numbers asks nothing and
+  // leaves its text as it was (also a rate file's layout); a changed value asks and reformats.
+  void AendernMitDenselbenZahlen() {
+    SkriptDienste s;
+    DlgInput d(s.Dienste());
+    Eingabewerte w = GueltigeBohrung();
+    w.m_Ratenzeilen[1] = "     2.000     12000.0           175.0";  // as a rate file is read in
+    QVERIFY(Zeigen(d, w));
+    Doppelklick(d, 1);
+    Verlassen(d, IDC_ZEILE);
+    QVERIFY(d.Element(IDC_DATUM)->hasFocus());
+    QVERIFY(s.fragen.isEmpty());
+    QVERIFY(s.meldungen.isEmpty());
+    QCOMPARE(Listenzeilen(d)[1], QString::fromStdString(w.m_Ratenzeilen[1]));
+    QCOMPARE(Feldtext(d, IDC_ZEILE), QString::fromStdString(w.m_Ratenzeilen[1]));
+    QCOMPARE(d.m_bGeaendert, 0);
+    s.antworten = {true};
+    Tippen(d, IDC_ZEILE, QStringLiteral("2 12000 176"));
+    Verlassen(d, IDC_ZEILE);
+    QCOMPARE(s.fragen.size(), 1);
+    QCOMPARE(Listenzeilen(d)[1], QStringLiteral("  2.000          12000.00            176.00"));
     QCOMPARE(d.m_bGeaendert, 1);
   }
 };

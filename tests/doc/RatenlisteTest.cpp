@@ -85,6 +85,56 @@ TEST(Ratenliste, OperationsOnTheListAndItsSelection) {
   EXPECT_EQ(l.auswahl, -1);
 }
 
+// Leaving the field of a chosen line (to go on to its date, say) asks only when its values changed; the
+// other options act whatever the values.
+TEST(Ratenliste, AChangeOnlyAsksWhenTheValuesChanged) {
+  struct Fall {
+    const char* bisher;
+    const char* getippt;
+    bool unveraendert;
+  };
+  const Fall faelle[] = {
+      {"  1.000          10000.00            180.00", "  1.000          10000.00            180.00", true},
+      {"  1.000          10000.00            180.00", "1 10000 180", true},
+      {"     1.000     10000.0           180.0", "  1.000          10000.00            180.00", true},  // imported layout
+      {"  1.000          10000.00            180.00", "1 10000 180.5", false},
+      {"  1.000          10000.00            180.00", "1.001 10000 180", false},
+      {" ", "1 10000 180", false},  // a line that holds no values is changed by any
+  };
+  for (const Fall& f : faelle) {
+    const Zeilenschritt s = ZeileVorbereiten(f.getippt, ZEILE_AENDERN, 0, std::string(f.bisher));
+    EXPECT_EQ(s.unveraendert, f.unveraendert) << f.bisher << " / " << f.getippt;
+    EXPECT_EQ(s.frage.empty(), f.unveraendert) << f.getippt;
+    EXPECT_TRUE(s.meldung.empty());
+  }
+  const std::string gleich = "  1.000          10000.00            180.00";
+  for (int option : {ZEILE_ANHAENGEN, ZEILE_EINFUEGEN, ZEILE_LOESCHEN}) {
+    const Zeilenschritt s = ZeileVorbereiten(gleich, option, 0, gleich);
+    EXPECT_FALSE(s.unveraendert) << option;
+    EXPECT_FALSE(s.frage.empty()) << option;
+  }
+  // An invalid text is reported even when the line would be the same.
+  EXPECT_EQ(ZeileVorbereiten("1 10000", ZEILE_AENDERN, 0, gleich).meldung, "Die Zeile nicht 3  Werte");
+}
+
+// After an operation the date field speaks of the line it made, so that a date typed after the question
+// reaches that line.
+TEST(Ratenliste, TheDateFieldFollowsTheLineAnOperationMade) {
+  const std::pair<int, int> faelle[] = {
+      {ZEILE_AENDERN, 1}, {ZEILE_ANHAENGEN, 4}, {ZEILE_EINFUEGEN, 1}, {ZEILE_LOESCHEN, -1}};
+  for (const auto& [option, zeile] : faelle) {
+    Ratenliste l = VierZeilen(1);
+    l.datumszeile = 3;
+    ASSERT_TRUE(ZeileAusfuehren(l, option, "neu", std::optional<Tag>{})) << option;
+    EXPECT_EQ(l.datumszeile, zeile) << option;
+    if (zeile >= 0) {
+      EXPECT_EQ(l.zeilen[static_cast<std::size_t>(zeile)], "neu") << option;
+      EXPECT_TRUE(DatumAendern(l, l.datumszeile, TagAusDatum(2027, 6, 10))) << option;
+      EXPECT_EQ(ZeilenDatum(l.daten, static_cast<std::size_t>(zeile)), TagAusDatum(2027, 6, 10)) << option;
+    }
+  }
+}
+
 TEST(Ratenliste, WithoutASelectedLineNothingHappensToTheList) {
   for (int option : {ZEILE_AENDERN, ZEILE_EINFUEGEN, ZEILE_LOESCHEN}) {
     Ratenliste l = VierZeilen(-1);

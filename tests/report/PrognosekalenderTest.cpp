@@ -37,7 +37,8 @@ TEST(Prognosekalender, EnddatumAusDenJahren) {
   ohne.erase(ohne.begin() + 5, ohne.begin() + 7);
   EXPECT_EQ(PrognoseZusammenfassung(p), ohne);
   const Diagramm zeit = PrognoseDiagrammZeit(p, nullptr, start);
-  EXPECT_EQ(zeit.xText, "Kalenderjahr");
+  EXPECT_EQ(zeit.xText, "Datum");
+  EXPECT_TRUE(zeit.xKalender);
   EXPECT_NEAR(zeit.reihen.front().x.back(), 2025.16, 0.01);
 }
 
