@@ -22,6 +22,12 @@ struct Speichervolumen {
   double GpBeiFuellgrad(double ogip, double fuellgrad) const { return ogip - kissengas - fuellgrad * arbeitsgas; }
 };
 
+// The surface facility's most injection and withdrawal (compressors, treatment), m3/h; 0: no limit.
+struct Anlagengrenzen {
+  double qEin = 0, qAus = 0;
+  friend bool operator==(const Anlagengrenzen&, const Anlagengrenzen&) = default;
+};
+
 // Why the volumes make no sense for a gas in place: one German sentence, or empty.
 std::string SpeichervolumenAblehnung(const Speichervolumen& v, double ogip);
 
@@ -34,6 +40,7 @@ struct Kennlinienpunkt {
   double qAus = 0;       // most the well delivers at p_min, m3/h
   double qEin = 0;       // most the well takes at p_max, m3/h
   std::string hinweis;   // why a rate is 0 here, or empty
+  bool ausAnlage = false, einAnlage = false;  // the facility's limit, not the well, sets that rate
 };
 
 struct Speicherkennlinien {
@@ -41,6 +48,7 @@ struct Speicherkennlinien {
   Speichervolumen volumen;
   PrognoseEingaben eingaben;
   Lieferansatz ansatz;
+  Anlagengrenzen grenzen;
   std::vector<Kennlinienpunkt> punkte;  // by rising fill level, the last at 100 %
 
   bool Gemacht() const { return meldung.empty(); }
@@ -50,7 +58,9 @@ struct Speicherkennlinien {
 // curves and the storage year compute at every step.
 class Speicherzustand {
  public:
-  Speicherzustand(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a, const Speichervolumen& v);
+  // The rates are capped by the facility's limits g.
+  Speicherzustand(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a, const Speichervolumen& v,
+                  Anlagengrenzen g = {});
   Kennlinienpunkt Bei(double gp) const;
 
  private:
@@ -58,6 +68,7 @@ class Speicherzustand {
   const PrognoseEingaben& m_e;
   const Lieferansatz& m_a;
   const Speichervolumen& m_v;
+  Anlagengrenzen m_g;
   HallYarborough m_hy;
 };
 
@@ -67,8 +78,9 @@ class Speicherzustand {
 std::string SpeicherAblehnung(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v, Lieferansatz& a);
 
 // The fill levels 0, schritt, 2·schritt, ... up to 1 (the last always 1). Uses e.pMin, e.pMax, the C
-// model with its back-pressure fit and e.gasvorrat; the rest of e is not read. Never NaN or infinity.
+// model with its back-pressure fit and e.gasvorrat; the rest of e is not read. Each rate is the smaller
+// of the well's and the facility's (g). Never NaN or infinity.
 Speicherkennlinien KennlinienBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v,
-                                       double schritt = 0.1);
+                                       double schritt = 0.1, Anlagengrenzen g = {});
 
 }  // namespace zelvor

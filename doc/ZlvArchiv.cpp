@@ -10,6 +10,7 @@
 #include "doc/Messdatenblock.h"
 #include "doc/Prognoseblock.h"
 #include "doc/Speicherblock.h"
+#include "doc/Speicherzusatzblock.h"
 #include "doc/Windows1252.h"
 
 namespace zelvor {
@@ -237,6 +238,7 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
       MessdatenblockLesen(rest.subspan(PrognoseblockLaenge(rest)), f.ratenzeilen.size()).value_or(Messdaten{});
   // And an unsound storage block its storage settings.
   Speichereinstellungen speicher = SpeicherblockLesen(rest).value_or(Speichereinstellungen{});
+  SpeicherzusatzblockLesen(rest, speicher);
   doc.m_A1 = f.a1;
   doc.m_B1 = f.b1;
   doc.m_OGIP = f.ogip;
@@ -342,7 +344,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   for (const Schliessdruckmessung& m : doc.m_Messungen)
     if (!MessungSinnvoll(m) || (m.datum && !TagImBereich(*m.datum))) return "Eine Schließdruckmessung hat keinen gültigen Wert und kann nicht gespeichert werden.";
   gesamt += 18 + 4 * zeilen.size() + 13 * doc.m_Messungen.size();
-  gesamt += SpeicherblockBytes(doc.m_Speicher);
+  gesamt += SpeicherblockBytes(doc.m_Speicher) + SpeicherzusatzblockBytes(doc.m_Speicher);
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -366,6 +368,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   PrognoseblockAnhaengen(doc.m_Prognose, bytes);
   MessdatenblockAnhaengen({doc.m_RatenDatum, doc.m_Messungen}, zeilen.size(), bytes);
   SpeicherblockAnhaengen(doc.m_Speicher, bytes);
+  SpeicherzusatzblockAnhaengen(doc.m_Speicher, bytes);
   return "";
 }
 
