@@ -15,7 +15,8 @@ class CAnsicht;
 class CZelvorDoc;
 
 // The dialog's filters, in this order; the chosen one decides what is written.
-enum class Exportart { Png, Svg, Pdf, Csv, CsvExcelDeutsch, Xlsx };
+// The last two: a storage well's storage year as the published storage transparency data.
+enum class Exportart { Png, Svg, Pdf, Csv, CsvExcelDeutsch, Xlsx, TransparenzCsv, TransparenzJson };
 QStringList Exportfilter();
 
 struct Exportziel {

@@ -207,6 +207,8 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
 
   if (j.gesetzlich) {
     s.ohneVorgaben = OhneDeutscheVorgaben(j.start, ende);
+    // The last morning alone (nothing flows on it) is no stretch worth a sentence.
+    if (!s.ohneVorgaben.empty() && s.ohneVorgaben.back().von == ende) s.ohneVorgaben.pop_back();
     for (const Tag august : NachweisTage(j.start, ende)) {
       Augustnachweis n;
       n.datum = august;

@@ -129,7 +129,7 @@ std::string NachweisSatz(const Augustnachweis& n) {
 std::vector<std::string> FuellzielText(const Speicherjahr& s) {
   std::vector<std::string> t;
   const SpeicherjahrEingaben& e = s.eingaben;
-  if (e.gesetzlich) t.push_back("    " + GesetzlicheZieleKopf(e.anlage));
+  if (e.gesetzlich && !s.ziele.empty()) t.push_back("    " + GesetzlicheZieleKopf(e.anlage));
   for (const Zielergebnis& z : s.ziele) {
     std::string quelle = z.quelle;
     if (!z.anlage.empty()) quelle += ", Ausnahme für " + z.anlage;

@@ -69,17 +69,18 @@ TEST(Speicherjahr, ATargetMissedSaysByHowMuchAndWhenInjectionMustStart) {
 // after without any German rule; own targets are checked in either.
 TEST(Speicherjahr, LegalTargetsAreThoseInForceOnEachTargetDay) {
   struct Fall {
-    int startjahr;
+    int startjahr, tage;
     const char* anlage;
     std::vector<std::pair<std::string, double>> ziele;  // date, level in %
     std::size_t ohneVorgaben, nachweise;
   };
   const Fall faelle[] = {
-      {2026, "", {{"01.11.2026", 80}, {"01.02.2027", 30}}, 1, 1},  // 1 April 2027, the last morning
-      {2026, "Rehden", {{"01.11.2026", 45}, {"01.02.2027", 30}}, 1, 1},
-      {2026, "Breitbrunn", {{"01.11.2026", 80}, {"01.02.2027", 40}}, 1, 1},
-      {2027, "", {}, 1, 0},
-      {2024, "", {{"01.09.2024", 75}, {"01.10.2024", 85}, {"01.11.2024", 95}, {"01.02.2025", 30}}, 0, 1},
+      {2026, 365, "", {{"01.11.2026", 80}, {"01.02.2027", 30}}, 0, 1},  // 1 April 2027 is only the last morning
+      {2026, 365, "Rehden", {{"01.11.2026", 45}, {"01.02.2027", 30}}, 0, 1},
+      {2026, 365, "Breitbrunn", {{"01.11.2026", 80}, {"01.02.2027", 40}}, 0, 1},
+      {2026, 366, "", {{"01.11.2026", 80}, {"01.02.2027", 30}}, 1, 1},  // a day more: 1 April 2027 without
+      {2027, 365, "", {}, 1, 0},
+      {2024, 365, "", {{"01.09.2024", 75}, {"01.10.2024", 85}, {"01.11.2024", 95}, {"01.02.2025", 30}}, 0, 1},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::to_string(f.startjahr) + " " + f.anlage);
@@ -87,6 +88,7 @@ TEST(Speicherjahr, LegalTargetsAreThoseInForceOnEachTargetDay) {
     j.start = *TagAusDatum(f.startjahr, 4, 1);
     j.gesetzlich = true;
     j.anlage = f.anlage;
+    j.tage = f.tage;
     const Speicherjahr s = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j);
     ASSERT_TRUE(s.Gemacht()) << s.meldung;
     ASSERT_EQ(s.ziele.size(), f.ziele.size());
