@@ -409,6 +409,11 @@ bool CFeldfenster::Exportieren() {
       fehler = Q(ExportSchreiben(S(ziel.pfad), FeldTabellen(*m_Ergebnis), Tabellenformat(ziel.art)));
       break;
     }
+    case Exportart::TransparenzCsv:
+    case Exportart::TransparenzJson:
+      fehler = QStringLiteral("Die Transparenzdaten gibt es für das Speicherjahr einer Speicherbohrung: bitte "
+                              "exportieren Sie sie aus deren Fenster.");
+      break;
   }
   if (fehler.isEmpty()) {
     statusBar()->showMessage(ExportiertMeldung(ziel.pfad, ziel.art));

@@ -9,7 +9,9 @@
 #include "app/Rueckfrage.h"
 #include "dialogs/Dateidialog.h"
 #include "export/Export.h"
+#include "doc/DokumentSpeicher.h"
 #include "export/Exporttabellen.h"
+#include "export/Transparenzexport.h"
 #include "views/CAnsicht.h"
 
 namespace zelvor {
@@ -42,7 +44,9 @@ QStringList Exportfilter() {
           QStringLiteral("PDF-Dokument der Ansicht (*.pdf)"),
           QStringLiteral("CSV-Tabellen, Komma und Dezimalpunkt (*.csv)"),
           QStringLiteral("CSV-Tabellen für Excel deutsch, Semikolon und Dezimalkomma (*.csv)"),
-          QStringLiteral("Excel-Arbeitsmappe (*.xlsx)")};
+          QStringLiteral("Excel-Arbeitsmappe (*.xlsx)"),
+          QStringLiteral("Transparenzdaten des Speicherjahres, CSV (*.csv)"),
+          QStringLiteral("Transparenzdaten des Speicherjahres, JSON (*.json)")};
 }
 
 Exportformat Tabellenformat(Exportart art) {
@@ -53,8 +57,10 @@ Exportformat Tabellenformat(Exportart art) {
 
 QString ExportiertMeldung(const QString& pfad, Exportart art) {
   const bool bild = art == Exportart::Png || art == Exportart::Svg || art == Exportart::Pdf;
-  return (bild ? QStringLiteral("Die Ansicht ist in die Datei %1 exportiert.")
-               : QStringLiteral("Die Tabellen sind in die Datei %1 exportiert."))
+  const bool transparenz = art == Exportart::TransparenzCsv || art == Exportart::TransparenzJson;
+  return (bild          ? QStringLiteral("Die Ansicht ist in die Datei %1 exportiert.")
+          : transparenz ? QStringLiteral("Die Transparenzdaten des Speicherjahres sind in die Datei %1 exportiert.")
+                        : QStringLiteral("Die Tabellen sind in die Datei %1 exportiert."))
       .arg(QDir::toNativeSeparators(pfad));
 }
 
@@ -84,6 +90,11 @@ bool Exportieren(QWidget* besitzer, const CAnsicht& ansicht, const CZelvorDoc& d
                                                       ExporttabellenDesDokuments(doc), Tabellenformat(ziel.art)));
       break;
     }
+    case Exportart::TransparenzCsv:
+    case Exportart::TransparenzJson:
+      fehler = QString::fromStdString(
+          TransparenzSchreiben(QFile::encodeName(ziel.pfad).toStdString(), DokumentSpeicherjahr(doc)));
+      break;
   }
   if (fehler.isEmpty()) {
     // Written where the user chose: say so where the prompts appear.

@@ -27,6 +27,8 @@ std::string EingabenAblehnung(const SpeicherjahrEingaben& j) {
   for (const Fuellziel& z : j.ziele)
     if (!JahrestagGueltig(z.tag) || !(z.fuellgrad >= 0.0) || !(z.fuellgrad <= 1.0))
       return "Ein Füllziel hat keinen gültigen Tag oder Füllstand zwischen 0 und 100 %.";
+  if (!(j.grenzen.qEin >= 0.0) || !(j.grenzen.qAus >= 0.0) || !std::isfinite(j.grenzen.qEin + j.grenzen.qAus))
+    return "Die Grenzen der Speicheranlage sind ungültig.";
   return "";
 }
 
@@ -64,9 +66,44 @@ double Tagesschritt(const Kennlinienpunkt& z, Speicherphase phase, double qPlan,
   return z.gp;
 }
 
+// A target on its day, before it is checked.
+struct Stichtag {
+  Fuellziel ziel;
+  Tag datum = 0;
+  bool gesetzlich = false;
+  std::string quelle, anlage;
+};
+
+std::vector<Stichtag> Stichtage(const SpeicherjahrEingaben& j, Tag ende) {
+  std::vector<Stichtag> tage;
+  if (j.gesetzlich) {
+    for (GesetzlichesZiel& g : GesetzlicheZiele(j.start, ende, j.anlage)) {
+      const Kalenderdatum k = DatumAusTag(g.datum);
+      tage.push_back({{{k.monat, k.tag}, g.fuellgrad}, g.datum, true, std::move(g.quelle), std::move(g.anlage)});
+    }
+    return tage;
+  }
+  for (const Fuellziel& ziel : j.ziele)
+    if (const std::optional<Tag> datum = NaechsterTag(j.start, ende, ziel.tag))
+      tage.push_back({ziel, *datum, false, "eigenes Ziel", {}});
+  return tage;
+}
+
+// The level on the morning of `bis` when the storage injects at full capacity every day from the
+// morning of `von` at gp.
+double VollEinspeichern(const Speicherzustand& zustand, double gp, Tag von, Tag bis, double gpVoll, double gpLeer) {
+  for (Tag t = von; t < bis; ++t) {
+    double q = 0;
+    const double weiter = Tagesschritt(zustand.Bei(gp), Speicherphase::Einspeisen, 0.0, gpVoll, gpLeer, q);
+    if (!(q > 0.0)) break;
+    gp = weiter;
+  }
+  return zustand.Bei(gp).fuellgrad;
+}
+
 }  // namespace
 
-std::vector<Fuellziel> GesetzlicheFuellziele() { return {{{10, 1}, 0.8}, {{11, 1}, 0.9}, {{2, 1}, 0.3}}; }
+std::vector<Fuellziel> StandardFuellziele() { return {{{10, 1}, 0.8}, {{11, 1}, 0.9}, {{2, 1}, 0.3}}; }
 
 bool ImZeitraum(Tag t, Jahrestag von, Jahrestag bis) {
   const Kalenderdatum d = DatumAusTag(t);
@@ -95,7 +132,7 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
   if (!s.Gemacht()) return s;
 
   s.hinweise = SpeicherHinweise(lauf, v, e.pResMax, j.gpStart);
-  const Speicherzustand zustand(lauf, e, ansatz, v);
+  const Speicherzustand zustand(lauf, e, ansatz, v, j.grenzen);
   const double gpVoll = v.GpBeiFuellgrad(lauf.ogip, 1.0), gpLeer = v.GpBeiFuellgrad(lauf.ogip, 0.0);
   const auto phase = [&j](Tag t) {
     if (ImZeitraum(t, j.einBeginn, j.einEnde)) return Speicherphase::Einspeisen;
@@ -111,6 +148,10 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
     d.gp = z.gp;
     d.pws = z.pws;
     d.qMoeglich = ph == Speicherphase::Einspeisen ? z.qEin : ph == Speicherphase::Ausspeisen ? z.qAus : 0.0;
+    d.qEin = z.qEin;
+    d.qAus = z.qAus;
+    d.einAnlage = z.einAnlage;
+    d.ausAnlage = z.ausAnlage;
     return d;
   };
 
@@ -126,11 +167,14 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
   }
 
   const Tag ende = j.start + j.tage;
-  for (const Fuellziel& ziel : j.ziele) {
-    const std::optional<Tag> datum = NaechsterTag(j.start, ende, ziel.tag);
-    if (!datum) continue;
+  for (const Stichtag& st : Stichtage(j, ende)) {
+    const Fuellziel& ziel = st.ziel;
+    const std::optional<Tag> datum = st.datum;
     Zielergebnis r;
     r.ziel = ziel;
+    r.gesetzlich = st.gesetzlich;
+    r.quelle = st.quelle;
+    r.anlage = st.anlage;
     r.datum = *datum;
     r.erreicht = s.tage[static_cast<std::size_t>(*datum - j.start)].fuellgrad;
     r.erfuellt = r.erreicht >= ziel.fuellgrad - NAEHE;
@@ -167,6 +211,25 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
     s.ziele.push_back(r);
   }
   std::sort(s.ziele.begin(), s.ziele.end(), [](const Zielergebnis& a, const Zielergebnis& b) { return a.datum < b.datum; });
+
+  if (j.gesetzlich) {
+    s.ohneVorgaben = OhneDeutscheVorgaben(j.start, ende);
+    // The last morning alone (nothing flows on it) is no stretch worth a sentence.
+    if (!s.ohneVorgaben.empty() && s.ohneVorgaben.back().von == ende) s.ohneVorgaben.pop_back();
+    for (const Tag august : NachweisTage(j.start, ende)) {
+      Augustnachweis n;
+      n.datum = august;
+      const double gpAugust = s.tage[static_cast<std::size_t>(august - j.start)].gp;
+      n.fuellgrad = s.tage[static_cast<std::size_t>(august - j.start)].fuellgrad;
+      const int jahr = DatumAusTag(august).jahr;
+      for (const Zielergebnis& z : s.ziele) {
+        if (z.datum <= august || DatumAusTag(z.datum).jahr != jahr) continue;
+        const double erreichbar = VollEinspeichern(zustand, gpAugust, august, z.datum, gpVoll, gpLeer);
+        n.folgeziele.push_back({z.datum, z.ziel.fuellgrad, erreichbar, erreichbar >= z.ziel.fuellgrad - NAEHE, z.quelle});
+      }
+      s.nachweise.push_back(std::move(n));
+    }
+  }
   return s;
 }
 

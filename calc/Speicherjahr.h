@@ -8,15 +8,10 @@
 #include <vector>
 
 #include "calc/Datum.h"
+#include "calc/Fuellvorgaben.h"
 #include "calc/Speicherkennlinien.h"
 
 namespace zelvor {
-
-// A day of the year, as season limits and fill targets recur.
-struct Jahrestag {
-  int monat = 1, tag = 1;
-  friend bool operator==(const Jahrestag&, const Jahrestag&) = default;
-};
 
 struct Fuellziel {
   Jahrestag tag;
@@ -24,8 +19,10 @@ struct Fuellziel {
   friend bool operator==(const Fuellziel&, const Fuellziel&) = default;
 };
 
-// The legal targets of German storages: 80 % on 1 October, 90 % on 1 November, 30 % on 1 February.
-std::vector<Fuellziel> GesetzlicheFuellziele();
+// The targets of § 35b (1) EnWG's own text as a plain list that recurs every year (80 % on 1 October,
+// 90 % on 1 November, 30 % on 1 February): the list a storage had before the targets in force were
+// looked up by date, and so the list that stands for "the legal targets" in stored settings.
+std::vector<Fuellziel> StandardFuellziele();
 
 struct SpeicherjahrEingaben {
   Tag start = 0;          // the first day
@@ -34,7 +31,11 @@ struct SpeicherjahrEingaben {
   double qAusPlan = 0;    // planned withdrawal rate, m3/h; 0: as much as the well delivers
   Jahrestag einBeginn{4, 1}, einEnde{10, 31};   // the injection season, both days included
   Jahrestag ausBeginn{11, 1}, ausEnde{3, 31};   // the withdrawal season, both days included
-  std::vector<Fuellziel> ziele = GesetzlicheFuellziele();
+  std::vector<Fuellziel> ziele = StandardFuellziele();  // own targets, used when not `gesetzlich`
+  bool gesetzlich = false;  // the German targets in force on each target day instead of `ziele`
+  std::string anlage;       // the facility, for the exceptions of the legal targets
+  Anlagengrenzen grenzen;   // the surface facility's rates
+  double brennwert = 0;     // kWh/m3 for the energies beside the volumes; 0: not given
   int tage = 365;  // days computed
 };
 
@@ -47,6 +48,8 @@ struct Speichertag {
   double fuellgrad = 0, inventar = 0, gp = 0, pws = 0;
   double q = 0;
   double qMoeglich = 0;  // what the well could take (injection) or deliver (withdrawal) that morning
+  double qEin = 0, qAus = 0;  // both capacities that morning, each capped by the facility
+  bool einAnlage = false, ausAnlage = false;  // the facility, not the well, limits that capacity
 };
 
 struct Zielergebnis {
@@ -59,6 +62,23 @@ struct Zielergebnis {
   std::optional<Tag> spaetesterBeginn;  // injection target: the latest day full-capacity injection from the
                                         // season's first morning could start and still meet it
   bool ohneEinspeisen = false;  // injection target: met already on the season's first morning, nothing to inject
+  bool gesetzlich = false;
+  std::string quelle;  // "GasSpFüllstV 2025", "§ 35b EnWG", "eigenes Ziel"
+  std::string anlage;  // the facility whose exception set the level; empty: the general level
+};
+
+// § 35b (2) EnWG: the level on 1 August, and whether injecting at full capacity from that morning still
+// reaches each legal target that follows in the same calendar year.
+struct Augustnachweis {
+  Tag datum = 0;
+  double fuellgrad = 0;
+  struct Folgeziel {
+    Tag datum = 0;
+    double ziel = 0, erreichbar = 0;
+    bool erreicht = false;
+    std::string quelle;
+  };
+  std::vector<Folgeziel> folgeziele;
 };
 
 struct Speicherjahr {
@@ -68,6 +88,8 @@ struct Speicherjahr {
   std::vector<Speichertag> tage;  // eingaben.tage + 1 mornings, the last with nothing flowing
   std::vector<Zielergebnis> ziele;  // those whose day lies within the year, by date
   std::vector<std::string> hinweise;  // what speaks against the volumes (calc/Speicherpruefung.h)
+  std::vector<Zeitraum> ohneVorgaben;      // legal targets: the stretches without a German rule in force
+  std::vector<Augustnachweis> nachweise;   // legal targets: each 1 August under § 35b (2)
 
   bool Gemacht() const { return meldung.empty(); }
   bool AlleZieleErfuellt() const;

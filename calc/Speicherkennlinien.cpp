@@ -46,8 +46,8 @@ std::string SpeicherAblehnung(const Laufdaten& lauf, const PrognoseEingaben& e, 
 }
 
 Speicherzustand::Speicherzustand(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a,
-                                 const Speichervolumen& v)
-    : m_lauf(lauf), m_e(e), m_a(a), m_v(v), m_hy(HallYarboroughKoeffizienten(lauf.temperatur, lauf.tca)) {}
+                                 const Speichervolumen& v, Anlagengrenzen g)
+    : m_lauf(lauf), m_e(e), m_a(a), m_v(v), m_g(g), m_hy(HallYarboroughKoeffizienten(lauf.temperatur, lauf.tca)) {}
 
 Kennlinienpunkt Speicherzustand::Bei(double gp) const {
   Kennlinienpunkt p;
@@ -65,6 +65,14 @@ Kennlinienpunkt Speicherzustand::Bei(double gp) const {
   const double c = m_a.C(gp);
   p.qAus = LieferbareRate(c, m_a.n, p.pws * p.pws - m_lauf.b1 * m_e.pMin * m_e.pMin, m_lauf.nA1);
   p.qEin = LieferbareRate(c, m_a.n, m_lauf.b1 * m_e.pMax * m_e.pMax - p.pws * p.pws, m_lauf.nA1);
+  if (m_g.qAus > 0.0 && p.qAus > m_g.qAus) {
+    p.qAus = m_g.qAus;
+    p.ausAnlage = true;
+  }
+  if (m_g.qEin > 0.0 && p.qEin > m_g.qEin) {
+    p.qEin = m_g.qEin;
+    p.einAnlage = true;
+  }
   if (!(c > 0.0))
     p.hinweis = "Kein positiver C-Wert: es fließt nichts.";
   else if (!(p.qAus > 0.0))
@@ -75,9 +83,10 @@ Kennlinienpunkt Speicherzustand::Bei(double gp) const {
 }
 
 Speicherkennlinien KennlinienBerechnen(const Laufdaten& lauf0, const PrognoseEingaben& e, const Speichervolumen& v,
-                                       double schritt) {
+                                       double schritt, Anlagengrenzen g) {
   Speicherkennlinien k;
   k.volumen = v;
+  k.grenzen = g;
   k.eingaben = e;
   if (e.gasvorrat && (!(*e.gasvorrat > 0.0) || !std::isfinite(*e.gasvorrat) || !(lauf0.bgi > 0.0))) {
     k.meldung = "Der Gasvorrat der Speicherrechnung ist ungültig.";
@@ -86,10 +95,12 @@ Speicherkennlinien KennlinienBerechnen(const Laufdaten& lauf0, const PrognoseEin
   const Laufdaten lauf = e.gasvorrat ? lauf0.MitGasvorrat(*e.gasvorrat) : lauf0;
   k.meldung = SpeicherAblehnung(lauf, e, v, k.ansatz);
   if (k.meldung.empty()) k.meldung = SchrittAblehnung(schritt);
+  if (k.meldung.empty() && (!(g.qEin >= 0.0) || !(g.qAus >= 0.0) || !std::isfinite(g.qEin + g.qAus)))
+    k.meldung = "Die Grenzen der Speicheranlage sind ungültig.";
   if (!k.Gemacht()) return k;
 
   k.hinweise = SpeicherHinweise(lauf, v, e.pResMax, lauf.punkte.back().gp);
-  const Speicherzustand zustand(lauf, e, k.ansatz, v);
+  const Speicherzustand zustand(lauf, e, k.ansatz, v, g);
   const int n = static_cast<int>(std::ceil(1.0 / schritt - 1e-9));
   for (int i = 0; i <= n; ++i) {
     const double fuellgrad = i == n ? 1.0 : i * schritt;

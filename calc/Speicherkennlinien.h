@@ -26,6 +26,12 @@ struct Speichervolumen {
 // larger ones no gas in place the well's input takes.
 inline constexpr double SPEICHER_VOLUMEN_MIN = 0.1, SPEICHER_VOLUMEN_GRENZE = 90000;  // Mio m3
 
+// The surface facility's most injection and withdrawal (compressors, treatment), m3/h; 0: no limit.
+struct Anlagengrenzen {
+  double qEin = 0, qAus = 0;
+  friend bool operator==(const Anlagengrenzen&, const Anlagengrenzen&) = default;
+};
+
 // Why the volumes make no sense for a gas in place: one German sentence, or empty.
 std::string SpeichervolumenAblehnung(const Speichervolumen& v, double ogip);
 
@@ -38,6 +44,7 @@ struct Kennlinienpunkt {
   double qAus = 0;       // most the well delivers at p_min, m3/h
   double qEin = 0;       // most the well takes at p_max, m3/h
   std::string hinweis;   // why a rate is 0 here, or empty
+  bool ausAnlage = false, einAnlage = false;  // the facility's limit, not the well, sets that rate
 };
 
 struct Speicherkennlinien {
@@ -45,6 +52,7 @@ struct Speicherkennlinien {
   Speichervolumen volumen;
   PrognoseEingaben eingaben;
   Lieferansatz ansatz;
+  Anlagengrenzen grenzen;
   std::vector<Kennlinienpunkt> punkte;  // by rising fill level, the last at 100 %
   std::vector<std::string> hinweise;    // what speaks against the volumes (calc/Speicherpruefung.h)
 
@@ -55,7 +63,9 @@ struct Speicherkennlinien {
 // curves and the storage year compute at every step.
 class Speicherzustand {
  public:
-  Speicherzustand(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a, const Speichervolumen& v);
+  // The rates are capped by the facility's limits g.
+  Speicherzustand(const Laufdaten& lauf, const PrognoseEingaben& e, const Lieferansatz& a, const Speichervolumen& v,
+                  Anlagengrenzen g = {});
   Kennlinienpunkt Bei(double gp) const;
 
  private:
@@ -63,6 +73,7 @@ class Speicherzustand {
   const PrognoseEingaben& m_e;
   const Lieferansatz& m_a;
   const Speichervolumen& m_v;
+  Anlagengrenzen m_g;
   HallYarborough m_hy;
 };
 
@@ -72,8 +83,9 @@ class Speicherzustand {
 std::string SpeicherAblehnung(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v, Lieferansatz& a);
 
 // The fill levels 0, schritt, 2·schritt, ... up to 1 (the last always 1). Uses e.pMin, e.pMax, the C
-// model with its back-pressure fit and e.gasvorrat; the rest of e is not read. Never NaN or infinity.
+// model with its back-pressure fit and e.gasvorrat; the rest of e is not read. Each rate is the smaller
+// of the well's and the facility's (g). Never NaN or infinity.
 Speicherkennlinien KennlinienBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v,
-                                       double schritt = 0.1);
+                                       double schritt = 0.1, Anlagengrenzen g = {});
 
 }  // namespace zelvor

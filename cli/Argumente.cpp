@@ -6,6 +6,7 @@
 
 #include "cli/Maskierung.h"
 #include "export/Export.h"
+#include "export/Transparenzexport.h"
 
 namespace zelvor::cli {
 namespace {
@@ -30,7 +31,7 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
                                                  "--steps", "--pmax", "--pres-max", "--json"};
   if (befehl == "forecast") return forecast;
   static const std::set<std::string> kennlinien = {"--rates", "--schritt", "--json"};
-  static const std::set<std::string> speicherjahr = {"--rates", "--json"};
+  static const std::set<std::string> speicherjahr = {"--rates", "--json", "--transparenz", "-o"};
   if (befehl == "kennlinien") return kennlinien;
   if (befehl == "speicherjahr") return speicherjahr;
   if (befehl == "export") return exportieren;
@@ -98,7 +99,7 @@ std::string Gebrauch() {
          "             [--steps K] [--pmax P] [--pres-max P] [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json] [--apply|--apply-messungen]\n"
          "  zelvor-cli kennlinien BOHRUNG.zlv [--schritt PROZENT] [--rates RATENDATEI] [--json]\n"
-         "  zelvor-cli speicherjahr BOHRUNG.zlv [--rates RATENDATEI] [--json]\n"
+         "  zelvor-cli speicherjahr BOHRUNG.zlv [--rates RATENDATEI] [--json | --transparenz -o DATEI.csv|DATEI.json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
          "  zelvor-cli results BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--rate-graph] [-o DATEI]\n"
          "  zelvor-cli export BOHRUNG.zlv -o TABELLEN.csv|TABELLEN.xlsx [--dialekt de] [--rates RATENDATEI]\n"
@@ -155,6 +156,8 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
         a.grafikRaten = true;
       } else if (arg == "--json") {
         a.json = true;
+      } else if (arg == "--transparenz") {
+        a.transparenz = true;
       } else if (arg == "--apply") {
         a.uebernehmen = true;
       } else if (arg == "--kopfdruck") {
@@ -182,6 +185,12 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
     return std::string("--apply und --apply-messungen schließen einander aus.");
   if (IstZeichenbefehl(a.befehl)) return ZeichenausgabePruefen(a);
   if (a.befehl == "export") return ExportausgabePruefen(a);
+  if (a.befehl == "speicherjahr" && (a.transparenz || a.ausgabe)) {
+    if (!a.transparenz || !a.ausgabe) return std::string("--transparenz und -o gelten nur zusammen.");
+    if (a.json) return std::string("--transparenz schreibt in die Datei -o; --json gilt dafür nicht.");
+    if (!TransparenzformatAus(*a.ausgabe))
+      return "Die Ausgabedatei \"" + *a.ausgabe + "\" muss auf .csv oder .json enden.";
+  }
   return std::nullopt;
 }
 

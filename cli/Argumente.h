@@ -23,6 +23,7 @@ struct Argumente {
   bool variablerC = false;             // --variable-c
   bool grafikRaten = false;            // --rate-graph
   bool json = false;
+  bool transparenz = false;            // --transparenz (speicherjahr: the transparency data to -o)
   bool uebernehmen = false;            // --apply
   bool gegendruck = false;             // --gegendruck (ogip)
   bool grafiklupe = false;             // --zoom

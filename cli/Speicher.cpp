@@ -8,6 +8,7 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentSpeicher.h"
 #include "doc/Eingabepruefung.h"
+#include "export/Transparenzexport.h"
 #include "report/Speichertext.h"
 
 namespace zelvor::cli {
@@ -15,7 +16,7 @@ namespace {
 
 std::string OptionalerTag(const std::optional<Tag>& t) { return t ? JsonText(DatumIso(*t)) : "null"; }
 
-std::string Json(const Speicherkennlinien& k) {
+std::string Json(const Speicherkennlinien& k, double h) {
   std::string j = "{\n  \"Meldung\": " + JsonText(k.meldung) + ",\n  \"Arbeitsgas\": " + JsonZahl(k.volumen.arbeitsgas) +
                   ", \"Kissengas\": " + JsonZahl(k.volumen.kissengas) + ", \"Pmin\": " + JsonZahl(k.eingaben.pMin) +
                   ", \"Pmax\": " + JsonZahl(k.eingaben.pMax) + ",\n  \"Hinweise\": " + JsonTextListe(k.hinweise) +
@@ -25,7 +26,12 @@ std::string Json(const Speicherkennlinien& k) {
     j += std::string(i ? ",\n    " : "\n    ") + "{\"Fuellgrad\": " + JsonZahl(100.0 * p.fuellgrad) +
          ", \"Inventar\": " + JsonZahl(p.inventar) + ", \"Gp\": " + JsonZahl(p.gp) + ", \"PZ\": " + JsonZahl(p.pz) +
          ", \"pws\": " + JsonZahl(p.pws) + ", \"Qaus\": " + JsonZahl(p.qAus) + ", \"Qein\": " + JsonZahl(p.qEin) +
-         ", \"Hinweis\": " + JsonText(p.hinweis) + "}";
+         ", \"Hinweis\": " + JsonText(p.hinweis) + ", \"AusAnlage\": " + (p.ausAnlage ? "true" : "false") +
+         ", \"EinAnlage\": " + (p.einAnlage ? "true" : "false");
+    if (h > 0.0)
+      j += ", \"InventarGWh\": " + JsonZahl(MioM3InGwh(p.inventar, h)) + ", \"QausGWhd\": " +
+           JsonZahl(RateInGwhTag(p.qAus, h)) + ", \"QeinGWhd\": " + JsonZahl(RateInGwhTag(p.qEin, h));
+    j += "}";
   }
   return j + "]\n}\n";
 }
@@ -42,15 +48,45 @@ std::string Json(const Speicherjahr& s) {
          ", \"Erfuellt\": " + (z.erfuellt ? "true" : "false") +
          ", \"Einspeicherziel\": " + (z.einspeicherziel ? "true" : "false") +
          ", \"ErreichtAm\": " + OptionalerTag(z.erreichtAm) +
-         ", \"SpaetesterBeginn\": " + OptionalerTag(z.spaetesterBeginn) + "}";
+         ", \"SpaetesterBeginn\": " + OptionalerTag(z.spaetesterBeginn) + ", \"Gesetzlich\": " +
+         (z.gesetzlich ? "true" : "false") + ", \"Quelle\": " + JsonText(z.quelle) +
+         ", \"Anlage\": " + JsonText(z.anlage) + "}";
   }
-  j += "],\n  \"Tage\": [";
+  j += "],\n  \"ZieleGesetzlich\": " + std::string(s.eingaben.gesetzlich ? "true" : "false") +
+       ", \"Anlage\": " + JsonText(s.eingaben.anlage) + ",\n  \"OhneVorgaben\": [";
+  for (std::size_t i = 0; i < s.ohneVorgaben.size(); ++i)
+    j += std::string(i ? ", " : "") + "{\"Von\": " + JsonText(DatumIso(s.ohneVorgaben[i].von)) +
+         ", \"Bis\": " + JsonText(DatumIso(s.ohneVorgaben[i].bis)) + "}";
+  j += "],\n  \"Nachweise\": [";
+  for (std::size_t i = 0; i < s.nachweise.size(); ++i) {
+    const Augustnachweis& n = s.nachweise[i];
+    j += std::string(i ? ",\n    " : "\n    ") + "{\"Datum\": " + JsonText(DatumIso(n.datum)) +
+         ", \"Fuellgrad\": " + JsonZahl(100.0 * n.fuellgrad) + ", \"Folgeziele\": [";
+    for (std::size_t k = 0; k < n.folgeziele.size(); ++k) {
+      const Augustnachweis::Folgeziel& f = n.folgeziele[k];
+      j += std::string(k ? ", " : "") + "{\"Datum\": " + JsonText(DatumIso(f.datum)) + ", \"Ziel\": " +
+           JsonZahl(100.0 * f.ziel) + ", \"Erreichbar\": " + JsonZahl(100.0 * f.erreichbar) +
+           ", \"Erfuellt\": " + (f.erreicht ? "true" : "false") + ", \"Quelle\": " + JsonText(f.quelle) + "}";
+    }
+    j += "]}";
+  }
+  const double h = s.eingaben.brennwert;
+  if (h > 0.0)
+    j += "],\n  \"Brennwert\": " + JsonZahl(h) + ", \"ArbeitsgasGWh\": " + JsonZahl(MioM3InGwh(s.volumen.arbeitsgas, h)) +
+         ", \"KissengasGWh\": " + JsonZahl(MioM3InGwh(s.volumen.kissengas, h));
+  else
+    j += "]";
+  j += ",\n  \"Tage\": [";
   for (std::size_t i = 0; i < s.tage.size(); ++i) {
     const Speichertag& d = s.tage[i];
     j += std::string(i ? ",\n    " : "\n    ") + "{\"Datum\": " + JsonText(DatumIso(d.tag)) +
          ", \"Fuellgrad\": " + JsonZahl(100.0 * d.fuellgrad) + ", \"Inventar\": " + JsonZahl(d.inventar) +
          ", \"Gp\": " + JsonZahl(d.gp) + ", \"pws\": " + JsonZahl(d.pws) + ", \"Q\": " + JsonZahl(d.q) +
-         ", \"Qmoeglich\": " + JsonZahl(d.qMoeglich) + "}";
+         ", \"Qmoeglich\": " + JsonZahl(d.qMoeglich) + ", \"Qein\": " + JsonZahl(d.qEin) +
+         ", \"Qaus\": " + JsonZahl(d.qAus);
+    if (h > 0.0)
+      j += ", \"InventarGWh\": " + JsonZahl(MioM3InGwh(d.inventar, h)) + ", \"QGWhd\": " + JsonZahl(RateInGwhTag(d.q, h));
+    j += "}";
   }
   return j + "]\n}\n";
 }
@@ -66,7 +102,7 @@ int Kennlinien(const Argumente& a, std::ostream& out, std::ostream& err) {
   if (Auswerten(a, doc, err) == Lauf::Fehler) return FEHLER;
   const Speicherkennlinien k = DokumentKennlinien(doc, schritt / 100.0);
   if (a.json) {
-    out << Json(k);
+    out << Json(k, doc.m_Speicher.brennwert);
   } else {
     for (const std::string& z : KennlinienText(k, doc.m_Speicher.brennwert)) out << z << '\n';
   }
@@ -77,6 +113,13 @@ int SpeicherjahrBefehl(const Argumente& a, std::ostream& out, std::ostream& err)
   CZelvorDoc doc;
   if (Auswerten(a, doc, err) == Lauf::Fehler) return FEHLER;
   const Speicherjahr s = DokumentSpeicherjahr(doc);
+  if (a.transparenz) {
+    if (const auto m = AusgabeUeberschreibtEingabe(*a.ausgabe, a)) return Fehler(err, *m);
+    if (!s.Gemacht()) return Fehler(err, s.meldung);
+    if (std::string fehler = TransparenzSchreiben(*a.ausgabe, s); !fehler.empty()) return Fehler(err, fehler);
+    out << "Die Transparenzdaten des Speicherjahres sind in die Datei " << *a.ausgabe << " geschrieben.\n";
+    return ERFOLG;
+  }
   if (a.json) {
     out << Json(s);
   } else if (!s.Gemacht()) {

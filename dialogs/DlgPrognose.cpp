@@ -120,15 +120,17 @@ void DlgPrognose::SpeicherfelderAnlegen() {
   const char* texte[] = {"&Arbeitsgas (Mio m3, 0 = keiner)", "Kisse&ngas (Mio m3)", "Brenn&wert (kWh/m3, 0 = keiner)",
                          "Geplante A&usspeicherrate (m3/h)", "Einspeise&zeit (TT.MM.-TT.MM.)",
                          "Auss&peisezeit (TT.MM.-TT.MM.)", "Beginn des Speicher&jahres (TT.MM.JJJJ)",
-                         "F&üllziele (TT.MM.:%, ...)"};
+                         "F&üllziele (gesetzlich | TT.MM.:%)", "Speicheranlage (&für Ausnahmen)",
+                         "Anlage: ma&x. Einspeisung (m3/h)", "Anlage: max. Ausspeisung (m3/&h)"};
+  const int ANZAHL = static_cast<int>(std::size(texte));
   const int links = BREITE + 4, zeile = 18;
   auto* rahmen = new QGroupBox(QStringLiteral("Speicher"), this);
-  rahmen->setGeometry(du.Rechteck(links, 4, 250, 12 + zeile * 8));
+  rahmen->setGeometry(du.Rechteck(links, 4, 250, 12 + zeile * ANZAHL));
   const std::vector<std::string> werte = SpeicherfelderAus(m_Speicher);
   QWidget* vorher = m_Schritte;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < ANZAHL; ++i) {
     auto* feld = new QLineEdit(QString::fromStdString(werte[static_cast<std::size_t>(i)]), rahmen);
-    feld->setGeometry(du.Rechteck(140, 12 + i * zeile, i < 6 ? 60 : 104, 14));
+    feld->setGeometry(du.Rechteck(140, 12 + i * zeile, i < 6 || i > 8 ? 60 : 104, 14));
     auto* text = new QLabel(QString::fromUtf8(texte[i]), rahmen);
     text->setBuddy(feld);
     text->setGeometry(du.Rechteck(6, 12 + i * zeile + TEXT_TIEFER, 132, TEXT_HOEHE));
@@ -138,7 +140,7 @@ void DlgPrognose::SpeicherfelderAnlegen() {
     m_Speicherfelder.push_back(feld);
   }
   setTabOrder(vorher, m_Ok);
-  setFixedSize(width() + du.X(258), std::max(height(), du.Y(12 + zeile * 8 + 10)));
+  setFixedSize(width() + du.X(258), std::max(height(), du.Y(12 + zeile * ANZAHL + 10)));
 }
 
 void DlgPrognose::Zeigen() {

@@ -23,7 +23,7 @@ Speicherkennlinien DokumentKennlinien(const CZelvorDoc& doc, double schritt) {
     return k;
   }
   return KennlinienBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), doc.m_Speicher.Volumen(),
-                             schritt);
+                             schritt, doc.m_Speicher.Grenzen());
 }
 
 Speicherjahr DokumentSpeicherjahr(const CZelvorDoc& doc) {
@@ -51,6 +51,10 @@ Speicherjahr DokumentSpeicherjahr(const CZelvorDoc& doc) {
   j.ausBeginn = e.ausBeginn;
   j.ausEnde = e.ausEnde;
   j.ziele = e.Fuellziele();
+  j.gesetzlich = e.ZieleGesetzlich();
+  j.anlage = e.anlage;
+  j.grenzen = e.Grenzen();
+  j.brennwert = e.brennwert;
   return SpeicherjahrBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), e.Volumen(), j);
 }
 

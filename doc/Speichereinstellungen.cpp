@@ -7,6 +7,7 @@
 #include "calc/Format.h"
 #include "doc/Eingabepruefung.h"
 #include "doc/Prognoseeinstellungen.h"
+#include "doc/Windows1252.h"
 
 namespace zelvor {
 namespace {
@@ -63,6 +64,8 @@ std::vector<Fuellziel> Speichereinstellungen::Fuellziele() const {
   return z;
 }
 
+bool Speichereinstellungen::ZieleGesetzlich() const { return !eigeneStandardziele && ziele == Speichereinstellungen{}.ziele; }
+
 std::optional<std::string> ArbeitsgasSetzen(Speichereinstellungen& s, const std::string& text) {
   return NullOderZwischenLesen(text, SPEICHER_VOLUMEN_MIN, SPEICHER_VOLUMEN_GRENZE, s.arbeitsgas);
 }
@@ -99,6 +102,11 @@ std::optional<std::string> SpeicherstartSetzen(Speichereinstellungen& s, const s
 }
 
 std::optional<std::string> ZieleSetzen(Speichereinstellungen& s, const std::string& text) {
+  if (Getrimmt(text) == "gesetzlich") {
+    s.ziele = Speichereinstellungen{}.ziele;
+    s.eigeneStandardziele = false;
+    return std::nullopt;
+  }
   std::vector<Speicherziel> ziele;
   std::istringstream in(text);
   std::string teil;
@@ -107,18 +115,43 @@ std::optional<std::string> ZieleSetzen(Speichereinstellungen& s, const std::stri
     const std::optional<Jahrestag> tag = JahrestagLesen(teil, i);
     float prozent = 0;
     if (!tag || i >= teil.size() || teil[i] != ':' || EinstellungszahlLesen(teil.substr(i + 1), 0, 100, prozent))
-      return "Bitte geben Sie jedes Füllziel als TT.MM.:Prozent ein, zum Beispiel 01.10.:80.";
+      return "Bitte geben Sie \"gesetzlich\" oder jedes Füllziel als TT.MM.:Prozent ein, zum Beispiel 01.10.:80.";
     ziele.push_back({*tag, prozent});
   }
   if (ziele.size() > SPEICHER_ZIELE_MAX)
     return Formatiere("Es sind höchstens %zu Füllziele möglich.", SPEICHER_ZIELE_MAX);
+  // A list typed equal to the one that stands for the legal targets is meant as the operator's own.
+  s.eigeneStandardziele = ziele == Speichereinstellungen{}.ziele;
   s.ziele = std::move(ziele);
   return std::nullopt;
+}
+
+std::optional<std::string> AnlageSetzen(Speichereinstellungen& s, const std::string& text) {
+  const std::string name = Getrimmt(text);
+  if (name.size() > SPEICHER_ANLAGE_MAX)
+    return Formatiere("Der Name der Speicheranlage darf höchstens %zu Zeichen lang sein.", SPEICHER_ANLAGE_MAX);
+  for (const unsigned char c : name)
+    if (c < 0x20 || c == 0x7f) return std::string("Der Name der Speicheranlage enthält ein Steuerzeichen.");
+  if (std::string bytes; !Utf8NachWindows1252(name, bytes))
+    return std::string("Der Name der Speicheranlage enthält Zeichen, die die Bohrungsdatei nicht speichern kann.");
+  // The law's spelling, so that the text names the facility as the ordinance does.
+  s.anlage = AusnahmeanlageSuchen(name).value_or(name);
+  return std::nullopt;
+}
+
+std::optional<std::string> AnlageEinspeisungSetzen(Speichereinstellungen& s, const std::string& text) {
+  return EinstellungszahlLesen(text, 0, PROGNOSE_RATE_MAX, s.qAnlageEin);
+}
+
+std::optional<std::string> AnlageAusspeisungSetzen(Speichereinstellungen& s, const std::string& text) {
+  return EinstellungszahlLesen(text, 0, PROGNOSE_RATE_MAX, s.qAnlageAus);
 }
 
 std::string JahrestagText(Jahrestag t) { return Formatiere("%02d.%02d.", t.tag, t.monat); }
 
 std::string ZeitraumText(Jahrestag von, Jahrestag bis) { return JahrestagText(von) + "-" + JahrestagText(bis); }
+
+std::string ZieleText(const Speichereinstellungen& s) { return s.ZieleGesetzlich() ? "gesetzlich" : ZieleText(s.ziele); }
 
 std::string ZieleText(const std::vector<Speicherziel>& ziele) {
   std::string t;
@@ -136,7 +169,10 @@ const std::vector<Speicherangabe>& Speicherangaben() {
       {"SpeicherEinspeisung", EinspeisungSetzen, [](const S& s) { return ZeitraumText(s.einBeginn, s.einEnde); }},
       {"SpeicherAusspeisung", AusspeisungSetzen, [](const S& s) { return ZeitraumText(s.ausBeginn, s.ausEnde); }},
       {"SpeicherStart", SpeicherstartSetzen, [](const S& s) { return s.start ? DatumText(*s.start) : std::string(); }},
-      {"SpeicherZiele", ZieleSetzen, [](const S& s) { return ZieleText(s.ziele); }},
+      {"SpeicherZiele", ZieleSetzen, [](const S& s) { return ZieleText(s); }},
+      {"SpeicherAnlage", AnlageSetzen, [](const S& s) { return s.anlage; }},
+      {"SpeicherAnlageEinspeisung", AnlageEinspeisungSetzen, [](const S& s) { return FloatAlsText(s.qAnlageEin); }},
+      {"SpeicherAnlageAusspeisung", AnlageAusspeisungSetzen, [](const S& s) { return FloatAlsText(s.qAnlageAus); }},
   };
   return angaben;
 }

@@ -10,6 +10,7 @@
 #include "doc/Messdatenblock.h"
 #include "doc/Prognoseblock.h"
 #include "doc/Speicherblock.h"
+#include "doc/Speicherzusatzblock.h"
 #include "doc/Windows1252.h"
 #include "doc/ZlvArchivBloecke.h"
 
@@ -241,12 +242,14 @@ const char* Inhaltsname(const std::string& kennung) {
   if (kennung == "ZFPG") return "die Prognoseeinstellungen";
   if (kennung == "ZDAT") return "die Datumsangaben und Schließdruckmessungen";
   if (kennung == "ZSPE") return "die Speichereinstellungen";
+  if (kennung == "ZSPA") return "die Einstellungen der Speicheranlage";
   return nullptr;
 }
 
 Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
   Bloecke b;
-  bool prognose = false, messdaten = false, speicher = false;
+  bool prognose = false, messdaten = false, speicher = false, zusatz = false;
+  Speichereinstellungen anlage;  // the facility's fields, put beside the storage block's after the loop
   const Blockfolge folge = BloeckeTeilen(rest);
   for (const std::span<const unsigned char> block : folge.bloecke) {
     const std::string kennung = Blockkennung(block);
@@ -263,6 +266,8 @@ Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
       auto s = SpeicherblockLesen(block);
       if (s) b.speicher = std::move(*s);
       genommen = speicher = s.has_value();
+    } else if (kennung == "ZSPA" && !zusatz) {
+      genommen = zusatz = SpeicherzusatzblockLesen(block, anlage);
     }
     if (genommen) continue;
     b.fremd.insert(b.fremd.end(), block.begin(), block.end());
@@ -273,6 +278,10 @@ Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
     b.fremd.insert(b.fremd.end(), folge.rest.begin(), folge.rest.end());
     b.nichtGelesen.push_back(Formatiere("%zu Bytes am Ende", folge.rest.size()));
   }
+  b.speicher.eigeneStandardziele = anlage.eigeneStandardziele;
+  b.speicher.qAnlageEin = anlage.qAnlageEin;
+  b.speicher.qAnlageAus = anlage.qAnlageAus;
+  b.speicher.anlage = std::move(anlage.anlage);
   return b;
 }
 
@@ -394,7 +403,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   for (const Schliessdruckmessung& m : doc.m_Messungen)
     if (!MessungSinnvoll(m) || (m.datum && !TagImBereich(*m.datum))) return "Eine Schließdruckmessung hat keinen gültigen Wert und kann nicht gespeichert werden.";
   gesamt += 18 + 4 * zeilen.size() + 13 * doc.m_Messungen.size();
-  gesamt += SpeicherblockBytes(doc.m_Speicher) + doc.m_FremdeBloecke.size();
+  gesamt += SpeicherblockBytes(doc.m_Speicher) + SpeicherzusatzblockBytes(doc.m_Speicher) + doc.m_FremdeBloecke.size();
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -418,6 +427,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   PrognoseblockAnhaengen(doc.m_Prognose, bytes);
   MessdatenblockAnhaengen({doc.m_RatenDatum, doc.m_Messungen}, zeilen.size(), bytes);
   SpeicherblockAnhaengen(doc.m_Speicher, bytes);
+  SpeicherzusatzblockAnhaengen(doc.m_Speicher, bytes);
   // After the blocks written here, so that older readers find theirs where they always stood.
   bytes.insert(bytes.end(), doc.m_FremdeBloecke.begin(), doc.m_FremdeBloecke.end());
   return "";

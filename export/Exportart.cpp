@@ -6,7 +6,7 @@
 namespace zelvor {
 namespace {
 
-constexpr const char* ENDUNGEN[] = {"png", "svg", "pdf", "csv", "csv", "xlsx"};
+constexpr const char* ENDUNGEN[] = {"png", "svg", "pdf", "csv", "csv", "xlsx", "csv", "json"};
 
 // The extension after the name's last dot (not one of a folder's), in lower case; "" when there is none.
 std::string Endung(const std::string& pfad) {

@@ -5,10 +5,11 @@
 
 namespace zelvor {
 
-// The dialog's filters, in this order.
-enum class Exportart { Png, Svg, Pdf, Csv, CsvExcelDeutsch, Xlsx };
+// The dialog's filters, in this order. The last two: a storage well's storage year as the published
+// storage transparency data.
+enum class Exportart { Png, Svg, Pdf, Csv, CsvExcelDeutsch, Xlsx, TransparenzCsv, TransparenzJson };
 
-// "png", "svg", "pdf", "csv", "csv", "xlsx".
+// "png", "svg", "pdf", "csv", "csv", "xlsx", "csv", "json".
 const char* ExportartEndung(Exportart art);
 
 struct Exportdatei {

@@ -8,6 +8,8 @@ namespace {
 
 Exportwert Datum(const std::optional<Tag>& t) { return t ? Exportwert(DatumText(*t)) : Exportwert(); }
 
+Exportwert Grenze(bool anlage) { return std::string(anlage ? "Anlage" : "Bohrung"); }
+
 }  // namespace
 
 std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc) {
@@ -33,9 +35,18 @@ std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc) {
   } else {
     kl.spalten = {{"Füllstand (%)", 1}, {"Inventar (Mio m3)", 3}, {"Gp (Mio m3)", 3},   {"P/Z (bar)", 2},
                   {"pws (bar)", 2},     {"Q_aus (m3/h)", 1},      {"Q_ein (m3/h)", 1}, {"Hinweis", 0}};
-    for (const Kennlinienpunkt& p : k.punkte)
-      kl.zeilen.push_back({100.0 * p.fuellgrad, p.inventar, p.gp, p.pz, p.pws, p.qAus, p.qEin,
-                           p.hinweis.empty() ? Exportwert() : Exportwert(p.hinweis)});
+    // Beside the volumes: the energies with a calorific value, the limit with a facility's limits.
+    const double h = doc.m_Speicher.brennwert;
+    const bool grenzen = k.grenzen.qEin > 0.0 || k.grenzen.qAus > 0.0;
+    if (h > 0.0) kl.spalten.insert(kl.spalten.end(), {{"Inventar (GWh)", 1}, {"Q_aus (GWh/d)", 3}, {"Q_ein (GWh/d)", 3}});
+    if (grenzen) kl.spalten.insert(kl.spalten.end(), {{"Q_aus begrenzt durch", 0}, {"Q_ein begrenzt durch", 0}});
+    for (const Kennlinienpunkt& p : k.punkte) {
+      std::vector<Exportwert> z = {100.0 * p.fuellgrad, p.inventar, p.gp, p.pz, p.pws, p.qAus, p.qEin,
+                                   p.hinweis.empty() ? Exportwert() : Exportwert(p.hinweis)};
+      if (h > 0.0) z.insert(z.end(), {MioM3InGwh(p.inventar, h), RateInGwhTag(p.qAus, h), RateInGwhTag(p.qEin, h)});
+      if (grenzen) z.insert(z.end(), {Grenze(p.ausAnlage), Grenze(p.einAnlage)});
+      kl.zeilen.push_back(std::move(z));
+    }
   }
   tabellen.push_back(std::move(kl));
 
@@ -52,13 +63,22 @@ std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc) {
   }
   tage.spalten = {{"Datum", 0},     {"Füllstand (%)", 2}, {"Inventar (Mio m3)", 3},
                   {"pws (bar)", 2}, {"Q_inj (m3/h)", 1},  {"Q_möglich (m3/h)", 1}};
-  for (const Speichertag& d : s.tage)
-    tage.zeilen.push_back({DatumText(d.tag), 100.0 * d.fuellgrad, d.inventar, d.pws, d.q, d.qMoeglich});
+  const double h = s.eingaben.brennwert;
+  if (h > 0.0) tage.spalten.insert(tage.spalten.end(), {{"Inventar (GWh)", 1}, {"Q_inj (GWh/d)", 3}, {"Q_möglich (GWh/d)", 3}});
+  for (const Speichertag& d : s.tage) {
+    std::vector<Exportwert> z = {DatumText(d.tag), 100.0 * d.fuellgrad, d.inventar, d.pws, d.q, d.qMoeglich};
+    if (h > 0.0) z.insert(z.end(), {MioM3InGwh(d.inventar, h), RateInGwhTag(d.q, h), RateInGwhTag(d.qMoeglich, h)});
+    tage.zeilen.push_back(std::move(z));
+  }
   ziele.spalten = {{"Datum", 0},    {"Ziel (%)", 1},     {"Füllstand (%)", 2},         {"Erreicht", 0},
-                   {"Erreicht am", 0}, {"Spätester Beginn", 0}};
+                   {"Erreicht am", 0}, {"Spätester Beginn", 0}, {"Quelle", 0}, {"Ausnahme für", 0}};
   for (const Zielergebnis& z : s.ziele)
     ziele.zeilen.push_back({DatumText(z.datum), 100.0 * z.ziel.fuellgrad, 100.0 * z.erreicht,
-                            std::string(z.erfuellt ? "ja" : "nein"), Datum(z.erreichtAm), Datum(z.spaetesterBeginn)});
+                            std::string(z.erfuellt ? "ja" : "nein"), Datum(z.erreichtAm), Datum(z.spaetesterBeginn),
+                            z.quelle, z.anlage.empty() ? Exportwert() : Exportwert(z.anlage)});
+  // The sentences without a met or missed: the stretches without a German target, the 1 August proof.
+  for (const Zeitraum& o : s.ohneVorgaben) ziele.zeilen.push_back({OhneVorgabenSatz(o)});
+  for (const Augustnachweis& n : s.nachweise) ziele.zeilen.push_back({NachweisSatz(n)});
   tabellen.push_back(std::move(tage));
   tabellen.push_back(std::move(ziele));
   return tabellen;

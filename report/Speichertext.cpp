@@ -9,8 +9,6 @@
 namespace zelvor {
 namespace {
 
-constexpr double GWH_JE_MIO_M3_KWH = 1.0;  // 1 Mio m3 × 1 kWh/m3 = 1 GWh
-
 std::string Prozent(double f) { return Formatiere("%.1f %%", 100.0 * f); }
 
 const char* Phasenname(Speicherphase p) {
@@ -28,7 +26,45 @@ void KalenderSetzen(Diagramm& d) {
   d.xKalender = true;
 }
 
+std::string GrenzeText(bool aus, bool ein) {
+  if (aus && ein) return "Anlage (aus, ein)";
+  if (aus) return "Anlage (aus)";
+  if (ein) return "Anlage (ein)";
+  return "Bohrung";
+}
+
 }  // namespace
+
+double MioM3InGwh(double mioM3, double brennwert) { return mioM3 * brennwert; }  // 1 Mio m3 × 1 kWh/m3 = 1 GWh
+
+double RateInGwhTag(double m3h, double brennwert) { return m3h * 24.0 * brennwert / 1e6; }
+
+std::string EnergieMenge(double gwh) {
+  return std::abs(gwh) >= 1000.0 ? Formatiere("%.2f TWh", gwh / 1000.0) : Formatiere("%.1f GWh", gwh);
+}
+
+std::string EnergieText(const Speichervolumen& v, double brennwert) {
+  return Formatiere("Brennwert %.3f kWh/m3: Arbeitsgas %s, Kissengas %s", brennwert,
+                    EnergieMenge(MioM3InGwh(v.arbeitsgas, brennwert)).c_str(),
+                    EnergieMenge(MioM3InGwh(v.kissengas, brennwert)).c_str());
+}
+
+std::string AnlagengrenzenText(const Anlagengrenzen& g) {
+  const auto rate = [](double q) { return q > 0.0 ? Formatiere("höchstens %.1f m3/h", q) : std::string("unbegrenzt"); };
+  return "Speicheranlage: Einspeisung " + rate(g.qEin) + ", Ausspeisung " + rate(g.qAus) +
+         "; es gilt jeweils die kleinere Rate von Bohrung und Anlage";
+}
+
+std::string GesetzlicheZieleKopf(const std::string& anlage) {
+  if (anlage.empty())
+    return "Gesetzliche Füllziele, die am jeweiligen Stichtag gelten: allgemeine Vorgaben (keine Speicheranlage "
+           "eingestellt, SpeicherAnlage).";
+  if (AusnahmeanlageSuchen(anlage))
+    return "Gesetzliche Füllziele, die am jeweiligen Stichtag gelten, für die Speicheranlage " + anlage +
+           " mit ihren Ausnahmen.";
+  return "Gesetzliche Füllziele, die am jeweiligen Stichtag gelten: allgemeine Vorgaben (die Speicheranlage " + anlage +
+         " nennt keine Ausnahme).";
+}
 
 std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double brennwert) {
   std::vector<std::string> t;
@@ -41,16 +77,22 @@ std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double bren
                          k.volumen.arbeitsgas, k.volumen.kissengas, k.eingaben.pMin, k.eingaben.pMax));
   t.push_back(Formatiere("    C-Modell: %s", PrognosemodellText(k.eingaben.modell).c_str()));
   for (const std::string& h : k.hinweise) t.push_back("    " + h);
+  const bool grenzen = k.grenzen.qEin > 0.0 || k.grenzen.qAus > 0.0;
+  if (grenzen) t.push_back("    " + AnlagengrenzenText(k.grenzen));
+  if (brennwert > 0.0) t.push_back("    " + EnergieText(k.volumen, brennwert));
   t.push_back("");
   const bool gwh = brennwert > 0.0;
   t.push_back(std::string("    Füllstand    Inventar") + (gwh ? "    Inventar" : "") +
-              "          Gp        P/Z        pws  Q_aus(p_min)  Q_ein(p_max)");
+              "          Gp        P/Z        pws  Q_aus(p_min)  Q_ein(p_max)" + (gwh ? "     Q_aus     Q_ein" : "") +
+              (grenzen ? "  begrenzt durch" : ""));
   t.push_back(std::string("          (%)    (Mio m3)") + (gwh ? "       (GWh)" : "") +
-              "    (Mio m3)      (bar)      (bar)        (m3/h)        (m3/h)");
+              "    (Mio m3)      (bar)      (bar)        (m3/h)        (m3/h)" + (gwh ? "   (GWh/d)   (GWh/d)" : ""));
   for (const Kennlinienpunkt& p : k.punkte) {
     std::string z = Formatiere("    %9.1f  %10.1f", 100.0 * p.fuellgrad, p.inventar);
-    if (gwh) z += Formatiere("  %10.1f", p.inventar * brennwert * GWH_JE_MIO_M3_KWH);
+    if (gwh) z += Formatiere("  %10.1f", MioM3InGwh(p.inventar, brennwert));
     z += Formatiere("  %10.1f %10.2f %10.2f  %12.1f  %12.1f", p.gp, p.pz, p.pws, p.qAus, p.qEin);
+    if (gwh) z += Formatiere("  %8.2f  %8.2f", RateInGwhTag(p.qAus, brennwert), RateInGwhTag(p.qEin, brennwert));
+    if (grenzen) z += "  " + GrenzeText(p.ausAnlage, p.einAnlage);
     t.push_back(z);
   }
   bool kopf = false;
@@ -63,11 +105,36 @@ std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double bren
   return t;
 }
 
+std::string OhneVorgabenSatz(const Zeitraum& o) {
+  return Formatiere("Vom %s bis %s ist keine deutsche Füllstandsvorgabe in Kraft: dort wird kein gesetzliches "
+                    "Füllziel geprüft.",
+                    DatumText(o.von).c_str(), DatumText(o.bis).c_str());
+}
+
+std::string NachweisSatz(const Augustnachweis& n) {
+  std::string satz = Formatiere("Nachweis am %s (§ 35b Abs. 2 EnWG): Füllstand %s", DatumText(n.datum).c_str(),
+                                Prozent(n.fuellgrad).c_str());
+  if (n.folgeziele.empty()) return satz + "; kein gesetzliches Füllziel folgt im selben Jahr.";
+  satz += "; mit voller Injektionsrate ab dann";
+  bool alle = true;
+  for (std::size_t i = 0; i < n.folgeziele.size(); ++i) {
+    const Augustnachweis::Folgeziel& f = n.folgeziele[i];
+    satz += Formatiere("%s am %s %s (Ziel %s)", i ? "," : "", DatumText(f.datum).c_str(), Prozent(f.erreichbar).c_str(),
+                       Prozent(f.ziel).c_str());
+    alle = alle && f.erreicht;
+  }
+  return satz + (alle ? " – die Vorgaben sind nicht gefährdet." : " – die Vorgaben sind GEFÄHRDET.");
+}
+
 std::vector<std::string> FuellzielText(const Speicherjahr& s) {
   std::vector<std::string> t;
+  const SpeicherjahrEingaben& e = s.eingaben;
+  if (e.gesetzlich && !s.ziele.empty()) t.push_back("    " + GesetzlicheZieleKopf(e.anlage));
   for (const Zielergebnis& z : s.ziele) {
-    std::string satz = Formatiere("    Am %s: Füllstand %s, Ziel %s – %s.", DatumText(z.datum).c_str(),
-                                  Prozent(z.erreicht).c_str(), Prozent(z.ziel.fuellgrad).c_str(),
+    std::string quelle = z.quelle;
+    if (!z.anlage.empty()) quelle += ", Ausnahme für " + z.anlage;
+    std::string satz = Formatiere("    Am %s: Füllstand %s, Ziel %s (%s) – %s.", DatumText(z.datum).c_str(),
+                                  Prozent(z.erreicht).c_str(), Prozent(z.ziel.fuellgrad).c_str(), quelle.c_str(),
                                   z.erfuellt ? "erreicht" : "VERFEHLT");
     if (z.einspeicherziel) {
       satz += z.erreichtAm ? " Erreicht am " + DatumText(*z.erreichtAm) + "." : " Im Jahr nicht erreicht.";
@@ -80,7 +147,9 @@ std::vector<std::string> FuellzielText(const Speicherjahr& s) {
     }
     t.push_back(satz);
   }
-  if (s.ziele.empty()) t.push_back("    Kein Füllziel liegt im berechneten Zeitraum.");
+  for (const Zeitraum& o : s.ohneVorgaben) t.push_back("    " + OhneVorgabenSatz(o));
+  for (const Augustnachweis& n : s.nachweise) t.push_back("    " + NachweisSatz(n));
+  if (s.ziele.empty() && s.ohneVorgaben.empty()) t.push_back("    Kein Füllziel liegt im berechneten Zeitraum.");
   return t;
 }
 
@@ -98,24 +167,42 @@ std::vector<std::string> SpeicherjahrKopf(const Speicherjahr& s) {
     t.push_back("    " + s.meldung);
     return t;
   }
+  const bool grenzen = e.grenzen.qEin > 0.0 || e.grenzen.qAus > 0.0;
+  if (grenzen) t.push_back("    " + AnlagengrenzenText(e.grenzen));
+  if (e.brennwert > 0.0) t.push_back("    " + EnergieText(s.volumen, e.brennwert));
   for (const std::string& h : s.hinweise) t.push_back("    " + h);
   return t;
 }
 
-std::vector<std::string> SpeicherjahrSpaltenkopf() {
-  return {"         Datum   Phase       Füllstand    Inventar         pws           Q   Q_möglich",
-          "                                   (%)    (Mio m3)       (bar)      (m3/h)      (m3/h)"};
+std::vector<std::string> SpeicherjahrSpaltenkopf(const Speicherjahr& s) {
+  const SpeicherjahrEingaben& e = s.eingaben;
+  const bool grenzen = e.grenzen.qEin > 0.0 || e.grenzen.qAus > 0.0;
+  const bool gwh = e.brennwert > 0.0;
+  return {std::string("         Datum   Phase       Füllstand    Inventar         pws           Q   Q_möglich") +
+              (gwh ? "    Inventar          Q" : "") + (grenzen ? "  begrenzt durch" : ""),
+          std::string("                                   (%)    (Mio m3)       (bar)      (m3/h)      (m3/h)") +
+              (gwh ? "       (GWh)    (GWh/d)" : "")};
 }
 
 std::vector<std::string> SpeicherjahrZeilen(const Speicherjahr& s, bool taeglich) {
   std::vector<std::string> t;
   if (!s.Gemacht()) return t;
+  const SpeicherjahrEingaben& e = s.eingaben;
+  const bool grenzen = e.grenzen.qEin > 0.0 || e.grenzen.qAus > 0.0;
+  const bool gwh = e.brennwert > 0.0;
   for (std::size_t i = 0; i < s.tage.size(); ++i) {
     const Speichertag& d = s.tage[i];
     const bool zieltag = std::any_of(s.ziele.begin(), s.ziele.end(), [&d](const Zielergebnis& z) { return z.datum == d.tag; });
     if (!taeglich && i % 7 != 0 && i + 1 != s.tage.size() && !zieltag) continue;
-    t.push_back(Formatiere("    %s   %-10s %10.1f  %10.1f  %10.2f  %10.1f  %10.1f", DatumText(d.tag).c_str(),
-                           i + 1 == s.tage.size() ? "Ende" : Phasenname(d.phase), 100.0 * d.fuellgrad, d.inventar, d.pws, d.q, d.qMoeglich));
+    std::string z = Formatiere("    %s   %-10s %10.1f  %10.1f  %10.2f  %10.1f  %10.1f", DatumText(d.tag).c_str(),
+                               i + 1 == s.tage.size() ? "Ende" : Phasenname(d.phase), 100.0 * d.fuellgrad, d.inventar,
+                               d.pws, d.q, d.qMoeglich);
+    if (gwh) z += Formatiere("  %10.1f %10.2f", MioM3InGwh(d.inventar, e.brennwert), RateInGwhTag(d.q, e.brennwert));
+    if (grenzen)
+      z += "  " + (d.phase == Speicherphase::Einspeisen   ? GrenzeText(false, d.einAnlage)
+                   : d.phase == Speicherphase::Ausspeisen ? GrenzeText(d.ausAnlage, false)
+                                                          : std::string("-"));
+    t.push_back(z);
   }
   return t;
 }
@@ -124,7 +211,7 @@ std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich) 
   std::vector<std::string> t = SpeicherjahrKopf(s);
   if (!s.Gemacht()) return t;
   t.push_back("");
-  for (std::string& z : SpeicherjahrSpaltenkopf()) t.push_back(std::move(z));
+  for (std::string& z : SpeicherjahrSpaltenkopf(s)) t.push_back(std::move(z));
   for (std::string& z : SpeicherjahrZeilen(s, taeglich)) t.push_back(std::move(z));
   t.push_back("");
   for (std::string& z : FuellzielText(s)) t.push_back(std::move(z));

@@ -11,20 +11,37 @@
 
 namespace zelvor {
 
+// Energies from volumes with a calorific value in kWh/m3: Mio m3 to GWh, m3/h to GWh/d; a quantity in
+// GWh as "12.3 GWh" or, from 1000 GWh, "1.23 TWh".
+double MioM3InGwh(double mioM3, double brennwert);
+double RateInGwhTag(double m3h, double brennwert);
+std::string EnergieMenge(double gwh);
+std::string EnergieText(const Speichervolumen& v, double brennwert);
+// The facility's limits in one line.
+std::string AnlagengrenzenText(const Anlagengrenzen& g);
+// The sentence before the legal targets: which facility's exceptions apply, or that the general level
+// does and why.
+std::string GesetzlicheZieleKopf(const std::string& anlage);
+
 // The settings, the table by fill level (inventory also in GWh when brennwert > 0, kWh/m3), and a note
 // for every fill level whose rate is 0.
 std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double brennwert = 0);
 
-// One sentence per fill target: the level on its day, met or missed, and for an injection target the
-// day it was reached and the latest start at full capacity.
+// One sentence per fill target with its source: the level on its day, met or missed, and for an
+// injection target the day it was reached and the latest start at full capacity; for legal targets the
+// facility they apply to, a sentence for each stretch without a German rule in force and the 1 August
+// proof of § 35b (2) EnWG.
 std::vector<std::string> FuellzielText(const Speicherjahr& s);
+// Its sentences for a stretch without a German rule in force and for a 1 August proof (no indent).
+std::string OhneVorgabenSatz(const Zeitraum& o);
+std::string NachweisSatz(const Augustnachweis& n);
 
 // The settings, the table (weekly rows and the targets' days, or every day), the targets.
 std::vector<std::string> SpeicherjahrText(const Speicherjahr& s, bool taeglich = false);
 // Its parts, for pages that repeat the settings and column heads above each share of the rows: the
 // settings lines (with the reason when there is no storage year), the two column heads, the rows.
 std::vector<std::string> SpeicherjahrKopf(const Speicherjahr& s);
-std::vector<std::string> SpeicherjahrSpaltenkopf();
+std::vector<std::string> SpeicherjahrSpaltenkopf(const Speicherjahr& s);
 std::vector<std::string> SpeicherjahrZeilen(const Speicherjahr& s, bool taeglich = false);
 
 // Both capacity curves over the fill level (0 to 100 %): the withdrawal rate at p_min and the injection

@@ -66,7 +66,7 @@ Inhalt InhaltAus(const CZelvorDoc& doc) {
     // The fill level on any day, as "zelvor-cli speicherjahr" gives it.
     i.jahrKopf = SpeicherjahrKopf(jahr);
     i.jahrKopf.emplace_back();
-    for (std::string& s : SpeicherjahrSpaltenkopf()) i.jahrKopf.push_back(std::move(s));
+    for (std::string& s : SpeicherjahrSpaltenkopf(jahr)) i.jahrKopf.push_back(std::move(s));
     i.jahrZeilen = SpeicherjahrZeilen(jahr);
   }
   if (!p.Gemacht()) return i;

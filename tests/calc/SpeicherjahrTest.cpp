@@ -85,6 +85,102 @@ TEST(Speicherjahr, AFullStorageIsNotAdvisedToInject) {
   }
 }
 
+// The legal targets in force by date: the storage year 2026/27 under the ordinance of 2025, the year
+// after without any German rule; own targets are checked in either.
+TEST(Speicherjahr, LegalTargetsAreThoseInForceOnEachTargetDay) {
+  struct Fall {
+    int startjahr, tage;
+    const char* anlage;
+    std::vector<std::pair<std::string, double>> ziele;  // date, level in %
+    std::size_t ohneVorgaben, nachweise;
+  };
+  const Fall faelle[] = {
+      {2026, 365, "", {{"01.11.2026", 80}, {"01.02.2027", 30}}, 0, 1},  // 1 April 2027 is only the last morning
+      {2026, 365, "Rehden", {{"01.11.2026", 45}, {"01.02.2027", 30}}, 0, 1},
+      {2026, 365, "Breitbrunn", {{"01.11.2026", 80}, {"01.02.2027", 40}}, 0, 1},
+      {2026, 366, "", {{"01.11.2026", 80}, {"01.02.2027", 30}}, 1, 1},  // a day more: 1 April 2027 without
+      {2027, 365, "", {}, 1, 0},
+      {2024, 365, "", {{"01.09.2024", 75}, {"01.10.2024", 85}, {"01.11.2024", 95}, {"01.02.2025", 30}}, 0, 1},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::to_string(f.startjahr) + " " + f.anlage);
+    SpeicherjahrEingaben j = Jahr(30000);
+    j.start = *TagAusDatum(f.startjahr, 4, 1);
+    j.gesetzlich = true;
+    j.anlage = f.anlage;
+    j.tage = f.tage;
+    const Speicherjahr s = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j);
+    ASSERT_TRUE(s.Gemacht()) << s.meldung;
+    ASSERT_EQ(s.ziele.size(), f.ziele.size());
+    for (std::size_t i = 0; i < f.ziele.size(); ++i) {
+      EXPECT_EQ(DatumText(s.ziele[i].datum), f.ziele[i].first);
+      EXPECT_NEAR(s.ziele[i].ziel.fuellgrad, f.ziele[i].second / 100.0, 1e-12);
+      EXPECT_TRUE(s.ziele[i].gesetzlich);
+      EXPECT_FALSE(s.ziele[i].quelle.empty());
+    }
+    EXPECT_EQ(s.ohneVorgaben.size(), f.ohneVorgaben);
+    EXPECT_EQ(s.nachweise.size(), f.nachweise);
+  }
+  // Own targets in a year without law are still checked, and named as own.
+  SpeicherjahrEingaben eigen = Jahr(30000);
+  eigen.start = *TagAusDatum(2027, 4, 1);
+  const Speicherjahr s = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, eigen);
+  ASSERT_EQ(s.ziele.size(), 3u);
+  EXPECT_EQ(s.ziele[0].quelle, "eigenes Ziel");
+  EXPECT_TRUE(s.ohneVorgaben.empty());
+}
+
+// § 35b (2): from the level of 1 August, full capacity reaches 1 November's 80 % (the well takes over
+// 31 000 m3/h, 0.37 % a day, for 92 days), but not from a storage that stood still until then.
+TEST(Speicherjahr, TheFirstOfAugustProofInjectsAtFullCapacityFromThatMorning) {
+  SpeicherjahrEingaben j = Jahr(30000);
+  j.start = *TagAusDatum(2026, 4, 1);
+  j.gesetzlich = true;
+  Speicherjahr s = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j);
+  ASSERT_EQ(s.nachweise.size(), 1u);
+  const Augustnachweis& n = s.nachweise[0];
+  EXPECT_EQ(DatumText(n.datum), "01.08.2026");
+  EXPECT_NEAR(n.fuellgrad, 0.2 + 122 * 0.0036, 1e-9);
+  ASSERT_EQ(n.folgeziele.size(), 1u);  // 1 February is in the next year
+  EXPECT_TRUE(n.folgeziele[0].erreicht);
+  EXPECT_GT(n.folgeziele[0].erreichbar, s.ziele[0].erreicht);  // full capacity beats the plan
+
+  j.einBeginn = {8, 1};  // nothing in before 1 August: 20 % then
+  j.gpStart = VOLUMEN.GpBeiFuellgrad(1800, 0.05);
+  s = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j);
+  ASSERT_EQ(s.nachweise.size(), 1u);
+  EXPECT_NEAR(s.nachweise[0].fuellgrad, 0.05, 1e-9);
+  EXPECT_FALSE(s.nachweise[0].folgeziele[0].erreicht);
+  EXPECT_LT(s.nachweise[0].folgeziele[0].erreichbar, 0.8);
+}
+
+// A facility limit below the well's rate caps every day's capacity; one above it changes nothing.
+TEST(Speicherjahr, TheSmallerOfTheWellsAndTheFacilitysRateFlows) {
+  const Speicherjahr frei = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, Jahr(0));
+  SpeicherjahrEingaben j = Jahr(0);
+  j.grenzen = {25000, 100000};  // in below the well's 31 000 and more, out above its rate
+  const Speicherjahr begrenzt = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j);
+  ASSERT_TRUE(begrenzt.Gemacht()) << begrenzt.meldung;
+  bool ein = false, aus = false, anlage = false;
+  for (const Speichertag& d : begrenzt.tage) {
+    EXPECT_LE(d.qEin, 25000.0 + 1e-9);
+    if (d.einAnlage) {
+      EXPECT_EQ(d.qEin, 25000.0);
+    }
+    anlage = anlage || d.einAnlage;
+    EXPECT_FALSE(d.ausAnlage);
+    if (d.phase == Speicherphase::Einspeisen && d.q > 0) {
+      EXPECT_LE(d.q, 25000.0 + 1e-6);
+      ein = true;
+    }
+    aus = aus || d.phase == Speicherphase::Ausspeisen;
+  }
+  EXPECT_TRUE(ein && aus && anlage);
+  EXPECT_LT(begrenzt.tage[100].fuellgrad, frei.tage[100].fuellgrad);
+  j.grenzen = {-1, 0};
+  EXPECT_FALSE(SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j).Gemacht());
+}
+
 TEST(Speicherjahr, SeasonsAcrossTheNewYear) {
   const Tag t = *TagAusDatum(2027, 1, 15);
   EXPECT_TRUE(ImZeitraum(t, {11, 1}, {3, 31}));

@@ -76,5 +76,24 @@ TEST(Speicherkennlinien, SettingsThatMakeNoSenseAreOneGermanSentence) {
   EXPECT_EQ(KennlinienBerechnen(Laufdaten{}, Druecke(), {1000, 700}).meldung, KEINE_AUSWERTUNG);
 }
 
+// The facility's limit against the well's rate at each level: below it the limit flows and the point
+// says so, above it the well's own rate.
+TEST(Speicherkennlinien, AFacilityLimitCapsOnlyWhereTheWellCouldDoMore) {
+  const Speicherkennlinien frei = KennlinienBerechnen(Speicher(), Druecke(), {1000, 700}, 0.25);
+  ASSERT_TRUE(frei.Gemacht()) << frei.meldung;
+  const double mitte = frei.punkte[2].qAus;  // the well's withdrawal at half full
+  const Speicherkennlinien k = KennlinienBerechnen(Speicher(), Druecke(), {1000, 700}, 0.25, {0, mitte});
+  ASSERT_TRUE(k.Gemacht()) << k.meldung;
+  for (std::size_t i = 0; i < k.punkte.size(); ++i) {
+    SCOPED_TRACE(i);
+    const bool darueber = frei.punkte[i].qAus > mitte;
+    EXPECT_EQ(k.punkte[i].ausAnlage, darueber);
+    EXPECT_DOUBLE_EQ(k.punkte[i].qAus, darueber ? mitte : frei.punkte[i].qAus);
+    EXPECT_DOUBLE_EQ(k.punkte[i].qEin, frei.punkte[i].qEin);  // 0: no injection limit
+    EXPECT_FALSE(k.punkte[i].einAnlage);
+  }
+  EXPECT_FALSE(KennlinienBerechnen(Speicher(), Druecke(), {1000, 700}, 0.25, {std::nan(""), 0}).Gemacht());
+}
+
 }  // namespace
 }  // namespace zelvor

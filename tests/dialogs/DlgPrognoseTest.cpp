@@ -135,10 +135,17 @@ class DlgPrognoseTest : public QObject {
     kissengas->selectAll();
     QTest::keyClicks(kissengas, QStringLiteral("1100"));
     d.Speicherfelder()[6]->setText(QStringLiteral("01.04.2027"));
+    // The targets show as "gesetzlich"; the facility and its limits follow them.
+    QCOMPARE(d.Speicherfelder()[7]->text(), QStringLiteral("gesetzlich"));
+    d.Speicherfelder()[8]->setText(QStringLiteral("rehden"));
+    d.Speicherfelder()[9]->setText(QStringLiteral("25000"));
     QTest::mouseClick(d.OkKnopf(), Qt::LeftButton);
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(d.Speicher().kissengas, 1100.0f);
     QCOMPARE(DatumText(*d.Speicher().start), std::string("01.04.2027"));
+    QVERIFY(d.Speicher().ZieleGesetzlich());
+    QCOMPARE(d.Speicher().anlage, std::string("Rehden"));
+    QCOMPARE(d.Speicher().qAnlageEin, 25000.0f);
   }
 
   void theVariableModelNeedsTheOptionUnlessStored() {
