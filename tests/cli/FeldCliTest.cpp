@@ -152,7 +152,12 @@ TEST(FeldCli, WiederholteOptionenUndMaskierteNamen) {
   const fs::path dir = fs::temp_directory_path() / ("zelvor-maske-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
+#ifdef _WIN32
+  // Windows refuses control characters in file names; the masking is checked where they can occur.
+  const std::string well = (dir / "a b.zlv").string();
+#else
   const std::string well = (dir / "a\tb.zlv").string();
+#endif
   fs::copy_file(BEISPIELE + "/suessgas.zlv", well);
   const std::vector<std::vector<std::string>> doppelt = {
       {"set", well, "--messungen", "a.csv", "--messungen", "b.csv"},
@@ -178,6 +183,10 @@ TEST(FeldCli, WiederholteOptionenUndMaskierteNamen) {
   std::ifstream f(well, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), vorher);
 
+#ifdef _WIN32
+  fs::remove_all(dir);
+  GTEST_SKIP() << "Steuerzeichen in Dateinamen gibt es unter Windows nicht.";
+#endif
   const Aufruf tabelle = Feldaufruf({well});
   EXPECT_EQ(tabelle.out.find('\t'), std::string::npos) << tabelle.out;
   EXPECT_NE(tabelle.out.find("a\\x09b.zlv"), std::string::npos) << tabelle.out;
