@@ -180,8 +180,10 @@ TEST(FeldCli, WiederholteOptionenUndMaskierteNamen) {
     EXPECT_NE(meldung.find("ist mehrfach angegeben."), std::string::npos) << meldung;
     EXPECT_EQ(std::count(meldung.begin(), meldung.end(), '\n'), 1) << meldung;
   }
-  std::ifstream f(well, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), vorher);
+  {
+    std::ifstream f(well, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), vorher);
+  }  // closed before the folder goes: Windows keeps an open file from being removed
 
 #ifdef _WIN32
   fs::remove_all(dir);
