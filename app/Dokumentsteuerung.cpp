@@ -6,6 +6,7 @@
 #include "app/Rueckfrage.h"
 #include "calc/Format.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentAquifer.h"
 #include "doc/DokumentSpeicher.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/ErgebnisDatei.h"
@@ -189,21 +190,34 @@ bool MessbilanzGemacht(const Messbilanz& m) { return m.Gemacht() && m.bilanz.Gem
 }  // namespace
 
 bool Dokumentsteuerung::GasvorratAbgeglichen() const {
-  return DokumentAbgleich(m_Doc).Gemacht() || (!m_Doc.m_Messungen.empty() && MessbilanzGemacht(DokumentMessbilanz(m_Doc)));
+  return DokumentAbgleich(m_Doc).Gemacht() || (!m_Doc.m_Messungen.empty() && MessbilanzGemacht(DokumentMessbilanz(m_Doc))) ||
+         (m_Doc.m_Aquifer.Gesetzt() && DokumentAquiferanpassung(m_Doc).Gemacht());
 }
 
 void Dokumentsteuerung::OnGasvorratUebernehmen() {
   const Gasvorratsabgleich a = DokumentAbgleich(m_Doc);
   const Messbilanz mb = DokumentMessbilanz(m_Doc);
   const bool messungen = MessbilanzGemacht(mb);
+  std::optional<Aquiferanpassung> aquifer;
+  if (m_Doc.m_Aquifer.Gesetzt()) aquifer = DokumentAquiferanpassung(m_Doc);
   double g = a.g;
-  if (messungen) {
+  if (messungen || (aquifer && aquifer->Gemacht())) {
     // Two estimates (or the surveys' alone): each button says which value it adopts.
-    const GasvorratWahl wahl = GasvorratWahlAus(a, mb.bilanz, static_cast<double>(m_Doc.m_OGIP));
+    const GasvorratWahl wahl =
+        GasvorratWahlAus(a, mb.bilanz, static_cast<double>(m_Doc.m_OGIP), aquifer ? &*aquifer : nullptr);
     QStringList knoepfe;
     for (const std::string& k : wahl.knoepfe) knoepfe << QString::fromStdString(k);
     const int gewaehlt = Rueckfragen().Auswahl(m_Besitzer, QString::fromStdString(wahl.frage), knoepfe);
     if (gewaehlt < 0 || gewaehlt >= static_cast<int>(wahl.werte.size())) return;
+    if (gewaehlt == wahl.aquiferKnopf) {
+      if (const auto m = AquiferUebernehmen(m_Doc, *aquifer)) {
+        Rueckfragen().Meldung(m_Besitzer, QString::fromStdString(*m));
+        return;
+      }
+      SetModifiedFlag(true);
+      UpdateAllViews();
+      return;
+    }
     g = wahl.werte[static_cast<std::size_t>(gewaehlt)];
   } else {
     if (!a.Gemacht()) return;

@@ -197,6 +197,19 @@ std::vector<Aquiferereignis> Aquiferdatenlage::Alle() const {
   return a;
 }
 
+bool Diagnosewerte(const Gasbilanz& gas, double ce, double gp, double pz, double p, double we, double wp,
+                   double& fEg, double& weEg) {
+  // With x = P/Z·(1 - ce·(pi - p))/pzi, F = Gp/(x·Bgi) + Wp and Eg = (1 - x)/(x·Bgi), both per standard
+  // volume, so that F = G·Eg + We is the balance itself.
+  const double dp = std::isfinite(p) ? gas.initialdruck - p : 0.0;
+  const double x = pz * (1.0 - ce * dp) / gas.pzi;
+  const double eg = (1.0 - x) / (x * gas.bgi);
+  if (!(1.0 - x > 1e-3) || !(x > 0) || !std::isfinite(eg)) return false;
+  fEg = (gp / (x * gas.bgi) + wp) / eg;
+  weEg = we / eg;
+  return std::isfinite(fEg) && std::isfinite(weEg);
+}
+
 std::vector<AquiferDiagnosepunkt> AquiferDiagnose(const Gasbilanz& gas, double g, const Aquiferdaten& a,
                                                   const Aquiferdatenlage& lage, const Aquiferverlauf& v) {
   std::vector<AquiferDiagnosepunkt> r;
@@ -211,20 +224,11 @@ std::vector<AquiferDiagnosepunkt> AquiferDiagnose(const Gasbilanz& gas, double g
     d.pzModell = mitModell ? v.punkte[k].pz : std::nan("");
     d.we = mitModell ? v.punkte[k].we : 0.0;
     const double wp = mitModell ? v.punkte[k].wp : 0.0;
-    // With x = P/Z·(1 - ce·(pi - p))/pzi of the measured point (p from its P/Z by the balance's own
-    // pressure), F = Gp/(x·Bgi) + Wp and Eg = (1 - x)/(x·Bgi), both per standard volume.
-    const double p = BilanzDruck(gas, g, d.gp, ce, mitModell ? v.punkte[k].we - wp : 0.0);
-    const double dp = std::isfinite(p) ? gas.initialdruck - p : 0.0;
-    const double x = d.pzGemessen * (1.0 - ce * dp) / gas.pzi;
-    const double eg = (1.0 - x) / (x * gas.bgi);
-    d.imDiagramm = 1.0 - x > 1e-3 && x > 0 && std::isfinite(eg);
-    if (d.imDiagramm) {
-      d.fEg = (d.gp / (x * gas.bgi) + wp) / eg;
-      d.weEg = d.we / eg;
-    }
+    // The measured point's pressure by the balance's own, for the pore-volume term.
+    const double p = ce > 0 ? BilanzDruck(gas, g, d.gp, ce, mitModell ? d.we - wp : 0.0) : 0.0;
+    d.imDiagramm = Diagnosewerte(gas, ce, d.gp, d.pzGemessen, p, d.we, wp, d.fEg, d.weEg);
     r.push_back(d);
   }
-  (void)g;
   return r;
 }
 
@@ -349,6 +353,16 @@ Aquiferanpassung AquiferAnpassen(const Gasbilanz& gas, const Aquiferdaten& a, co
   r.beginn = v.beginn;
   r.beginnGeschaetzt = v.beginnGeschaetzt;
   r.punkte = AquiferDiagnose(gas, r.g.wert, r.daten, lage, v);
+  const double ce = EffektiveKompressibilitaet(r.daten);
+  for (const Aquiferzustand& z : v.schritte) {
+    AquiferDiagnosepunkt d;
+    d.tag = z.tag;
+    d.gp = z.gp;
+    d.pzGemessen = d.pzModell = z.pz;
+    d.we = z.we;
+    d.imDiagramm = Diagnosewerte(gas, ce, z.gp, z.pz, z.p, z.we, z.wp, d.fEg, d.weEg);
+    r.kurve.push_back(d);
+  }
 
   // The F-test: does the model explain significantly more than the closed tank with its p - 1 more values?
   if (eTank.ok && r.s > 0) {

@@ -59,12 +59,18 @@ struct Aquiferanpassung {
   bool beginnGeschaetzt = false;
   std::vector<AquiferDiagnosepunkt> punkte;  // per survey
   std::vector<Aquiferzustand> verlauf;       // the fitted model's history, every step
+  std::vector<AquiferDiagnosepunkt> kurve;   // the same steps as the plots' curves (pzGemessen: the model's)
   bool Gemacht() const { return meldung.empty(); }
 };
 
 // gStart: the first guess of G (the surveys' straight line or the entered OGIP).
 Aquiferanpassung AquiferAnpassen(const Gasbilanz& gas, const Aquiferdaten& a, const Aquiferdatenlage& lage,
                                  double gStart);
+
+// F/Eg and We/Eg of one P/Z with its influx and produced water, for the diagnostic plots; false where
+// P/Z lies too close to the initial one for them to mean anything.
+bool Diagnosewerte(const Gasbilanz& gas, double ce, double gp, double pz, double p, double we, double wp,
+                   double& fEg, double& weEg);
 
 // The diagnostic points of a history against the measured P/Z (also for the current settings).
 std::vector<AquiferDiagnosepunkt> AquiferDiagnose(const Gasbilanz& gas, double g, const Aquiferdaten& a,

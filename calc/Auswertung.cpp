@@ -110,7 +110,9 @@ class Lauf {
       return Abbruch("    ABBRUCH!!Der Formationsvolumenfaktor Bgi ist nicht berechenbar");
     Zeile(Formatiere("    Initialer Z- Wert Zi                 (-):%10.3f", zi));
     Zeile(Formatiere("    Initialer Formationsvolumenfaktor Bgi(-):%10.3f", m_bgi));
-    Zeile(Formatiere("    Wasserinvasion WE               (Mio m3):%10.1f", m_e.wasserinvasion));
+    Aquiferrechnen();
+    Zeile(Formatiere("    Wasserinvasion WE               (Mio m3):%10.1f",
+                     m_aquifer ? m_aquiferWeKopf : static_cast<double>(m_e.wasserinvasion)));
     Zeile(Formatiere("    Bohrungsanzahl                       (-):%10d", m_e.bohrungsanzahl));
     Zeile("");
     if (m_e.injektion) Zeile("    Es werden Injektionsraten berechnet!");
@@ -124,10 +126,59 @@ class Lauf {
     return true;
   }
 
+  // The lines the run will evaluate, up to the first it stops at, as points of the aquifer's history.
+  std::vector<Aquiferereignis> AquiferZeilen() const {
+    std::vector<Aquiferereignis> ereignisse;
+    if (!m_e.ratenzeilen) return ereignisse;
+    const std::vector<std::string>& zeilen = *m_e.ratenzeilen;
+    for (std::size_t i = 0; i < zeilen.size() && i < static_cast<std::size_t>(MAX_RATENZEILEN); ++i) {
+      float gp = 0, q = 0, pwh = 0;
+      if (!Lesen(zeilen[i], gp, q, pwh) || !std::isfinite(gp) || !std::isfinite(q) || !std::isfinite(pwh) ||
+          gp >= m_e.ogip || gp < 0.0f || q < 0.0f || pwh < 0.0f)
+        break;
+      std::optional<Tag> tag;
+      if (m_e.zeilendaten && i < m_e.zeilendaten->size()) tag = (*m_e.zeilendaten)[i];
+      ereignisse.push_back({tag, gp});
+    }
+    return ereignisse;
+  }
+
+  // The aquifer's history at the entered OGIP, before the header names its influx.
+  void Aquiferrechnen() {
+    if (!m_e.aquifer || !m_e.aquifer->Gesetzt()) return;
+    m_aquifer = true;
+    m_r.lauf.aquifer = true;
+    if (const std::string m = AquiferdatenPruefen(*m_e.aquifer); !m.empty()) {
+      m_aquiferMeldung = m;
+      return;
+    }
+    std::vector<Aquiferereignis> ereignisse = AquiferZeilen();
+    m_aquiferZeilen = ereignisse.size();
+    ereignisse.insert(ereignisse.end(), m_e.messungen.begin(), m_e.messungen.end());
+    const Gasbilanz gas{m_e.initialdruck, m_pzi, m_bgi, m_pca, m_koeff};
+    m_verlauf = AquiferverlaufBerechnen(gas, m_e.ogip, *m_e.aquifer, ereignisse);
+    if (!m_verlauf.Gemacht()) {
+      m_aquiferMeldung = m_verlauf.meldung;
+      return;
+    }
+    m_ce = EffektiveKompressibilitaet(*m_e.aquifer);
+    if (m_aquiferZeilen > 0) m_aquiferWeKopf = m_verlauf.punkte[m_aquiferZeilen - 1].we;
+  }
+
+  // P/Z of the line with Gp: the run's constant influx, or the line's own from the aquifer.
+  double PZDerZeile(float gp) const {
+    const std::size_t i = m_r.lauf.punkte.size();
+    if (!m_aquifer) return m_r.lauf.PZ(gp);
+    const Aquiferzustand& a = m_verlauf.punkte[i];
+    return m_pzi * (1.0 - gp / m_r.lauf.ogip) / (1.0 - (a.we - a.wp) / m_ogipReservoir) /
+           (1.0 - m_ce * (m_e.initialdruck - a.p));
+  }
+
   bool Vorpruefungen() {
     m_ogipReservoir = m_e.ogip / m_bgi;
     m_r.lauf.ogipReservoir = m_ogipReservoir;
-    if (!(m_ogipReservoir > m_e.wasserinvasion))
+    if (m_aquifer && !m_aquiferMeldung.empty()) return Abbruch("    ABBRUCH!!" + m_aquiferMeldung);
+    if (!m_aquifer && !(m_ogipReservoir > m_e.wasserinvasion))
       return Abbruch("    ABBRUCH!!Die Wasserinvasion ist größer als das OGIP");
     if (!m_e.ratenzeilen || m_e.ratenzeilen->empty()) return Abbruch("    ABBRUCH!!Die Messwerte fehlen!");
     if (m_e.b1 == 1.0) Zeile(" WARNUNG!Der B1-Wert für das Gassäulengewicht sollte größer als 1 sein!");
@@ -185,7 +236,7 @@ class Lauf {
     if (q < 0.0f) return Abbruch("ERROR! Die Rate ist  kleiner als Null!", text);
     if (pwh < 0.0f) return Abbruch("ERROR! Der Druck ist  kleiner als Null!", text);
 
-    const double pz = m_r.lauf.PZ(gp);
+    const double pz = PZDerZeile(gp);
     PZFehler fehler = PZFehler::Keiner;
     const double pws = DruckAusPZ(m_koeff, pz, m_pca, &fehler);
     if (fehler == PZFehler::ZFaktor)
@@ -243,7 +294,9 @@ class Lauf {
     m_r.kurve1Y[j] = m_e.grafikRaten ? q : static_cast<float>(c);
     m_r.kurve2Y[j] = std::fabs(differenz);
     m_r.maxWerte = static_cast<int>(j) + 1;
-    m_r.lauf.punkte.push_back({gp, q, pwh, pwf, pws, pz, c});
+    const double we = m_aquifer ? m_verlauf.punkte[m_r.lauf.punkte.size()].we - m_verlauf.punkte[m_r.lauf.punkte.size()].wp
+                                : static_cast<double>(m_e.wasserinvasion);
+    m_r.lauf.punkte.push_back({gp, q, pwh, pwf, pws, pz, c, we});
     return true;
   }
 
@@ -263,6 +316,17 @@ class Lauf {
     for (size_t k = 0; k < static_cast<size_t>(m_r.maxWerte); ++k) {
       const double ck = m_e.variablerC ? m_r.kurve1X[k] * g.steigung + g.achsenabschnitt : mittel;
       m_r.kurve2Y[k] = static_cast<float>(m_e.grafikRaten ? ck * m_r.kurve2Y[k] : ck);
+    }
+    if (m_aquifer && !m_r.lauf.punkte.empty()) {
+      const std::size_t letzte = m_r.lauf.punkte.size() - 1;
+      m_r.lauf.wasserinvasion = m_r.lauf.punkte[letzte].we;
+      const std::string beginn =
+          m_verlauf.schritte.empty() || m_e.aquifer->modell == Aquifermodell::Topf
+              ? std::string()
+              : " ab " + DatumText(m_verlauf.beginn) + (m_verlauf.beginnGeschaetzt ? " (geschätzt)" : "");
+      Zeile(Formatiere("    Aquifermodell %s%s: WE %.1f Mio m3 bei der ersten, %.1f Mio m3 bei der letzten Ratenzeile",
+                       AquifermodellName(m_e.aquifer->modell), beginn.c_str(), m_verlauf.punkte[0].we,
+                       m_verlauf.punkte[letzte].we));
     }
     m_r.lauf.mittlererC = mittel;
     m_r.lauf.vollstaendig = true;
@@ -287,6 +351,13 @@ class Lauf {
   double m_pzi = 0, m_bgi = 0;
   double m_ogipReservoir = 0;
   CStatistik m_s;
+  // The aquifer model's history, when the well has one.
+  bool m_aquifer = false;
+  std::string m_aquiferMeldung;  // why it cannot be computed
+  Aquiferverlauf m_verlauf;
+  std::size_t m_aquiferZeilen = 0;
+  double m_ce = 0;
+  double m_aquiferWeKopf = 0;
 };
 
 }  // namespace

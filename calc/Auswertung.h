@@ -2,10 +2,12 @@
 // The evaluation run: from a well's inputs and rate lines to the result table, the C-value statistics
 // and the two graph series.
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "calc/Aquiferverlauf.h"
 #include "calc/Gaseigenschaften.h"
 #include "calc/Laufdaten.h"
 
@@ -28,6 +30,11 @@ struct AuswertungsEingaben {
   bool injektion = false;
   std::string gasbohrung;
   const std::vector<std::string>* ratenzeilen = nullptr;
+  // An aquifer model replaces the constant influx: its history runs over the rate lines (their dates
+  // here, by position) and the dated surveys, and each line gets the influx of its own date.
+  const Aquiferdaten* aquifer = nullptr;
+  const std::vector<std::optional<Tag>>* zeilendaten = nullptr;
+  std::vector<Aquiferereignis> messungen;
 };
 
 struct AuswertungsErgebnis {

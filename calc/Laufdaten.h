@@ -15,6 +15,7 @@ struct AusgewerteterPunkt {
   double pws = 0;  // static bottomhole pressure, bar
   double pz = 0;   // P/Z of the material balance, bar
   double c = 0;    // m3/h per bar²
+  double we = 0;   // the net water influx (We - Wp) the balance took for this line, Mio m3
 };
 
 // Why an analysis has nothing to show when no evaluation has run since the well was made or opened.
@@ -32,7 +33,8 @@ struct Laufdaten {
   double temperatur = 0;      // °C
   double ogip = 0;            // Mio m3
   double initialdruck = 0;    // bar
-  double wasserinvasion = 0;  // Mio m3
+  double wasserinvasion = 0;  // Mio m3; with an aquifer model the net influx at the last line
+  bool aquifer = false;       // an aquifer model gave each line its own influx
   double b1 = 0;
   double nA1 = 0;             // number of wells × A1
   double tca = 0, pca = 0;    // corrected pseudo-critical values, °R and psia

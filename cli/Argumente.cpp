@@ -21,8 +21,11 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> graph = {"--rates", "--variable-c", "--rate-graph", "--zoom", "--landscape", "-o",
                                               "--view"};
   static const std::set<std::string> analyze = {"--rates", "--variable-c", "--json"};
-  static const std::set<std::string> ogip = {"--rates", "--gegendruck", "--json", "--apply", "--apply-messungen"};
+  static const std::set<std::string> ogip = {"--rates", "--gegendruck", "--json", "--apply", "--apply-messungen",
+                                             "--apply-aquifer"};
   if (befehl == "ogip") return ogip;
+  static const std::set<std::string> aquifer = {"--rates", "--json"};
+  if (befehl == "aquifer") return aquifer;
   static const std::set<std::string> print = {"--rates", "--variable-c", "--landscape", "-o"};
   static const std::set<std::string> exportieren = {"--rates", "--variable-c", "--rate-graph", "--dialekt", "-o"};
   if (befehl == "evaluate") return evaluate;
@@ -97,7 +100,9 @@ std::string Gebrauch() {
          "  zelvor-cli analyze BOHRUNG.zlv [--rates RATENDATEI] [--variable-c] [--json]\n"
          "  zelvor-cli forecast BOHRUNG.zlv [--pmin P] [--plateau Q] [--end Q] [--model mittel|variabel|gegendruck]\n"
          "             [--steps K] [--pmax P] [--pres-max P] [--rates RATENDATEI] [--json]\n"
-         "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json] [--apply|--apply-messungen]\n"
+         "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json]\n"
+         "             [--apply|--apply-messungen|--apply-aquifer]\n"
+         "  zelvor-cli aquifer BOHRUNG.zlv [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli kennlinien BOHRUNG.zlv [--schritt PROZENT] [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli speicherjahr BOHRUNG.zlv [--rates RATENDATEI] [--json | --transparenz -o DATEI.csv|DATEI.json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
@@ -120,7 +125,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   a.befehl = argv[1];
   static const std::set<std::string> befehle = {"evaluate", "analyze", "forecast", "propose", "results", "show",
                                                   "set",      "graph",   "print",   "export",  "ogip",
-                                                  "kennlinien", "speicherjahr"};
+                                                  "kennlinien", "speicherjahr", "aquifer"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   std::set<std::string> gegeben;
@@ -164,6 +169,8 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
         a.kopfdruck = true;
       } else if (arg == "--apply-messungen") {
         a.messungenUebernehmen = true;
+      } else if (arg == "--apply-aquifer") {
+        a.aquiferUebernehmen = true;
       } else if (arg == "--gegendruck") {
         a.gegendruck = true;
       } else if (arg == "--zoom") {
@@ -181,8 +188,8 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   }
   if (a.datei.empty()) return std::string("Keine Bohrungsdatei angegeben.");
   if (a.kopfdruck && !a.messungen) return std::string("--kopfdruck gilt nur mit --messungen.");
-  if (a.uebernehmen && a.messungenUebernehmen)
-    return std::string("--apply und --apply-messungen schließen einander aus.");
+  if (a.uebernehmen + a.messungenUebernehmen + a.aquiferUebernehmen > 1)
+    return std::string("--apply, --apply-messungen und --apply-aquifer schließen einander aus.");
   if (IstZeichenbefehl(a.befehl)) return ZeichenausgabePruefen(a);
   if (a.befehl == "export") return ExportausgabePruefen(a);
   if (a.befehl == "speicherjahr" && (a.transparenz || a.ausgabe)) {

@@ -14,6 +14,7 @@ struct Argumente {
   std::optional<std::string> messungen;  // --messungen (set)
   bool kopfdruck = false;              // --kopfdruck (set): the surveys' pressures are at the wellhead
   bool messungenUebernehmen = false;   // --apply-messungen (ogip)
+  bool aquiferUebernehmen = false;     // --apply-aquifer (ogip)
   std::optional<std::string> ausgabe;  // -o
   std::optional<std::string> wgv;      // --wgv
   // forecast: --pmin, --plateau, --end, --model, --steps with their texts, in the order given

@@ -9,6 +9,7 @@
 #include "calc/Auswertung.h"
 #include "calc/Format.h"
 #include "cli/Analyse.h"
+#include "cli/Aquifer.h"
 #include "cli/Argumente.h"
 #include "cli/Feld.h"
 #include "cli/Gasvorrat.h"
@@ -315,6 +316,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (a.befehl == "analyze") return Analyze(a, out, err);
   if (a.befehl == "forecast") return Forecast(a, out, err);
   if (a.befehl == "ogip") return Ogip(a, out, err);
+  if (a.befehl == "aquifer") return AquiferBefehl(a, out, err);
   if (a.befehl == "kennlinien") return Kennlinien(a, out, err);
   if (a.befehl == "speicherjahr") return SpeicherjahrBefehl(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);

@@ -5,15 +5,18 @@
 
 #include "calc/Datum.h"
 
+#include "cli/Aquifer.h"
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Json.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/Dateizugriff.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentAquifer.h"
 #include "doc/DokumentSpeicher.h"
 #include "doc/ZlvArchiv.h"
 #include "report/Abgleichtext.h"
+#include "report/Aquifertext.h"
 #include "report/Speichertext.h"
 
 namespace zelvor::cli {
@@ -67,7 +70,8 @@ std::string InventarJson(const Inventarpruefung& p) {
   return j + "]}";
 }
 
-std::string Json(const Gasvorratsabgleich& a, const Messbilanz& m, const Inventarpruefung& inventar) {
+std::string Json(const Gasvorratsabgleich& a, const Messbilanz& m, const Inventarpruefung& inventar,
+                 const Aquiferanpassung* aquifer) {
   const bool g = a.Gemacht();
   std::string j = "{\n  \"Meldung\": " + JsonText(a.meldung) + ",\n";
   j += "  \"OGIP\": " + JsonZahl(a.ogip) + ", \"n\": " + JsonZahl(a.n) +
@@ -92,6 +96,10 @@ std::string Json(const Gasvorratsabgleich& a, const Messbilanz& m, const Inventa
     j += "  \"Schliessdruckmessungen\": " + MessbilanzJson(m) + ",\n";
     for (std::string& z : MessbilanzText(m, a)) text.push_back(std::move(z));
   }
+  if (aquifer) {
+    j += "  \"Aquifer\": " + AquiferanpassungJson(*aquifer) + ",\n";
+    for (std::string& z : AquiferanpassungText(*aquifer)) text.push_back(std::move(z));
+  }
   if (!inventar.punkte.empty() || !inventar.meldung.empty()) {
     j += "  \"Inventarpruefung\": " + InventarJson(inventar) + ",\n";
     for (std::string& z : InventarText(inventar)) text.push_back(std::move(z));
@@ -109,16 +117,26 @@ int Ogip(const Argumente& a, std::ostream& out, std::ostream& err) {
   const Gasvorratsabgleich abgleich = DokumentAbgleich(doc, mitGegendruck);
   const Messbilanz messbilanz = DokumentMessbilanz(doc);
   const Inventarpruefung inventar = DokumentInventarpruefung(doc);
+  // The aquifer fit where the well has a model or it is asked for.
+  std::optional<Aquiferanpassung> aquifer;
+  if (doc.m_Aquifer.Gesetzt() || a.aquiferUebernehmen) aquifer = DokumentAquiferanpassung(doc);
   if (a.json) {
-    out << Json(abgleich, messbilanz, inventar);
+    out << Json(abgleich, messbilanz, inventar, aquifer ? &*aquifer : nullptr);
   } else {
     for (const std::string& zeile : AbgleichText(abgleich)) out << zeile << '\n';
     for (const std::string& zeile : MessbilanzText(messbilanz, abgleich)) out << zeile << '\n';
+    if (aquifer)
+      for (const std::string& zeile : AquiferanpassungText(*aquifer)) out << zeile << '\n';
     if (!inventar.punkte.empty() || !inventar.meldung.empty())
       for (const std::string& zeile : InventarText(inventar)) out << zeile << '\n';
   }
-  // --apply-messungen adopts the surveys' material balance, and fails only when that has no value.
-  if (a.messungenUebernehmen) {
+  // --apply-aquifer adopts G with the fitted aquifer settings, and fails only when the fit has none.
+  if (a.aquiferUebernehmen) {
+    if (!aquifer->Gemacht()) {
+      err << aquifer->meldung << '\n';
+      return ABGEBROCHEN;
+    }
+  } else if (a.messungenUebernehmen) {
     if (!messbilanz.Gemacht() || !messbilanz.bilanz.Gemacht()) {
       err << (messbilanz.Gemacht() ? messbilanz.bilanz.meldung : messbilanz.meldung) << '\n';
       return ABGEBROCHEN;
@@ -127,7 +145,7 @@ int Ogip(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (a.json) err << abgleich.meldung << '\n';
     return ABGEBROCHEN;
   }
-  if (!a.uebernehmen && !a.messungenUebernehmen) return ERFOLG;
+  if (!a.uebernehmen && !a.messungenUebernehmen && !a.aquiferUebernehmen) return ERFOLG;
   const double g = a.messungenUebernehmen ? messbilanz.bilanz.g : abgleich.g;
   // Only OGIP changes in the file: the well is read again without the rate file or options of this call,
   // under the lock, so that a change made meanwhile by another call is kept.
@@ -136,10 +154,15 @@ int Ogip(const Argumente& a, std::ostream& out, std::ostream& err) {
   CZelvorDoc datei;
   const ZlvErgebnis r = ZlvDateiLaden(a.datei, datei);
   if (r.status != ZlvStatus::Ok) return Fehler(err, r.meldung);
-  if (const auto m = GasvorratUebernehmen(datei, g)) return Fehler(err, "OGIP: " + *m);
+  if (a.aquiferUebernehmen) {
+    if (const auto m = AquiferUebernehmen(datei, *aquifer)) return Fehler(err, "Aquifer: " + *m);
+  } else if (const auto m = GasvorratUebernehmen(datei, g)) {
+    return Fehler(err, "OGIP: " + *m);
+  }
   const std::string fehler = ZlvDateiSpeichern(a.datei, datei);
   if (!fehler.empty()) return Fehler(err, fehler);
-  if (!a.json) out << "Das OGIP der Bohrung ist jetzt " << datei.m_OGIP << " Mio m3.\n";
+  if (!a.json) out << "Das OGIP der Bohrung ist jetzt " << datei.m_OGIP << " Mio m3"
+                    << (a.aquiferUebernehmen ? ", mit den angepassten Werten des Aquifers.\n" : ".\n");
   return ERFOLG;
 }
 

@@ -113,7 +113,8 @@ std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc) {
 
 double UebernommenerGasvorrat(double g) { return std::round(g * 10.0) / 10.0; }
 
-GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& messungen, double ogip) {
+GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& messungen, double ogip,
+                               const Aquiferanpassung* aquifer) {
   GasvorratWahl w;
   std::string saetze;
   const auto nehmen = [&](const char* quelle, const char* knopf, double g, double unten, double oben) {
@@ -125,6 +126,12 @@ GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& mess
   if (a.Gemacht()) nehmen("Fließdaten", "Fließdaten", a.g, a.gUnten, a.gOben);
   if (messungen.Gemacht())
     nehmen("Schließdruckmessungen", "Messungen", messungen.g, messungen.gUnten, messungen.gOben);
+  if (aquifer && aquifer->Gemacht()) {
+    w.aquiferKnopf = static_cast<int>(w.knoepfe.size());
+    nehmen(Formatiere("Messungen mit dem Aquifermodell %s (mit seinen angepassten Werten)",
+                      AquifermodellName(aquifer->modell)).c_str(),
+           "Aquifer", aquifer->g.wert, aquifer->g.unten, aquifer->g.oben);
+  }
   w.frage = Formatiere("Welcher Gasvorrat soll als OGIP übernommen werden?%s Bisher sind es %.1f Mio m3.",
                        saetze.c_str(), ogip);
   return w;

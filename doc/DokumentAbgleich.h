@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Aquiferanpassung.h"
 #include "calc/Prognose.h"
 #include "calc/Gasvorratsabgleich.h"
 #include "calc/Messbilanz.h"
@@ -51,7 +52,10 @@ struct GasvorratWahl {
   std::string frage;
   std::vector<std::string> knoepfe;
   std::vector<double> werte;  // Mio m3, as passed to GasvorratUebernehmen
+  int aquiferKnopf = -1;      // the button that adopts the aquifer fit (AquiferUebernehmen), if any
 };
-GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& messungen, double ogip);
+// With a made aquifer fit, its G and settings are offered last.
+GasvorratWahl GasvorratWahlAus(const Gasvorratsabgleich& a, const PZBilanz& messungen, double ogip,
+                               const Aquiferanpassung* aquifer = nullptr);
 
 }  // namespace zelvor

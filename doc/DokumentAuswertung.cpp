@@ -20,6 +20,13 @@ bool CZelvorDoc::Auswertung() {
   e.injektion = m_bInjektion != 0;
   e.gasbohrung = m_Gasbohrung;
   e.ratenzeilen = &m_Ratenzeilen;
+  if (m_Aquifer.Gesetzt()) {
+    e.aquifer = &m_Aquifer;
+    e.zeilendaten = &m_RatenDatum;
+    // The dated surveys are further points of the history; an undated one has no place in time.
+    for (const Schliessdruckmessung& m : m_Messungen)
+      if (m.datum || m_Aquifer.modell == Aquifermodell::Topf) e.messungen.push_back({m.datum, m.gp});
+  }
 
   AuswertungsErgebnis r;
   Auswerten(e, r);

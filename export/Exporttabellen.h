@@ -30,6 +30,10 @@ std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc);
 // ("Schließdruckanpassung"); nothing for a well without surveys.
 std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc);
 
+// A well with an aquifer model: its history under the current settings ("Aquiferverlauf"), the fit to
+// the surveys ("Aquiferanpassung") and the fit's diagnostic points ("Aquiferdiagramme").
+std::vector<Exporttabelle> AquiferTabellen(const CZelvorDoc& doc);
+
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 
 }  // namespace zelvor

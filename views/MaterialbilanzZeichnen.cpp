@@ -2,9 +2,12 @@
 
 #include "doc/Analysehinweis.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentAquifer.h"
 #include "doc/DokumentSpeicher.h"
 #include "report/Abgleichdiagramme.h"
 #include "report/Abgleichtext.h"
+#include "report/Aquiferdiagramme.h"
+#include "report/Aquifertext.h"
 #include "report/Speichertext.h"
 
 namespace zelvor {
@@ -27,6 +30,18 @@ Analyseseite MaterialbilanzSeite(const CZelvorDoc& doc) {
     s.diagramme = {AbgleichPZDiagramm(a, doc.m_Lauf, messungen), AbgleichProfilDiagramm(a)};
   else if (messungen && m.Gemacht())
     s.diagramme = {AbgleichPZDiagramm(a, doc.m_Lauf, messungen)};
+  // A well with an aquifer model: its fit, its curve in the P/Z diagram, Cole's and Havlena-Odeh's plots.
+  if (doc.m_Aquifer.Gesetzt() && !doc.m_Lauf.KeineAuswertung()) {
+    const Aquiferanpassung f = DokumentAquiferanpassung(doc);
+    s.text.push_back("");
+    for (std::string& zeile : AquiferanpassungText(f)) s.text.push_back(std::move(zeile));
+    if (f.Gemacht()) {
+      if (s.diagramme.empty()) s.diagramme.push_back(AbgleichPZDiagramm(a, doc.m_Lauf, messungen));
+      AquiferPZKurve(s.diagramme.front(), f);
+      s.diagramme.push_back(ColeDiagramm(f));
+      s.diagramme.push_back(HavlenaOdehDiagramm(f));
+    }
+  }
   if (mitInventar && !inventar.punkte.empty()) s.diagramme.push_back(InventarDiagramm(inventar));
   return s;
 }
