@@ -1,5 +1,4 @@
-// The aquifer dialog as the user drives it: the fields the chosen model uses, OK with typed values, a
-// model that cannot be computed refused at the field it names. The rules behind it are the core's.
+// The aquifer dialog as the user drives it. The rules behind it are the core's.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,31 +38,8 @@ class DlgAquiferTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Without a model only the choice is open; each model opens its own fields.
-  void theChosenModelOpensItsFields() {
-    SkriptDienste s;
-    DlgAquifer d(Aquiferdaten{}, s.Dienste());
-    QVERIFY(Zeigen(d));
-    QCOMPARE(d.Modellwahl()->currentData().toString(), QStringLiteral("keiner"));
-    const auto offen = [&d] {
-      QStringList namen;
-      for (const char* n : {"AquiferForm", "AquiferRadius", "AquiferBreite", "AquiferVolumen", "Foerderbeginn"})
-        if (d.Feld(n)->isEnabled()) namen << QString::fromUtf8(n);
-      return namen.join(u' ');
-    };
-    QCOMPARE(offen(), QString());
-    Waehlen(d, "Aquifer", "topf");
-    QCOMPARE(offen(), QStringLiteral("AquiferVolumen Foerderbeginn"));
-    Waehlen(d, "Aquifer", "fetkovich");
-    QCOMPARE(offen(), QStringLiteral("AquiferForm AquiferRadius Foerderbeginn"));
-    Waehlen(d, "AquiferForm", "linear");
-    QCOMPARE(offen(), QStringLiteral("AquiferForm AquiferBreite Foerderbeginn"));
-    Waehlen(d, "Aquifer", "hurst");  // always radial
-    QCOMPARE(offen(), QStringLiteral("AquiferRadius Foerderbeginn"));
-  }
-
-  // An incomplete model is refused with the core's sentence, the focus on the field it names; once
-  // complete, OK returns the values.
+  // Choosing a model opens its fields (a disabled field takes no typing); an incomplete model is refused
+  // with the core's sentence, the focus on the field it names; once complete, OK returns the values.
   void okTakesAComputableModelOnly() {
     SkriptDienste s;
     Aquiferdaten alt;

