@@ -54,6 +54,7 @@ enum Befehl : int {
   ID_MESSUNGEN = 32786,                // "Schließdruckmessungen..." dialog
   ID_FELDUEBERSICHT = 32790,           // "Feldübersicht..."
   ID_SPEICHERKENNLINIEN = 32792,       // view "Speicherkennlinien"
+  ID_AQUIFER = 32794,                  // "Aquifer..." dialog
 };
 
 }  // namespace zelvor

@@ -30,6 +30,7 @@
 #include "app/Rueckfrage.h"
 #include "app/Sperrtasten.h"
 #include "dialogs/DlgInput.h"
+#include "dialogs/DlgAquifer.h"
 #include "dialogs/DlgMessungen.h"
 #include "dialogs/DlgPrognose.h"
 #include "views/CAnalyseansicht.h"
@@ -246,6 +247,14 @@ void CMainFrame::MenuesAnlegen() {
     dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
     return MessungsDialogAusfuehren(this, m, dienste);
   });
+  QAction* aquifer = NeueAktion(ID_AQUIFER, QStringLiteral("&Aquifer..."),
+                                QStringLiteral("Legt das Aquifermodell der Lagerstätte und seine Daten fest\nAquifer"));
+  connect(aquifer, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnAquifer);
+  m_Dokument.AquifereingabeSetzen([this](Aquiferdaten& a) {
+    DialogDienste dienste;
+    dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
+    return AquiferDialogAusfuehren(this, a, dienste);
+  });
   QAction* gasvorrat = NeueAktion(ID_GASVORRAT_UEBERNEHMEN, QStringLiteral("&Gasvorrat übernehmen"),
                                   QStringLiteral("Übernimmt den aus den Fließdaten abgeglichenen Gasvorrat als OGIP\n"
                                                  "Gasvorrat übernehmen"));
@@ -254,8 +263,8 @@ void CMainFrame::MenuesAnlegen() {
   bearbeitenMenue->addActions({daten, ausgeben, einlesen, prognoseeinstellungen, gasvorrat});
   connect(bearbeitenMenue, &QMenu::aboutToShow, this, &CMainFrame::BefehleAktualisieren);
   bearbeitenMenue->addSeparator();
-  // The surveys are data of their own beside the rate lines: a group of their own.
-  bearbeitenMenue->addAction(messungen);
+  // The surveys and the aquifer are data of their own beside the rate lines: a group of their own.
+  bearbeitenMenue->addActions({messungen, aquifer});
   bearbeitenMenue->addSeparator();
   // "Kopieren": the visible view says what the clipboard gets (the table its text, the graph its picture).
   QAction* kopieren = NeueAktion(ID_EDIT_COPY, QStringLiteral("&Kopieren"),

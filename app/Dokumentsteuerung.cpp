@@ -5,6 +5,7 @@
 #include "app/Dateiwahl.h"
 #include "app/Rueckfrage.h"
 #include "calc/Format.h"
+#include "doc/Aquifereinstellungen.h"
 #include "doc/DokumentAbgleich.h"
 #include "doc/DokumentAquifer.h"
 #include "doc/DokumentSpeicher.h"
@@ -180,6 +181,14 @@ void Dokumentsteuerung::OnMessungen() {
     m_Doc.m_Messungen = std::move(m);
     SetModifiedFlag(true);
   }
+  UpdateAllViews();
+}
+
+void Dokumentsteuerung::OnAquifer() {
+  if (!m_Aquifereingabe) return;
+  Aquiferdaten a = m_Doc.m_Aquifer;
+  if (!m_Aquifereingabe(a)) return;
+  if (AquiferUebernehmen(m_Doc, a)) SetModifiedFlag(true);
   UpdateAllViews();
 }
 

@@ -27,6 +27,8 @@ class Dokumentsteuerung : public QObject {
 
   // The surveys dialog: edits the list and returns true on OK.
   using Messungseingabe = std::function<bool(std::vector<Schliessdruckmessung>& messungen)>;
+  // The aquifer dialog: edits the settings and returns true on OK.
+  using Aquifereingabe = std::function<bool(Aquiferdaten& daten)>;
 
   explicit Dokumentsteuerung(QObject* parent = nullptr);
 
@@ -38,6 +40,7 @@ class Dokumentsteuerung : public QObject {
   void EingabeSetzen(Eingabe eingabe) { m_Eingabe = std::move(eingabe); }
   void PrognoseeingabeSetzen(Prognoseeingabe eingabe) { m_Prognoseeingabe = std::move(eingabe); }
   void MessungseingabeSetzen(Messungseingabe eingabe) { m_Messungseingabe = std::move(eingabe); }
+  void AquifereingabeSetzen(Aquifereingabe eingabe) { m_Aquifereingabe = std::move(eingabe); }
 
   QString PathName() const { return m_Pfad; }
   // The file name, or "Unbenannt" for a well never saved.
@@ -74,6 +77,9 @@ class Dokumentsteuerung : public QObject {
   // "Schließdruckmessungen...": the surveys dialog; on OK the well keeps the list and counts as modified
   // when it changed.
   void OnMessungen();
+  // "Aquifer...": the aquifer dialog; on OK the well keeps the settings, counts as modified when they
+  // changed and is evaluated again.
+  void OnAquifer();
   // "Gasvorrat übernehmen": asks whether the matched gas in place becomes the well's OGIP; Ja sets it,
   // marks the well modified, evaluates and redraws, Nein changes nothing. With a material balance of
   // the shut-in surveys as well, Ja takes the flowing match, Nein the surveys' value, Abbrechen neither.
@@ -107,6 +113,7 @@ class Dokumentsteuerung : public QObject {
   Eingabe m_Eingabe;
   Prognoseeingabe m_Prognoseeingabe;
   Messungseingabe m_Messungseingabe;
+  Aquifereingabe m_Aquifereingabe;
 };
 
 }  // namespace zelvor

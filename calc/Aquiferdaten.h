@@ -55,4 +55,12 @@ std::optional<Aquifermodell> AquifermodellAusName(const std::string& name);
 // sound.
 std::string AquiferdatenPruefen(const Aquiferdaten& a);
 
+// The same finding with the name of the setting it is about ("AquiferPermeabilitaet"), so that a dialog
+// can put the focus there; nothing when the model can be computed.
+struct Aquifermangel {
+  const char* angabe;
+  std::string satz;
+};
+std::optional<Aquifermangel> AquiferMangel(const Aquiferdaten& a);
+
 }  // namespace zelvor

@@ -17,6 +17,7 @@
 #include "cli/Maskierung.h"
 #include "cli/Prognose.h"
 #include "cli/Speicher.h"
+#include "doc/Aquifereinstellungen.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/Dateizugriff.h"
 #include "doc/DokumentSpeicher.h"
@@ -186,6 +187,9 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   // Storage settings are listed once a well has some (a working gas of 0 means none and is not taken).
   if (doc.m_Speicher != Speichereinstellungen{})
     for (const Speicherangabe& p : Speicherangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Speicher)) << '\n';
+  // The aquifer settings only with a model: the well file keeps them only then.
+  if (doc.m_Aquifer.Gesetzt())
+    for (const Aquiferangabe& g : Aquiferangaben()) out << g.name << '=' << Maskiert(AquiferText(doc.m_Aquifer, g)) << '\n';
   for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
     out << "Ratenzeile=" << Maskiert(doc.m_Ratenzeilen[i]);
     if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
@@ -224,6 +228,8 @@ int Set(const Argumente& a, std::ostream& err) {
       m = p->setzen(doc.m_Prognose, wert);
     } else if (const Speicherangabe* sp = SpeicherangabeSuchen(name)) {
       m = sp->setzen(doc.m_Speicher, wert);
+    } else if (const Aquiferangabe* aq = AquiferangabeSuchen(name)) {
+      m = AquiferSetzen(doc.m_Aquifer, *aq, wert);
     } else {
       return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
     }
@@ -241,6 +247,10 @@ int Set(const Argumente& a, std::ostream& err) {
     probe.Auswertung();
     for (const std::string& h : DokumentKennlinien(probe).hinweise) err << "Warnung: " << h << '\n';
   }
+  // A model may be entered one value after another; until it can be computed, each call says what is missing.
+  if (const std::string m = AquiferdatenPruefen(doc.m_Aquifer); !m.empty()) err << "Warnung: " << m << '\n';
+  if (!doc.m_Aquifer.Gesetzt() && doc.m_Aquifer != Aquiferdaten{})
+    err << "Warnung: Ohne Aquifermodell (Aquifer) werden die übrigen Aquifereinstellungen nicht gespeichert.\n";
   if (a.raten) {
     if (const int status = RatenImportieren(*a.raten, doc, err); status != ERFOLG) return status;
   }

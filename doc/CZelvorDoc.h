@@ -68,7 +68,8 @@ class CZelvorDoc {
   // A storage well's fill-level settings (working gas, cushion gas, seasons, fill targets), kept in
   // the well file's storage block.
   Speichereinstellungen m_Speicher;
-  // The aquifer behind the reservoir (model "keiner": the entered constant water influx).
+  // The aquifer behind the reservoir (model keiner: the entered constant influx), kept in the well
+  // file's aquifer block.
   Aquiferdaten m_Aquifer;
   // The blocks of the well file this program could not read (a newer version's, a damaged one), as the
   // file held them: written back unchanged after the blocks of its own, so that no save loses them.

@@ -215,6 +215,10 @@ std::string EingabeAlsText(const CZelvorDoc& doc, const Eingabefeld& feld) {
 
 std::string FloatAlsText(float wert) { return Kuerzeste(wert, 9); }
 
+std::string DoubleAlsText(double wert) { return Kuerzeste(wert, 17); }
+
+bool DezimalzahlLesen(const std::string& text, double& wert) { return Dezimalzahl(text, wert); }
+
 float KomponentenSumme(const Zusammensetzung& komponenten) {
   float summe = 0.0f;
   for (float c : komponenten) summe += c;

@@ -32,6 +32,8 @@ std::optional<std::string> EingabeSetzen(CZelvorDoc& doc, const Eingabefeld& fel
 
 // Reads one single-precision number the same way, checked against [min, max].
 std::optional<std::string> FloatLesen(const std::string& text, double min, double max, float& wert);
+// One decimal number as the dialog's fields take it, in double precision: false for anything else.
+bool DezimalzahlLesen(const std::string& text, double& wert);
 // Reads one whole number the same way, checked against [min, max].
 std::optional<std::string> IntLesen(const std::string& text, int min, int max, std::int32_t& wert);
 
@@ -39,6 +41,7 @@ std::optional<std::string> IntLesen(const std::string& text, int min, int max, s
 std::string EingabeAlsText(const CZelvorDoc& doc, const Eingabefeld& feld);
 // A single-precision number the same way, with a decimal point in any locale: "50", "0", "12.5".
 std::string FloatAlsText(float wert);
+std::string DoubleAlsText(double wert);
 
 // Sum of the composition as the dialog forms it: single precision, in order.
 float KomponentenSumme(const Zusammensetzung& komponenten);

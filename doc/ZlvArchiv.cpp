@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "calc/Format.h"
+#include "doc/Aquiferblock.h"
+#include "doc/Aquifereinstellungen.h"
 #include "doc/Dateizugriff.h"
 #include "doc/Messdatenblock.h"
 #include "doc/Prognoseblock.h"
@@ -234,6 +236,7 @@ struct Bloecke {
   Prognoseeinstellungen prognose;
   Messdaten messdaten;
   Speichereinstellungen speicher;
+  Aquiferdaten aquifer;
   std::vector<unsigned char> fremd;
   std::vector<std::string> nichtGelesen;
 };
@@ -243,12 +246,13 @@ const char* Inhaltsname(const std::string& kennung) {
   if (kennung == "ZDAT") return "die Datumsangaben und Schließdruckmessungen";
   if (kennung == "ZSPE") return "die Speichereinstellungen";
   if (kennung == "ZSPA") return "die Einstellungen der Speicheranlage";
+  if (kennung == "ZAQU") return "die Aquifereinstellungen";
   return nullptr;
 }
 
 Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
   Bloecke b;
-  bool prognose = false, messdaten = false, speicher = false, zusatz = false;
+  bool prognose = false, messdaten = false, speicher = false, zusatz = false, aquifer = false;
   Speichereinstellungen anlage;  // the facility's fields, put beside the storage block's after the loop
   const Blockfolge folge = BloeckeTeilen(rest);
   for (const std::span<const unsigned char> block : folge.bloecke) {
@@ -268,6 +272,10 @@ Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
       genommen = speicher = s.has_value();
     } else if (kennung == "ZSPA" && !zusatz) {
       genommen = zusatz = SpeicherzusatzblockLesen(block, anlage);
+    } else if (kennung == "ZAQU" && !aquifer) {
+      const std::optional<Aquiferdaten> a = AquiferblockLesen(block);
+      if (a) b.aquifer = *a;
+      genommen = aquifer = a.has_value();
     }
     if (genommen) continue;
     b.fremd.insert(b.fremd.end(), block.begin(), block.end());
@@ -314,6 +322,7 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   doc.m_RatenDatum = std::move(messdaten.daten);
   doc.m_Messungen = std::move(messdaten.messungen);
   doc.m_Speicher = std::move(speicher);
+  doc.m_Aquifer = b.aquifer;
   doc.m_FremdeBloecke = std::move(b.fremd);
   doc.NachDemLaden();
   ZlvErgebnis r;
@@ -403,7 +412,11 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   for (const Schliessdruckmessung& m : doc.m_Messungen)
     if (!MessungSinnvoll(m) || (m.datum && !TagImBereich(*m.datum))) return "Eine Schließdruckmessung hat keinen gültigen Wert und kann nicht gespeichert werden.";
   gesamt += 18 + 4 * zeilen.size() + 13 * doc.m_Messungen.size();
-  gesamt += SpeicherblockBytes(doc.m_Speicher) + SpeicherzusatzblockBytes(doc.m_Speicher) + doc.m_FremdeBloecke.size();
+  if (doc.m_Aquifer.Gesetzt())
+    if (const auto fehler = AquiferwerteZulaessig(doc.m_Aquifer))
+      return "Die Aquifereinstellungen können nicht gespeichert werden: " + *fehler;
+  gesamt += SpeicherblockBytes(doc.m_Speicher) + SpeicherzusatzblockBytes(doc.m_Speicher) +
+            AquiferblockBytes(doc.m_Aquifer) + doc.m_FremdeBloecke.size();
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -428,6 +441,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   MessdatenblockAnhaengen({doc.m_RatenDatum, doc.m_Messungen}, zeilen.size(), bytes);
   SpeicherblockAnhaengen(doc.m_Speicher, bytes);
   SpeicherzusatzblockAnhaengen(doc.m_Speicher, bytes);
+  AquiferblockAnhaengen(doc.m_Aquifer, bytes);
   // After the blocks written here, so that older readers find theirs where they always stood.
   bytes.insert(bytes.end(), doc.m_FremdeBloecke.begin(), doc.m_FremdeBloecke.end());
   return "";
