@@ -63,6 +63,8 @@ std::string Trend(const Abgleichwert& w, double spanne) {
 
 }  // namespace
 
+void SatzUmbrechen(std::vector<std::string>& t, const std::string& satz) { Umbrochen(t, satz); }
+
 std::string AbgleichFolgerung(const Gasvorratsabgleich& a) {
   if (!a.Gemacht()) return "";
   if (a.ogip >= a.gUnten && a.ogip <= a.gOben)

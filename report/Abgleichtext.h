@@ -11,6 +11,9 @@ namespace zelvor {
 
 std::vector<std::string> AbgleichText(const Gasvorratsabgleich& a);
 
+// A sentence broken into indented lines of the width these texts share.
+void SatzUmbrechen(std::vector<std::string>& t, const std::string& satz);
+
 // One sentence: what the engineer may conclude from the match.
 std::string AbgleichFolgerung(const Gasvorratsabgleich& a);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/Format.h"
+#include "report/Abgleichtext.h"
 
 namespace zelvor {
 namespace {
@@ -23,25 +24,26 @@ std::string BeginnText(const Aquiferdaten& a, Tag beginn, bool geschaetzt) {
 
 std::vector<std::string> AquiferanpassungText(const Aquiferanpassung& a) {
   std::vector<std::string> t;
-  t.push_back(Formatiere("Aquiferanpassung an die Schließdruckmessungen (Modell %s):", AquifermodellName(a.modell)));
+  t.push_back("");
+  t.push_back(Formatiere("    Aquiferanpassung an die Schließdruckmessungen (Modell %s)", AquifermodellName(a.modell)));
   if (!a.Gemacht()) {
-    t.push_back("  " + a.meldung);
+    SatzUmbrechen(t, a.meldung);
     return t;
   }
-  t.push_back(Formatiere("  %d Messungen, %d angepasste Größen%s", a.messungen, a.parameter,
-                         BeginnText(a.daten, a.beginn, a.beginnGeschaetzt).c_str()));
-  t.push_back("  Gasvorrat G:                 " + Bereich(a.g, "%.1f") + " Mio m3");
+  SatzUmbrechen(t, Formatiere("%d Messungen, %d angepasste Größen%s.", a.messungen, a.parameter,
+                              BeginnText(a.daten, a.beginn, a.beginnGeschaetzt).c_str()));
+  t.push_back("    Gasvorrat G                    (Mio m3):  " + Bereich(a.g, "%.1f"));
   if (a.mitGroesse) {
-    const bool volumen = std::string(a.groesseName) == "AquiferVolumen", laenge = std::string(a.groesseName) == "AquiferLaenge";
-    t.push_back(Formatiere("  %-28s", (std::string(a.groesseName) + ":").c_str()) +
-                Bereich(a.groesse, volumen || laenge ? "%.1f" : "%.3f") + (volumen ? " Mio m3" : laenge ? " m" : ""));
+    const std::string name = a.groesseName;
+    const std::string einheit = name == "AquiferVolumen" ? "(Mio m3)" : name == "AquiferLaenge" ? "(m)" : "(-)";
+    t.push_back("    " + name + std::string(39 - name.size() - einheit.size(), ' ') + einheit + ":  " +
+                Bereich(a.groesse, name == "AquiferRadienverhaeltnis" ? "%.3f" : "%.1f"));
   }
-  if (a.mitPermeabilitaet)
-    t.push_back("  AquiferPermeabilitaet:       " + Bereich(a.permeabilitaet, "%.3g") + " mD");
-  t.push_back(Formatiere("  Mittlere Abweichung von P/Z: %.2f bar (geschlossener Speicher: %.2f bar bei %.1f Mio m3)",
+  if (a.mitPermeabilitaet) t.push_back("    AquiferPermeabilitaet              (mD):  " + Bereich(a.permeabilitaet, "%.3g"));
+  t.push_back(Formatiere("    Mittlere Abweichung von P/Z       (bar):  %.2f (geschlossener Speicher %.2f bei %.1f Mio m3)",
                          a.rms, a.rmsTank, a.gTank));
-  if (!a.vergleich.empty()) t.push_back("  " + a.vergleich);
-  if (!a.hinweis.empty()) t.push_back("  " + a.hinweis);
+  if (!a.vergleich.empty()) SatzUmbrechen(t, a.vergleich);
+  if (!a.hinweis.empty()) SatzUmbrechen(t, a.hinweis);
   return t;
 }
 
