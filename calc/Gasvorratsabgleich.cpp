@@ -19,7 +19,7 @@ constexpr double UNMOEGLICH = std::numeric_limits<double>::infinity();
 std::vector<Abgleichpunkt> Punkte(const Laufdaten& lauf) {
   std::vector<Abgleichpunkt> v;
   for (const AusgewerteterPunkt& p : lauf.punkte)
-    if (p.q > 0 && std::isfinite(p.pwf)) v.push_back({p.gp, p.q, p.pwf});
+    if (p.q > 0 && std::isfinite(p.pwf)) v.push_back({p.gp, p.q, p.pwf, p.we});
   return v;
 }
 
@@ -49,7 +49,9 @@ class Zielfunktion {
     double su = 0, suu = 0;
     for (size_t i = 0; i < m; ++i) {
       const Abgleichpunkt& p = m_punkte[i];
-      const double pz = m_lauf.PZBei(p.gp, g);
+      // With an aquifer each line keeps the influx of its date from the run.
+      const double pz = m_lauf.aquifer ? m_lauf.pzi * (1.0 - p.gp / g) / (1.0 - p.we / (g / m_lauf.bgi))
+                                       : m_lauf.PZBei(p.gp, g);
       if (!(pz > 0.0) || !std::isfinite(pz)) return w;
       PZFehler fehler = PZFehler::Keiner;
       const double pws = DruckAusPZ(m_hy, pz, m_lauf.pca, &fehler);

@@ -36,6 +36,7 @@ struct Abgleichwert {
 
 struct Abgleichpunkt {
   double gp = 0, q = 0, pwf = 0;
+  double we = 0;  // the net water influx the run took for the line (an aquifer's, kept as G is varied)
 };
 
 struct Profilpunkt {

@@ -7,15 +7,15 @@
 namespace zelvor {
 namespace {
 
-constexpr Farbe SCHWARZ{0, 0, 0}, BLAU{0, 90, 200}, GRUEN{0, 128, 0}, GRAU{120, 120, 120};
+constexpr Farbe SCHWARZ{0, 0, 0}, TUERKIS{0, 150, 150}, GRUEN{0, 128, 0}, GRAU{120, 120, 120};
 
-std::string Modell(const Aquiferanpassung& a) { return std::string("Aquifermodell ") + AquifermodellName(a.modell); }
+std::string Modell(const Aquiferanpassung& a) { return std::string("Aquifer ") + AquifermodellName(a.modell); }
 
 }  // namespace
 
 void AquiferPZKurve(Diagramm& d, const Aquiferanpassung& a) {
   if (!a.Gemacht()) return;
-  Diagrammreihe r{Modell(a) + Formatiere(" (G = %.1f Mio m3)", a.g.wert), {}, {}, BLAU, Linienart::Durchgezogen,
+  Diagrammreihe r{Modell(a), {}, {}, TUERKIS, Linienart::Durchgezogen,
                   Markierung::Keine};
   for (const AquiferDiagnosepunkt& p : a.kurve) {
     r.x.push_back(p.gp);
@@ -26,7 +26,7 @@ void AquiferPZKurve(Diagramm& d, const Aquiferanpassung& a) {
 
 Diagramm ColeDiagramm(const Aquiferanpassung& a) {
   Diagramm d;
-  d.titel = "Cole-Diagramm: scheinbarer Gasvorrat F/Eg";
+  d.titel = Formatiere("Cole-Diagramm: scheinbarer Gasvorrat F/Eg (G = %.1f Mio m3)", a.g.wert);
   d.xText = "Kumulative Gasproduktion Gp (Mio m3)";
   d.yText = "F/Eg (Mio m3)";
   Diagrammreihe punkte{"Schließdruckmessungen", {}, {}, SCHWARZ, Linienart::Keine, Markierung::Quadrat};
@@ -37,14 +37,14 @@ Diagramm ColeDiagramm(const Aquiferanpassung& a) {
     punkte.x.push_back(p.gp);
     punkte.y.push_back(p.fEg);
   }
-  Diagrammreihe modell{Modell(a), {}, {}, BLAU, Linienart::Durchgezogen, Markierung::Keine};
+  Diagrammreihe modell{Modell(a), {}, {}, TUERKIS, Linienart::Durchgezogen, Markierung::Keine};
   for (const AquiferDiagnosepunkt& p : a.kurve)
     if (p.imDiagramm && p.gp <= bis) {
       modell.x.push_back(p.gp);
       modell.y.push_back(p.fEg);
     }
   if (a.Gemacht()) {
-    d.reihen.push_back({Formatiere("Geschlossener Speicher (G = %.1f Mio m3)", a.g.wert), {0.0, bis}, {a.g.wert, a.g.wert},
+    d.reihen.push_back({"G der Anpassung", {0.0, bis}, {a.g.wert, a.g.wert},
                         GRAU, Linienart::Gestrichelt, Markierung::Keine});
     d.reihen.push_back(std::move(modell));
   }
@@ -55,7 +55,7 @@ Diagramm ColeDiagramm(const Aquiferanpassung& a) {
 
 Diagramm HavlenaOdehDiagramm(const Aquiferanpassung& a) {
   Diagramm d;
-  d.titel = "Havlena-Odeh-Diagramm: F/Eg über We/Eg";
+  d.titel = Formatiere("Havlena-Odeh-Diagramm: F/Eg über We/Eg (G = %.1f Mio m3)", a.g.wert);
   d.xText = "We/Eg (Mio m3)";
   d.yText = "F/Eg (Mio m3)";
   Diagrammreihe punkte{"Schließdruckmessungen", {}, {}, SCHWARZ, Linienart::Keine, Markierung::Quadrat};
@@ -67,7 +67,7 @@ Diagramm HavlenaOdehDiagramm(const Aquiferanpassung& a) {
     bis = std::max(bis, p.weEg);
   }
   if (a.Gemacht())
-    d.reihen.push_back({Formatiere("Gerade G + We/Eg (G = %.1f Mio m3, Steigung 1)", a.g.wert), {0.0, bis},
+    d.reihen.push_back({"G + We/Eg", {0.0, bis},
                         {a.g.wert, a.g.wert + bis}, GRUEN, Linienart::Durchgezogen, Markierung::Keine});
   d.reihen.push_back(std::move(punkte));
   d.xMin = 0.0;
