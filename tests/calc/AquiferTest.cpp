@@ -6,6 +6,7 @@
 
 #include "calc/Aquiferanpassung.h"
 #include "calc/Aquiferzufluss.h"
+#include "calc/Auswertung.h"
 #include "calc/Gaseigenschaften.h"
 #include "calc/HurstEinfluss.h"
 #include "calc/Messbilanz.h"
@@ -165,6 +166,44 @@ TEST(Aquifer, ZuWenigeMessungenUndFehlendeDatenWerdenAbgelehnt) {
   l.zeilen[3].tag.reset();
   EXPECT_NE(AquiferverlaufBerechnen(gas, 1000, Radial(Aquifermodell::Hurst, 4, 50), l.Alle()).meldung.find("Datum"),
             std::string::npos);
+}
+
+}  // namespace
+}  // namespace zelvor
+
+namespace zelvor {
+namespace {
+
+// The run with an aquifer too small to matter is the closed tank's run line for line; only its last
+// line, which names the model, is added.
+TEST(Aquifer, LaufMitVerschwindendemAquiferIstDerDesGeschlossenenSpeichers) {
+  AuswertungsEingaben e;
+  e.komponenten[3] = 100;
+  e.temperatur = 100;
+  e.ogip = 1000;
+  e.initialdruck = 200;
+  e.a1 = 100;
+  e.b1 = 1.2;
+  e.bohrungsanzahl = 1;
+  const std::vector<std::string> zeilen = {"100 1000 100", "180 900 90", "260 800 80"};
+  e.ratenzeilen = &zeilen;
+  AuswertungsErgebnis ohne, mit;
+  Auswerten(e, ohne);
+  Aquiferdaten a = Radial(Aquifermodell::Hurst, 3, 50);
+  a.kompressibilitaet = 1e-12;
+  const std::vector<std::optional<Tag>> daten = {TagAusDatum(2001, 1, 1), TagAusDatum(2002, 1, 1), TagAusDatum(2003, 1, 1)};
+  e.aquifer = &a;
+  e.zeilendaten = &daten;
+  Auswerten(e, mit);
+  ASSERT_EQ(mit.zeilen.size(), ohne.zeilen.size() + 1);
+  EXPECT_TRUE(std::equal(ohne.zeilen.begin(), ohne.zeilen.end(), mit.zeilen.begin()));
+  EXPECT_EQ(mit.zeilen.back().rfind("    Aquifermodell hurst ab 02.10.1999 (geschätzt): WE 0.0", 0), 0u)
+      << mit.zeilen.back();
+  // Undated lines: the run stops with the reason.
+  e.zeilendaten = nullptr;
+  Auswerten(e, mit);
+  EXPECT_TRUE(mit.abgebrochen);
+  EXPECT_NE(mit.zeilen.back().find("braucht ein Datum"), std::string::npos) << mit.zeilen.back();
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+// The water-drive example from the command line: the aquifer's history, the fit that finds the gas in
+// place it was made with where the P/Z line overestimates it, and the run after adopting the fit.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/Befehle.h"
+
+namespace zelvor::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Starten(std::vector<std::string> args, int erwartet = ERFOLG) {
+  args.insert(args.begin(), "zelvor-cli");
+  std::vector<const char*> argv;
+  for (const std::string& a : args) argv.push_back(a.c_str());
+  std::ostringstream out, err;
+  EXPECT_EQ(Ausfuehren(static_cast<int>(argv.size()), argv.data(), out, err), erwartet) << args[1] << err.str();
+  return out.str();
+}
+
+double ZahlNach(const std::string& text, const std::string& marke) {
+  const std::size_t p = text.find(marke);
+  return p == std::string::npos ? -1 : std::stod(text.substr(p + marke.size()));
+}
+
+TEST(Wasserdrive, AnpassungFindetDenGasvorratUndDieUebernahmeMachtDieCWerteGleich) {
+  const fs::path ordner = fs::temp_directory_path() / ("zelvor-wasserdrive-" + std::to_string(::getpid()));
+  fs::create_directories(ordner);
+  const std::string well = (ordner / "w.zlv").string();
+  fs::copy_file(std::string(ZELVOR_EXAMPLES_DIR) + "/wasserdrive.zlv", well, fs::copy_options::overwrite_existing);
+
+  const std::string verlauf = Starten({"aquifer", well});
+  EXPECT_NE(verlauf.find("Ratenzeile 192"), std::string::npos);
+  EXPECT_NE(verlauf.find("Messung 15"), std::string::npos);
+
+  const std::string json = Starten({"ogip", well, "--json"});
+  EXPECT_NE(json.find("\"Gestuetzt\": true"), std::string::npos);
+  const double g = ZahlNach(json, "\"G\": {\"Wert\": ");
+  EXPECT_NEAR(g, 1500, 30);
+  EXPECT_GT(ZahlNach(json.substr(json.find("\"Gerade\"")), "\"G\": "), 1.1 * 1500);
+
+  Starten({"ogip", well, "--apply-aquifer"});
+  const std::string tabelle = Starten({"evaluate", well});
+  EXPECT_NEAR(ZahlNach(tabelle, "Mittlerer C-Wert:"), 1.2, 0.01);
+  EXPECT_NE(tabelle.find("    Aquifermodell fetkovich ab 01.01.2005: WE 0.0 Mio m3 bei der ersten"), std::string::npos);
+  // Without a model there is no history to list.
+  Starten({"set", well, "Aquifer=keiner"});
+  EXPECT_NE(Starten({"aquifer", well}, ABGEBROCHEN).find("kein Aquifermodell"), std::string::npos);
+  fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace zelvor::cli
