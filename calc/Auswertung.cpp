@@ -324,7 +324,8 @@ class Lauf {
           m_verlauf.schritte.empty() || m_e.aquifer->modell == Aquifermodell::Topf
               ? std::string()
               : " ab " + DatumText(m_verlauf.beginn) + (m_verlauf.beginnGeschaetzt ? " (geschätzt)" : "");
-      Zeile(Formatiere("    Aquifermodell %s%s: WE %.1f Mio m3 bei der ersten, %.1f Mio m3 bei der letzten Ratenzeile",
+      // From the first line's influx to the last's, as short as the table's lines.
+      Zeile(Formatiere("    Aquifermodell %s%s: WE %.1f bis %.1f Mio m3",
                        AquifermodellName(m_e.aquifer->modell), beginn.c_str(), m_verlauf.punkte[0].we,
                        m_verlauf.punkte[letzte].we));
     }
