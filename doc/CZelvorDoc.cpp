@@ -22,6 +22,7 @@ void CZelvorDoc::StandardwerteSetzen() {
   m_RatenDatum.clear();
   m_Messungen.clear();
   m_Speicher = Speichereinstellungen{};
+  m_Rueckgang = Rueckgangseinstellungen{};
   m_FremdeBloecke.clear();
   m_bVariablerC = 0;
   m_bGrafikRaten = 0;

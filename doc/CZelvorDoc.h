@@ -9,6 +9,7 @@
 
 #include "calc/Laufdaten.h"
 #include "doc/Prognoseeinstellungen.h"
+#include "doc/Rueckgangseinstellungen.h"
 #include "doc/Schliessdruckmessung.h"
 #include "doc/Speichereinstellungen.h"
 
@@ -67,6 +68,8 @@ class CZelvorDoc {
   // A storage well's fill-level settings (working gas, cushion gas, seasons, fill targets), kept in
   // the well file's storage block.
   Speichereinstellungen m_Speicher;
+  // The decline analysis's settings, kept in the well file's decline block when one is set.
+  Rueckgangseinstellungen m_Rueckgang;
   // The blocks of the well file this program could not read (a newer version's, a damaged one), as the
   // file held them: written back unchanged after the blocks of its own, so that no save loses them.
   std::vector<unsigned char> m_FremdeBloecke;

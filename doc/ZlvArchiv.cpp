@@ -10,6 +10,7 @@
 #include "doc/Messdatenblock.h"
 #include "doc/Prognoseblock.h"
 #include "doc/Speicherblock.h"
+#include "doc/Rueckgangsblock.h"
 #include "doc/Speicherzusatzblock.h"
 #include "doc/Windows1252.h"
 #include "doc/ZlvArchivBloecke.h"
@@ -234,6 +235,7 @@ struct Bloecke {
   Prognoseeinstellungen prognose;
   Messdaten messdaten;
   Speichereinstellungen speicher;
+  Rueckgangseinstellungen rueckgang;
   std::vector<unsigned char> fremd;
   std::vector<std::string> nichtGelesen;
 };
@@ -243,12 +245,13 @@ const char* Inhaltsname(const std::string& kennung) {
   if (kennung == "ZDAT") return "die Datumsangaben und Schließdruckmessungen";
   if (kennung == "ZSPE") return "die Speichereinstellungen";
   if (kennung == "ZSPA") return "die Einstellungen der Speicheranlage";
+  if (kennung == "ZRUE") return "die Einstellungen des Förderrückgangs";
   return nullptr;
 }
 
 Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
   Bloecke b;
-  bool prognose = false, messdaten = false, speicher = false, zusatz = false;
+  bool prognose = false, messdaten = false, speicher = false, zusatz = false, rueckgang = false;
   Speichereinstellungen anlage;  // the facility's fields, put beside the storage block's after the loop
   const Blockfolge folge = BloeckeTeilen(rest);
   for (const std::span<const unsigned char> block : folge.bloecke) {
@@ -268,6 +271,10 @@ Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
       genommen = speicher = s.has_value();
     } else if (kennung == "ZSPA" && !zusatz) {
       genommen = zusatz = SpeicherzusatzblockLesen(block, anlage);
+    } else if (kennung == "ZRUE" && !rueckgang) {
+      auto r = RueckgangsblockLesen(block);
+      if (r) b.rueckgang = std::move(*r);
+      genommen = rueckgang = r.has_value();
     }
     if (genommen) continue;
     b.fremd.insert(b.fremd.end(), block.begin(), block.end());
@@ -314,6 +321,7 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   doc.m_RatenDatum = std::move(messdaten.daten);
   doc.m_Messungen = std::move(messdaten.messungen);
   doc.m_Speicher = std::move(speicher);
+  doc.m_Rueckgang = std::move(b.rueckgang);
   doc.m_FremdeBloecke = std::move(b.fremd);
   doc.NachDemLaden();
   ZlvErgebnis r;
@@ -404,6 +412,9 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
     if (!MessungSinnvoll(m) || (m.datum && !TagImBereich(*m.datum))) return "Eine Schließdruckmessung hat keinen gültigen Wert und kann nicht gespeichert werden.";
   gesamt += 18 + 4 * zeilen.size() + 13 * doc.m_Messungen.size();
   gesamt += SpeicherblockBytes(doc.m_Speicher) + SpeicherzusatzblockBytes(doc.m_Speicher) + doc.m_FremdeBloecke.size();
+  if (const auto fehler = RueckgangseinstellungenPruefen(doc.m_Rueckgang))
+    return "Die Einstellungen des Förderrückgangs können nicht gespeichert werden: " + *fehler;
+  gesamt += RueckgangsblockBytes(doc.m_Rueckgang);
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -428,6 +439,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   MessdatenblockAnhaengen({doc.m_RatenDatum, doc.m_Messungen}, zeilen.size(), bytes);
   SpeicherblockAnhaengen(doc.m_Speicher, bytes);
   SpeicherzusatzblockAnhaengen(doc.m_Speicher, bytes);
+  RueckgangsblockAnhaengen(doc.m_Rueckgang, bytes);
   // After the blocks written here, so that older readers find theirs where they always stood.
   bytes.insert(bytes.end(), doc.m_FremdeBloecke.begin(), doc.m_FremdeBloecke.end());
   return "";
