@@ -15,6 +15,7 @@
 #include "cli/Json.h"
 #include "cli/Maskierung.h"
 #include "cli/Prognose.h"
+#include "cli/Rueckgang.h"
 #include "cli/Speicher.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/Dateizugriff.h"
@@ -185,6 +186,9 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   // Storage settings are listed once a well has some (a working gas of 0 means none and is not taken).
   if (doc.m_Speicher != Speichereinstellungen{})
     for (const Speicherangabe& p : Speicherangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Speicher)) << '\n';
+  // Decline settings likewise, once one differs from its default.
+  if (!doc.m_Rueckgang.Standard())
+    for (const Rueckgangsangabe& p : Rueckgangsangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Rueckgang)) << '\n';
   for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
     out << "Ratenzeile=" << Maskiert(doc.m_Ratenzeilen[i]);
     if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
@@ -223,6 +227,8 @@ int Set(const Argumente& a, std::ostream& err) {
       m = p->setzen(doc.m_Prognose, wert);
     } else if (const Speicherangabe* sp = SpeicherangabeSuchen(name)) {
       m = sp->setzen(doc.m_Speicher, wert);
+    } else if (const Rueckgangsangabe* r = RueckgangsangabeSuchen(name)) {
+      m = r->setzen(doc.m_Rueckgang, wert);
     } else {
       return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
     }
@@ -315,6 +321,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (a.befehl == "analyze") return Analyze(a, out, err);
   if (a.befehl == "forecast") return Forecast(a, out, err);
   if (a.befehl == "ogip") return Ogip(a, out, err);
+  if (a.befehl == "rueckgang") return RueckgangBefehl(a, out, err);
   if (a.befehl == "kennlinien") return Kennlinien(a, out, err);
   if (a.befehl == "speicherjahr") return SpeicherjahrBefehl(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);

@@ -144,6 +144,7 @@ std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   for (Exporttabelle& t : AbgleichTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : SpeicherTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : MessbilanzTabellen(doc)) tabellen.push_back(std::move(t));
+  for (Exporttabelle& t : RueckgangTabellen(doc)) tabellen.push_back(std::move(t));
   return tabellen;
 }
 

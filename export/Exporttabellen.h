@@ -30,6 +30,10 @@ std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc);
 // ("Schließdruckanpassung"); nothing for a well without surveys.
 std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc);
 
+// A production well's decline fit of its dated rate lines ("Förderrückgang"): its values with their 95 %
+// intervals, or why there is none; nothing for a well without dated lines.
+std::vector<Exporttabelle> RueckgangTabellen(const CZelvorDoc& doc);
+
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 
 }  // namespace zelvor
