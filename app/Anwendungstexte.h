@@ -54,6 +54,7 @@ enum Befehl : int {
   ID_MESSUNGEN = 32786,                // "Schließdruckmessungen..." dialog
   ID_FELDUEBERSICHT = 32790,           // "Feldübersicht..."
   ID_SPEICHERKENNLINIEN = 32792,       // view "Speicherkennlinien"
+  ID_RUECKGANG = 32796,                // view "Förderrückgang"
 };
 
 }  // namespace zelvor

@@ -67,7 +67,8 @@ int RueckgangBefehl(const Argumente& a, std::ostream& out, std::ostream& err) {
     out << Json(r, vergleich);
   } else {
     for (const std::string& z : RueckgangText(r)) out << z << '\n';
-    if (!vergleich.empty()) out << '\n' << "    " << vergleich << '\n';
+    if (!vergleich.empty()) out << '\n';
+    for (const std::string& z : Umbrochen(vergleich)) out << z << '\n';
   }
   return r.Gemacht() ? ERFOLG : ABGEBROCHEN;
 }

@@ -28,6 +28,30 @@ std::string Zeile(const char* name, const std::string& wert) { return Name(name)
 
 }  // namespace
 
+std::vector<std::string> Umbrochen(const std::string& satz, std::size_t breite) {
+  std::vector<std::string> zeilen;
+  std::string zeile;
+  std::size_t zeichen = 0;
+  std::size_t i = 0;
+  while (i < satz.size()) {
+    std::size_t j = satz.find(' ', i);
+    if (j == std::string::npos) j = satz.size();
+    const std::string wort = satz.substr(i, j - i);
+    std::size_t n = 0;
+    for (const unsigned char c : wort) n += (c & 0xC0) != 0x80;
+    if (zeichen > 0 && zeichen + 1 + n > breite) {
+      zeilen.push_back("    " + zeile);
+      zeile.clear();
+      zeichen = 0;
+    }
+    zeile += (zeichen ? " " : "") + wort;
+    zeichen += (zeichen ? 1 : 0) + n;
+    i = j + 1;
+  }
+  if (!zeile.empty()) zeilen.push_back("    " + zeile);
+  return zeilen;
+}
+
 std::string RueckgangDatum(const std::optional<Tag>& t) { return t ? DatumText(*t) : Formatiere("nach %d", LETZTES_JAHR); }
 
 std::vector<std::string> RueckgangText(const Rueckgang& r) {

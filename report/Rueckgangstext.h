@@ -22,4 +22,8 @@ std::vector<std::string> RueckgangText(const Rueckgang& r);
 // forecast's end date only when it is dated (start). "" when either was not made.
 std::string RueckgangVergleich(const Rueckgang& r, const Foerderprognose& p, std::optional<Tag> start);
 
+// The sentence as indented lines of at most `breite` characters, broken at blanks, for a page or a
+// terminal; none for an empty sentence.
+std::vector<std::string> Umbrochen(const std::string& satz, std::size_t breite = 96);
+
 }  // namespace zelvor

@@ -16,7 +16,10 @@ Analyseseite RueckgangSeite(const CZelvorDoc& doc) {
   const bool prognose = p && p->Gemacht();
   const std::optional<Tag> start = prognose ? PrognoseStart(doc) : std::nullopt;
   if (prognose)
-    if (const std::string v = RueckgangVergleich(r, *p, start); !v.empty()) s.text.insert(s.text.end(), {"", "    " + v});
+    if (const std::string v = RueckgangVergleich(r, *p, start); !v.empty()) {
+      s.text.emplace_back();
+      for (std::string& z : Umbrochen(v)) s.text.push_back(std::move(z));
+    }
   if (r.punkte.empty()) return s;
   Diagramm zeit = RueckgangDiagrammZeit(r, prognose ? &*p : nullptr, start);
   if (!DiagrammLeer(zeit)) s.diagramme.push_back(std::move(zeit));
