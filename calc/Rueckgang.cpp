@@ -363,6 +363,7 @@ Rueckgang RueckgangAnpassen(std::vector<Rueckgangspunkt> punkte, const Rueckgang
   r.jahre.unten = std::max(r.jahre.unten, tLetzte);
   if (gw.erreicht) {
     r.ende = TagNachJahren(r.start, r.jahre.wert);
+    r.grenzeErreicht = r.ende.has_value();  // a limit on the calendar's last day may round past it
     r.endeFrueh = TagNachJahren(r.start, r.jahre.unten);
     r.endeSpaet = TagNachJahren(r.start, r.jahre.oben);
   }

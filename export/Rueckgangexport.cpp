@@ -3,6 +3,7 @@
 #include "calc/Format.h"
 #include "doc/DokumentRueckgang.h"
 #include "export/Exporttabellen.h"
+#include "report/Rueckgangstext.h"
 
 namespace zelvor {
 
@@ -41,9 +42,9 @@ std::vector<Exporttabelle> RueckgangTabellen(const CZelvorDoc& doc) {
   bereich("Restvolumen", r.rest, "Mio m3");
   bereich("EUR", r.eur, "Mio m3");
   if (r.grenzeErreicht) {
-    text("Ende", DatumText(*r.ende));
-    text("Ende, 95 % früh", DatumText(*r.endeFrueh));
-    text("Ende, 95 % spät", r.endeSpaet ? DatumText(*r.endeSpaet) : Formatiere("nach %d", LETZTES_JAHR));
+    text("Ende", RueckgangDatum(r.ende));
+    text("Ende, 95 % früh", RueckgangDatum(r.endeFrueh));
+    text("Ende, 95 % spät", RueckgangDatum(r.endeSpaet));
   } else {
     text("Ende", r.schonUnterGrenze ? "schon unter der Grenze" : Formatiere("nach %d", LETZTES_JAHR));
   }

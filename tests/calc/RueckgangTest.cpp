@@ -96,6 +96,7 @@ TEST(Rueckgang, HandfaelleAusDenGeschlossenenFormen) {
         }
         EXPECT_TRUE(Innen(r.eur, f.eur)) << r.eur.unten << " " << r.eur.oben;
         EXPECT_TRUE(Innen(r.jahre, f.jahre)) << r.jahre.unten << " " << r.jahre.oben;
+        ASSERT_TRUE(r.ende && r.endeFrueh && r.endeSpaet);
         EXPECT_LE(*r.endeFrueh, *r.ende);
         EXPECT_LE(*r.ende, *r.endeSpaet);
       }
