@@ -213,7 +213,7 @@ std::vector<std::string> FeldverlaufText(const Feldverlauf& v, std::optional<Tag
 std::vector<std::string> FeldrueckgangText(const Feldrueckgang& r) {
   std::vector<std::string> z;
   if (r.Leer() || r.jahre.empty()) return z;
-  z.push_back(Formatiere("Förderrückgang des Feldes ab %s: %s mit Rückgangskurve, EUR zusammen %.1f Mio m3 (ihre Förderprognosen: %.1f Mio m3)",
+  z.push_back(Formatiere("Förderrückgang des Feldes ab %s: %s, EUR %.1f Mio m3 (ihre Förderprognosen %.1f Mio m3)",
                          DatumText(*r.stand).c_str(), Anzahltext(r.bohrungen, "Bohrung", "Bohrungen").c_str(), r.eur, r.eurPrognose));
   z.push_back("   Jahre       Datum  Rate Rückgang (m3/h)  Rate Prognose (m3/h)  Rückgang ab Stand (Mio m3)  Prognose ab Stand (Mio m3)");
   for (std::size_t k = 0; k < r.jahre.size(); ++k) {

@@ -101,4 +101,23 @@ Diagramm RueckgangDiagrammGp(const Rueckgang& r) {
   return d;
 }
 
+Diagramm FeldrueckgangDiagramm(const Feldrueckgang& r) {
+  Diagramm d;
+  d.titel = "Förderrückgang und Förderprognose des Feldes";
+  d.xText = "Datum";
+  d.yText = "Rate (m3/h)";
+  d.xKalender = true;
+  d.yMin = 0;
+  if (r.Leer() || !r.stand) return d;
+  const double anfang = Jahreszahl(*r.stand);
+  Diagrammreihe rueckgang{"Rückgangskurven", {}, r.rateRueckgang, BLAU, Linienart::Durchgezogen, Markierung::Keine};
+  Diagrammreihe prognose{"Förderprognosen", {}, r.ratePrognose, ROT, Linienart::Durchgezogen, Markierung::Keine};
+  for (const double j : r.jahre) {
+    rueckgang.x.push_back(anfang + j);
+    prognose.x.push_back(anfang + j);
+  }
+  d.reihen = {std::move(rueckgang), std::move(prognose)};
+  return d;
+}
+
 }  // namespace zelvor

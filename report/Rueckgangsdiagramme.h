@@ -8,6 +8,7 @@
 #include "calc/Datum.h"
 #include "calc/Prognosemodell.h"
 #include "calc/Rueckgang.h"
+#include "feld/Feldrueckgang.h"
 #include "report/Diagramm.h"
 
 namespace zelvor {
@@ -16,6 +17,9 @@ namespace zelvor {
 Diagramm RueckgangDiagrammZeit(const Rueckgang& r, const Foerderprognose* prognose = nullptr,
                                std::optional<Tag> prognoseStart = std::nullopt);
 Diagramm RueckgangDiagrammGp(const Rueckgang& r);
+
+// The field's summed declines and the same wells' summed forecasts over the calendar from the Stand.
+Diagramm FeldrueckgangDiagramm(const Feldrueckgang& r);
 
 // The fitted curve as (years from its start, rate) at `schritte` steps from `von` to `bis` years.
 void RueckgangKurve(const Rueckgang& r, double von, double bis, int schritte, std::vector<double>& t, std::vector<double>& q);

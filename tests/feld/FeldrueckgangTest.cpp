@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "feld/Feld.h"
+#include "report/Rueckgangsdiagramme.h"
 
 namespace zelvor {
 namespace {
@@ -55,6 +56,11 @@ TEST(Feldrueckgang, SummeNebenDenPrognosenDerselbenBohrungen) {
   EXPECT_DOUBLE_EQ(r.rateRueckgang.front(), 2000);
   EXPECT_DOUBLE_EQ(r.ratePrognose.front(), 1000);
   EXPECT_DOUBLE_EQ(r.jahre.back(), 5);
+  // Both sums over the calendar from the Stand.
+  const Diagramm d = FeldrueckgangDiagramm(r);
+  ASSERT_EQ(d.reihen.size(), 2u);
+  EXPECT_DOUBLE_EQ(d.reihen[0].x.front(), Jahreszahl(STAND));
+  EXPECT_EQ(d.reihen[1].y, r.ratePrognose);
   b.erase(b.begin());
   r = FeldrueckgangBerechnen(b, r.stand);
   EXPECT_EQ(r.bohrungen, 1);
