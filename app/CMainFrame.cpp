@@ -39,6 +39,7 @@
 #include "views/CPrognose.h"
 #include "views/CZelvorView.h"
 #include "views/MaterialbilanzZeichnen.h"
+#include "views/RueckgangZeichnen.h"
 #include "views/SpeicherkennlinienZeichnen.h"
 
 namespace zelvor {
@@ -98,6 +99,11 @@ CMainFrame::CMainFrame(Dokumentsteuerung& dokument, QWidget* parent) : QMainWind
     auto* k = new CAnalyseansicht(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, SpeicherkennlinienSeite, eltern);
     k->setObjectName(QStringLiteral("CSpeicherkennlinien"));
     return k;
+  });
+  AnsichtsartAnmelden(ANSICHT_RUECKGANG, ID_RUECKGANG, [this](QWidget* eltern) {
+    auto* r = new CAnalyseansicht(m_Dokument.Doc(), [this] { return m_Dokument.Titel(); }, RueckgangSeite, eltern);
+    r->setObjectName(QStringLiteral("CRueckgang"));
+    return r;
   });
 
   connect(&m_Dokument, &Dokumentsteuerung::AnsichtenAktualisieren, this, [this] {
@@ -317,8 +323,14 @@ void CMainFrame::MenuesAnlegen() {
                                    QStringLiteral("speicherkennlinien.svg"));
   kennlinien->setShortcut(QKeySequence(Qt::Key_F9));
   connect(kennlinien, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_SPEICHERKENNLINIEN); });
+  QAction* rueckgang = NeueAktion(ID_RUECKGANG, QStringLiteral("Förder&rückgang"),
+                                  QStringLiteral("Zeigt die Rückgangskurve der datierten Raten mit Restvolumen, Ende und "
+                                                 "EUR neben der Förderprognose\nFörderrückgang"),
+                                  QStringLiteral("rueckgang.svg"));
+  rueckgang->setShortcut(QKeySequence(Qt::Key_F11));
+  connect(rueckgang, &QAction::triggered, this, [this] { AnsichtWechseln(ANSICHT_RUECKGANG); });
   menuBar()->addMenu(QStringLiteral("&Ansicht"))
-      ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose, bilanz, kennlinien});
+      ->addActions({symbolleiste, statusleiste, grafik, tabelle, liefer, prognose, bilanz, kennlinien, rueckgang});
 
   // ?
   QAction* info = NeueAktion(ID_APP_ABOUT, QStringLiteral("Inf&o über zelvor..."),
@@ -370,7 +382,7 @@ void CMainFrame::SymbolleisteAnlegen() {
   m_Symbolleiste->setMovable(true);
   m_Symbolleiste->setAllowedAreas(Qt::AllToolBarAreas);
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIKLUPE, ID_DATEN_AENDERN, ID_GRAFIK, ID_TABELLE,
-                 ID_LIEFERFAEHIGKEIT, ID_PROGNOSE, ID_MATERIALBILANZ, ID_SPEICHERKENNLINIEN, ID_FILE_PRINT})
+                 ID_LIEFERFAEHIGKEIT, ID_PROGNOSE, ID_MATERIALBILANZ, ID_SPEICHERKENNLINIEN, ID_RUECKGANG, ID_FILE_PRINT})
     m_Symbolleiste->addAction(Aktion(id));
   m_Symbolleiste->addSeparator();
   m_Symbolleiste->addAction(Aktion(ID_APP_ABOUT));
@@ -397,7 +409,7 @@ void CMainFrame::KontextmenueAnlegen() {
       {ID_ERGEBNISSE_AUSGEBEN, "Ergebnisse speichern"},
       // Beyond the original seven.
       {ID_LIEFERFAEHIGKEIT, "Lieferfähigkeit"}, {ID_PROGNOSE, "Förderprognose"}, {ID_MATERIALBILANZ, "Materialbilanz"},
-      {ID_SPEICHERKENNLINIEN, "Speicherkennlinien"},
+      {ID_SPEICHERKENNLINIEN, "Speicherkennlinien"}, {ID_RUECKGANG, "Förderrückgang"},
       {0, nullptr},
       {ID_EDIT_COPY, "Kopieren"},
   };

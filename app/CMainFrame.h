@@ -26,7 +26,7 @@ class CMainFrame : public QMainWindow {
  public:
   // View identities for the switch.
   enum { ANSICHT_TABELLE = 1, ANSICHT_GRAFIK = 2, ANSICHT_LIEFERFAEHIGKEIT = 3, ANSICHT_PROGNOSE = 4,
-         ANSICHT_MATERIALBILANZ = 5, ANSICHT_SPEICHERKENNLINIEN = 6 };
+         ANSICHT_MATERIALBILANZ = 5, ANSICHT_SPEICHERKENNLINIEN = 6, ANSICHT_RUECKGANG = 7 };
 
   explicit CMainFrame(Dokumentsteuerung& dokument, QWidget* parent = nullptr);
 

@@ -33,6 +33,8 @@ const std::set<std::string>& Erlaubt(const std::string& befehl) {
   static const std::set<std::string> forecast = {"--rates", "--pmin", "--plateau", "--end",     "--model",
                                                  "--steps", "--pmax", "--pres-max", "--json"};
   if (befehl == "forecast") return forecast;
+  static const std::set<std::string> rueckgang = {"--rates", "--modell", "--ab", "--bis", "--json"};
+  if (befehl == "rueckgang") return rueckgang;
   static const std::set<std::string> kennlinien = {"--rates", "--schritt", "--json"};
   static const std::set<std::string> speicherjahr = {"--rates", "--json", "--transparenz", "-o"};
   if (befehl == "kennlinien") return kennlinien;
@@ -85,7 +87,7 @@ std::optional<Ausgabeformat> AusgabeformatAus(const std::string& pfad) {
 
 const std::vector<std::string>& Zeichenansichten() {
   static const std::vector<std::string> ansichten = {"grafik", "lieferfaehigkeit", "prognose", "materialbilanz",
-                                                    "speicherkennlinien"};
+                                                    "speicherkennlinien", "rueckgang"};
   return ansichten;
 }
 
@@ -103,6 +105,8 @@ std::string Gebrauch() {
          "  zelvor-cli ogip BOHRUNG.zlv [--rates RATENDATEI] [--gegendruck] [--json]\n"
          "             [--apply|--apply-messungen|--apply-aquifer]\n"
          "  zelvor-cli aquifer BOHRUNG.zlv [--rates RATENDATEI] [--json]\n"
+         "  zelvor-cli rueckgang BOHRUNG.zlv [--modell exponentiell|harmonisch|hyperbolisch|modifiziert]\n"
+         "             [--ab TT.MM.JJJJ] [--bis Q] [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli kennlinien BOHRUNG.zlv [--schritt PROZENT] [--rates RATENDATEI] [--json]\n"
          "  zelvor-cli speicherjahr BOHRUNG.zlv [--rates RATENDATEI] [--json | --transparenz -o DATEI.csv|DATEI.json]\n"
          "  zelvor-cli propose BOHRUNG.zlv [--wgv X] [--apply]\n"
@@ -125,7 +129,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
   a.befehl = argv[1];
   static const std::set<std::string> befehle = {"evaluate", "analyze", "forecast", "propose", "results", "show",
                                                   "set",      "graph",   "print",   "export",  "ogip",
-                                                  "kennlinien", "speicherjahr", "aquifer"};
+                                                  "kennlinien", "speicherjahr", "aquifer", "rueckgang"};
   if (!befehle.count(a.befehl)) return "Unbekannter Befehl \"" + a.befehl + "\".";
   const std::set<std::string>& erlaubt = Erlaubt(a.befehl);
   std::set<std::string> gegeben;
@@ -137,7 +141,8 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
       if (!gegeben.insert(arg).second) return "Die Option " + arg + " ist mehrfach angegeben.";
       const bool prognosewert = arg == "--pmin" || arg == "--plateau" || arg == "--end" || arg == "--model" ||
                                 arg == "--steps" || arg == "--pmax" || arg == "--pres-max";
-      const bool mitWert = prognosewert || arg == "--rates" || arg == "--messungen" || arg == "-o" || arg == "--wgv" || arg == "--view" ||
+      const bool rueckgangswert = arg == "--modell" || arg == "--ab" || arg == "--bis";
+      const bool mitWert = prognosewert || rueckgangswert || arg == "--rates" || arg == "--messungen" || arg == "-o" || arg == "--wgv" || arg == "--view" ||
                            arg == "--dialekt" || arg == "--schritt";
       if (mitWert) {
         if (i + 1 >= argc) return "Die Option " + arg + " verlangt einen Wert.";
@@ -155,6 +160,7 @@ std::optional<std::string> ArgumenteLesen(int argc, const char* const* argv, Arg
         if (arg == "--dialekt") a.dialekt = wert;
         if (arg == "--schritt") a.schritt = wert;
         if (prognosewert) a.prognose.emplace_back(arg, wert);
+        if (rueckgangswert) a.rueckgang.emplace_back(arg, wert);
       } else if (arg == "--variable-c") {
         a.variablerC = true;
       } else if (arg == "--rate-graph") {

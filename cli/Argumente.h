@@ -19,6 +19,8 @@ struct Argumente {
   std::optional<std::string> wgv;      // --wgv
   // forecast: --pmin, --plateau, --end, --model, --steps with their texts, in the order given
   std::vector<std::pair<std::string, std::string>> prognose;
+  // rueckgang: --modell, --ab, --bis with their texts, in the order given
+  std::vector<std::pair<std::string, std::string>> rueckgang;
   std::optional<std::string> dialekt;  // --dialekt (export: "de")
   std::optional<std::string> schritt;  // --schritt (kennlinien: the fill level's step in %)
   bool variablerC = false;             // --variable-c

@@ -16,6 +16,7 @@
 #include "cli/Json.h"
 #include "cli/Maskierung.h"
 #include "cli/Prognose.h"
+#include "cli/Rueckgang.h"
 #include "cli/Speicher.h"
 #include "doc/Aquifereinstellungen.h"
 #include "doc/CZelvorDoc.h"
@@ -190,6 +191,9 @@ int Show(const Argumente& a, std::ostream& out, std::ostream& err) {
   // The aquifer settings only with a model: the well file keeps them only then.
   if (doc.m_Aquifer.Gesetzt())
     for (const Aquiferangabe& g : Aquiferangaben()) out << g.name << '=' << Maskiert(AquiferText(doc.m_Aquifer, g)) << '\n';
+  // Decline settings likewise, once one differs from its default.
+  if (!doc.m_Rueckgang.Standard())
+    for (const Rueckgangsangabe& p : Rueckgangsangaben()) out << p.name << '=' << Maskiert(p.text(doc.m_Rueckgang)) << '\n';
   for (std::size_t i = 0; i < doc.m_Ratenzeilen.size(); ++i) {
     out << "Ratenzeile=" << Maskiert(doc.m_Ratenzeilen[i]);
     if (const auto datum = ZeilenDatum(doc.m_RatenDatum, i)) out << "  " << DatumText(*datum);
@@ -230,6 +234,8 @@ int Set(const Argumente& a, std::ostream& err) {
       m = sp->setzen(doc.m_Speicher, wert);
     } else if (const Aquiferangabe* aq = AquiferangabeSuchen(name)) {
       m = AquiferSetzen(doc.m_Aquifer, *aq, wert);
+    } else if (const Rueckgangsangabe* r = RueckgangsangabeSuchen(name)) {
+      m = r->setzen(doc.m_Rueckgang, wert);
     } else {
       return Fehler(err, "Unbekanntes Feld \"" + name + "\".");
     }
@@ -327,6 +333,7 @@ int Ausfuehren(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (a.befehl == "forecast") return Forecast(a, out, err);
   if (a.befehl == "ogip") return Ogip(a, out, err);
   if (a.befehl == "aquifer") return AquiferBefehl(a, out, err);
+  if (a.befehl == "rueckgang") return RueckgangBefehl(a, out, err);
   if (a.befehl == "kennlinien") return Kennlinien(a, out, err);
   if (a.befehl == "speicherjahr") return SpeicherjahrBefehl(a, out, err);
   if (a.befehl == "results") return Results(a, out, err);

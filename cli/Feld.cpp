@@ -89,7 +89,8 @@ std::string Json(const Feldergebnis& f) {
          ", \"OGIP\": " + Wert(b.ogip) + ", \"Gp\": " + Wert(b.gp) + ", \"Anteil\": " +
          Wert(b.anteil) + ", \"CWert\": " + Wert(b.cMittel) + ", \"n\": " + Wert(b.n) + ", \"AOF\": " + Wert(b.aof) +
          ", \"QJetzt\": " + Wert(b.qJetzt) + ", \"Restreserven\": " + Wert(b.restreserven) + ", \"Jahre\": " +
-         Wert(b.jahre) + ", \"GStern\": " + Wert(b.gStern) + Speicherstand(b) + ", \"Bemerkung\": " +
+         Wert(b.jahre) + ", \"GStern\": " + Wert(b.gStern) + Speicherstand(b) +
+         (b.rueckgangEur ? ", \"RueckgangEUR\": " + Wert(b.rueckgangEur) : std::string()) + ", \"Bemerkung\": " +
          JsonText(b.bemerkung) + "}";
   }
   j += "],\n  \"Zusammenfassung\": " + JsonTextListe(FeldZusammenfassung(f)) + ",\n";
@@ -110,6 +111,16 @@ std::string Json(const Feldergebnis& f) {
   // Only a field with storage wells' curves has the key, so other fields' JSON stays as it was.
   if (!f.kennlinien.Leer()) j += Json(f.kennlinien);
   if (f.speicherjahr.bohrungen > 0) j += Json(f.speicherjahr);
+  // Likewise the declines beside the forecasts, only when a well has a decline fit.
+  if (const Feldrueckgang& r = f.rueckgang; !r.Leer() && r.stand) {
+    j += "  \"Rueckgang\": {\"Bohrungen\": " + std::to_string(r.bohrungen) + ", \"EUR\": " + JsonZahl(r.eur) +
+         ", \"EURPrognose\": " + JsonZahl(r.eurPrognose) + ", \"Stand\": " + JsonText(DatumIso(*r.stand)) + ", \"Verlauf\": [";
+    for (std::size_t k = 0; k < r.jahre.size(); ++k)
+      j += std::string(k ? ", " : "") + "{\"Jahre\": " + JsonZahl(r.jahre[k]) + ", \"RateRueckgang\": " + JsonZahl(r.rateRueckgang[k]) +
+           ", \"RatePrognose\": " + JsonZahl(r.ratePrognose[k]) + ", \"MengeRueckgang\": " + JsonZahl(r.mengeRueckgang[k]) +
+           ", \"MengePrognose\": " + JsonZahl(r.mengePrognose[k]) + "}";
+    j += "]},\n";
+  }
   j += std::string("  \"Fehlgeschlagen\": ") + std::to_string(f.Fehlgeschlagene()) + "\n}\n";
   return j;
 }

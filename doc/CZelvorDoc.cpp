@@ -23,6 +23,7 @@ void CZelvorDoc::StandardwerteSetzen() {
   m_Messungen.clear();
   m_Speicher = Speichereinstellungen{};
   m_Aquifer = Aquiferdaten{};
+  m_Rueckgang = Rueckgangseinstellungen{};
   m_FremdeBloecke.clear();
   m_bVariablerC = 0;
   m_bGrafikRaten = 0;

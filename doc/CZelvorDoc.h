@@ -10,6 +10,7 @@
 #include "calc/Aquiferdaten.h"
 #include "calc/Laufdaten.h"
 #include "doc/Prognoseeinstellungen.h"
+#include "doc/Rueckgangseinstellungen.h"
 #include "doc/Schliessdruckmessung.h"
 #include "doc/Speichereinstellungen.h"
 
@@ -71,6 +72,8 @@ class CZelvorDoc {
   // The aquifer behind the reservoir (model keiner: the entered constant influx), kept in the well
   // file's aquifer block.
   Aquiferdaten m_Aquifer;
+  // The decline analysis's settings, kept in the well file's decline block when one is set.
+  Rueckgangseinstellungen m_Rueckgang;
   // The blocks of the well file this program could not read (a newer version's, a damaged one), as the
   // file held them: written back unchanged after the blocks of its own, so that no save loses them.
   std::vector<unsigned char> m_FremdeBloecke;

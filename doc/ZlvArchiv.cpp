@@ -12,6 +12,7 @@
 #include "doc/Messdatenblock.h"
 #include "doc/Prognoseblock.h"
 #include "doc/Speicherblock.h"
+#include "doc/Rueckgangsblock.h"
 #include "doc/Speicherzusatzblock.h"
 #include "doc/Windows1252.h"
 #include "doc/ZlvArchivBloecke.h"
@@ -237,6 +238,7 @@ struct Bloecke {
   Messdaten messdaten;
   Speichereinstellungen speicher;
   Aquiferdaten aquifer;
+  Rueckgangseinstellungen rueckgang;
   std::vector<unsigned char> fremd;
   std::vector<std::string> nichtGelesen;
 };
@@ -247,12 +249,13 @@ const char* Inhaltsname(const std::string& kennung) {
   if (kennung == "ZSPE") return "die Speichereinstellungen";
   if (kennung == "ZSPA") return "die Einstellungen der Speicheranlage";
   if (kennung == "ZAQU") return "die Aquifereinstellungen";
+  if (kennung == "ZRUE") return "die Einstellungen des Förderrückgangs";
   return nullptr;
 }
 
 Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
   Bloecke b;
-  bool prognose = false, messdaten = false, speicher = false, zusatz = false, aquifer = false;
+  bool prognose = false, messdaten = false, speicher = false, zusatz = false, aquifer = false, rueckgang = false;
   Speichereinstellungen anlage;  // the facility's fields, put beside the storage block's after the loop
   const Blockfolge folge = BloeckeTeilen(rest);
   for (const std::span<const unsigned char> block : folge.bloecke) {
@@ -276,6 +279,10 @@ Bloecke BloeckeLesen(std::span<const unsigned char> rest, std::size_t zeilen) {
       const std::optional<Aquiferdaten> a = AquiferblockLesen(block);
       if (a) b.aquifer = *a;
       genommen = aquifer = a.has_value();
+    } else if (kennung == "ZRUE" && !rueckgang) {
+      auto r = RueckgangsblockLesen(block);
+      if (r) b.rueckgang = std::move(*r);
+      genommen = rueckgang = r.has_value();
     }
     if (genommen) continue;
     b.fremd.insert(b.fremd.end(), block.begin(), block.end());
@@ -323,6 +330,7 @@ ZlvErgebnis Lesen(std::span<const unsigned char> bytes, CZelvorDoc& doc, std::st
   doc.m_Messungen = std::move(messdaten.messungen);
   doc.m_Speicher = std::move(speicher);
   doc.m_Aquifer = b.aquifer;
+  doc.m_Rueckgang = std::move(b.rueckgang);
   doc.m_FremdeBloecke = std::move(b.fremd);
   doc.NachDemLaden();
   ZlvErgebnis r;
@@ -417,6 +425,9 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
       return "Die Aquifereinstellungen können nicht gespeichert werden: " + *fehler;
   gesamt += SpeicherblockBytes(doc.m_Speicher) + SpeicherzusatzblockBytes(doc.m_Speicher) +
             AquiferblockBytes(doc.m_Aquifer) + doc.m_FremdeBloecke.size();
+  if (const auto fehler = RueckgangseinstellungenPruefen(doc.m_Rueckgang))
+    return "Die Einstellungen des Förderrückgangs können nicht gespeichert werden: " + *fehler;
+  gesamt += RueckgangsblockBytes(doc.m_Rueckgang);
   if (gesamt > ZLV_MAX_BYTES) return "Die Bohrung ist zu groß, um gespeichert zu werden.";
 
   bytes.reserve(gesamt);
@@ -442,6 +453,7 @@ std::string ZlvSchreiben(const CZelvorDoc& doc, std::vector<unsigned char>& byte
   SpeicherblockAnhaengen(doc.m_Speicher, bytes);
   SpeicherzusatzblockAnhaengen(doc.m_Speicher, bytes);
   AquiferblockAnhaengen(doc.m_Aquifer, bytes);
+  RueckgangsblockAnhaengen(doc.m_Rueckgang, bytes);
   // After the blocks written here, so that older readers find theirs where they always stood.
   bytes.insert(bytes.end(), doc.m_FremdeBloecke.begin(), doc.m_FremdeBloecke.end());
   return "";

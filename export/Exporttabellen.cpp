@@ -145,6 +145,7 @@ std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc) {
   for (Exporttabelle& t : SpeicherTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : MessbilanzTabellen(doc)) tabellen.push_back(std::move(t));
   for (Exporttabelle& t : AquiferTabellen(doc)) tabellen.push_back(std::move(t));
+  for (Exporttabelle& t : RueckgangTabellen(doc)) tabellen.push_back(std::move(t));
   return tabellen;
 }
 

@@ -33,6 +33,9 @@ std::vector<Exporttabelle> MessbilanzTabellen(const CZelvorDoc& doc);
 // A well with an aquifer model: its history under the current settings ("Aquiferverlauf"), the fit to
 // the surveys ("Aquiferanpassung") and the fit's diagnostic points ("Aquiferdiagramme").
 std::vector<Exporttabelle> AquiferTabellen(const CZelvorDoc& doc);
+// A production well's decline fit of its dated rate lines ("Förderrückgang"): its values with their 95 %
+// intervals, or why there is none; nothing for a well without dated lines.
+std::vector<Exporttabelle> RueckgangTabellen(const CZelvorDoc& doc);
 
 std::vector<Exporttabelle> ExporttabellenDesDokuments(const CZelvorDoc& doc);
 

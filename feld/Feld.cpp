@@ -13,6 +13,7 @@
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentAbgleich.h"
 #include "doc/DokumentPrognose.h"
+#include "doc/DokumentRueckgang.h"
 #include "doc/DokumentSpeicher.h"
 #include "doc/Dokumenttitel.h"
 #include "doc/ZlvArchiv.h"
@@ -37,6 +38,25 @@ std::string Abbruchgrund(const CZelvorDoc& doc) {
 
 // A production well's deliverability analysis and forecast.
 void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b);
+
+// A production well's decline fit: its EUR and its fitted rate from the last dated line to the limit (or
+// the calendar's end). A well without dated lines has none and says nothing; one whose fit failed leaves
+// the column empty.
+void Abfallen(const CZelvorDoc& doc, Feldbohrung& b) {
+  constexpr int SCHRITTE = 40;
+  const Rueckgang r = DokumentRueckgang(doc);
+  if (!r.Gemacht() || r.schonUnterGrenze) return;
+  b.rueckgangEur = Endlich(r.eur.wert);
+  b.rueckgangStart = r.letzterTag;
+  const double tLetzte = JahreZwischen(r.start, r.letzterTag), npLetzte = r.kurve.Kumuliert(tLetzte);
+  const double dauer = r.jahre.wert - tLetzte;
+  if (!(dauer > 0) || !std::isfinite(dauer)) return;
+  for (int i = 0; i <= SCHRITTE; ++i) {
+    const double t = tLetzte + dauer * i / SCHRITTE;
+    const double q = r.kurve.Rate(t);
+    b.rueckgangVerlauf.push_back({t - tLetzte, r.gpLetzte + MioM3(r.kurve.Kumuliert(t) - npLetzte), q, q});
+  }
+}
 
 // A storage well's capacity curves, when its working gas is set; why there are none in its remark.
 void Kennlinien(const CZelvorDoc& doc, Feldbohrung& b) {
@@ -100,6 +120,7 @@ void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b) {
     break;
   }
 
+  Abfallen(doc, b);
   const Foerderprognose p = PrognoseBerechnen(lauf, PrognoseEingabenAus(lauf, doc.m_Prognose));
   if (!p.Gemacht()) {
     b.bemerkung = p.meldung;
@@ -284,6 +305,7 @@ Feldergebnis FeldBerechnen(const std::vector<std::string>& pfade, unsigned threa
   f.stand = AufDenStandBringen(f.bohrungen);
   SpeicherstandSetzen(f.bohrungen, f.stand);
   VerlaufSummieren(f);
+  f.rueckgang = FeldrueckgangBerechnen(f.bohrungen, f.stand);
   f.kennlinien = FeldkennlinienDer(f.bohrungen);
   f.speicherjahr = StandortspeicherjahrDer(f.bohrungen);
   return f;
@@ -297,6 +319,7 @@ Feldergebnis OhneBohrungen(const Feldergebnis& f, const std::vector<std::size_t>
   for (std::size_t i = 0; i < f.bohrungen.size(); ++i)
     if (std::find(indizes.begin(), indizes.end(), i) == indizes.end()) ohne.bohrungen.push_back(f.bohrungen[i]);
   VerlaufSummieren(ohne);
+  ohne.rueckgang = FeldrueckgangBerechnen(ohne.bohrungen, f.rueckgang.stand);
   ohne.kennlinien = FeldkennlinienDer(ohne.bohrungen);
   ohne.speicherjahr = StandortspeicherjahrDer(ohne.bohrungen, f.speicherjahr.eu);
   return ohne;

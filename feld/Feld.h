@@ -15,6 +15,7 @@
 #include "calc/Feldverlauf.h"
 #include "calc/Speicherkennlinien.h"
 #include "feld/Feldkennlinien.h"
+#include "feld/Feldrueckgang.h"
 #include "feld/Standortspeicherjahr.h"
 
 namespace zelvor {
@@ -68,6 +69,12 @@ struct Feldbohrung {
   std::optional<Tag> speichertag;
   std::optional<double> fuellgrad;
   std::optional<double> qEin;  // injection capacity at p_max, m3/h
+  // A production well's decline fit of its dated lines (doc/DokumentRueckgang.h): its EUR, and the fitted
+  // rate from its last dated line (rueckgangStart) to the limit, in years from that date; once the field
+  // is on its Stand (FeldrueckgangBerechnen), in years from the Stand, which rueckgangStart then is.
+  std::optional<double> rueckgangEur;  // Mio m3
+  std::optional<Tag> rueckgangStart;
+  Bohrungsverlauf rueckgangVerlauf;
 
   bool Fehlgeschlagen() const { return !fehler.empty(); }
   // Summed into the field's production.
@@ -91,6 +98,8 @@ struct Feldergebnis {
   Feldkennlinien kennlinien;
   // The storage wells' storage years summed on the calendar; empty (no wells summed) without one.
   Standortspeicherjahr speicherjahr;
+  // The production wells' decline curves summed beside their forecasts; empty without a decline fit.
+  Feldrueckgang rueckgang;
 
   std::size_t Fehlgeschlagene() const;
   // The production wells summed into the field, as indices into bohrungen.

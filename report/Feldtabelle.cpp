@@ -28,6 +28,7 @@ constexpr std::array<Feldspaltenangabe, static_cast<std::size_t>(Feldspalte::Anz
     {"Restreserven (Mio m3)", 1},
     {"Jahre bis Aufgabe", 1},
     {"G* (Mio m3)", 1},
+    {"EUR Rückgang (Mio m3)", 1},
     {"Bemerkung", -1},
 }};
 
@@ -87,6 +88,7 @@ std::optional<double> FeldWert(const Feldbohrung& b, Feldspalte s) {
     case Feldspalte::Restreserven: return b.restreserven;
     case Feldspalte::Jahre: return b.jahre;
     case Feldspalte::GStern: return b.gStern;
+    case Feldspalte::RueckgangEur: return b.rueckgangEur;
     default: return std::nullopt;
   }
 }
@@ -208,6 +210,20 @@ std::vector<std::string> FeldverlaufText(const Feldverlauf& v, std::optional<Tag
   return z;
 }
 
+std::vector<std::string> FeldrueckgangText(const Feldrueckgang& r) {
+  std::vector<std::string> z;
+  if (r.Leer() || r.jahre.empty()) return z;
+  z.push_back(Formatiere("Förderrückgang des Feldes ab %s: %s, EUR %.1f Mio m3 (ihre Förderprognosen %.1f Mio m3)",
+                         DatumText(*r.stand).c_str(), Anzahltext(r.bohrungen, "Bohrung", "Bohrungen").c_str(), r.eur, r.eurPrognose));
+  z.push_back("   Jahre       Datum  Rate Rückgang (m3/h)  Rate Prognose (m3/h)  Rückgang ab Stand (Mio m3)  Prognose ab Stand (Mio m3)");
+  for (std::size_t k = 0; k < r.jahre.size(); ++k) {
+    const auto t = TagNachJahren(*r.stand, r.jahre[k]);
+    z.push_back(Formatiere("%8.2f  %10s  %20.0f  %20.0f  %26.1f  %26.1f", r.jahre[k], t ? DatumText(*t).c_str() : "", r.rateRueckgang[k],
+                           r.ratePrognose[k], r.mengeRueckgang[k], r.mengePrognose[k]));
+  }
+  return z;
+}
+
 std::vector<std::string> FeldText(const Feldergebnis& f) {
   std::vector<std::string> z = FeldtabelleText(f.bohrungen);
   z.emplace_back();
@@ -219,6 +235,10 @@ std::vector<std::string> FeldText(const Feldergebnis& f) {
   if (f.verlauf.jahre.size() > 1) {
     z.emplace_back();
     for (std::string& s : FeldverlaufText(f.verlauf, f.stand)) z.push_back(std::move(s));
+  }
+  if (std::vector<std::string> rueckgang = FeldrueckgangText(f.rueckgang); !rueckgang.empty()) {
+    z.emplace_back();
+    for (std::string& s : rueckgang) z.push_back(std::move(s));
   }
   if (!f.kennlinien.Leer()) {
     z.emplace_back();

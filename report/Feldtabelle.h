@@ -11,7 +11,7 @@
 namespace zelvor {
 
 enum class Feldspalte {
-  Bohrung, Datei, Art, Start, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Fuellstand, QEin, Restreserven, Jahre, GStern, Bemerkung,
+  Bohrung, Datei, Art, Start, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Fuellstand, QEin, Restreserven, Jahre, GStern, RueckgangEur, Bemerkung,
   Anzahl
 };
 
@@ -44,7 +44,10 @@ std::vector<std::string> FeldZusammenfassung(const Feldergebnis& f);
 // The field's rate and production over time, a heading then one line per time.
 // With the field's Stand, each row's date after the existing columns.
 std::vector<std::string> FeldverlaufText(const Feldverlauf& v, std::optional<Tag> stand = std::nullopt);
-// All three, the storage wells' capacity by fill level and the site's storage year, separated by blank lines (and a note when
+// The production wells' declines summed beside their forecasts: the wells and EURs, then per time both
+// field rates and what each gives from the Stand on; empty without a decline fit.
+std::vector<std::string> FeldrueckgangText(const Feldrueckgang& r);
+// All three, the decline beside the forecast, the storage wells' capacity by fill level and the site's storage year, separated by blank lines (and a note when
 // the computation was cancelled).
 std::vector<std::string> FeldText(const Feldergebnis& f);
 

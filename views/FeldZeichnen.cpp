@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "report/Felddiagramm.h"
+#include "report/Rueckgangsdiagramme.h"
 #include "report/Feldkennlinientext.h"
 #include "report/Feldtabelle.h"
 #include "report/Standortspeichertext.h"
@@ -104,6 +105,11 @@ Analyseseite FeldDiagrammseite(const Feldergebnis& f, const std::string& feldnam
   // A field of storage wells alone has no rate over time to show, only its capacity by fill level.
   if (f.kennlinien.Leer() || !f.Liefernde().empty()) s.diagramme.push_back(FeldDiagramm(f));
   if (!f.kennlinien.Leer()) s.diagramme.push_back(FeldkennlinienDiagramm(f.kennlinien));
+  // The dated production wells' declines beside their forecasts: the block's first line, and the diagram.
+  if (const std::vector<std::string> rueckgang = FeldrueckgangText(f.rueckgang); !rueckgang.empty()) {
+    s.text.insert(s.text.end(), {"", rueckgang.front()});
+    s.diagramme.push_back(FeldrueckgangDiagramm(f.rueckgang));
+  }
   // The site's storage year: its targets in the text, its days on the table pages and in the diagram.
   if (std::vector<std::string> jahr = StandortspeicherjahrText(f, Standorttabelle::Keine); !jahr.empty()) {
     s.text.emplace_back();

@@ -16,6 +16,7 @@
 #include "views/Lometric.h"
 #include "views/MaterialbilanzZeichnen.h"
 #include "views/PrognoseZeichnen.h"
+#include "views/RueckgangZeichnen.h"
 #include "views/SpeicherkennlinienZeichnen.h"
 #include "views/TabelleZeichnen.h"
 
@@ -48,8 +49,10 @@ int Graph(const Argumente& a, std::ostream& err) {
     if (format == Ausgabeformat::Pdf) fehler = InPdfAusgeben(pfad, *LieferfaehigkeitDruckvorlage(doc, titel), a.quer);
     return Ergebnis(lauf, fehler, err);
   }
-  if (a.ansicht == "materialbilanz" || a.ansicht == "speicherkennlinien") {
-    const Analyseseite seite = a.ansicht == "materialbilanz" ? MaterialbilanzSeite(doc) : SpeicherkennlinienSeite(doc);
+  if (a.ansicht == "materialbilanz" || a.ansicht == "speicherkennlinien" || a.ansicht == "rueckgang") {
+    const Analyseseite seite = a.ansicht == "materialbilanz"       ? MaterialbilanzSeite(doc)
+                               : a.ansicht == "speicherkennlinien" ? SpeicherkennlinienSeite(doc)
+                                                                   : RueckgangSeite(doc);
     if (format == Ausgabeformat::Png) fehler = ErzeugtesSchreiben(pfad, PngDaten(AnalyseseiteBild(seite, titel, 96)));
     if (format == Ausgabeformat::Svg) fehler = AnalyseseiteAlsSvg(pfad, seite, titel);
     if (format == Ausgabeformat::Pdf)

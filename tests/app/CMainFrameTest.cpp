@@ -34,6 +34,7 @@
 #include "views/CGrafik.h"
 #include "views/Drucken.h"
 #include "views/CZelvorView.h"
+#include "views/RueckgangZeichnen.h"
 #include "views/SpeicherkennlinienZeichnen.h"
 
 using namespace zelvor;
@@ -174,6 +175,32 @@ class CMainFrameTest : public QObject {
     QVERIFY(sicht->Gesamtgroesse().height() > ohne + 1000);  // the table and the diagram
     A(ID_TABELLE)->trigger();
     QVERIFY(A(ID_SPEICHERKENNLINIEN)->isEnabled());
+  }
+
+  // "Förderrückgang" (F11): a well without dated lines gets the sentence alone; the dated example gets the
+  // fit, both diagrams and the sentence comparing it with the forecast.
+  void declineViewShowsTheFitBesideTheForecast() {
+    QCOMPARE(A(ID_RUECKGANG)->shortcut(), QKeySequence(Qt::Key_F11));
+    A(ID_RUECKGANG)->trigger();
+    CAnsicht* sicht = Rahmen().Ansicht(CMainFrame::ANSICHT_RUECKGANG);
+    QVERIFY(sicht && Rahmen().GetActiveView() == sicht);
+    QVERIFY(!A(ID_RUECKGANG)->isEnabled());
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/suessgas.zlv")));
+    QVERIFY(RueckgangSeite(Dok().Doc()).diagramme.empty());
+    const int ohne = sicht->Gesamtgroesse().height();
+    QVERIFY(Rahmen().DateiOeffnen(QStringLiteral(ZELVOR_EXAMPLES_DIR "/rueckgang.zlv")));
+    const Analyseseite seite = RueckgangSeite(Dok().Doc());
+    QCOMPARE(seite.diagramme.size(), size_t{2});
+    const QString text = QString::fromStdString([&] {
+      std::string t;
+      for (const std::string& z : seite.text) t += z + "\n";
+      return t;
+    }());
+    QVERIFY(text.contains(QStringLiteral("Ende, die Grenze erreicht:")));
+    QVERIFY(text.contains(QStringLiteral("Die Lieferfähigkeitsprognose ergibt")));
+    QVERIFY(sicht->Gesamtgroesse().height() > ohne + 1000);
+    A(ID_TABELLE)->trigger();
+    QVERIFY(A(ID_RUECKGANG)->isEnabled());
   }
 
   // "Materialbilanz" (F8) shows the match; "Gasvorrat übernehmen" is offered once a match was made, and
@@ -476,7 +503,8 @@ class CMainFrameTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&Rahmen()));
     for (int ansicht :
          {CMainFrame::ANSICHT_TABELLE, CMainFrame::ANSICHT_GRAFIK, CMainFrame::ANSICHT_LIEFERFAEHIGKEIT,
-          CMainFrame::ANSICHT_PROGNOSE, CMainFrame::ANSICHT_MATERIALBILANZ, CMainFrame::ANSICHT_SPEICHERKENNLINIEN}) {
+          CMainFrame::ANSICHT_PROGNOSE, CMainFrame::ANSICHT_MATERIALBILANZ, CMainFrame::ANSICHT_SPEICHERKENNLINIEN,
+          CMainFrame::ANSICHT_RUECKGANG}) {
       Rahmen().AnsichtWechseln(ansicht);
       QWidget* sicht = Rahmen().GetActiveView()->viewport();
       const QPoint mitte = sicht->rect().center();
@@ -489,12 +517,13 @@ class CMainFrameTest : public QObject {
       QCOMPARE(texte.mid(0, 7), (QStringList{"Daten ändern", "Grafik", "Tabelle", "Datei Neu", "Datei Öffnen",
                                              "Speichern unter", "Ergebnisse speichern"}));
       QCOMPARE(texte.mid(7), (QStringList{"Lieferfähigkeit", "Förderprognose", "Materialbilanz", "Speicherkennlinien",
-                                          "", "Kopieren"}));
+                                          "Förderrückgang", "", "Kopieren"}));
       QCOMPARE(menue->actions()[1]->isEnabled(), ansicht != CMainFrame::ANSICHT_GRAFIK);
       QCOMPARE(menue->actions()[7]->isEnabled(), ansicht != CMainFrame::ANSICHT_LIEFERFAEHIGKEIT);
       QCOMPARE(menue->actions()[8]->isEnabled(), ansicht != CMainFrame::ANSICHT_PROGNOSE);
       QCOMPARE(menue->actions()[9]->isEnabled(), ansicht != CMainFrame::ANSICHT_MATERIALBILANZ);
       QCOMPARE(menue->actions()[10]->isEnabled(), ansicht != CMainFrame::ANSICHT_SPEICHERKENNLINIEN);
+      QCOMPARE(menue->actions()[11]->isEnabled(), ansicht != CMainFrame::ANSICHT_RUECKGANG);
       menue->hide();
     }
   }

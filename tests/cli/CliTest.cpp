@@ -317,5 +317,40 @@ TEST_F(Cli, DatenUndSchliessdruckmessungen) {
   EXPECT_EQ(Starten({"set", well, "--kopfdruck"}).status, FEHLER);
 }
 
+// The dated example's decline beside its forecast, as text and JSON; the options override the stored
+// settings; a wrong value is a usage error, a well without a fit exit 1 with its sentence.
+TEST_F(Cli, RueckgangDesDatiertenBeispiels) {
+  const std::string well = std::string(ZELVOR_EXAMPLES_DIR) + "/rueckgang.zlv";
+  Aufruf r = Starten({"rueckgang", well});
+  ASSERT_EQ(r.status, ERFOLG) << r.err;
+  for (const char* teil : {"ab 01.10.2017 (Ende des letzten Plateaus), 86 Ratenzeilen, 1 Ausreißer ausgelassen",
+                           "Ende, die Grenze erreicht:", "EUR, Gp an der Grenze (Mio m3):", "Die Lieferfähigkeitsprognose ergibt"})
+    EXPECT_NE(r.out.find(teil), std::string::npos) << teil << "\n" << r.out;
+  r = Starten({"rueckgang", well, "--json", "--modell", "exponentiell", "--bis", "300"});
+  ASSERT_EQ(r.status, ERFOLG) << r.err;
+  for (const char* teil : {"\"Modell\": \"exponentiell\"", "\"Grenze\": 300", "\"Start\": \"2017-10-01\"",
+                           "\"LetztesDatum\": \"2024-12-01\"", "{\"Zeile\": 53, \"Datum\": \"2021-05-01\""})
+    EXPECT_NE(r.out.find(teil), std::string::npos) << teil;
+  EXPECT_EQ(Starten({"rueckgang", well, "--ab", "31.02.2020"}).status, FEHLER);
+  EXPECT_EQ(Starten({"rueckgang", well, "--modell", "linear"}).status, FEHLER);
+  r = Starten({"rueckgang", std::string(ZELVOR_EXAMPLES_DIR) + "/injektion.zlv"});
+  EXPECT_EQ(r.status, ABGEBROCHEN);
+  EXPECT_NE(r.out.find("Injektionsbohrung"), std::string::npos);
+}
+
+// The decline settings go into the well through set and come back through show; a well without them keeps
+// its bytes and lists none.
+TEST_F(Cli, RueckgangseinstellungenUeberSetUndShow) {
+  const std::string well = Bohrung();
+  const std::string vorher = Lesen("bohrung.zlv");
+  EXPECT_EQ(Starten({"show", well}).out.find("rueckgang."), std::string::npos);
+  ASSERT_EQ(Starten({"set", well, "rueckgang.modell=modifiziert", "rueckgang.ausreisser=4,2"}).status, ERFOLG);
+  const std::string gezeigt = Starten({"show", well}).out;
+  EXPECT_NE(gezeigt.find("rueckgang.modell=modifiziert\n"), std::string::npos);
+  EXPECT_NE(gezeigt.find("rueckgang.ausreisser=2, 4\n"), std::string::npos);
+  ASSERT_EQ(Starten({"set", well, "rueckgang.modell=hyperbolisch", "rueckgang.ausreisser="}).status, ERFOLG);
+  EXPECT_EQ(Lesen("bohrung.zlv"), vorher);
+}
+
 }  // namespace
 }  // namespace zelvor::cli

@@ -263,3 +263,20 @@ TEST_F(Zeichnen, StorageCurvesViewOfTheStorageExample) {
 }
 
 }  // namespace
+
+namespace {
+
+// The decline page of the dated example: one page with both diagrams, the forecast beside the fit.
+TEST_F(Zeichnen, DeclineViewOfTheDatedExample) {
+  const std::string well = std::string(ZELVOR_EXAMPLES_DIR) + "/rueckgang.zlv";
+  for (const char* datei : {"r.png", "r.pdf"})
+    EXPECT_EQ(Starten({"graph", well, "--view", "rueckgang", "-o", Pfad(datei)}).status, 0) << datei;
+  EXPECT_EQ(Seiten(Lesen(Pfad("r.pdf"))), 1);
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext fehlt";
+  ASSERT_EQ(std::system(("pdftotext " + Quote(Pfad("r.pdf")) + " " + Quote(Pfad("r.txt"))).c_str()), 0);
+  const std::string text = Lesen(Pfad("r.txt"));
+  for (const char* teil : {"Fortsetzung bis zur Grenze", "Förderprognose", "Rate über der kumulativen Förderung"})
+    EXPECT_NE(text.find(teil), std::string::npos) << teil;
+}
+
+}  // namespace

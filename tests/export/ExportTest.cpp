@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "doc/ZlvArchiv.h"
 #include "export/Export.h"
@@ -117,6 +118,31 @@ TEST(Exporttabellen, EveryKeyValueSheetShowsEachValuesOwnDigits) {
   // Kennwerte, Lieferfähigkeit, Prognoseergebnis, Gasvorratsabgleich; the storage example's surveys add
   // Schließdruckanpassung.
   EXPECT_EQ(wertetabellen, 4 * 4 + 1);
+}
+
+// The dated production example exports its decline fit as a key/value sheet of its own; a well without
+// dated lines exports no such sheet.
+TEST(Exporttabellen, TheDeclineSheetOnlyForADatedProductionWell) {
+  const auto blatt = [](const char* datei) -> std::optional<Exporttabelle> {
+    CZelvorDoc doc;
+    EXPECT_EQ(ZlvDateiLaden(std::string(ZELVOR_EXAMPLES_DIR "/") + datei, doc).status, ZlvStatus::Ok);
+    doc.Auswertung();
+    for (const Exporttabelle& t : ExporttabellenDesDokuments(doc))
+      if (t.name == "Förderrückgang") return t;
+    return std::nullopt;
+  };
+  EXPECT_FALSE(blatt("sauergas.zlv"));
+  EXPECT_FALSE(blatt("speicher.zlv"));
+  const std::optional<Exporttabelle> t = blatt("rueckgang.zlv");
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->spalten[1].stellen, STELLEN_JE_WERT);
+  bool eur = false;
+  for (const std::vector<Exportwert>& z : t->zeilen)
+    if (z[0] == Exportwert(std::string("EUR"))) {
+      eur = true;
+      EXPECT_NEAR(std::get<double>(z[1]), 201.33, 0.01);
+    }
+  EXPECT_TRUE(eur);
 }
 
 TEST(Exporttabellen, AnUnevaluatedWellGivesOnlyItsName) {
