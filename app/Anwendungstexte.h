@@ -55,6 +55,7 @@ enum Befehl : int {
   ID_FELDUEBERSICHT = 32790,           // "Feldübersicht..."
   ID_SPEICHERKENNLINIEN = 32792,       // view "Speicherkennlinien"
   ID_RUECKGANG = 32796,                // view "Förderrückgang"
+  ID_RUECKGANG_EINSTELLUNGEN = 32797,  // "Förderrückgang..." settings dialog
 };
 
 }  // namespace zelvor
