@@ -56,6 +56,7 @@ enum Befehl : int {
   ID_SPEICHERKENNLINIEN = 32792,       // view "Speicherkennlinien"
   ID_AQUIFER = 32794,                  // "Aquifer..." dialog
   ID_RUECKGANG = 32796,                // view "Förderrückgang"
+  ID_RUECKGANG_EINSTELLUNGEN = 32797,  // "Förderrückgang..." settings dialog
 };
 
 }  // namespace zelvor

@@ -33,6 +33,7 @@
 #include "dialogs/DlgAquifer.h"
 #include "dialogs/DlgMessungen.h"
 #include "dialogs/DlgPrognose.h"
+#include "dialogs/DlgRueckgang.h"
 #include "views/CAnalyseansicht.h"
 #include "views/CGrafik.h"
 #include "views/CLieferfaehigkeit.h"
@@ -265,12 +266,28 @@ void CMainFrame::MenuesAnlegen() {
                                   QStringLiteral("Übernimmt den aus den Fließdaten abgeglichenen Gasvorrat als OGIP\n"
                                                  "Gasvorrat übernehmen"));
   connect(gasvorrat, &QAction::triggered, &m_Dokument, &Dokumentsteuerung::OnGasvorratUebernehmen);
+  // The decline analysis's settings: the document takes them, marked as changed, and every view shows them.
+  QAction* rueckgangseinstellungen =
+      NeueAktion(ID_RUECKGANG_EINSTELLUNGEN, QStringLiteral("Förder&rückgang..."),
+                 QStringLiteral("Legt die Einstellungen des Förderrückgangs fest: Modell, Zeitraum, Grenze, Ausreißer\n"
+                                "Rückgangseinstellungen"));
+  connect(rueckgangseinstellungen, &QAction::triggered, this, [this] {
+    Rueckgangseinstellungen e = m_Dokument.Doc().m_Rueckgang;
+    DialogDienste dienste;
+    dienste.meldung = [](QWidget* b, const QString& t) { Rueckfragen().Meldung(b, t); };
+    if (!RueckgangDialogAusfuehren(this, e, dienste) || e == m_Dokument.Doc().m_Rueckgang) return;
+    m_Dokument.Doc().m_Rueckgang = std::move(e);
+    m_Dokument.SetModifiedFlag(true);
+    m_Dokument.UpdateAllViews();
+  });
   QMenu* bearbeitenMenue = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   bearbeitenMenue->addActions({daten, ausgeben, einlesen, prognoseeinstellungen, gasvorrat});
   connect(bearbeitenMenue, &QMenu::aboutToShow, this, &CMainFrame::BefehleAktualisieren);
   bearbeitenMenue->addSeparator();
-  // The surveys and the aquifer are data of their own beside the rate lines: a group of their own.
+  // The surveys and the aquifer are data of their own beside the rate lines: a group of their own, with
+  // the settings of the decline analysis built on the dated lines.
   bearbeitenMenue->addActions({messungen, aquifer});
+  bearbeitenMenue->addAction(rueckgangseinstellungen);
   bearbeitenMenue->addSeparator();
   // "Kopieren": the visible view says what the clipboard gets (the table its text, the graph its picture).
   QAction* kopieren = NeueAktion(ID_EDIT_COPY, QStringLiteral("&Kopieren"),

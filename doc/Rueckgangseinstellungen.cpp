@@ -113,4 +113,19 @@ const Rueckgangsangabe* RueckgangsangabeSuchen(const std::string& name) {
   return nullptr;
 }
 
+std::vector<std::string> RueckgangsfelderAus(const Rueckgangseinstellungen& e) {
+  std::vector<std::string> t;
+  for (const Rueckgangsangabe& a : Rueckgangsangaben()) t.push_back(a.text(e));
+  return t;
+}
+
+std::optional<Rueckgangsfehler> RueckgangsfelderLesen(const std::vector<std::string>& texte, Rueckgangseinstellungen& e) {
+  Rueckgangseinstellungen neu = e;
+  const std::vector<Rueckgangsangabe>& angaben = Rueckgangsangaben();
+  for (std::size_t i = 0; i < angaben.size() && i < texte.size(); ++i)
+    if (auto m = angaben[i].setzen(neu, texte[i])) return Rueckgangsfehler{i, std::move(*m)};
+  e = std::move(neu);
+  return std::nullopt;
+}
+
 }  // namespace zelvor

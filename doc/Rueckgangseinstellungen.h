@@ -55,4 +55,13 @@ struct Rueckgangsangabe {
 const std::vector<Rueckgangsangabe>& Rueckgangsangaben();
 const Rueckgangsangabe* RueckgangsangabeSuchen(const std::string& name);
 
+// The settings dialog's fields, as texts in the order of Rueckgangsangaben() (the model by its name).
+std::vector<std::string> RueckgangsfelderAus(const Rueckgangseinstellungen& e);
+struct Rueckgangsfehler {
+  std::size_t feld = 0;  // index into Rueckgangsangaben()
+  std::string meldung;
+};
+// Reads every field in order; on the first problem `e` stays as it was and the answer names the field.
+std::optional<Rueckgangsfehler> RueckgangsfelderLesen(const std::vector<std::string>& texte, Rueckgangseinstellungen& e);
+
 }  // namespace zelvor
