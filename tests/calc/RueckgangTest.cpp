@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <random>
 #include <vector>
 
@@ -24,7 +25,7 @@ std::vector<Rueckgangspunkt> Verlauf(const Arps& a, int monate, double sigma = 0
     const double t = m / 12.0;
     // Box-Muller on the generator's own numbers, so every library gives the same scatter.
     const double u1 = (static_cast<double>(zufall()) + 1.0) / 4294967297.0, u2 = static_cast<double>(zufall()) / 4294967296.0;
-    const double z = std::sqrt(-2 * std::log(u1)) * std::cos(2 * M_PI * u2);
+    const double z = std::sqrt(-2 * std::log(u1)) * std::cos(2 * std::numbers::pi * u2);
     const Tag d = ANFANG + static_cast<Tag>(std::lround(t * 365));
     p.push_back({m + 1, d, gp0 + MioM3(a.Kumuliert(JahreZwischen(ANFANG, d))), a.Rate(JahreZwischen(ANFANG, d)) * std::exp(sigma * z)});
   }
