@@ -40,7 +40,7 @@ TEST(FeldCli, BeispielordnerAlsTextJsonUndTabellen) {
   EXPECT_EQ(r.err, "");
   EXPECT_NE(r.out.find("Bohrung Hemmelte Z3"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Injektion"), std::string::npos);
-  EXPECT_NE(r.out.find("Bohrungen: 6 (Förderung 4, Injektion 2, nicht auswertbar 0)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Bohrungen: 7 (Förderung 5, Injektion 2, nicht auswertbar 0)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Feldrate (m3/h)"), std::string::npos);
   // The dated production example's decline beside its forecast, its EUR in its row.
   EXPECT_NE(r.out.find("Förderrückgang des Feldes ab "), std::string::npos);
