@@ -50,12 +50,22 @@ void extreme(Skalierung& s, int maxWerte, const float* kurve1X, const float* kur
   }
 }
 
+// 10^n for a whole n, the same to the last bit on every platform: the powers up to 10^22 are exact and
+// their reciprocals correctly rounded, where a library's pow may be off by a unit in the last place
+// (MinGW's is at 10^-2).
+static double Zehnerpotenz(double n) {
+  if (!(std::fabs(n) <= 22)) return std::pow(10.0, n);
+  double p = 1.0;
+  for (int i = 0; i < static_cast<int>(std::fabs(n)); ++i) p *= 10.0;
+  return n < 0 ? 1.0 / p : p;
+}
+
 double delta(double bereich) {
   if (bereich == 0) return 1.0;
   const double x = bereich / 10;
   const double n = std::trunc(std::log10(x));
   if (!std::isfinite(n)) return 1.0;  // negative, endless or not a number
-  const double p = std::pow(10.0, n);
+  const double p = Zehnerpotenz(n);
   const double r = x / p;
   if (r >= 4) return 10 * p;
   if (r >= 2) return 5 * p;
@@ -78,7 +88,7 @@ double start(double min, double delt) {
   }
   // Walks up from 10^n steps; the tick it ends on carries the rounding of every addition, and the drawing
   // accumulates from it the same way.
-  double s = std::pow(10.0, n) * delt - delt;
+  double s = Zehnerpotenz(n) * delt - delt;
   if (!Schreiten(s, delt, min - delt, true)) s = std::trunc(q) * delt;
   return s;
 }
