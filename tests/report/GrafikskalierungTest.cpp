@@ -30,6 +30,9 @@ TEST(Grafikskalierung, DeltaExamples) {
   EXPECT_DOUBLE_EQ(delta(70), 10);
   EXPECT_DOUBLE_EQ(delta(0.3), 0.05);
   EXPECT_EQ(delta(0), 1.0);
+  // Bit for bit the decimal step, on every platform (the axis values are printed to 17 digits).
+  EXPECT_EQ(delta(0.07), 1.0 / 100);
+  EXPECT_EQ(delta(0.0007), 1.0 / 10000);
 }
 
 // Over many decades the step is 1, 2 or 5 times a power of ten and cuts the range into 4 to 9.x intervals.
