@@ -246,6 +246,12 @@ Aquiferanpassung AquiferAnpassen(const Gasbilanz& gas, const Aquiferdaten& a, co
     r.meldung = "Die Bohrung hat kein Aquifermodell (Aquifer=keiner): es gibt nichts anzupassen.";
     return r;
   }
+  if (lage.zeilen.size() + m > AQUIFER_ANPASSUNG_HOECHSTPUNKTE) {
+    r.meldung = Formatiere("Die Aquiferanpassung rechnet mit höchstens %zu datierten Punkten (Ratenzeilen und "
+                           "Schließdruckmessungen); die Bohrung hat %zu.", AQUIFER_ANPASSUNG_HOECHSTPUNKTE,
+                           lage.zeilen.size() + m);
+    return r;
+  }
   if (r.freiheitsgrade < 1) {
     r.meldung = Formatiere("Für das Aquifermodell %s mit %d angepassten Größen sind mindestens %d Schließdruckmessungen "
                            "nötig (vorhanden: %zu).", AquifermodellName(a.modell), r.parameter, r.parameter + 1, m);

@@ -63,6 +63,10 @@ struct Aquiferanpassung {
   bool Gemacht() const { return meldung.empty(); }
 };
 
+// The most points (dated lines and surveys) a fit runs its history over: each trial value runs it
+// anew, so a file with thousands of surveys is refused rather than left to compute for minutes.
+inline constexpr std::size_t AQUIFER_ANPASSUNG_HOECHSTPUNKTE = 1000;
+
 // gStart: the first guess of G (the surveys' straight line or the entered OGIP).
 Aquiferanpassung AquiferAnpassen(const Gasbilanz& gas, const Aquiferdaten& a, const Aquiferdatenlage& lage,
                                  double gStart);

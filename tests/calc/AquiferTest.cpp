@@ -163,6 +163,9 @@ TEST(Aquifer, ZuWenigeMessungenUndFehlendeDatenWerdenAbgelehnt) {
   l.pzGemessen = {200, 190};
   EXPECT_NE(AquiferAnpassen(gas, Radial(Aquifermodell::Fetkovich, 4, 50), l, 1000).meldung.find("mindestens 4"),
             std::string::npos);
+  Aquiferdatenlage viele = Verlauf(30, 90);  // 1080 monthly lines
+  EXPECT_NE(AquiferAnpassen(gas, Radial(Aquifermodell::Hurst, 4, 50), viele, 1000).meldung.find("höchstens 1000"),
+            std::string::npos);
   l.zeilen[3].tag.reset();
   EXPECT_NE(AquiferverlaufBerechnen(gas, 1000, Radial(Aquifermodell::Hurst, 4, 50), l.Alle()).meldung.find("Datum"),
             std::string::npos);
