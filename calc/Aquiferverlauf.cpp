@@ -117,6 +117,11 @@ std::optional<Tag> FoerderbeginnAus(const Aquiferdaten& a, const std::vector<Aqu
   return t;
 }
 
+double BilanzLoesen(const Gasbilanz& gas, double g, double gp, double ce, double wp, Aquiferzufluss::Affin we,
+                    double schaetzung) {
+  return Bilanzschritt{gas, g, gp, ce, wp, we}.Loesen(schaetzung);
+}
+
 double BilanzDruck(const Gasbilanz& gas, double g, double gp, double ce, double weNetto) {
   const Bilanzschritt s{gas, g, gp, ce, 0.0, {weNetto, 0.0}};
   return s.Loesen(gas.initialdruck);
@@ -154,6 +159,12 @@ Aquiferverlauf AquiferverlaufBerechnen(const Gasbilanz& gas, double g, const Aqu
       r.punkte[i] = {e.tag, e.gp, p, p / ZFaktor(gas.koeffizienten, p, gas.pca), z.We(), wp, z.Aquiferdruck()};
     }
     r.schritte = r.punkte;
+    if (!r.punkte.empty()) {
+      const Aquiferzustand& l = r.punkte.back();
+      Aquiferzufluss z(k);
+      z.Annehmen(0.0, l.p);
+      r.ende = std::make_shared<const Aquiferende>(Aquiferende{z, 0.0, l.gp, l.p, std::max(l.gp, 0.0)});
+    }
     return r;
   }
 
@@ -225,6 +236,7 @@ Aquiferverlauf AquiferverlaufBerechnen(const Gasbilanz& gas, double g, const Aqu
     if (!schritt(t, gp, nullptr, amTag)) return r;
     r.schritte.back().tag = tag;
   }
+  r.ende = std::make_shared<const Aquiferende>(Aquiferende{z, tLetzt, gpLetzt, p, entnommen});
   return r;
 }
 

@@ -5,11 +5,13 @@
 // solved together with the aquifer's influx We, whose boundary pressure is the balance's own p. The steps
 // are the days of the dated rate lines and surveys, with steps of at most a quarter between them (Gp
 // there by the calendar between its neighbours). The pot model needs no time: each line on its own.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/Aquiferdaten.h"
+#include "calc/Aquiferzufluss.h"
 #include "calc/Datum.h"
 #include "calc/Gaseigenschaften.h"
 
@@ -47,12 +49,21 @@ struct Aquiferzustand {
   double pa = 0;      // the aquifer's mean pressure, bar (NaN unbounded)
 };
 
+// Where a history's computation stands after its last step, so that it can be carried on in time.
+struct Aquiferende {
+  Aquiferzufluss zufluss;
+  double t = 0;          // days since the start of production
+  double gp = 0, p = 0;  // Mio m3, bar
+  double entnommen = 0;  // the gas withdrawn so far (the produced water follows it), Mio m3
+};
+
 struct Aquiferverlauf {
   std::string meldung;          // why there is no history (one German sentence); empty when there is
   Tag beginn = 0;               // the start of production (models with time)
   bool beginnGeschaetzt = false;  // from the first two dated lines, not from the setting
   std::vector<Aquiferzustand> punkte;  // per event, in the order given
   std::vector<Aquiferzustand> schritte;  // every step of the computation, in time
+  std::shared_ptr<const Aquiferende> ende;  // after the last step
   bool Gemacht() const { return meldung.empty(); }
 };
 
@@ -67,6 +78,11 @@ std::optional<Tag> FoerderbeginnAus(const Aquiferdaten& a, const std::vector<Aqu
 // The history for gas in place g (Mio m3).
 Aquiferverlauf AquiferverlaufBerechnen(const Gasbilanz& gas, double g, const Aquiferdaten& a,
                                        const std::vector<Aquiferereignis>& ereignisse);
+
+// The pressure at Gp whose P/Z meets the influx we(p) that the same pressure allows, with wp of produced
+// water, searched from schaetzung (the last step's pressure). NaN when the balance has no solution.
+double BilanzLoesen(const Gasbilanz& gas, double g, double gp, double ce, double wp, Aquiferzufluss::Affin we,
+                    double schaetzung);
 
 // P/Z and pressure of the balance at Gp with a given net influx (We - Wp) and ce, without a model: the
 // closed tank with ce = 0 and the influx 0. NaN when it has no solution.
