@@ -60,6 +60,17 @@ Aquiferverlauf DokumentAquiferverlauf(const CZelvorDoc& doc) {
   return AquiferverlaufBerechnen(GasbilanzAus(doc.m_Lauf), doc.m_OGIP, doc.m_Aquifer, l.Alle());
 }
 
+std::optional<Aquiferstart> DokumentAquiferstart(const CZelvorDoc& doc, std::optional<Tag> start, double gpStart) {
+  if (!doc.m_Aquifer.Gesetzt() || doc.m_Lauf.KeineAuswertung() || !(doc.m_Lauf.pzi > 0)) return std::nullopt;
+  Aquiferstart s;
+  if (const std::string m = AquiferdatenPruefen(doc.m_Aquifer); !m.empty()) {
+    s.meldung = m;
+    return s;
+  }
+  const Aquiferdatenlage l = AquiferdatenlageAus(doc, DokumentMessbilanz(doc));
+  return AquiferstartBei(GasbilanzAus(doc.m_Lauf), doc.m_Lauf.ogip, doc.m_Aquifer, l.Alle(), start, gpStart);
+}
+
 Aquiferanpassung DokumentAquiferanpassung(const CZelvorDoc& doc) {
   Aquiferanpassung a;
   if (doc.m_Lauf.KeineAuswertung() || !(doc.m_Lauf.pzi > 0)) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/Aquiferanpassung.h"
+#include "calc/Aquiferfortschreibung.h"
 #include "calc/Messbilanz.h"
 
 namespace zelvor {
@@ -17,6 +18,11 @@ Aquiferdatenlage AquiferdatenlageAus(const CZelvorDoc& doc, const Messbilanz& me
 
 // The history of the well's settings at its OGIP: why there is none, or every line's and survey's state.
 Aquiferverlauf DokumentAquiferverlauf(const CZelvorDoc& doc);
+
+// The well's model carried to the day start with Gp gpStart (its history over the lines and surveys
+// dated before it), for what runs on from there: the forecasts and the storage operations. Nothing when
+// the well has no model or no evaluation; a reason in the result when it cannot be computed.
+std::optional<Aquiferstart> DokumentAquiferstart(const CZelvorDoc& doc, std::optional<Tag> start, double gpStart);
 
 // The fit of the well's model to its surveys. The same inputs give the same fit without computing it
 // again (views ask on every paint).
