@@ -23,7 +23,11 @@ Aquiferstand Aquiferfortschreibung::Probe(double tage, double gp) const {
   s.gp = gp;
   s.entnommen = m_stand.entnommen + std::max(gp - m_stand.gp, 0.0);
   s.wp = m_wgv * s.entnommen;
-  const Aquiferzufluss::Affin we = m_zufluss.Vorschau(s.t);
+  if (s.t != m_vorschauTag) {
+    m_vorschau = m_zufluss.Vorschau(s.t);
+    m_vorschauTag = s.t;
+  }
+  const Aquiferzufluss::Affin we = m_vorschau;
   s.p = BilanzLoesen(m_gas, m_g, gp, m_ce, s.wp, we, m_stand.p);
   s.we = we.Bei(s.p);
   s.pz = s.p / ZFaktor(m_gas.koeffizienten, s.p, m_gas.pca);
@@ -33,6 +37,7 @@ Aquiferstand Aquiferfortschreibung::Probe(double tage, double gp) const {
 void Aquiferfortschreibung::Annehmen(const Aquiferstand& s) {
   m_zufluss.Annehmen(s.t, s.p);
   m_stand = s;
+  m_vorschauTag = -1;
 }
 
 Aquiferstart AquiferstartBei(const Gasbilanz& gas, double g, const Aquiferdaten& a,

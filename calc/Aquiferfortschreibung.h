@@ -37,6 +37,10 @@ class Aquiferfortschreibung {
   double m_g = 0, m_ce = 0, m_wgv = 0;
   Aquiferzufluss m_zufluss;
   Aquiferstand m_stand;
+  // The influx's preview of the last day asked: the steps of a forecast ask the same day twice, and
+  // van Everdingen-Hurst's sum runs over the whole history.
+  mutable double m_vorschauTag = -1;
+  mutable Aquiferzufluss::Affin m_vorschau;
 };
 
 // Where the history stands on the day start with Gp gpStart: it runs over the points dated before that

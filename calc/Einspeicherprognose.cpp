@@ -75,7 +75,9 @@ double Halbieren(double lo, double hi, double skala, F oben) {
   return hi;
 }
 
-std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
+}  // namespace
+
+std::optional<std::string> EinspeicherprognoseAblehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
   if (lauf.KeineAuswertung()) return std::string(KEINE_AUSWERTUNG);
   if (!lauf.vollstaendig || lauf.punkte.empty() || !(lauf.ogip > 0.0) || !(lauf.pzi > 0.0))
     return std::string("Die Einspeicherprognose braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.");
@@ -88,7 +90,6 @@ std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingab
   return std::nullopt;
 }
 
-}  // namespace
 
 Foerderprognose EinspeicherprognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e) {
   Foerderprognose p;
@@ -96,7 +97,7 @@ Foerderprognose EinspeicherprognoseBerechnen(const Laufdaten& lauf, const Progno
   p.eingaben = e;
   p.ogip = lauf.ogip;
   const auto ablehnen = [&p](std::string meldung) { return Abgelehnt(p, std::move(meldung)); };
-  if (auto m = Ablehnung(lauf, e)) return ablehnen(*m);
+  if (auto m = EinspeicherprognoseAblehnung(lauf, e)) return ablehnen(*m);
   if (auto m = LieferansatzWaehlen(lauf, e, p.ansatz)) return ablehnen(*m);
 
   Speicher s(lauf, e, p.ansatz);

@@ -68,9 +68,7 @@ class Rechner {
 
 }  // namespace
 
-namespace {
-
-std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
+std::optional<std::string> FoerderprognoseAblehnung(const Laufdaten& lauf, const PrognoseEingaben& e) {
   if (lauf.KeineAuswertung()) return std::string(KEINE_AUSWERTUNG);
   if (!lauf.vollstaendig || lauf.punkte.empty() || !(lauf.ogip > 0.0))
     return std::string("Die Förderprognose braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.");
@@ -82,6 +80,8 @@ std::optional<std::string> Ablehnung(const Laufdaten& lauf, const PrognoseEingab
     return std::string("Die Plateaurate muss 0 oder größer als die Aufgaberate sein.");
   return std::nullopt;
 }
+
+namespace {
 
 bool Endlich(const Foerderprognose& p) {
   for (const Prognosezeile& z : p.zeilen)
@@ -96,7 +96,7 @@ Foerderprognose FoerderprognoseBerechnen(const Laufdaten& lauf, const PrognoseEi
   p.eingaben = e;
   p.ogip = lauf.ogip;
   const auto ablehnen = [&p](std::string meldung) { return Abgelehnt(p, std::move(meldung)); };
-  if (auto m = Ablehnung(lauf, e)) return ablehnen(*m);
+  if (auto m = FoerderprognoseAblehnung(lauf, e)) return ablehnen(*m);
   if (auto m = LieferansatzWaehlen(lauf, e, p.ansatz)) return ablehnen(*m);
 
   Rechner r(lauf, e, p.ansatz);

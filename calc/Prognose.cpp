@@ -1,7 +1,9 @@
 #include "calc/Prognose.h"
 
 #include <cmath>
+#include <memory>
 
+#include "calc/Aquiferprognose.h"
 #include "calc/Einspeicherprognose.h"
 #include "calc/Foerderprognose.h"
 
@@ -19,6 +21,16 @@ Foerderprognose PrognoseBerechnen(const Laufdaten& lauf, const PrognoseEingaben&
     }
     Foerderprognose p = PrognoseBerechnen(lauf.MitGasvorrat(*e.gasvorrat), ohne);
     p.eingaben = e;
+    return p;
+  }
+  if (e.aquifer) {
+    Foerderprognose p = AquiferprognoseBerechnen(lauf, e);
+    if (p.aquifer) {
+      // Beside it the forecast that takes no more water from its start on.
+      PrognoseEingaben ohne = e;
+      ohne.aquifer.reset();
+      p.aquifer->ohneAquifer = std::make_shared<const Foerderprognose>(PrognoseBerechnen(lauf, ohne));
+    }
     return p;
   }
   return lauf.injektion ? EinspeicherprognoseBerechnen(lauf, e) : FoerderprognoseBerechnen(lauf, e);

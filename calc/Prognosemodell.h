@@ -3,6 +3,7 @@
 // use, by name for files and the command line; the deliverability equation; their settings, rows and
 // result.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ struct Gegendruckwerte {
   double n = 1;
 };
 
+// The history a forecast with an aquifer model starts from (calc/Aquiferprognose.h).
+struct Prognoseaquifer;
+
 // For an injection well qPlan is the planned injection rate and qEnde the minimum injection rate.
 struct PrognoseEingaben {
   double pMin = 0;   // minimum wellhead flowing pressure, bar
@@ -55,6 +59,8 @@ struct PrognoseEingaben {
   // of the entered OGIP and the model.
   std::optional<double> gasvorrat;  // Mio m3
   std::optional<Lieferansatz> festerAnsatz;
+  // A well with an aquifer model: the forecast steps on the calendar from its history's state.
+  std::shared_ptr<const Prognoseaquifer> aquifer;
 };
 
 struct Prognosezeile {
@@ -65,6 +71,20 @@ struct Prognosezeile {
   double q = 0;      // produced rate: min(Q_plan, Q_max), m3/h
   double jahre = 0;  // time since the start, years of 365 days
   bool plateauEnde = false;
+  double we = 0;     // with an aquifer model: the cumulative influx, Mio m3
+};
+
+struct Foerderprognose;
+
+// What a forecast with an aquifer model adds: the model, its influx at the start and at the end, and
+// the same forecast without further influx (the closed tank from the start on) beside it.
+struct Aquiferprognosewerte {
+  std::string modell;              // "fetkovich", ...
+  double weStart = 0, weEnde = 0;  // Mio m3
+  // The abandonment rate (or the end of injection) is not reached within the horizon; the forecast
+  // ends there.
+  bool horizont = false;
+  std::shared_ptr<const Foerderprognose> ohneAquifer;
 };
 
 // A production well's forecast runs up in Gp to the abandonment; an injection well's ("Einspeicher-
@@ -83,6 +103,7 @@ struct Foerderprognose {
   double plateauJahre = 0;         // years on the plateau
   double jahre = 0;                // years from the start to the abandonment
   std::vector<Prognosezeile> zeilen;
+  std::optional<Aquiferprognosewerte> aquifer;
 
   bool Gemacht() const { return meldung.empty(); }
   double Restreserven() const { return gpEnde - gpStart; }
@@ -104,6 +125,10 @@ struct Spanne {
 // and points between them (and the well's own forecast when its OGIP lies in the interval).
 struct Prognosebereich {
   double gUnten = 0, gOben = 0;  // Mio m3
+  // From the aquifer fit's interval: G and the aquifer's size (the setting groesseName) varied together.
+  bool ausAquifer = false;
+  std::string groesseName;
+  double groesseUnten = 0, groesseOben = 0;
   Foerderprognose unten, oben;
   Spanne menge;  // Foerderprognose::Menge, Mio m3
   Spanne jahre;

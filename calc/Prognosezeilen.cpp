@@ -22,7 +22,8 @@ Foerderprognose Abgelehnt(const Foerderprognose& p, std::string meldung) {
 }
 
 std::optional<std::string> PrognosezeilenFuellen(Foerderprognose& p, double gpPlateau, double naehe,
-                                                 const std::function<Prognosezeile(double)>& zeile) {
+                                                 const std::function<Prognosezeile(double)>& zeile,
+                                                 bool zeitAusZeilen) {
   const int k = p.eingaben.schritte;
   const double schritt = (p.gpEnde - p.gpStart) / k;
   const double richtung = p.gpEnde >= p.gpStart ? 1.0 : -1.0;
@@ -44,7 +45,7 @@ std::optional<std::string> PrognosezeilenFuellen(Foerderprognose& p, double gpPl
       return Formatiere(p.injektion ? "Die Injektionsrate fällt bei Gp = %.3f Mio m3 vor der Mindestrate auf 0."
                                     : "Die Rate fällt bei Gp = %.3f Mio m3 vor der Aufgaberate auf 0.",
                         b.gp);
-    b.jahre = a.jahre + 1e6 * std::fabs(b.gp - a.gp) * (1.0 / a.q + 1.0 / b.q) / 2.0 / STUNDEN_JE_JAHR;
+    if (!zeitAusZeilen) b.jahre = a.jahre + 1e6 * std::fabs(b.gp - a.gp) * (1.0 / a.q + 1.0 / b.q) / 2.0 / STUNDEN_JE_JAHR;
     if (b.plateauEnde) p.plateauJahre = b.jahre;
   }
   p.jahre = p.zeilen.back().jahre;

@@ -14,8 +14,10 @@ Foerderprognose Abgelehnt(const Foerderprognose& p, std::string meldung);
 
 // Fills p.zeilen from p.gpStart to p.gpEnde with zeile(gp), the row at gpPlateau marked when p.plateau
 // (a step within naehe of it is that row), then each row's years, p.plateauJahre and p.jahre. The
-// German reason when a rate falls to 0 before the end.
+// German reason when a rate falls to 0 before the end. With zeitAusZeilen the rows bring their years
+// (a forecast on the calendar) instead of the trapezoid's.
 std::optional<std::string> PrognosezeilenFuellen(Foerderprognose& p, double gpPlateau, double naehe,
-                                                 const std::function<Prognosezeile(double)>& zeile);
+                                                 const std::function<Prognosezeile(double)>& zeile,
+                                                 bool zeitAusZeilen = false);
 
 }  // namespace zelvor

@@ -59,9 +59,21 @@ std::string Json(const Foerderprognose& p, const std::optional<Prognosebereich>&
     j += std::string(i ? ",\n    " : "\n    ") + "{\"Gp\": " + JsonZahl(z.gp) + ", \"PZ\": " + JsonZahl(z.pz) +
          ", \"pws\": " + JsonZahl(z.pws) + ", \"Qmax\": " + JsonZahl(z.qMax) + ", \"Q\": " + JsonZahl(z.q) +
          ", \"Jahre\": " + JsonZahl(z.jahre) + (start ? ", \"Datum\": " + Datum(start, z.jahre) : std::string()) +
-         ", \"Plateauende\": " + (z.plateauEnde ? "true" : "false") + "}";
+         ", \"Plateauende\": " + (z.plateauEnde ? "true" : "false") +
+         (p.aquifer ? ", \"We\": " + JsonZahl(z.we) : std::string()) + "}";
   }
-  return j + "],\n  \"Bereich\": " + BereichJson(bereich, start) + "\n}\n";
+  j += "],\n  \"Bereich\": " + BereichJson(bereich, start);
+  if (p.aquifer) {
+    const Aquiferprognosewerte& w = *p.aquifer;
+    const Foerderprognose* o = w.ohneAquifer.get();
+    j += ",\n  \"Aquifer\": {\"Modell\": " + JsonText(w.modell) + ", \"WeStart\": " + JsonZahl(w.weStart) +
+         ", \"WeEnde\": " + JsonZahl(w.weEnde) + ", \"Horizont\": " + (w.horizont ? "true" : "false") +
+         ", \"OhneZufluss\": {\"Meldung\": " + JsonText(o ? o->meldung : std::string()) +
+         ", \"GpEnde\": " + JsonZahl(o && o->Gemacht() ? o->gpEnde : 0.0) +
+         ", \"Menge\": " + JsonZahl(o && o->Gemacht() ? o->Menge() : 0.0) +
+         ", \"Jahre\": " + JsonZahl(o && o->Gemacht() ? o->jahre : 0.0) + "}}";
+  }
+  return j + "\n}\n";
 }
 
 }  // namespace
@@ -85,13 +97,12 @@ int Forecast(const Argumente& a, std::ostream& out, std::ostream& err) {
   }
   if (const auto m = PrognoseeinstellungenPruefen(e)) return Fehler(err, *m);
   VariablenCFuerPrognoseEinschalten(doc, e.modell);
-  const PrognoseEingaben eingaben = PrognoseEingabenAus(doc.m_Lauf, e);
+  const PrognoseEingaben eingaben = DokumentPrognoseEingaben(doc, e);
   const Foerderprognose p = PrognoseBerechnen(doc.m_Lauf, eingaben);
   // The range from the gas-in-place match, with n as the match of these settings takes it.
   std::optional<Prognosebereich> bereich;
   if (p.Gemacht())
-    bereich = PrognosebereichAus(doc.m_Lauf, eingaben, DokumentAbgleich(doc, e.modell == Prognosemodell::Gegendruck),
-                                 &p);
+    bereich = DokumentPrognosebereich(doc, eingaben, p, e.modell == Prognosemodell::Gegendruck);
   const std::optional<Tag> start = PrognoseStart(doc);
   if (a.json) {
     out << Json(p, bereich, start);

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "calc/Aquiferprognose.h"
 #include "calc/Format.h"
 #include "calc/Lieferfaehigkeit.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentAquifer.h"
 #include "doc/DokumentPrognose.h"
 #include "doc/Eingabepruefung.h"
 
@@ -108,7 +110,28 @@ std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const P
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc) {
   const Foerderprognose& p = DokumentPrognose(doc);
   if (!p.Gemacht()) return std::nullopt;
-  return PrognosebereichAus(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), DokumentAbgleich(doc), &p);
+  return DokumentPrognosebereich(doc, DokumentPrognoseEingaben(doc, doc.m_Prognose), p,
+                                 doc.m_Prognose.modell == Prognosemodell::Gegendruck);
+}
+
+bool AquiferanpassungUebernommen(const CZelvorDoc& doc, const Aquiferanpassung& a) {
+  if (!a.Gemacht() || !doc.m_Aquifer.Gesetzt() || a.modell != doc.m_Aquifer.modell) return false;
+  if (static_cast<float>(UebernommenerGasvorrat(a.g.wert)) != doc.m_OGIP) return false;
+  if (!a.mitGroesse) return true;
+  const double eigene = std::string(a.groesseName) == "AquiferLaenge"    ? doc.m_Aquifer.laenge
+                        : std::string(a.groesseName) == "AquiferVolumen" ? doc.m_Aquifer.volumen
+                                                                          : doc.m_Aquifer.radienverhaeltnis;
+  return std::fabs(eigene - a.groesse.wert) <= 1e-3 * std::fabs(a.groesse.wert);
+}
+
+std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc, const PrognoseEingaben& e,
+                                                        const Foerderprognose& p, bool mitGegendruck) {
+  if (!p.Gemacht()) return std::nullopt;
+  if (e.aquifer) {
+    const Aquiferanpassung a = DokumentAquiferanpassung(doc);
+    if (AquiferanpassungUebernommen(doc, a)) return AquiferPrognosebereich(doc.m_Lauf, e, a, &p);
+  }
+  return PrognosebereichAus(doc.m_Lauf, e, DokumentAbgleich(doc, mitGegendruck), &p);
 }
 
 double UebernommenerGasvorrat(double g) { return std::round(g * 10.0) / 10.0; }

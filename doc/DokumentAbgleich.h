@@ -37,6 +37,13 @@ std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const P
                                                    const Gasvorratsabgleich& a,
                                                    const Foerderprognose* schaetzung = nullptr);
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc);
+// The range of a forecast p of the document made with e: for a well whose settings are those of its
+// aquifer fit (G to the 0.1 Mio m3 it adopts, the size to 0.1 %), over the fit's interval; else over the
+// flowing match's (n from the back-pressure fit when mitGegendruck).
+std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc, const PrognoseEingaben& e,
+                                                        const Foerderprognose& p, bool mitGegendruck);
+// The aquifer fit is the one the well's settings hold: its G and its size were adopted.
+bool AquiferanpassungUebernommen(const CZelvorDoc& doc, const Aquiferanpassung& a);
 
 // "Gasvorrat übernehmen": OGIP becomes g, rounded to the 0.1 Mio m3 the table shows, and the well is
 // evaluated again. The German message when the value is outside the input dialog's range or below the

@@ -1,8 +1,13 @@
 #include "doc/DokumentPrognose.h"
 
+#include <memory>
+
+#include "calc/Aquiferprognose.h"
 #include "calc/Datumspruefung.h"
 #include "calc/Lieferfaehigkeit.h"
 #include "doc/CZelvorDoc.h"
+#include "doc/DokumentAbgleich.h"
+#include "doc/DokumentAquifer.h"
 
 namespace zelvor {
 
@@ -31,6 +36,18 @@ PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinste
   return pe;
 }
 
+PrognoseEingaben DokumentPrognoseEingaben(const CZelvorDoc& doc, const Prognoseeinstellungen& e) {
+  PrognoseEingaben pe = PrognoseEingabenAus(doc.m_Lauf, e);
+  if (doc.m_Lauf.aquifer && doc.m_Aquifer.Gesetzt()) {
+    auto a = std::make_shared<Prognoseaquifer>();
+    a->daten = doc.m_Aquifer;
+    a->ereignisse = AquiferdatenlageAus(doc, DokumentMessbilanz(doc)).Alle();
+    a->start = PrognoseStart(doc);
+    pe.aquifer = std::move(a);
+  }
+  return pe;
+}
+
 Lieferfaehigkeit DokumentLieferfaehigkeit(const CZelvorDoc& doc) {
   Lieferfaehigkeit l = LieferfaehigkeitBerechnen(doc.m_Lauf, DruckOderInitial(doc.m_Prognose.pMax, doc.m_Lauf.initialdruck));
   // The dated lines' warnings join the analysis's notes (not the result table).
@@ -44,7 +61,7 @@ Lieferfaehigkeit DokumentLieferfaehigkeit(const CZelvorDoc& doc) {
 }
 
 Foerderprognose DokumentPrognose(const CZelvorDoc& doc) {
-  return PrognoseBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose));
+  return PrognoseBerechnen(doc.m_Lauf, DokumentPrognoseEingaben(doc, doc.m_Prognose));
 }
 
 void VariablenCFuerPrognoseEinschalten(CZelvorDoc& doc, Prognosemodell modell) {

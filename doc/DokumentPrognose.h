@@ -17,6 +17,10 @@ class CZelvorDoc;
 // An injection well takes the injection settings, its pressures of 0 as the initial reservoir pressure.
 PrognoseEingaben PrognoseEingabenAus(const Laufdaten& lauf, const Prognoseeinstellungen& e);
 
+// The document's forecast inputs: PrognoseEingabenAus with the settings e, and for a well whose run took an
+// aquifer model, that model with the history it starts from (the forecast then runs on the calendar).
+PrognoseEingaben DokumentPrognoseEingaben(const CZelvorDoc& doc, const Prognoseeinstellungen& e);
+
 // The deliverability analysis of the document's last run, an injection well's at its p_max setting.
 Lieferfaehigkeit DokumentLieferfaehigkeit(const CZelvorDoc& doc);
 

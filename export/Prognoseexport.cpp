@@ -34,10 +34,13 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
     return t ? Exportwert(DatumText(*t)) : Exportwert();
   };
   if (start) zeilen.spalten.push_back({"Datum", 0});
+  if (p.aquifer) zeilen.spalten.push_back({"Wasserzufluss We (Mio m3)", 3});
   for (const Prognosezeile& z : p.zeilen) {
-    zeilen.zeilen.push_back({z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
-                             z.plateauEnde ? Exportwert(std::string("Plateauende")) : Exportwert()});
-    if (start) zeilen.zeilen.back().push_back(datum(z.jahre));
+    std::vector<Exportwert> zeile{z.gp, z.pz, z.pws, z.qMax, z.q, z.jahre,
+                                  z.plateauEnde ? Exportwert(std::string("Plateauende")) : Exportwert()};
+    if (start) zeile.push_back(datum(z.jahre));
+    if (p.aquifer) zeile.emplace_back(z.we);
+    zeilen.zeilen.push_back(std::move(zeile));
   }
 
   const PrognoseEingaben& e = p.eingaben;
@@ -76,6 +79,19 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
     Zeile(summe, inj ? "Q_inj,max zu Beginn (bei p_max)" : "Q_max zu Beginn", p.qMaxStart, "m3/h");
     if (inj && !p.zeilen.empty()) Zeile(summe, "Injektionsrate zu Beginn", p.zeilen.front().q, "m3/h");
     if (inj) Zeile(summe, "Ende", std::string(p.voll ? "Speicher voll" : "Mindestrate erreicht"), "");
+    if (p.aquifer) {
+      const Aquiferprognosewerte& w = *p.aquifer;
+      Zeile(summe, "Aquifermodell", w.modell, "");
+      Zeile(summe, "Wasserzufluss zu Beginn", w.weStart, "Mio m3");
+      Zeile(summe, "Wasserzufluss am Ende", w.weEnde, "Mio m3");
+      if (w.horizont) Zeile(summe, "Ende", std::string("Horizont der Prognose erreicht"), "");
+      if (w.ohneAquifer && w.ohneAquifer->Gemacht()) {
+        Zeile(summe, inj ? "Ohne weiteren Wasserzufluss: noch einspeicherbar" : "Ohne weiteren Wasserzufluss: Restreserven",
+              w.ohneAquifer->Menge(), "Mio m3");
+        Zeile(summe, inj ? "Ohne weiteren Wasserzufluss: Zeit bis zum Ende" : "Ohne weiteren Wasserzufluss: Zeit bis zur Aufgabe",
+              w.ohneAquifer->jahre, "Jahre");
+      }
+    }
     if (const std::optional<Prognosebereich> b = DokumentPrognosebereich(doc)) {
       for (const auto& [wo, g, ende] : {std::tuple{"untere", b->gUnten, &b->unten}, std::tuple{"obere", b->gOben, &b->oben}}) {
         const std::string vorsatz = std::string("OGIP-Bereich, ") + wo + " Grenze: ";

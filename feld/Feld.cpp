@@ -92,6 +92,7 @@ void Analysieren(const CZelvorDoc& doc, bool mitAbgleich, Feldbohrung& b) {
   if (!lauf.punkte.empty()) b.gp = Endlich(lauf.punkte.back().gp);
   if (b.gp && b.ogip && *b.ogip > 0) b.anteil = *b.gp / *b.ogip;
   b.cMittel = Endlich(lauf.mittlererC);
+  if (doc.m_Aquifer.Gesetzt()) b.aquifer = AquifermodellName(doc.m_Aquifer.modell);
   // A storage well has no production forecast to sum but its capacity by fill level; its match checks
   // the booked inventory.
   if (b.injektion) {
@@ -121,7 +122,7 @@ void Vorhersagen(const CZelvorDoc& doc, Feldbohrung& b) {
   }
 
   Abfallen(doc, b);
-  const Foerderprognose p = PrognoseBerechnen(lauf, PrognoseEingabenAus(lauf, doc.m_Prognose));
+  const Foerderprognose p = PrognoseBerechnen(lauf, DokumentPrognoseEingaben(doc, doc.m_Prognose));
   if (!p.Gemacht()) {
     b.bemerkung = p.meldung;
   } else {

@@ -75,6 +75,8 @@ struct Feldbohrung {
   std::optional<double> rueckgangEur;  // Mio m3
   std::optional<Tag> rueckgangStart;
   Bohrungsverlauf rueckgangVerlauf;
+  // The aquifer model its run and forecast take ("fetkovich", ...); empty: none.
+  std::string aquifer;
 
   bool Fehlgeschlagen() const { return !fehler.empty(); }
   // Summed into the field's production.

@@ -15,6 +15,7 @@ constexpr std::array<Feldspaltenangabe, static_cast<std::size_t>(Feldspalte::Anz
     {"Bohrung", -1},
     {"Datei", -1},
     {"Art", -1},
+    {"Aquifer", -1},
     {"Prognosebeginn", -1},
     {"OGIP (Mio m3)", 1},
     {"Gp (Mio m3)", 1},
@@ -100,6 +101,7 @@ std::string FeldZelle(const Feldbohrung& b, Feldspalte s) {
     case Feldspalte::Art:
       if (b.Fehlgeschlagen() && !b.ogip) return "-";
       return b.injektion ? "Injektion" : "Förderung";
+    case Feldspalte::Aquifer: return b.aquifer.empty() ? "-" : b.aquifer;
     case Feldspalte::Bemerkung: return b.bemerkung;
     case Feldspalte::Start: return b.start ? DatumText(*b.start) : "-";
     default: break;

@@ -11,7 +11,7 @@
 namespace zelvor {
 
 enum class Feldspalte {
-  Bohrung, Datei, Art, Start, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Fuellstand, QEin, Restreserven, Jahre, GStern, RueckgangEur, Bemerkung,
+  Bohrung, Datei, Art, Aquifer, Start, Ogip, Gp, Anteil, CWert, N, Aof, QJetzt, Fuellstand, QEin, Restreserven, Jahre, GStern, RueckgangEur, Bemerkung,
   Anzahl
 };
 

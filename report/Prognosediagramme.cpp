@@ -8,7 +8,7 @@ namespace zelvor {
 namespace {
 
 constexpr Farbe BLAU{0, 0, 255}, ROT{255, 0, 0}, GRUEN{0, 128, 0}, GRAU{128, 128, 128};
-constexpr Farbe ORANGE{230, 120, 0}, VIOLETT{128, 0, 160};
+constexpr Farbe ORANGE{230, 120, 0}, VIOLETT{128, 0, 160}, PETROL{0, 120, 130};
 
 // The forecast's curves over x(row): Q_max, the produced rate when it differs (a plateau), and the
 // abandonment rate as a dotted level.
@@ -42,6 +42,15 @@ void Kurven(Diagramm& d, const Foerderprognose& p, const Prognosebereich* bereic
       }
       d.reihen.push_back(std::move(r));
     }
+  }
+  // With an aquifer model, beside it the rate the well would have without further influx.
+  if (p.aquifer && p.aquifer->ohneAquifer && p.aquifer->ohneAquifer->Gemacht()) {
+    Diagrammreihe r{"Ohne weiteren Wasserzufluss", {}, {}, PETROL, Linienart::Gestrichelt, Markierung::Keine};
+    for (const Prognosezeile& z : p.aquifer->ohneAquifer->zeilen) {
+      r.x.push_back(x(z));
+      r.y.push_back(z.q);
+    }
+    d.reihen.push_back(std::move(r));
   }
   d.reihen.push_back({Formatiere(p.injektion ? "Mindestrate %.1f m3/h" : "Aufgaberate %.1f m3/h", p.eingaben.qEnde),
                       {x(p.zeilen.front()), x(p.zeilen.back())},

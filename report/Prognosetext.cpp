@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "calc/Aquiferprognose.h"
 #include "calc/Format.h"
 #include "doc/CZelvorDoc.h"
 #include "doc/DokumentSpeicher.h"
@@ -47,6 +48,47 @@ std::vector<std::string> EinspeicherZusammenfassung(const Foerderprognose& p) {
                  : Formatiere("    Ende: die Injektionsrate fällt auf die Mindestrate von %.1f m3/h.", p.eingaben.qEnde)};
 }
 
+// A summary line: the label, its unit right before the colon at column breite (in characters), the value.
+std::string Summenzeile(const std::string& text, const std::string& einheit, int breite, const std::string& wert) {
+  const auto zeichen = [](const std::string& t) {
+    return static_cast<int>(std::count_if(t.begin(), t.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  };
+  std::string z = "    " + text;
+  const int luecke = breite - zeichen(z) - zeichen(einheit);
+  z += std::string(static_cast<std::size_t>(std::max(luecke, 1)), ' ') + einheit + ":" + wert;
+  return z;
+}
+
+// With an aquifer model: the model, its influx at both ends, and the forecast without further influx.
+std::vector<std::string> AquiferZusammenfassung(const Foerderprognose& p, std::optional<Tag> start) {
+  std::vector<std::string> t;
+  if (!p.aquifer) return t;
+  const Aquiferprognosewerte& a = *p.aquifer;
+  const int breite = p.injektion ? 43 : 35;
+  t.push_back(Summenzeile("Aquifermodell", "", breite, Formatiere("%12s", a.modell.c_str())));
+  t.push_back(Summenzeile("Wasserzufluss zu Beginn", "(Mio m3)", breite, Formatiere("%12.3f", a.weStart)));
+  t.push_back(Summenzeile("Wasserzufluss am Ende", "(Mio m3)", breite, Formatiere("%12.3f", a.weEnde)));
+  if (a.horizont)
+    t.push_back(Formatiere(p.injektion ? "    Das Ende der Einspeicherung wird in %.0f Jahren nicht erreicht; die Prognose endet dort."
+                                       : "    Die Aufgaberate wird in %.0f Jahren nicht erreicht; die Prognose endet dort.",
+                           AQUIFERPROGNOSE_HORIZONT));
+  t.emplace_back();
+  const Foerderprognose* o = a.ohneAquifer.get();
+  if (!o || !o->Gemacht()) {
+    t.push_back("    Ohne weiteren Wasserzufluss: " + (o ? o->meldung : std::string("nicht berechnet.")));
+    return t;
+  }
+  t.push_back("    Ohne weiteren Wasserzufluss ab Prognosebeginn (geschlossener Speicher):");
+  t.push_back(Summenzeile(p.injektion ? "Noch einspeicherbar" : "Restreserven", "(Mio m3)", breite,
+                          Formatiere("%12.3f", o->Menge())));
+  t.push_back(Summenzeile(p.injektion ? "Zeit bis zum Ende" : "Zeit bis zur Aufgabe", "(Jahre)", breite,
+                          Formatiere("%12.2f", o->jahre)));
+  if (start)
+    t.push_back(Summenzeile(p.injektion ? "Datum des Endes" : "Datum der Aufgabe", "", breite,
+                            Formatiere("%12s", PrognoseDatum(*start, o->jahre).c_str())));
+  return t;
+}
+
 std::string Datumsspanne(Tag start, double x, double y) {
   return Formatiere("%12s bis %s", PrognoseDatum(start, std::min(x, y)).c_str(), PrognoseDatum(start, std::max(x, y)).c_str());
 }
@@ -64,6 +106,7 @@ std::vector<std::string> PrognoseKopf(const Foerderprognose& p) {
     t.push_back(Formatiere("    Plateaurate %s, Aufgaberate %.1f m3/h, %d Schritte",
                            e.qPlan > 0 ? Formatiere("%.1f m3/h", e.qPlan).c_str() : "keine", e.qEnde, e.schritte));
   }
+  if (e.aquifer) t.push_back("    Mit dem Aquifermodell: Schritte von höchstens einem Monat auf dem Kalender");
   if (p.Gemacht()) {
     t.push_back(Ansatz(p));
   } else {
@@ -147,6 +190,7 @@ std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p, std::
       t.insert(t.begin() + 4, Formatiere("    Prognosebeginn                         :%12s", DatumText(*start).c_str()));
       t.insert(t.begin() + 5, Formatiere("    Datum des Endes                        :%12s", PrognoseDatum(*start, p.jahre).c_str()));
     }
+    for (std::string& z : AquiferZusammenfassung(p, start)) t.push_back(std::move(z));
     return t;
   }
   t = {Formatiere("    Gp bei Aufgabe          (Mio m3):%12.3f", p.gpEnde),
@@ -159,12 +203,19 @@ std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p, std::
     t.insert(t.begin() + 5, Formatiere("    Prognosebeginn                  :%12s", DatumText(*start).c_str()));
     t.insert(t.begin() + 6, Formatiere("    Datum der Aufgabe               :%12s", PrognoseDatum(*start, p.jahre).c_str()));
   }
+  for (std::string& z : AquiferZusammenfassung(p, start)) t.push_back(std::move(z));
   return t;
 }
 
 std::vector<std::string> PrognosebereichText(const Prognosebereich& b, std::optional<Tag> start) {
   std::vector<std::string> t{""};
-  t.push_back(Formatiere("    Bereich aus dem Gasvorratsabgleich (95 %%), OGIP %.1f bis %.1f Mio m3:", b.gUnten, b.gOben));
+  if (b.ausAquifer)
+    t.push_back(Formatiere("    Bereich aus der Aquiferanpassung (95 %%), OGIP %.1f bis %.1f Mio m3%s:", b.gUnten, b.gOben,
+                           b.groesseName.empty() ? ""
+                                                 : Formatiere(", %s %.4g bis %.4g", b.groesseName.c_str(),
+                                                              b.groesseUnten, b.groesseOben).c_str()));
+  else
+    t.push_back(Formatiere("    Bereich aus dem Gasvorratsabgleich (95 %%), OGIP %.1f bis %.1f Mio m3:", b.gUnten, b.gOben));
   if (!b.Gemacht()) {
     for (const auto& [g, p] : {std::pair{b.gUnten, &b.unten}, std::pair{b.gOben, &b.oben}})
       if (!p->Gemacht()) t.push_back(Formatiere("    bei %.1f Mio m3: %s", g, p->meldung.c_str()));
