@@ -70,6 +70,7 @@ struct Bahn {
   std::vector<Aquiferstand> punkte;
   std::optional<std::size_t> plateauEnde;  // the point where the plateau ends
   bool horizont = false;
+  bool ohneLoesung = false;  // it ends where the balance has no solution any more
   std::string meldung;
 };
 
@@ -96,6 +97,12 @@ Bahn Laufen(const Kalenderlauf& k, Aquiferfortschreibung f, bool plateau, double
         (vorbei(k.Schritt(f, mitte)) ? hi : lo) = mitte;
       }
       s = k.Schritt(f, hi);
+      // Still delivering where the balance loses its solution (the water has taken the gas's pore
+      // volume, or Gp reaches G): the forecast ends at the last state that has one.
+      if (!std::isfinite(s.p) && lo > 0.0) {
+        s = k.Schritt(f, lo);
+        b.ohneLoesung = std::isfinite(s.p);
+      }
     }
     if (!std::isfinite(s.p)) {
       b.meldung = Formatiere("Der Lagerstättendruck lässt sich %.2f Jahre nach dem Prognosebeginn nicht berechnen.",
@@ -108,7 +115,7 @@ Bahn Laufen(const Kalenderlauf& k, Aquiferfortschreibung f, bool plateau, double
       b.plateauEnde = b.punkte.size() - 1;
       aufPlateau = false;
     }
-    if (k.Ende(s)) return b;
+    if (k.Ende(s) || b.ohneLoesung) return b;
   }
 }
 
@@ -190,6 +197,7 @@ Foerderprognose AquiferprognoseBerechnen(const Laufdaten& lauf, const PrognoseEi
   w.weStart = anfang.we;
   w.weEnde = ende.we;
   w.horizont = bahn.horizont;
+  w.ohneLoesung = bahn.ohneLoesung;
   p.aquifer = w;
   for (const Prognosezeile& z : p.zeilen)
     if (!std::isfinite(z.gp + z.pz + z.pws + z.qMax + z.q + z.jahre + z.we))

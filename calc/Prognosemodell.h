@@ -84,6 +84,9 @@ struct Aquiferprognosewerte {
   // The abandonment rate (or the end of injection) is not reached within the horizon; the forecast
   // ends there.
   bool horizont = false;
+  // It ends while the well still delivers: beyond, the balance has no solution (the water has taken
+  // the gas's pore volume).
+  bool ohneLoesung = false;
   std::shared_ptr<const Foerderprognose> ohneAquifer;
 };
 

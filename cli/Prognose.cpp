@@ -68,6 +68,7 @@ std::string Json(const Foerderprognose& p, const std::optional<Prognosebereich>&
     const Foerderprognose* o = w.ohneAquifer.get();
     j += ",\n  \"Aquifer\": {\"Modell\": " + JsonText(w.modell) + ", \"WeStart\": " + JsonZahl(w.weStart) +
          ", \"WeEnde\": " + JsonZahl(w.weEnde) + ", \"Horizont\": " + (w.horizont ? "true" : "false") +
+         ", \"OhneLoesung\": " + (w.ohneLoesung ? "true" : "false") +
          ", \"OhneZufluss\": {\"Meldung\": " + JsonText(o ? o->meldung : std::string()) +
          ", \"GpEnde\": " + JsonZahl(o && o->Gemacht() ? o->gpEnde : 0.0) +
          ", \"Menge\": " + JsonZahl(o && o->Gemacht() ? o->Menge() : 0.0) +

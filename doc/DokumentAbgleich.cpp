@@ -127,9 +127,11 @@ bool AquiferanpassungUebernommen(const CZelvorDoc& doc, const Aquiferanpassung& 
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc, const PrognoseEingaben& e,
                                                         const Foerderprognose& p, bool mitGegendruck) {
   if (!p.Gemacht()) return std::nullopt;
+  // The flowing match knows no aquifer: a well with a model has the range of its fit once adopted.
   if (e.aquifer) {
     const Aquiferanpassung a = DokumentAquiferanpassung(doc);
-    if (AquiferanpassungUebernommen(doc, a)) return AquiferPrognosebereich(doc.m_Lauf, e, a, &p);
+    if (!AquiferanpassungUebernommen(doc, a)) return std::nullopt;
+    return AquiferPrognosebereich(doc.m_Lauf, e, a, &p);
   }
   return PrognosebereichAus(doc.m_Lauf, e, DokumentAbgleich(doc, mitGegendruck), &p);
 }

@@ -38,8 +38,9 @@ std::optional<Prognosebereich> PrognosebereichAus(const Laufdaten& lauf, const P
                                                    const Foerderprognose* schaetzung = nullptr);
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc);
 // The range of a forecast p of the document made with e: for a well whose settings are those of its
-// aquifer fit (G to the 0.1 Mio m3 it adopts, the size to 0.1 %), over the fit's interval; else over the
-// flowing match's (n from the back-pressure fit when mitGegendruck).
+// aquifer fit (G to the 0.1 Mio m3 it adopts, the size to 0.1 %), over the fit's interval, none for a well
+// with a model not adopted from its fit; else over the flowing match's (n from the back-pressure fit when
+// mitGegendruck).
 std::optional<Prognosebereich> DokumentPrognosebereich(const CZelvorDoc& doc, const PrognoseEingaben& e,
                                                         const Foerderprognose& p, bool mitGegendruck);
 // The aquifer fit is the one the well's settings hold: its G and its size were adopted.

@@ -85,6 +85,7 @@ std::vector<Exporttabelle> PrognoseTabellen(const CZelvorDoc& doc) {
       Zeile(summe, "Wasserzufluss zu Beginn", w.weStart, "Mio m3");
       Zeile(summe, "Wasserzufluss am Ende", w.weEnde, "Mio m3");
       if (w.horizont) Zeile(summe, "Ende", std::string("Horizont der Prognose erreicht"), "");
+      if (w.ohneLoesung) Zeile(summe, "Ende", std::string("Materialbilanz ohne Lösung (Gas verdrängt)"), "");
       if (w.ohneAquifer && w.ohneAquifer->Gemacht()) {
         Zeile(summe, inj ? "Ohne weiteren Wasserzufluss: noch einspeicherbar" : "Ohne weiteren Wasserzufluss: Restreserven",
               w.ohneAquifer->Menge(), "Mio m3");

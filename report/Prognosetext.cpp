@@ -64,7 +64,7 @@ std::vector<std::string> AquiferZusammenfassung(const Foerderprognose& p, std::o
   std::vector<std::string> t;
   if (!p.aquifer) return t;
   const Aquiferprognosewerte& a = *p.aquifer;
-  const int breite = p.injektion ? 43 : 35;
+  const int breite = p.injektion ? 44 : 36;
   t.push_back(Summenzeile("Aquifermodell", "", breite, Formatiere("%12s", a.modell.c_str())));
   t.push_back(Summenzeile("Wasserzufluss zu Beginn", "(Mio m3)", breite, Formatiere("%12.3f", a.weStart)));
   t.push_back(Summenzeile("Wasserzufluss am Ende", "(Mio m3)", breite, Formatiere("%12.3f", a.weEnde)));
@@ -72,6 +72,8 @@ std::vector<std::string> AquiferZusammenfassung(const Foerderprognose& p, std::o
     t.push_back(Formatiere(p.injektion ? "    Das Ende der Einspeicherung wird in %.0f Jahren nicht erreicht; die Prognose endet dort."
                                        : "    Die Aufgaberate wird in %.0f Jahren nicht erreicht; die Prognose endet dort.",
                            AQUIFERPROGNOSE_HORIZONT));
+  if (a.ohneLoesung)
+    t.push_back("    Ende: danach hat die Materialbilanz keine Lösung mehr (das Wasser hat das Gas verdrängt).");
   t.emplace_back();
   const Foerderprognose* o = a.ohneAquifer.get();
   if (!o || !o->Gemacht()) {
