@@ -211,13 +211,14 @@ std::vector<std::string> PrognoseZusammenfassung(const Foerderprognose& p, std::
 
 std::vector<std::string> PrognosebereichText(const Prognosebereich& b, std::optional<Tag> start) {
   std::vector<std::string> t{""};
-  if (b.ausAquifer)
-    t.push_back(Formatiere("    Bereich aus der Aquiferanpassung (95 %%), OGIP %.1f bis %.1f Mio m3%s:", b.gUnten, b.gOben,
-                           b.groesseName.empty() ? ""
-                                                 : Formatiere(", %s %.4g bis %.4g", b.groesseName.c_str(),
-                                                              b.groesseUnten, b.groesseOben).c_str()));
-  else
+  if (b.ausAquifer) {
+    t.push_back(Formatiere("    Bereich aus der Aquiferanpassung (95 %%), OGIP %.1f bis %.1f Mio m3%s", b.gUnten, b.gOben,
+                           b.groesseName.empty() ? ":" : ","));
+    if (!b.groesseName.empty())
+      t.push_back(Formatiere("    %s %.4g bis %.4g:", b.groesseName.c_str(), b.groesseUnten, b.groesseOben));
+  } else {
     t.push_back(Formatiere("    Bereich aus dem Gasvorratsabgleich (95 %%), OGIP %.1f bis %.1f Mio m3:", b.gUnten, b.gOben));
+  }
   if (!b.Gemacht()) {
     for (const auto& [g, p] : {std::pair{b.gUnten, &b.unten}, std::pair{b.gOben, &b.oben}})
       if (!p->Gemacht()) t.push_back(Formatiere("    bei %.1f Mio m3: %s", g, p->meldung.c_str()));
