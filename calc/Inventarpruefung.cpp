@@ -52,12 +52,16 @@ Inventarpruefung InventarPunkte(const Laufdaten& lauf, std::vector<Inventarmessu
     q.gebucht = lauf.ogip - m.gp;
     q.bilanz = lauf.ogip * m.pz * faktor;
     q.verlust = q.gebucht - q.bilanz;
-    // The latest Gp known before the survey's day: a rate line's or an earlier survey's.
+    // The latest Gp known before the survey's day that differs from its own, a rate line's or an earlier
+    // survey's (the survey on a day wins over the line): a survey made after a shut-in shares its Gp
+    // with the last line before it, and its direction is what Gp did before the shut-in.
     std::optional<std::pair<Tag, double>> vorher;
-    for (const auto& v : verlauf)
-      if (v.first < m.datum && (!vorher || v.first > vorher->first)) vorher = v;
-    if (i > 0 && messungen[i - 1].datum < m.datum && (!vorher || messungen[i - 1].datum >= vorher->first))
-      vorher = std::pair{messungen[i - 1].datum, messungen[i - 1].gp};
+    const auto nehmen = [&](Tag t, double gp, bool messung) {
+      if (t >= m.datum || gp == m.gp) return;
+      if (!vorher || t > vorher->first || (messung && t == vorher->first)) vorher = std::pair{t, gp};
+    };
+    for (const auto& v : verlauf) nehmen(v.first, v.second, false);
+    for (std::size_t j = 0; j < i; ++j) nehmen(messungen[j].datum, messungen[j].gp, true);
     if (vorher) q.richtung = Richtung(vorher->second, m.gp);
     p.punkte.push_back(q);
   }

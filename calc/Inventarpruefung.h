@@ -55,7 +55,8 @@ struct Inventarpruefung {
 };
 
 // `verlauf`: dated Gp of the rate lines (any order). The direction of Gp before a survey is taken from
-// the latest Gp known before its day, a rate line's or an earlier survey's.
+// the latest Gp known before its day that differs from the survey's, a rate line's or an earlier
+// survey's.
 // The two halves of InventarPruefen, also for the check with an aquifer: the points by the closed
 // balance with their directions, and the trend over them (offsets by direction only when asked and
 // each direction has two surveys; the interval's half-width times breite).
