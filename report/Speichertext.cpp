@@ -230,7 +230,7 @@ const char* RichtungText(Speicherrichtung r) {
 std::string InventarErklaerung(const Inventarpruefung& p) {
   if (p.aquifer == Aquifermodell::Keiner) return "";
   return std::string("Erklärung: Aquifermodell ") + AquifermodellName(p.aquifer) +
-         " (das bis zu jeder Messung zu- und abgeflossene Wasser in der Bilanz, ein Versatz für beide Richtungen)";
+         " (das bis zu jeder Messung bewegte Wasser in der Bilanz, ein Versatz)";
 }
 
 std::vector<std::string> InventarText(const Inventarpruefung& p) {
