@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/Aquiferanpassung.h"
 #include "calc/DruckAusPZ.h"
 #include "calc/Format.h"
 
@@ -40,6 +41,15 @@ Inventarpruefung InventarPruefenMitAquifer(const Laufdaten& lauf, std::vector<In
   const double g = lauf.ogip;
   const double ce = EffektiveKompressibilitaet(aquifer.daten);
 
+  // The history runs again for every step towards the loss: as many points as the fit takes at most, so
+  // that a file with thousands of lines is refused rather than left to compute for minutes.
+  if (aquifer.zeilen.size() + p.punkte.size() > AQUIFER_ANPASSUNG_HOECHSTPUNKTE) {
+    p.meldung = Formatiere("Die Inventarprüfung mit dem Aquifermodell rechnet mit höchstens %zu datierten Punkten "
+                           "(Ratenzeilen und Schließdruckmessungen); die Bohrung hat %zu.",
+                           AQUIFER_ANPASSUNG_HOECHSTPUNKTE, aquifer.zeilen.size() + p.punkte.size());
+    p.punkte.clear();
+    return p;
+  }
   // The history runs along the lines and then the surveys, each with its booked Gp.
   std::vector<Aquiferereignis> ereignisse = aquifer.zeilen;
   const std::size_t nZeilen = ereignisse.size();

@@ -139,5 +139,18 @@ TEST(Inventaraquifer, DieHystereseErklaertDasWasserEinVerlustBleibt) {
   }
 }
 
+// The history runs again for every step towards the loss: a file with more points than the fit takes is
+// refused at once.
+TEST(Inventaraquifer, ZuVielePunkteWerdenAbgelehnt) {
+  const Laufdaten lauf = beispiel::Speicher();
+  Speicherdaten d = Simulieren(lauf, 0.0);
+  while (d.zeilen.size() + d.messungen.size() <= AQUIFER_ANPASSUNG_HOECHSTPUNKTE) d.zeilen.push_back(d.zeilen.back());
+  const Inventarpruefung p =
+      InventarPruefenMitAquifer(lauf, d.messungen, Verlauf(d), {GasbilanzAus(lauf), Aquifer(), d.zeilen});
+  EXPECT_EQ(p.meldung.rfind("Die Inventarprüfung mit dem Aquifermodell rechnet mit höchstens 1000 datierten", 0), 0u)
+      << p.meldung;
+  EXPECT_TRUE(p.punkte.empty());
+}
+
 }  // namespace
 }  // namespace zelvor
