@@ -6,7 +6,7 @@
 // the same inventory stands at a higher pressure after injection than after withdrawal, so the trend
 // has one offset. A loss lowers the pressure and so draws more water in than the booked history does:
 // the history is run again with the loss the trend has found (as gas that left the reservoir) until the
-// trend stays put, and the rate's interval is widened by the part of a change in the loss that the
+// trend stays put, and the rate's interval is widened by the share of a change in the loss that the
 // water hides.
 #include <vector>
 
