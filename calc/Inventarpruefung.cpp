@@ -30,8 +30,8 @@ std::string Urteil(const Inventarpruefung& p) {
 
 }  // namespace
 
-Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmessung> messungen,
-                                 const std::vector<std::pair<Tag, double>>& verlauf) {
+Inventarpruefung InventarPunkte(const Laufdaten& lauf, std::vector<Inventarmessung> messungen,
+                                const std::vector<std::pair<Tag, double>>& verlauf) {
   Inventarpruefung p;
   if (!lauf.vollstaendig || !(lauf.ogip > 0.0) || !(lauf.pzi > 0.0) || !(lauf.ogipReservoir > 0.0)) {
     p.meldung = "Die Inventarprüfung braucht eine vollständige Auswertung ohne ABBRUCH oder ERROR.";
@@ -52,22 +52,29 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
     q.gebucht = lauf.ogip - m.gp;
     q.bilanz = lauf.ogip * m.pz * faktor;
     q.verlust = q.gebucht - q.bilanz;
-    // The latest Gp known before the survey's day: a rate line's or an earlier survey's.
+    // The latest Gp known before the survey's day that differs from its own, a rate line's or an earlier
+    // survey's (the survey on a day wins over the line): a survey made after a shut-in shares its Gp
+    // with the last line before it, and its direction is what Gp did before the shut-in.
     std::optional<std::pair<Tag, double>> vorher;
-    for (const auto& v : verlauf)
-      if (v.first < m.datum && (!vorher || v.first > vorher->first)) vorher = v;
-    if (i > 0 && messungen[i - 1].datum < m.datum && (!vorher || messungen[i - 1].datum >= vorher->first))
-      vorher = std::pair{messungen[i - 1].datum, messungen[i - 1].gp};
+    const auto nehmen = [&](Tag t, double gp, bool messung) {
+      if (t >= m.datum || gp == m.gp) return;
+      if (!vorher || t > vorher->first || (messung && t == vorher->first)) vorher = std::pair{t, gp};
+    };
+    for (const auto& v : verlauf) nehmen(v.first, v.second, false);
+    for (std::size_t j = 0; j < i; ++j) nehmen(messungen[j].datum, messungen[j].gp, true);
     if (vorher) q.richtung = Richtung(vorher->second, m.gp);
     p.punkte.push_back(q);
   }
+  return p;
+}
 
+void InventarTrend(Inventarpruefung& p, bool richtungenTrennen, double breite) {
   // loss = offset(direction) + rate · years; offsets apart when both directions have two surveys, and
   // then a survey of unknown direction stays out of the trend.
   const auto zahl = [&p](Speicherrichtung r) {
     return std::count_if(p.punkte.begin(), p.punkte.end(), [r](const Inventarpunkt& q) { return q.richtung == r; });
   };
-  p.getrennt = zahl(Speicherrichtung::NachEinspeisung) >= 2 && zahl(Speicherrichtung::NachAusspeisung) >= 2;
+  p.getrennt = richtungenTrennen && zahl(Speicherrichtung::NachEinspeisung) >= 2 && zahl(Speicherrichtung::NachAusspeisung) >= 2;
   const auto gruppe = [&p](const Inventarpunkt& q) {
     if (!p.getrennt) return 0;
     return q.richtung == Speicherrichtung::NachEinspeisung ? 0 : q.richtung == Speicherrichtung::NachAusspeisung ? 1 : -1;
@@ -78,7 +85,7 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
   if (freiheitsgrade < 1) {
     p.meldung = Formatiere("Für den Trend des Inventars braucht es mindestens %d datierte Schließdruckmessungen.",
                            gruppen + 2);
-    return p;
+    return;
   }
   double mx[2] = {0, 0}, my[2] = {0, 0};
   int k[2] = {0, 0};
@@ -103,7 +110,7 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
   }
   if (!(sxx > 1e-12)) {
     p.meldung = "Die Schließdruckmessungen liegen zu dicht beieinander, um einen Trend zu zeigen.";
-    return p;
+    return;
   }
   p.rate = sxy / sxx;
   double ss = 0;
@@ -114,7 +121,7 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
     ss += r * r;
   }
   p.t = StudentT95(freiheitsgrade);
-  const double halb = p.t * std::sqrt(ss / freiheitsgrade / sxx);
+  const double halb = breite * p.t * std::sqrt(ss / freiheitsgrade / sxx);
   p.unten = p.rate - halb;
   p.oben = p.rate + halb;
   for (int g = 0; g < gruppen; ++g) p.versatz[g] = my[g] - p.rate * mx[g];
@@ -122,9 +129,15 @@ Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmess
   if (p.getrennt) p.hysterese = p.versatz[0] - p.versatz[1];
   if (!std::isfinite(p.rate + p.unten + p.oben + p.hysterese + p.versatz[0] + p.versatz[1])) {
     p.meldung = "Der Trend des Inventars lässt sich mit diesen Messungen nicht berechnen.";
-    return p;
+    return;
   }
   p.satz = Urteil(p);
+}
+
+Inventarpruefung InventarPruefen(const Laufdaten& lauf, std::vector<Inventarmessung> messungen,
+                                 const std::vector<std::pair<Tag, double>>& verlauf) {
+  Inventarpruefung p = InventarPunkte(lauf, std::move(messungen), verlauf);
+  if (p.Gemacht()) InventarTrend(p, true);
   return p;
 }
 

@@ -58,14 +58,19 @@ std::string InventarJson(const Inventarpruefung& p) {
   const bool g = p.Gemacht();
   std::string j = "{\"Meldung\": " + JsonText(p.meldung) + ", \"Rate\": " + Wert(g, p.rate) + ", \"Unten\": " +
                   Wert(g, p.unten) + ", \"Oben\": " + Wert(g, p.oben) + ", \"Getrennt\": " + (p.getrennt ? "true" : "false") +
-                  ", \"Hysterese\": " + Wert(g && p.getrennt, p.hysterese) + ", \"Satz\": " + JsonText(p.satz) +
-                  ", \"Punkte\": [";
+                  ", \"Hysterese\": " + Wert(g && p.getrennt, p.hysterese) + ", \"Satz\": " + JsonText(p.satz);
+  // A check with an aquifer model names it and each survey's water; a well without one keeps its keys.
+  const bool aquifer = p.aquifer != Aquifermodell::Keiner;
+  if (aquifer)
+    j += ", \"Aquifer\": " + JsonText(AquifermodellName(p.aquifer)) + ", \"Erklaerung\": " +
+         JsonText(InventarErklaerung(p)) + ", \"Iterationen\": " + std::to_string(p.iterationen);
+  j += ", \"Punkte\": [";
   for (std::size_t k = 0; k < p.punkte.size(); ++k) {
     const Inventarpunkt& q = p.punkte[k];
     j += std::string(k ? ", " : "") + "{\"Datum\": " + JsonText(DatumIso(q.messung.datum)) + ", \"Gp\": " +
          JsonZahl(q.messung.gp) + ", \"PZ\": " + JsonZahl(q.messung.pz) + ", \"Gebucht\": " + JsonZahl(q.gebucht) +
          ", \"Bilanz\": " + JsonZahl(q.bilanz) + ", \"Verlust\": " + JsonZahl(q.verlust) + ", \"Richtung\": " +
-         JsonText(RichtungText(q.richtung)) + "}";
+         JsonText(RichtungText(q.richtung)) + (aquifer ? ", \"WENetto\": " + JsonZahl(q.weNetto) : std::string()) + "}";
   }
   return j + "]}";
 }

@@ -2,7 +2,9 @@
 
 #include "calc/Format.h"
 #include "doc/CZelvorDoc.h"
+#include "calc/Inventaraquifer.h"
 #include "doc/DokumentAbgleich.h"
+#include "doc/DokumentAquifer.h"
 #include "doc/DokumentPrognose.h"
 
 namespace zelvor {
@@ -68,11 +70,21 @@ Inventarpruefung DokumentInventarpruefung(const CZelvorDoc& doc) {
   }
   std::vector<Inventarmessung> messungen;
   for (const Messpunkt& q : m.punkte)
-    if (q.datum) messungen.push_back({*q.datum, q.gp, q.pz});
+    if (q.datum) messungen.push_back({*q.datum, q.gp, q.pz, q.pws});
   std::vector<std::pair<Tag, double>> verlauf;
   for (std::size_t i = 0; i < doc.m_Lauf.punkte.size(); ++i)
     if (const std::optional<Tag> t = ZeilenDatum(doc.m_RatenDatum, i)) verlauf.emplace_back(*t, doc.m_Lauf.punkte[i].gp);
-  p = InventarPruefen(doc.m_Lauf, std::move(messungen), verlauf);
+  if (doc.m_Aquifer.Gesetzt()) {
+    // With a model the water that has moved explains the seasonal swing.
+    if (std::string f = AquiferdatenPruefen(doc.m_Aquifer); !f.empty()) {
+      p.meldung = std::move(f);
+      return p;
+    }
+    p = InventarPruefenMitAquifer(doc.m_Lauf, std::move(messungen), verlauf,
+                                  {GasbilanzAus(doc.m_Lauf), doc.m_Aquifer, AquiferdatenlageAus(doc, m).zeilen});
+  } else {
+    p = InventarPruefen(doc.m_Lauf, std::move(messungen), verlauf);
+  }
   if (p.punkte.size() < m.punkte.size() && p.Gemacht())
     p.satz += " (" + Anzahltext(static_cast<long long>(m.punkte.size() - p.punkte.size()), "Messung", "Messungen") +
               " ohne Datum nicht im Trend.)";

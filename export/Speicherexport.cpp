@@ -19,9 +19,15 @@ std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc) {
     t.name = "Inventarprüfung";
     t.spalten = {{"Datum", 0},         {"Gp (Mio m3)", 3},      {"P/Z (bar)", 2}, {"gebucht (Mio m3)", 3},
                  {"Bilanz (Mio m3)", 3}, {"Verlust (Mio m3)", 3}, {"Richtung", 0}};
-    for (const Inventarpunkt& q : i.punkte)
+    // With an aquifer model, each survey's water beside it and which explanation was used.
+    const bool aquifer = i.aquifer != Aquifermodell::Keiner;
+    if (aquifer) t.spalten.push_back({"WE - Wp (Mio m3)", 3});
+    for (const Inventarpunkt& q : i.punkte) {
       t.zeilen.push_back({DatumText(q.messung.datum), q.messung.gp, q.messung.pz, q.gebucht, q.bilanz, q.verlust,
                           std::string(RichtungText(q.richtung))});
+      if (aquifer) t.zeilen.back().emplace_back(std::in_place_type<double>, q.weNetto);
+    }
+    if (aquifer && i.Gemacht()) t.zeilen.push_back({InventarErklaerung(i)});
     t.zeilen.push_back({i.Gemacht() ? i.satz : i.meldung});
     tabellen.push_back(std::move(t));
   }

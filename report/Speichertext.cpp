@@ -227,11 +227,26 @@ const char* RichtungText(Speicherrichtung r) {
   return "-";
 }
 
+std::string InventarErklaerung(const Inventarpruefung& p) {
+  if (p.aquifer == Aquifermodell::Keiner) return "";
+  return std::string("Erklärung: Aquifermodell ") + AquifermodellName(p.aquifer) +
+         " (das bis zu jeder Messung bewegte Wasser in der Bilanz, ein Versatz)";
+}
+
 std::vector<std::string> InventarText(const Inventarpruefung& p) {
   std::vector<std::string> t;
   t.push_back("");
   t.push_back("    Inventarprüfung mit Schließdruckmessungen");
-  if (!p.punkte.empty()) {
+  const bool aquifer = p.aquifer != Aquifermodell::Keiner;
+  if (!p.punkte.empty() && aquifer) {
+    // With the model's water at each survey beside the inventories.
+    t.push_back("         Datum          Gp        P/Z    gebucht     Bilanz    Verlust    WE - Wp   Richtung");
+    t.push_back("                  (Mio m3)      (bar)   (Mio m3)   (Mio m3)   (Mio m3)   (Mio m3)");
+    for (const Inventarpunkt& q : p.punkte)
+      t.push_back(Formatiere("    %s  %10.3f %10.2f %10.1f %10.1f %10.2f %10.3f   %s", DatumText(q.messung.datum).c_str(),
+                             q.messung.gp, q.messung.pz, q.gebucht, q.bilanz, q.verlust, q.weNetto,
+                             RichtungText(q.richtung)));
+  } else if (!p.punkte.empty()) {
     t.push_back("         Datum          Gp        P/Z    gebucht     Bilanz    Verlust   Richtung");
     t.push_back("                  (Mio m3)      (bar)   (Mio m3)   (Mio m3)   (Mio m3)");
     for (const Inventarpunkt& q : p.punkte)
@@ -246,6 +261,7 @@ std::vector<std::string> InventarText(const Inventarpruefung& p) {
                          p.oben, p.t, p.getrennt ? ", Richtungen getrennt" : ""));
   if (p.getrennt)
     t.push_back(Formatiere("    Hysterese (nach Einspeisung minus nach Ausspeisung): %.2f Mio m3", p.hysterese));
+  if (aquifer) t.push_back("    " + InventarErklaerung(p));
   t.push_back("    " + p.satz);
   return t;
 }

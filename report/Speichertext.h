@@ -58,6 +58,9 @@ Diagramm SpeicherjahrRatenDiagramm(const Speicherjahr& s);
 // The inventory check: each survey's booked and balanced inventory and apparent loss, marked after
 // injection or withdrawal, the loss rate with its interval and the verdict.
 std::vector<std::string> InventarText(const Inventarpruefung& p);
+// Which water explains the seasonal swing, for a check with an aquifer model: "Erklärung: Aquifermodell
+// fetkovich (...)"; empty for a well without one (its text names the offsets by direction as ever).
+std::string InventarErklaerung(const Inventarpruefung& p);
 const char* RichtungText(Speicherrichtung r);
 // The apparent loss over the survey dates (calendar months): the surveys after injection and after
 // withdrawal as points apart, and the trend.

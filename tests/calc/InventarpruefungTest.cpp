@@ -48,6 +48,28 @@ TEST(Inventarpruefung, AKnownLossRateComesBackWithinItsInterval) {
   }
 }
 
+// A survey is made after a shut-in: the line before it often has its Gp, and the direction is what Gp
+// did before that line.
+TEST(Inventarpruefung, TheDirectionIsWhatGpDidBeforeTheShutIn) {
+  const Laufdaten lauf = Speicher();
+  const Tag okt = *TagAusDatum(2024, 10, 1), sep = *TagAusDatum(2024, 9, 1), mrz = *TagAusDatum(2025, 3, 25);
+  struct Fall {
+    std::vector<std::pair<Tag, double>> verlauf;
+    double gp;
+    Speicherrichtung richtung;
+  } faelle[] = {
+      {{{sep, 320}, {okt, 300}}, 300, Speicherrichtung::NachEinspeisung},
+      {{{okt, 300}, {sep, 280}}, 300, Speicherrichtung::NachAusspeisung},  // any order
+      {{{sep, 300}, {okt, 300}}, 300, Speicherrichtung::Unbekannt},
+      {{{sep, 320}, {okt, 300}, {mrz, 300}}, 300, Speicherrichtung::NachEinspeisung},  // the later line is after the survey
+  };
+  for (const Fall& f : faelle) {
+    const Inventarpruefung p = InventarPruefen(lauf, {{*TagAusDatum(2024, 10, 15), f.gp, 150}}, f.verlauf);
+    ASSERT_EQ(p.punkte.size(), 1u);
+    EXPECT_EQ(p.punkte[0].richtung, f.richtung) << f.verlauf.size();
+  }
+}
+
 TEST(Inventarpruefung, TooFewSurveysGiveThePointsButNoTrend) {
   const Laufdaten lauf = Speicher();
   std::vector<Inventarmessung> m = Messungen(lauf, 5.0, 0.0);
