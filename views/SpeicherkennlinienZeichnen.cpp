@@ -18,6 +18,7 @@ Analyseseite SpeicherkennlinienSeite(const CZelvorDoc& doc) {
   // Which evaluation this is, when the table shows another one.
   if (const std::string hinweis = Analysehinweis(doc); !hinweis.empty()) s.text.insert(s.text.begin(), {hinweis, ""});
   if (Diagramm d = KennlinienDiagramm(k); !DiagrammLeer(d)) s.diagramme.push_back(std::move(d));
+  if (Diagramm d = KennliniendruckDiagramm(k); !DiagrammLeer(d)) s.diagramme.push_back(std::move(d));
   return s;
 }
 
