@@ -60,38 +60,41 @@ std::vector<std::string> FeldkennlinienText(const Feldkennlinien& k) {
   return t;
 }
 
-Diagramm FeldkennlinienDiagramm(const Feldkennlinien& k) {
-  // The well's diagram, fed with the sums.
-  const auto kurve = [](const std::vector<Feldkennlinienpunkt>& punkte) {
-    std::vector<Kennlinienpunkt> reihe;
-    for (const Feldkennlinienpunkt& p : punkte) {
-      Kennlinienpunkt q;
-      q.fuellgrad = p.fuellgrad;
-      q.qAus = p.qAus;
-      q.qEin = p.qEin;
-      reihe.push_back(q);
-    }
-    return reihe;
-  };
+namespace {
+
+// The well's diagram, fed with the sums of one direction.
+Diagramm Felddiagramm(const Feldkennlinien& k, const std::vector<Feldkennlinienpunkt>& punkte) {
   Speicherkennlinien summe;
-  if (k.ZweiRichtungen()) {
-    summe.aquifer = "Feld";
-    summe.richtungen = {{Kennlinienrichtung::Einspeicherung, {}, kurve(k.Punkte())},
-                        {Kennlinienrichtung::Ausspeicherung, {}, kurve(k.Ausspeicherung())}};
-  } else {
-    summe.punkte = kurve(k.Punkte());
+  for (const Feldkennlinienpunkt& p : punkte) {
+    Kennlinienpunkt q;
+    q.fuellgrad = p.fuellgrad;
+    q.qAus = p.qAus;
+    q.qEin = p.qEin;
+    summe.punkte.push_back(q);
   }
   Diagramm d = KennlinienDiagramm(summe);
   d.titel = "Kapazität des Feldes über dem Füllstand";
   double groesste = 0;
-  for (const auto* punkte : {&k.Punkte(), &k.Ausspeicherung()})
-    for (const Feldkennlinienpunkt& p : *punkte) groesste = std::max({groesste, p.qAus, p.qEin});
+  for (const auto* reihe : {&k.Punkte(), &k.Ausspeicherung()})
+    for (const Feldkennlinienpunkt& p : *reihe) groesste = std::max({groesste, p.qAus, p.qEin});
   if (groesste >= 1e6) {
     d.yText = "Rate (1000 m3/h)";
     for (Diagrammreihe& r : d.reihen)
       for (double& y : r.y) y /= 1000.0;
   }
   return d;
+}
+
+}  // namespace
+
+Diagramm FeldkennlinienDiagramm(const Feldkennlinien& k) { return Felddiagramm(k, k.Punkte()); }
+
+std::vector<Diagramm> FeldkennlinienDiagramme(const Feldkennlinien& k) {
+  if (!k.ZweiRichtungen()) return {FeldkennlinienDiagramm(k)};
+  Diagramm ein = Felddiagramm(k, k.Punkte()), aus = Felddiagramm(k, k.Ausspeicherung());
+  ein.titel += ": Einspeicherung";
+  aus.titel += ": Ausspeicherung";
+  return {std::move(ein), std::move(aus)};
 }
 
 }  // namespace zelvor

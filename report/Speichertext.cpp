@@ -298,28 +298,33 @@ Diagramm KennlinienDiagramm(const Speicherkennlinien& k) {
   d.xMin = 0;
   d.xMax = 100;
   d.yMin = 0;
-  if (!k.Gemacht()) return d;
-  // With an aquifer each season's curve: the injection season's solid, the withdrawal season's dashed.
-  const auto reihen = [&d](const std::vector<Kennlinienpunkt>& punkte, const std::string& zusatz, Linienart art) {
-    Diagrammreihe aus{"Q_aus bei p_min" + zusatz, {}, {}, {200, 0, 0}, art, Markierung::Quadrat};
-    Diagrammreihe ein{"Q_ein bei p_max" + zusatz, {}, {}, {0, 0, 200}, art, Markierung::Kreis};
-    for (const Kennlinienpunkt& p : punkte) {
-      aus.x.push_back(100.0 * p.fuellgrad);
-      aus.y.push_back(p.qAus);
-      ein.x.push_back(100.0 * p.fuellgrad);
-      ein.y.push_back(p.qEin);
-    }
-    if (punkte.empty()) return;
-    d.reihen.push_back(std::move(aus));
-    d.reihen.push_back(std::move(ein));
-  };
-  if (!k.MitAquifer()) {
-    reihen(k.punkte, "", Linienart::Durchgezogen);
-    return d;
+  Diagrammreihe aus{"Q_aus bei p_min", {}, {}, {200, 0, 0}, Linienart::Durchgezogen, Markierung::Quadrat};
+  Diagrammreihe ein{"Q_ein bei p_max", {}, {}, {0, 0, 200}, Linienart::Durchgezogen, Markierung::Kreis};
+  for (const Kennlinienpunkt& p : k.punkte) {
+    aus.x.push_back(100.0 * p.fuellgrad);
+    aus.y.push_back(p.qAus);
+    ein.x.push_back(100.0 * p.fuellgrad);
+    ein.y.push_back(p.qEin);
   }
+  if (k.Gemacht() && !k.punkte.empty()) d.reihen = {std::move(aus), std::move(ein)};
+  return d;
+}
+
+Diagramm KennlinienDiagramm(const Speicherkennlinien& k, Kennlinienrichtung r) {
+  Speicherkennlinien eine;
+  eine.meldung = k.meldung;
+  eine.punkte = k.Punkte(r);
+  Diagramm d = KennlinienDiagramm(eine);
+  if (k.MitAquifer()) d.titel += std::string(": ") + KennlinienrichtungText(r);
+  return d;
+}
+
+std::vector<Diagramm> KennlinienDiagramme(const Speicherkennlinien& k) {
+  if (!k.MitAquifer()) return {KennlinienDiagramm(k)};
+  std::vector<Diagramm> d;
   for (const Kennlinie& r : k.richtungen)
-    reihen(r.punkte, std::string(", ") + KennlinienrichtungText(r.richtung),
-           r.richtung == Kennlinienrichtung::Ausspeicherung ? Linienart::Gestrichelt : Linienart::Durchgezogen);
+    if (!r.punkte.empty()) d.push_back(KennlinienDiagramm(k, r.richtung));
+  if (Diagramm p = KennliniendruckDiagramm(k); !p.reihen.empty()) d.push_back(std::move(p));
   return d;
 }
 

@@ -47,8 +47,12 @@ std::vector<std::string> SpeicherjahrSpaltenkopf(const Speicherjahr& s);
 std::vector<std::string> SpeicherjahrZeilen(const Speicherjahr& s, bool taeglich = false);
 
 // Both capacity curves over the fill level (0 to 100 %): the withdrawal rate at p_min and the injection
-// rate at p_max, with an aquifer for each season. No series for a well without curves.
+// rate at p_max. No series for a well without curves (or with an aquifer: see the next).
 Diagramm KennlinienDiagramm(const Speicherkennlinien& k);
+// The same of one direction's curve, the season named in the title where the well has an aquifer.
+Diagramm KennlinienDiagramm(const Speicherkennlinien& k, Kennlinienrichtung r);
+// What the view shows: the one diagram, or with an aquifer each season's and the pressures of both.
+std::vector<Diagramm> KennlinienDiagramme(const Speicherkennlinien& k);
 // With an aquifer: the static pressure over the fill level in each season (the hysteresis). No series
 // without one.
 Diagramm KennliniendruckDiagramm(const Speicherkennlinien& k);
