@@ -184,17 +184,17 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
   };
 
   s.tage.reserve(static_cast<std::size_t>(j.tage) + 1);
-  Speicherlauf lauf1(zustand, j.gpStart, aquifer ? &*aquifer->start : nullptr);
+  Speicherlauf verlauf(zustand, j.gpStart, aquifer ? &*aquifer->start : nullptr);
   for (int i = 0; i <= j.tage; ++i) {
     const Tag t = j.start + i;
-    const Kennlinienpunkt z = lauf1.Morgen();
+    const Kennlinienpunkt z = verlauf.Morgen();
     for (auto& [tag, l] : merken)
-      if (tag == t) l = lauf1;
+      if (tag == t) l = verlauf;
     const Speicherphase ph = i < j.tage ? phase(t) : Speicherphase::Ruhe;
     Speichertag d = morgen(t, z, ph);
     const double gp = Tagesschritt(z, ph, ph == Speicherphase::Einspeisen ? j.qEinPlan : j.qAusPlan, gpVoll, gpLeer, d.q);
     s.tage.push_back(d);
-    if (i < j.tage && !lauf1.Weiter(gp)) {
+    if (i < j.tage && !verlauf.Weiter(gp)) {
       s.meldung = Formatiere("Am %s hat die Materialbilanz mit dem Aquifer bei Gp = %.3f Mio m3 keine Lösung.",
                              DatumText(t + 1).c_str(), gp);
       s.tage.clear();
