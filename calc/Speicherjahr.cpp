@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Format.h"
+#include "calc/Speicherlauf.h"
 #include "calc/Speicherpruefung.h"
 
 namespace zelvor {
@@ -90,15 +92,22 @@ std::vector<Stichtag> Stichtage(const SpeicherjahrEingaben& j, Tag ende) {
 }
 
 // The level on the morning of `bis` when the storage injects at full capacity every day from the
-// morning of `von` at gp.
-double VollEinspeichern(const Speicherzustand& zustand, double gp, Tag von, Tag bis, double gpVoll, double gpLeer) {
+// morning `l` of `von`.
+double VollEinspeichern(Speicherlauf l, Tag von, Tag bis, double gpVoll, double gpLeer) {
   for (Tag t = von; t < bis; ++t) {
     double q = 0;
-    const double weiter = Tagesschritt(zustand.Bei(gp), Speicherphase::Einspeisen, 0.0, gpVoll, gpLeer, q);
-    if (!(q > 0.0)) break;
-    gp = weiter;
+    const double weiter = Tagesschritt(l.Morgen(), Speicherphase::Einspeisen, 0.0, gpVoll, gpLeer, q);
+    if (!(q > 0.0) || !l.Weiter(weiter)) break;
   }
-  return zustand.Bei(gp).fuellgrad;
+  return l.Morgen().fuellgrad;
+}
+
+// The season's first morning before an injection target on `datum` (or the year's first: a target on
+// the first morning itself has no earlier morning within the year).
+Tag Saisonbeginn(Tag datum, const SpeicherjahrEingaben& j) {
+  Tag beginn = datum - 1;
+  while (beginn > j.start && ImZeitraum(beginn - 1, j.einBeginn, j.einEnde)) --beginn;
+  return std::max(beginn, j.start);
 }
 
 }  // namespace
@@ -117,7 +126,7 @@ bool Speicherjahr::AlleZieleErfuellt() const {
 }
 
 Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingaben& e, const Speichervolumen& v,
-                                   const SpeicherjahrEingaben& j) {
+                                   const SpeicherjahrEingaben& j, const Speicheraquifer* aquifer) {
   Speicherjahr s;
   s.eingaben = j;
   s.volumen = v;
@@ -129,6 +138,11 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
   Lieferansatz ansatz;
   s.meldung = SpeicherAblehnung(lauf, e, v, ansatz);
   if (s.meldung.empty()) s.meldung = EingabenAblehnung(j);
+  if (aquifer) {
+    s.aquifer = aquifer->modell.empty() ? std::string("Aquifer") : aquifer->modell;
+    if (s.meldung.empty() && !aquifer->start)
+      s.meldung = aquifer->meldung.empty() ? "Der Zustand des Aquifers lässt sich nicht berechnen." : aquifer->meldung;
+  }
   if (!s.Gemacht()) return s;
 
   s.hinweise = SpeicherHinweise(lauf, v, e.pResMax, j.gpStart);
@@ -155,19 +169,40 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
     return d;
   };
 
+  const Tag ende = j.start + j.tage;
+  const std::vector<Stichtag> stichtage = Stichtage(j, ende);
+  const std::vector<Tag> augusttage = j.gesetzlich ? NachweisTage(j.start, ende) : std::vector<Tag>{};
+  // The mornings from which the storage injects at full capacity on trial, kept as the year passes them.
+  std::vector<std::pair<Tag, std::optional<Speicherlauf>>> merken;
+  for (const Stichtag& st : stichtage)
+    if (ImZeitraum(st.datum - 1, j.einBeginn, j.einEnde)) merken.emplace_back(Saisonbeginn(st.datum, j), std::nullopt);
+  for (const Tag august : augusttage) merken.emplace_back(august, std::nullopt);
+  const auto gemerkt = [&merken](Tag t) -> const Speicherlauf& {
+    for (const auto& [tag, l] : merken)
+      if (tag == t) return *l;
+    return *merken.front().second;  // every morning asked for was kept
+  };
+
   s.tage.reserve(static_cast<std::size_t>(j.tage) + 1);
-  double gp = j.gpStart;
+  Speicherlauf verlauf(zustand, j.gpStart, aquifer ? &*aquifer->start : nullptr);
   for (int i = 0; i <= j.tage; ++i) {
     const Tag t = j.start + i;
-    const Kennlinienpunkt z = zustand.Bei(gp);
+    const Kennlinienpunkt z = verlauf.Morgen();
+    for (auto& [tag, l] : merken)
+      if (tag == t) l = verlauf;
     const Speicherphase ph = i < j.tage ? phase(t) : Speicherphase::Ruhe;
     Speichertag d = morgen(t, z, ph);
-    gp = Tagesschritt(z, ph, ph == Speicherphase::Einspeisen ? j.qEinPlan : j.qAusPlan, gpVoll, gpLeer, d.q);
+    const double gp = Tagesschritt(z, ph, ph == Speicherphase::Einspeisen ? j.qEinPlan : j.qAusPlan, gpVoll, gpLeer, d.q);
     s.tage.push_back(d);
+    if (i < j.tage && !verlauf.Weiter(gp)) {
+      s.meldung = Formatiere("Am %s hat die Materialbilanz mit dem Aquifer bei Gp = %.3f Mio m3 keine Lösung.",
+                             DatumText(t + 1).c_str(), gp);
+      s.tage.clear();
+      return s;
+    }
   }
 
-  const Tag ende = j.start + j.tage;
-  for (const Stichtag& st : Stichtage(j, ende)) {
+  for (const Stichtag& st : stichtage) {
     const Fuellziel& ziel = st.ziel;
     const std::optional<Tag> datum = st.datum;
     Zielergebnis r;
@@ -186,21 +221,19 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
           break;
         }
       // The season's first morning before the target (or the year's first), then full capacity.
-      Tag beginn = *datum - 1;
-      while (beginn > j.start && ImZeitraum(beginn - 1, j.einBeginn, j.einEnde)) --beginn;
-      double g = s.tage[static_cast<std::size_t>(beginn - j.start)].gp;
+      const Tag beginn = Saisonbeginn(*datum, j);
+      Speicherlauf l = gemerkt(beginn);
       int noetig = 0;
       while (noetig <= *datum - beginn) {
-        const Kennlinienpunkt z = zustand.Bei(g);
+        const Kennlinienpunkt z = l.Morgen();
         if (z.fuellgrad >= ziel.fuellgrad - NAEHE) break;
         double q = 0;
         const double weiter = Tagesschritt(z, Speicherphase::Einspeisen, 0.0, gpVoll, gpLeer, q);
         ++noetig;
-        if (!(q > 0.0)) {
+        if (!(q > 0.0) || !l.Weiter(weiter)) {
           noetig = *datum - beginn + 1;  // the well takes nothing more: never reached
           break;
         }
-        g = weiter;
       }
       // A storage already at the target needs no start date: advising one would ask to inject into it.
       if (noetig == 0)
@@ -216,15 +249,14 @@ Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf0, const PrognoseEingabe
     s.ohneVorgaben = OhneDeutscheVorgaben(j.start, ende);
     // The last morning alone (nothing flows on it) is no stretch worth a sentence.
     if (!s.ohneVorgaben.empty() && s.ohneVorgaben.back().von == ende) s.ohneVorgaben.pop_back();
-    for (const Tag august : NachweisTage(j.start, ende)) {
+    for (const Tag august : augusttage) {
       Augustnachweis n;
       n.datum = august;
-      const double gpAugust = s.tage[static_cast<std::size_t>(august - j.start)].gp;
       n.fuellgrad = s.tage[static_cast<std::size_t>(august - j.start)].fuellgrad;
       const int jahr = DatumAusTag(august).jahr;
       for (const Zielergebnis& z : s.ziele) {
         if (z.datum <= august || DatumAusTag(z.datum).jahr != jahr) continue;
-        const double erreichbar = VollEinspeichern(zustand, gpAugust, august, z.datum, gpVoll, gpLeer);
+        const double erreichbar = VollEinspeichern(gemerkt(august), august, z.datum, gpVoll, gpLeer);
         n.folgeziele.push_back({z.datum, z.ziel.fuellgrad, erreichbar, erreichbar >= z.ziel.fuellgrad - NAEHE, z.quelle});
       }
       s.nachweise.push_back(std::move(n));

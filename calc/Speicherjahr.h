@@ -90,14 +90,18 @@ struct Speicherjahr {
   std::vector<std::string> hinweise;  // what speaks against the volumes (calc/Speicherpruefung.h)
   std::vector<Zeitraum> ohneVorgaben;      // legal targets: the stretches without a German rule in force
   std::vector<Augustnachweis> nachweise;   // legal targets: each 1 August under § 35b (2)
+  std::string aquifer;  // the aquifer model whose balance gave each morning's pressure; empty: the closed one
 
   bool Gemacht() const { return meldung.empty(); }
   bool AlleZieleErfuellt() const;
 };
 
-// Never NaN or infinity in its numbers.
+// Never NaN or infinity in its numbers. With an aquifer each morning's pressure (hence the day's
+// capacities) comes from the balance with the influx so far, from the aquifer's state on the first
+// morning (whose Gp is j.gpStart); so do the runs at full capacity behind the latest start and the
+// 1 August proof.
 Speicherjahr SpeicherjahrBerechnen(const Laufdaten& lauf, const PrognoseEingaben& e, const Speichervolumen& v,
-                                   const SpeicherjahrEingaben& j);
+                                   const SpeicherjahrEingaben& j, const Speicheraquifer* aquifer = nullptr);
 
 // t's day of the year lies within [von, bis] (across the new year where von comes after bis).
 bool ImZeitraum(Tag t, Jahrestag von, Jahrestag bis);

@@ -23,11 +23,8 @@ constexpr unsigned MAX_JOBS = 256;
 std::string Wert(const std::optional<double>& w) { return w ? JsonZahl(*w) : "null"; }
 
 // The site's capacity by fill level, the same keys as "kennlinien --json" where they mean the same.
-std::string Json(const Feldkennlinien& k) {
-  std::string j = "  \"Speicherkennlinien\": {\"Bohrungen\": " + std::to_string(k.Bohrungen()) +
-                  ", \"Arbeitsgas\": " + JsonZahl(k.Arbeitsgas()) + ", \"Kissengas\": " + JsonZahl(k.Kissengas()) +
-                  ",\n    \"Punkte\": [";
-  const std::vector<Feldkennlinienpunkt>& punkte = k.Punkte();
+std::string JsonPunkte(const std::vector<Feldkennlinienpunkt>& punkte) {
+  std::string j = "[";
   for (std::size_t i = 0; i < punkte.size(); ++i) {
     const Feldkennlinienpunkt& p = punkte[i];
     j += std::string(i ? ",\n      " : "\n      ") + "{\"Fuellgrad\": " + JsonZahl(100.0 * p.fuellgrad) +
@@ -35,7 +32,18 @@ std::string Json(const Feldkennlinien& k) {
          ", \"Qaus\": " + JsonZahl(p.qAus) + ", \"Qein\": " + JsonZahl(p.qEin) +
          ", \"OhneQaus\": " + std::to_string(p.ohneAus) + ", \"OhneQein\": " + std::to_string(p.ohneEin) + "}";
   }
-  return j + "]},\n";
+  return j + "]";
+}
+
+std::string Json(const Feldkennlinien& k) {
+  std::string j = "  \"Speicherkennlinien\": {\"Bohrungen\": " + std::to_string(k.Bohrungen()) +
+                  ", \"Arbeitsgas\": " + JsonZahl(k.Arbeitsgas()) + ", \"Kissengas\": " + JsonZahl(k.Kissengas()) +
+                  ",\n    \"Punkte\": " + JsonPunkte(k.Punkte());
+  // With wells with an aquifer model: "Punkte" are the injection season's sums, these the withdrawal season's.
+  if (k.ZweiRichtungen())
+    j += ",\n    \"MitAquifer\": " + std::to_string(k.MitAquifer()) + ",\n    \"Ausspeicherung\": " +
+         JsonPunkte(k.Ausspeicherung());
+  return j + "},\n";
 }
 
 // The site's storage year: its days, the wells' targets checked for it and the EU indicator.

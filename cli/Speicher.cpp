@@ -16,14 +16,11 @@ namespace {
 
 std::string OptionalerTag(const std::optional<Tag>& t) { return t ? JsonText(DatumIso(*t)) : "null"; }
 
-std::string Json(const Speicherkennlinien& k, double h) {
-  std::string j = "{\n  \"Meldung\": " + JsonText(k.meldung) + ",\n  \"Arbeitsgas\": " + JsonZahl(k.volumen.arbeitsgas) +
-                  ", \"Kissengas\": " + JsonZahl(k.volumen.kissengas) + ", \"Pmin\": " + JsonZahl(k.eingaben.pMin) +
-                  ", \"Pmax\": " + JsonZahl(k.eingaben.pMax) + ",\n  \"Hinweise\": " + JsonTextListe(k.hinweise) +
-                  ",\n  \"Punkte\": [";
-  for (std::size_t i = 0; i < k.punkte.size(); ++i) {
-    const Kennlinienpunkt& p = k.punkte[i];
-    j += std::string(i ? ",\n    " : "\n    ") + "{\"Fuellgrad\": " + JsonZahl(100.0 * p.fuellgrad) +
+std::string Punkte(const std::vector<Kennlinienpunkt>& punkte, double h, const char* einzug) {
+  std::string j = "[";
+  for (std::size_t i = 0; i < punkte.size(); ++i) {
+    const Kennlinienpunkt& p = punkte[i];
+    j += std::string(i ? ",\n" : "\n") + einzug + "{\"Fuellgrad\": " + JsonZahl(100.0 * p.fuellgrad) +
          ", \"Inventar\": " + JsonZahl(p.inventar) + ", \"Gp\": " + JsonZahl(p.gp) + ", \"PZ\": " + JsonZahl(p.pz) +
          ", \"pws\": " + JsonZahl(p.pws) + ", \"Qaus\": " + JsonZahl(p.qAus) + ", \"Qein\": " + JsonZahl(p.qEin) +
          ", \"Hinweis\": " + JsonText(p.hinweis) + ", \"AusAnlage\": " + (p.ausAnlage ? "true" : "false") +
@@ -33,11 +30,29 @@ std::string Json(const Speicherkennlinien& k, double h) {
            JsonZahl(RateInGwhTag(p.qAus, h)) + ", \"QeinGWhd\": " + JsonZahl(RateInGwhTag(p.qEin, h));
     j += "}";
   }
-  return j + "]\n}\n";
+  return j + "]";
+}
+
+std::string Json(const Speicherkennlinien& k, double h) {
+  std::string j = "{\n  \"Meldung\": " + JsonText(k.meldung) + ",\n  \"Arbeitsgas\": " + JsonZahl(k.volumen.arbeitsgas) +
+                  ", \"Kissengas\": " + JsonZahl(k.volumen.kissengas) + ", \"Pmin\": " + JsonZahl(k.eingaben.pMin) +
+                  ", \"Pmax\": " + JsonZahl(k.eingaben.pMax) + ",\n  \"Hinweise\": " + JsonTextListe(k.hinweise) +
+                  ",\n  \"Punkte\": " + Punkte(k.punkte, h, "    ");
+  // With an aquifer each season's curve, or why it is missing.
+  if (k.MitAquifer()) {
+    j += ",\n  \"Aquifer\": " + JsonText(k.aquifer) + ",\n  \"Richtungen\": [";
+    for (std::size_t i = 0; i < k.richtungen.size(); ++i) {
+      const Kennlinie& r = k.richtungen[i];
+      j += std::string(i ? ",\n    " : "\n    ") + "{\"Richtung\": " + JsonText(KennlinienrichtungText(r.richtung)) +
+           ", \"Meldung\": " + JsonText(r.meldung) + ", \"Punkte\": " + Punkte(r.punkte, h, "      ") + "}";
+    }
+    j += "]";
+  }
+  return j + "\n}\n";
 }
 
 std::string Json(const Speicherjahr& s) {
-  std::string j = "{\n  \"Meldung\": " + JsonText(s.meldung) + ",\n  \"Start\": " +
+  std::string j = "{\n  \"Meldung\": " + JsonText(s.meldung) + (s.aquifer.empty() ? "" : ", \"Aquifer\": " + JsonText(s.aquifer)) + ",\n  \"Start\": " +
                   (s.Gemacht() ? JsonText(DatumIso(s.eingaben.start)) : "null") +
                   ", \"AlleZieleErfuellt\": " + (s.Gemacht() && s.AlleZieleErfuellt() ? "true" : "false") +
                   ",\n  \"Hinweise\": " + JsonTextListe(s.hinweise) + ",\n  \"Ziele\": [";

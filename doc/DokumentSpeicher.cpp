@@ -8,6 +8,34 @@
 #include "doc/DokumentPrognose.h"
 
 namespace zelvor {
+namespace {
+
+// The storage's first morning: the start day set, or the last rate line's date; why there is none.
+std::optional<Tag> Speicherbeginn(const CZelvorDoc& doc, std::string& meldung) {
+  const std::optional<Tag> letzte = ZeilenDatum(doc.m_RatenDatum, doc.m_Ratenzeilen.size() - 1);
+  if (!doc.m_Speicher.start && !letzte)
+    meldung = "Das Speicherjahr braucht ein Datum: die letzte Ratenzeile hat keines, und kein Beginn ist "
+              "eingestellt (SpeicherStart).";
+  return doc.m_Speicher.start ? doc.m_Speicher.start : letzte;
+}
+
+// The well's aquifer on the storage's first morning; nothing for a well without a model.
+std::optional<Speicheraquifer> SpeicheraquiferAus(const CZelvorDoc& doc, std::optional<Tag> start, double gpStart) {
+  if (!doc.m_Aquifer.Gesetzt()) return std::nullopt;
+  Speicheraquifer a;
+  a.modell = AquifermodellName(doc.m_Aquifer.modell);
+  std::optional<Aquiferstart> s = DokumentAquiferstart(doc, start, gpStart);
+  if (!s) {
+    a.meldung = doc.m_Lauf.KeineAuswertung() ? KEINE_AUSWERTUNG : "Der Zustand des Aquifers lässt sich nicht berechnen.";
+  } else if (!s->Gemacht()) {
+    a.meldung = s->meldung;
+  } else {
+    a.start = std::move(s->fortschreibung);
+  }
+  return a;
+}
+
+}  // namespace
 
 std::string SpeicherHinweis(const CZelvorDoc& doc) {
   if (!doc.m_bInjektion)
@@ -24,8 +52,15 @@ Speicherkennlinien DokumentKennlinien(const CZelvorDoc& doc, double schritt) {
     k.meldung = std::move(h);
     return k;
   }
+  std::optional<Speicheraquifer> aquifer;
+  if (doc.m_Aquifer.Gesetzt() && !doc.m_Lauf.punkte.empty()) {
+    // The curves start from the aquifer's state where the storage year does; a well without any date
+    // (the pot needs none) from its last line.
+    std::string ohneDatum;
+    aquifer = SpeicheraquiferAus(doc, Speicherbeginn(doc, ohneDatum), doc.m_Lauf.punkte.back().gp);
+  }
   return KennlinienBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), doc.m_Speicher.Volumen(),
-                             schritt, doc.m_Speicher.Grenzen());
+                             schritt, doc.m_Speicher.Grenzen(), aquifer ? &*aquifer : nullptr);
 }
 
 Speicherjahr DokumentSpeicherjahr(const CZelvorDoc& doc) {
@@ -38,13 +73,9 @@ Speicherjahr DokumentSpeicherjahr(const CZelvorDoc& doc) {
   }
   const Speichereinstellungen& e = doc.m_Speicher;
   SpeicherjahrEingaben j;
-  const std::optional<Tag> letzte = ZeilenDatum(doc.m_RatenDatum, doc.m_Ratenzeilen.size() - 1);
-  if (!e.start && !letzte) {
-    s.meldung = "Das Speicherjahr braucht ein Datum: die letzte Ratenzeile hat keines, und kein Beginn ist "
-                "eingestellt (SpeicherStart).";
-    return s;
-  }
-  j.start = e.start ? *e.start : *letzte;
+  const std::optional<Tag> start = Speicherbeginn(doc, s.meldung);
+  if (!start) return s;
+  j.start = *start;
   j.gpStart = doc.m_Lauf.punkte.back().gp;
   j.qEinPlan = doc.m_Prognose.qInjektion;
   j.qAusPlan = e.qAusspeisung;
@@ -57,7 +88,9 @@ Speicherjahr DokumentSpeicherjahr(const CZelvorDoc& doc) {
   j.anlage = e.anlage;
   j.grenzen = e.Grenzen();
   j.brennwert = e.brennwert;
-  return SpeicherjahrBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), e.Volumen(), j);
+  const std::optional<Speicheraquifer> aquifer = SpeicheraquiferAus(doc, j.start, j.gpStart);
+  return SpeicherjahrBerechnen(doc.m_Lauf, PrognoseEingabenAus(doc.m_Lauf, doc.m_Prognose), e.Volumen(), j,
+                               aquifer ? &*aquifer : nullptr);
 }
 
 Inventarpruefung DokumentInventarpruefung(const CZelvorDoc& doc) {

@@ -7,10 +7,9 @@
 namespace zelvor {
 namespace {
 
-Exporttabelle FeldkennlinienTabelle(const Feldkennlinien& k) {
-  const std::vector<Feldkennlinienpunkt>& punkte = k.Punkte();
+Exporttabelle FeldkennlinienTabelle(const std::vector<Feldkennlinienpunkt>& punkte, const char* name) {
   const bool gwh = std::all_of(punkte.begin(), punkte.end(), [](const Feldkennlinienpunkt& p) { return p.inventarGwh.has_value(); });
-  Exporttabelle t{"Feldkennlinien", {{"Füllstand (%)", 1}, {"Inventar (Mio m3)", 3}}, {}};
+  Exporttabelle t{name, {{"Füllstand (%)", 1}, {"Inventar (Mio m3)", 3}}, {}};
   if (gwh) t.spalten.push_back({"Inventar (GWh)", 3});
   for (const char* titel : {"Q_aus (m3/h)", "Q_ein (m3/h)"}) t.spalten.push_back({titel, 1});
   for (const char* titel : {"Bohrungen ohne Q_aus", "Bohrungen ohne Q_ein"}) t.spalten.push_back({titel, 0});
@@ -92,7 +91,13 @@ std::vector<Exporttabelle> FeldTabellen(const Feldergebnis& f) {
   std::vector<Exporttabelle> tabellen;
   tabellen.push_back(std::move(bohrungen));
   tabellen.push_back(std::move(verlauf));
-  if (!f.kennlinien.Leer()) tabellen.push_back(FeldkennlinienTabelle(f.kennlinien));
+  if (!f.kennlinien.Leer() && !f.kennlinien.ZweiRichtungen())
+    tabellen.push_back(FeldkennlinienTabelle(f.kennlinien.Punkte(), "Feldkennlinien"));
+  if (f.kennlinien.ZweiRichtungen()) {
+    // Wells with an aquifer model: the sums of each season.
+    tabellen.push_back(FeldkennlinienTabelle(f.kennlinien.Punkte(), "Feldkennlinien Einspeicherung"));
+    tabellen.push_back(FeldkennlinienTabelle(f.kennlinien.Ausspeicherung(), "Feldkennlinien Ausspeicherung"));
+  }
   if (f.speicherjahr.bohrungen > 0) StandortTabellen(f.speicherjahr, tabellen);
   return tabellen;
 }

@@ -33,12 +33,15 @@ std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc) {
   }
   if (!doc.m_bInjektion || !doc.m_Speicher.Gesetzt()) return tabellen;
   const Speicherkennlinien k = DokumentKennlinien(doc);
-  Exporttabelle kl;
-  kl.name = "Speicherkennlinien";
-  if (!k.Gemacht()) {
-    kl.spalten = {{"Meldung", 0}};
-    kl.zeilen.push_back({k.meldung});
-  } else {
+  // The table of one curve, or of why it is missing.
+  const auto tabelle = [&k, &doc](const char* name, const std::string& meldung, const std::vector<Kennlinienpunkt>& punkte) {
+    Exporttabelle kl;
+    kl.name = name;
+    if (!meldung.empty()) {
+      kl.spalten = {{"Meldung", 0}};
+      kl.zeilen.push_back({meldung});
+      return kl;
+    }
     kl.spalten = {{"Füllstand (%)", 1}, {"Inventar (Mio m3)", 3}, {"Gp (Mio m3)", 3},   {"P/Z (bar)", 2},
                   {"pws (bar)", 2},     {"Q_aus (m3/h)", 1},      {"Q_ein (m3/h)", 1}, {"Hinweis", 0}};
     // Beside the volumes: the energies with a calorific value, the limit with a facility's limits.
@@ -46,15 +49,24 @@ std::vector<Exporttabelle> SpeicherTabellen(const CZelvorDoc& doc) {
     const bool grenzen = k.grenzen.qEin > 0.0 || k.grenzen.qAus > 0.0;
     if (h > 0.0) kl.spalten.insert(kl.spalten.end(), {{"Inventar (GWh)", 1}, {"Q_aus (GWh/d)", 3}, {"Q_ein (GWh/d)", 3}});
     if (grenzen) kl.spalten.insert(kl.spalten.end(), {{"Q_aus begrenzt durch", 0}, {"Q_ein begrenzt durch", 0}});
-    for (const Kennlinienpunkt& p : k.punkte) {
+    for (const Kennlinienpunkt& p : punkte) {
       std::vector<Exportwert> z = {100.0 * p.fuellgrad, p.inventar, p.gp, p.pz, p.pws, p.qAus, p.qEin,
                                    p.hinweis.empty() ? Exportwert() : Exportwert(p.hinweis)};
       if (h > 0.0) z.insert(z.end(), {MioM3InGwh(p.inventar, h), RateInGwhTag(p.qAus, h), RateInGwhTag(p.qEin, h)});
       if (grenzen) z.insert(z.end(), {Grenze(p.ausAnlage), Grenze(p.einAnlage)});
       kl.zeilen.push_back(std::move(z));
     }
+    return kl;
+  };
+  if (!k.Gemacht() || !k.MitAquifer()) {
+    tabellen.push_back(tabelle("Speicherkennlinien", k.meldung, k.punkte));
+  } else {
+    // With an aquifer one table per season.
+    for (const Kennlinie& r : k.richtungen)
+      tabellen.push_back(tabelle(r.richtung == Kennlinienrichtung::Einspeicherung ? "Kennlinien Einspeicherung"
+                                                                                   : "Kennlinien Ausspeicherung",
+                                 r.meldung, r.punkte));
   }
-  tabellen.push_back(std::move(kl));
 
   const Speicherjahr s = DokumentSpeicherjahr(doc);
   Exporttabelle tage;

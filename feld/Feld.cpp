@@ -66,7 +66,18 @@ void Kennlinien(const CZelvorDoc& doc, Feldbohrung& b) {
     b.bemerkung += (b.bemerkung.empty() ? "Speicherkennlinien: " : "; Speicherkennlinien: ") + k.meldung;
     return;
   }
-  b.kennlinien = std::move(k.punkte);
+  if (k.MitAquifer()) {
+    // Both seasons' curves or none: a field sum with one direction missing would mislead.
+    for (const Kennlinie& r : k.richtungen)
+      if (!r.meldung.empty()) {
+        b.bemerkung += (b.bemerkung.empty() ? "Speicherkennlinien: " : "; Speicherkennlinien: ") + r.meldung;
+        return;
+      }
+    b.kennlinien = k.Punkte(Kennlinienrichtung::Einspeicherung);
+    b.kennlinienAus = k.Punkte(Kennlinienrichtung::Ausspeicherung);
+  } else {
+    b.kennlinien = std::move(k.punkte);
+  }
   b.volumen = k.volumen;
   b.brennwert = doc.m_Speicher.brennwert;
   auto modell = std::make_shared<Speichermodell>();
@@ -245,7 +256,12 @@ Feldverlauf FeldverlaufDer(const std::vector<Feldbohrung>& bohrungen, const std:
 Feldkennlinien FeldkennlinienDer(const std::vector<Feldbohrung>& bohrungen) {
   Feldkennlinien k;
   for (const Feldbohrung& b : bohrungen)
-    if (b.Speichert()) k.Hinzufuegen(b.kennlinien, b.volumen, b.brennwert);
+    if (b.Speichert()) {
+      if (b.kennlinienAus.empty())
+        k.Hinzufuegen(b.kennlinien, b.volumen, b.brennwert);
+      else
+        k.Hinzufuegen(b.kennlinien, b.kennlinienAus, b.volumen, b.brennwert);
+    }
   return k;
 }
 
@@ -276,7 +292,13 @@ void SpeicherstandSetzen(std::vector<Feldbohrung>& bohrungen, std::optional<Tag>
                               : ", dem Beginn des Speicherjahres");
     }
     if (!gp) continue;
-    const Kennlinienpunkt z = b.speichermodell->Bei(*gp);
+    Kennlinienpunkt z = b.speichermodell->Bei(*gp);
+    // With an aquifer the pressure, hence the capacities, is the storage year's of that morning.
+    if (!b.speicherjahr.aquifer.empty() && b.speichertag) {
+      const Speichertag& d = tage[static_cast<std::size_t>(*b.speichertag - tage.front().tag)];
+      z.qAus = d.qAus;
+      z.qEin = d.qEin;
+    }
     b.fuellgrad = Endlich(z.fuellgrad);
     b.qJetzt = Endlich(z.qAus);
     b.qEin = Endlich(z.qEin);

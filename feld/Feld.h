@@ -58,6 +58,9 @@ struct Feldbohrung {
   // A storage well with its working gas set: its capacity curves in steps of FELDKENNLINIEN_SCHRITT,
   // its volumes and calorific value (kWh/m3, 0 when not given). Empty for every other well.
   std::vector<Kennlinienpunkt> kennlinien;
+  // With an aquifer model `kennlinien` is the injection season's curve and this the withdrawal season's;
+  // empty without one (`kennlinien` then serves both directions).
+  std::vector<Kennlinienpunkt> kennlinienAus;
   Speichervolumen volumen;
   double brennwert = 0;
   // Its storage year by its own plan and seasons (meldung says why there is none), and what its state at

@@ -26,20 +26,30 @@ struct Feldkennlinienpunkt {
 class Feldkennlinien {
  public:
   // Adds one well's curves (fill levels 0 to 1 in FELDKENNLINIEN_SCHRITT); brennwert 0: not given.
-  // Curves on another grid are not summed and false is returned.
+  // Curves on another grid are not summed and false is returned. A well without an aquifer model has one
+  // curve for both directions of operation.
   bool Hinzufuegen(const std::vector<Kennlinienpunkt>& punkte, const Speichervolumen& v, double brennwert);
+  // A well with an aquifer model: the injection season's curve and the withdrawal season's.
+  bool Hinzufuegen(const std::vector<Kennlinienpunkt>& einspeicherung, const std::vector<Kennlinienpunkt>& ausspeicherung,
+                   const Speichervolumen& v, double brennwert);
 
   bool Leer() const { return m_bohrungen == 0; }
   std::size_t Bohrungen() const { return m_bohrungen; }
   double Arbeitsgas() const { return m_arbeitsgas; }
   double Kissengas() const { return m_kissengas; }
+  // The sums; once a well with an aquifer model is among them, Punkte() are the injection season's and
+  // Ausspeicherung() the withdrawal season's (each well without a model in both).
   const std::vector<Feldkennlinienpunkt>& Punkte() const { return m_punkte; }
+  const std::vector<Feldkennlinienpunkt>& Ausspeicherung() const { return m_aus; }
+  bool ZweiRichtungen() const { return m_mitAquifer > 0; }
+  std::size_t MitAquifer() const { return m_mitAquifer; }
 
  private:
   std::size_t m_bohrungen = 0;
   std::size_t m_ohneBrennwert = 0;
+  std::size_t m_mitAquifer = 0;
   double m_arbeitsgas = 0, m_kissengas = 0;
-  std::vector<Feldkennlinienpunkt> m_punkte;
+  std::vector<Feldkennlinienpunkt> m_punkte, m_aus;
 };
 
 }  // namespace zelvor

@@ -12,24 +12,19 @@ std::string Bohrungen(std::size_t n) { return n == 1 ? "1 Bohrung" : Formatiere(
 
 }  // namespace
 
-std::vector<std::string> FeldkennlinienText(const Feldkennlinien& k) {
-  std::vector<std::string> t;
-  if (k.Leer()) return t;
-  t.push_back("Speicherkennlinien des Feldes (" +
-              (k.Bohrungen() == 1 ? std::string("1 Speicherbohrung") : Formatiere("%zu Speicherbohrungen", k.Bohrungen())) + ")");
-  t.push_back(Formatiere("Arbeitsgas %.1f Mio m3, Kissengas %.1f Mio m3", k.Arbeitsgas(), k.Kissengas()));
-  t.push_back("Jede Bohrung beim selben Füllstand, Q_aus bei ihrem p_min, Q_ein bei ihrem p_max.");
-  const bool gwh = std::all_of(k.Punkte().begin(), k.Punkte().end(),
-                               [](const Feldkennlinienpunkt& p) { return p.inventarGwh.has_value(); });
+namespace {
+
+void Tabelle(std::vector<std::string>& t, const std::vector<Feldkennlinienpunkt>& punkte) {
+  const bool gwh = std::all_of(punkte.begin(), punkte.end(), [](const Feldkennlinienpunkt& p) { return p.inventarGwh.has_value(); });
   t.push_back(std::string("Füllstand    Inventar") + (gwh ? "    Inventar" : "") + "  Q_aus(p_min)  Q_ein(p_max)");
   t.push_back(std::string("      (%)    (Mio m3)") + (gwh ? "       (GWh)" : "") + "        (m3/h)        (m3/h)");
-  for (const Feldkennlinienpunkt& p : k.Punkte()) {
+  for (const Feldkennlinienpunkt& p : punkte) {
     std::string z = Formatiere("%9.1f  %10.1f", 100.0 * p.fuellgrad, p.inventar);
     if (gwh) z += Formatiere("  %10.1f", *p.inventarGwh);
     t.push_back(z + Formatiere("  %12.1f  %12.1f", p.qAus, p.qEin));
   }
   bool kopf = false;
-  for (const Feldkennlinienpunkt& p : k.Punkte()) {
+  for (const Feldkennlinienpunkt& p : punkte) {
     std::string satz;
     if (p.ohneAus) satz = Bohrungen(p.ohneAus) + (p.ohneAus == 1 ? " liefert" : " liefern") + " nichts";
     if (p.ohneEin)
@@ -39,13 +34,38 @@ std::vector<std::string> FeldkennlinienText(const Feldkennlinien& k) {
     kopf = true;
     t.push_back(Formatiere("Bei %.1f %%: %s.", 100.0 * p.fuellgrad, satz.c_str()));
   }
+}
+
+}  // namespace
+
+std::vector<std::string> FeldkennlinienText(const Feldkennlinien& k) {
+  std::vector<std::string> t;
+  if (k.Leer()) return t;
+  t.push_back("Speicherkennlinien des Feldes (" +
+              (k.Bohrungen() == 1 ? std::string("1 Speicherbohrung") : Formatiere("%zu Speicherbohrungen", k.Bohrungen())) + ")");
+  t.push_back(Formatiere("Arbeitsgas %.1f Mio m3, Kissengas %.1f Mio m3", k.Arbeitsgas(), k.Kissengas()));
+  t.push_back("Jede Bohrung beim selben Füllstand, Q_aus bei ihrem p_min, Q_ein bei ihrem p_max.");
+  if (!k.ZweiRichtungen()) {
+    Tabelle(t, k.Punkte());
+    return t;
+  }
+  t.push_back(Formatiere("%s mit Aquifermodell: je Saison summiert, die Bohrungen ohne Modell mit ihrer einen Kennlinie "
+                         "in beiden.", Bohrungen(k.MitAquifer()).c_str()));
+  t.emplace_back();
+  t.push_back("Einspeicherung (Einspeichersaison)");
+  Tabelle(t, k.Punkte());
+  t.emplace_back();
+  t.push_back("Ausspeicherung (Ausspeichersaison)");
+  Tabelle(t, k.Ausspeicherung());
   return t;
 }
 
-Diagramm FeldkennlinienDiagramm(const Feldkennlinien& k) {
-  // The well's diagram, fed with the sums.
+namespace {
+
+// The well's diagram, fed with the sums of one direction.
+Diagramm Felddiagramm(const Feldkennlinien& k, const std::vector<Feldkennlinienpunkt>& punkte) {
   Speicherkennlinien summe;
-  for (const Feldkennlinienpunkt& p : k.Punkte()) {
+  for (const Feldkennlinienpunkt& p : punkte) {
     Kennlinienpunkt q;
     q.fuellgrad = p.fuellgrad;
     q.qAus = p.qAus;
@@ -55,13 +75,26 @@ Diagramm FeldkennlinienDiagramm(const Feldkennlinien& k) {
   Diagramm d = KennlinienDiagramm(summe);
   d.titel = "Kapazität des Feldes über dem Füllstand";
   double groesste = 0;
-  for (const Feldkennlinienpunkt& p : k.Punkte()) groesste = std::max({groesste, p.qAus, p.qEin});
+  for (const auto* reihe : {&k.Punkte(), &k.Ausspeicherung()})
+    for (const Feldkennlinienpunkt& p : *reihe) groesste = std::max({groesste, p.qAus, p.qEin});
   if (groesste >= 1e6) {
     d.yText = "Rate (1000 m3/h)";
     for (Diagrammreihe& r : d.reihen)
       for (double& y : r.y) y /= 1000.0;
   }
   return d;
+}
+
+}  // namespace
+
+Diagramm FeldkennlinienDiagramm(const Feldkennlinien& k) { return Felddiagramm(k, k.Punkte()); }
+
+std::vector<Diagramm> FeldkennlinienDiagramme(const Feldkennlinien& k) {
+  if (!k.ZweiRichtungen()) return {FeldkennlinienDiagramm(k)};
+  Diagramm ein = Felddiagramm(k, k.Punkte()), aus = Felddiagramm(k, k.Ausspeicherung());
+  ein.titel += ": Einspeicherung";
+  aus.titel += ": Ausspeicherung";
+  return {std::move(ein), std::move(aus)};
 }
 
 }  // namespace zelvor

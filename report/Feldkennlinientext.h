@@ -17,5 +17,7 @@ std::vector<std::string> FeldkennlinienText(const Feldkennlinien& k);
 // The summed withdrawal and injection rate over the fill level (in 1000 m3/h once it reaches a million
 // m3/h). No series for a field without storage wells' curves.
 Diagramm FeldkennlinienDiagramm(const Feldkennlinien& k);
+// What the field's page shows: that diagram, or once a well has an aquifer model one per season.
+std::vector<Diagramm> FeldkennlinienDiagramme(const Feldkennlinien& k);
 
 }  // namespace zelvor

@@ -66,6 +66,45 @@ std::string GesetzlicheZieleKopf(const std::string& anlage) {
          " nennt keine Ausnahme).";
 }
 
+namespace {
+
+// The table by fill level and a note for every level whose rate is 0.
+void KennlinienTabelle(std::vector<std::string>& t, const std::vector<Kennlinienpunkt>& punkte, bool grenzen,
+                       double brennwert) {
+  const bool gwh = brennwert > 0.0;
+  t.push_back(std::string("    Füllstand    Inventar") + (gwh ? "    Inventar" : "") +
+              "          Gp        P/Z        pws  Q_aus(p_min)  Q_ein(p_max)" + (gwh ? "     Q_aus     Q_ein" : "") +
+              (grenzen ? "  begrenzt durch" : ""));
+  t.push_back(std::string("          (%)    (Mio m3)") + (gwh ? "       (GWh)" : "") +
+              "    (Mio m3)      (bar)      (bar)        (m3/h)        (m3/h)" + (gwh ? "   (GWh/d)   (GWh/d)" : ""));
+  for (const Kennlinienpunkt& p : punkte) {
+    std::string z = Formatiere("    %9.1f  %10.1f", 100.0 * p.fuellgrad, p.inventar);
+    if (gwh) z += Formatiere("  %10.1f", MioM3InGwh(p.inventar, brennwert));
+    z += Formatiere("  %10.1f %10.2f %10.2f  %12.1f  %12.1f", p.gp, p.pz, p.pws, p.qAus, p.qEin);
+    if (gwh) z += Formatiere("  %8.2f  %8.2f", RateInGwhTag(p.qAus, brennwert), RateInGwhTag(p.qEin, brennwert));
+    if (grenzen) z += "  " + GrenzeText(p.ausAnlage, p.einAnlage);
+    t.push_back(z);
+  }
+  bool kopf = false;
+  for (const Kennlinienpunkt& p : punkte) {
+    if (p.hinweis.empty()) continue;
+    if (!kopf) t.push_back("");
+    kopf = true;
+    t.push_back(Formatiere("    Bei %.1f %%: %s", 100.0 * p.fuellgrad, p.hinweis.c_str()));
+  }
+}
+
+}  // namespace
+
+const char* KennlinienrichtungText(Kennlinienrichtung r) {
+  switch (r) {
+    case Kennlinienrichtung::Einspeicherung: return "Einspeicherung";
+    case Kennlinienrichtung::Ausspeicherung: return "Ausspeicherung";
+    case Kennlinienrichtung::Beide: break;
+  }
+  return "Ein- und Ausspeicherung";
+}
+
 std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double brennwert) {
   std::vector<std::string> t;
   t.push_back("    Speicherkennlinien");
@@ -76,31 +115,29 @@ std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double bren
   t.push_back(Formatiere("    Arbeitsgas %.1f Mio m3, Kissengas %.1f Mio m3; p_min %.1f bar, p_max %.1f bar",
                          k.volumen.arbeitsgas, k.volumen.kissengas, k.eingaben.pMin, k.eingaben.pMax));
   t.push_back(Formatiere("    C-Modell: %s", PrognosemodellText(k.eingaben.modell).c_str()));
+  if (k.MitAquifer())
+    t.push_back("    Aquifer (" + k.aquifer + "): je eine Kennlinie der Ein- und der Ausspeichersaison, der Druck Tag für "
+                "Tag aus der Bilanz mit dem Zufluss, ab dem Zustand zu Beginn des Speicherjahres leer ausgespeichert, "
+                "mit voller Rate bis voll eingespeichert, dann mit voller Rate bis leer ausgespeichert.");
   for (const std::string& h : k.hinweise) t.push_back("    " + h);
   const bool grenzen = k.grenzen.qEin > 0.0 || k.grenzen.qAus > 0.0;
   if (grenzen) t.push_back("    " + AnlagengrenzenText(k.grenzen));
   if (brennwert > 0.0) t.push_back("    " + EnergieText(k.volumen, brennwert));
-  t.push_back("");
-  const bool gwh = brennwert > 0.0;
-  t.push_back(std::string("    Füllstand    Inventar") + (gwh ? "    Inventar" : "") +
-              "          Gp        P/Z        pws  Q_aus(p_min)  Q_ein(p_max)" + (gwh ? "     Q_aus     Q_ein" : "") +
-              (grenzen ? "  begrenzt durch" : ""));
-  t.push_back(std::string("          (%)    (Mio m3)") + (gwh ? "       (GWh)" : "") +
-              "    (Mio m3)      (bar)      (bar)        (m3/h)        (m3/h)" + (gwh ? "   (GWh/d)   (GWh/d)" : ""));
-  for (const Kennlinienpunkt& p : k.punkte) {
-    std::string z = Formatiere("    %9.1f  %10.1f", 100.0 * p.fuellgrad, p.inventar);
-    if (gwh) z += Formatiere("  %10.1f", MioM3InGwh(p.inventar, brennwert));
-    z += Formatiere("  %10.1f %10.2f %10.2f  %12.1f  %12.1f", p.gp, p.pz, p.pws, p.qAus, p.qEin);
-    if (gwh) z += Formatiere("  %8.2f  %8.2f", RateInGwhTag(p.qAus, brennwert), RateInGwhTag(p.qEin, brennwert));
-    if (grenzen) z += "  " + GrenzeText(p.ausAnlage, p.einAnlage);
-    t.push_back(z);
+  if (!k.MitAquifer()) {
+    t.push_back("");
+    KennlinienTabelle(t, k.punkte, grenzen, brennwert);
+    return t;
   }
-  bool kopf = false;
-  for (const Kennlinienpunkt& p : k.punkte) {
-    if (p.hinweis.empty()) continue;
-    if (!kopf) t.push_back("");
-    kopf = true;
-    t.push_back(Formatiere("    Bei %.1f %%: %s", 100.0 * p.fuellgrad, p.hinweis.c_str()));
+  for (const Kennlinie& r : k.richtungen) {
+    t.push_back("");
+    t.push_back(std::string("    ") + KennlinienrichtungText(r.richtung) +
+                (r.richtung == Kennlinienrichtung::Einspeicherung ? " (Einspeichersaison, von leer bis voll)"
+                                                                   : " (Ausspeichersaison, von voll bis leer)"));
+    if (!r.meldung.empty()) {
+      t.push_back("    " + r.meldung);
+      continue;
+    }
+    KennlinienTabelle(t, r.punkte, grenzen, brennwert);
   }
   return t;
 }
@@ -170,6 +207,9 @@ std::vector<std::string> SpeicherjahrKopf(const Speicherjahr& s) {
   const bool grenzen = e.grenzen.qEin > 0.0 || e.grenzen.qAus > 0.0;
   if (grenzen) t.push_back("    " + AnlagengrenzenText(e.grenzen));
   if (e.brennwert > 0.0) t.push_back("    " + EnergieText(s.volumen, e.brennwert));
+  if (!s.aquifer.empty())
+    t.push_back("    Aquifer (" + s.aquifer + "): der Druck jedes Morgens aus der Bilanz mit dem Zufluss bis dahin, "
+                "ab dem Zustand des Aquifers zu Beginn des Speicherjahres.");
   for (const std::string& h : s.hinweise) t.push_back("    " + h);
   return t;
 }
@@ -283,6 +323,46 @@ Diagramm KennlinienDiagramm(const Speicherkennlinien& k) {
     ein.y.push_back(p.qEin);
   }
   if (k.Gemacht() && !k.punkte.empty()) d.reihen = {std::move(aus), std::move(ein)};
+  return d;
+}
+
+Diagramm KennlinienDiagramm(const Speicherkennlinien& k, Kennlinienrichtung r) {
+  Speicherkennlinien eine;
+  eine.meldung = k.meldung;
+  eine.punkte = k.Punkte(r);
+  Diagramm d = KennlinienDiagramm(eine);
+  if (k.MitAquifer()) d.titel += std::string(": ") + KennlinienrichtungText(r);
+  return d;
+}
+
+std::vector<Diagramm> KennlinienDiagramme(const Speicherkennlinien& k) {
+  if (!k.MitAquifer()) return {KennlinienDiagramm(k)};
+  std::vector<Diagramm> d;
+  for (const Kennlinie& r : k.richtungen)
+    if (!r.punkte.empty()) d.push_back(KennlinienDiagramm(k, r.richtung));
+  if (Diagramm p = KennliniendruckDiagramm(k); !p.reihen.empty()) d.push_back(std::move(p));
+  return d;
+}
+
+Diagramm KennliniendruckDiagramm(const Speicherkennlinien& k) {
+  Diagramm d;
+  d.titel = "Lagerstättendruck über dem Füllstand je Saison";
+  d.xText = "Füllstand (%)";
+  d.yText = "pws (bar)";
+  d.xMin = 0;
+  d.xMax = 100;
+  if (!k.Gemacht() || !k.MitAquifer()) return d;
+  for (const Kennlinie& r : k.richtungen) {
+    if (r.punkte.empty()) continue;
+    const bool ein = r.richtung == Kennlinienrichtung::Einspeicherung;
+    Diagrammreihe p{KennlinienrichtungText(r.richtung), {}, {}, ein ? Farbe{0, 0, 200} : Farbe{200, 0, 0},
+                    ein ? Linienart::Durchgezogen : Linienart::Gestrichelt, ein ? Markierung::Kreis : Markierung::Quadrat};
+    for (const Kennlinienpunkt& q : r.punkte) {
+      p.x.push_back(100.0 * q.fuellgrad);
+      p.y.push_back(q.pws);
+    }
+    d.reihen.push_back(std::move(p));
+  }
   return d;
 }
 

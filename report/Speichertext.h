@@ -24,8 +24,10 @@ std::string AnlagengrenzenText(const Anlagengrenzen& g);
 std::string GesetzlicheZieleKopf(const std::string& anlage);
 
 // The settings, the table by fill level (inventory also in GWh when brennwert > 0, kWh/m3), and a note
-// for every fill level whose rate is 0.
+// for every fill level whose rate is 0; with an aquifer a table per season, or why it is missing.
 std::vector<std::string> KennlinienText(const Speicherkennlinien& k, double brennwert = 0);
+// "Einspeicherung", "Ausspeicherung".
+const char* KennlinienrichtungText(Kennlinienrichtung r);
 
 // One sentence per fill target with its source: the level on its day, met or missed, and for an
 // injection target the day it was reached and the latest start at full capacity; for legal targets the
@@ -45,8 +47,15 @@ std::vector<std::string> SpeicherjahrSpaltenkopf(const Speicherjahr& s);
 std::vector<std::string> SpeicherjahrZeilen(const Speicherjahr& s, bool taeglich = false);
 
 // Both capacity curves over the fill level (0 to 100 %): the withdrawal rate at p_min and the injection
-// rate at p_max. No series for a well without curves.
+// rate at p_max. No series for a well without curves (or with an aquifer: see the next).
 Diagramm KennlinienDiagramm(const Speicherkennlinien& k);
+// The same of one direction's curve, the season named in the title where the well has an aquifer.
+Diagramm KennlinienDiagramm(const Speicherkennlinien& k, Kennlinienrichtung r);
+// What the view shows: the one diagram, or with an aquifer each season's and the pressures of both.
+std::vector<Diagramm> KennlinienDiagramme(const Speicherkennlinien& k);
+// With an aquifer: the static pressure over the fill level in each season (the hysteresis). No series
+// without one.
+Diagramm KennliniendruckDiagramm(const Speicherkennlinien& k);
 
 // The storage year over the calendar (months): the fill level in % of the working gas, with the fill targets as
 // markers at their day and level, met and missed apart.

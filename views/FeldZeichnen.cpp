@@ -104,7 +104,8 @@ Analyseseite FeldDiagrammseite(const Feldergebnis& f, const std::string& feldnam
   }
   // A field of storage wells alone has no rate over time to show, only its capacity by fill level.
   if (f.kennlinien.Leer() || !f.Liefernde().empty()) s.diagramme.push_back(FeldDiagramm(f));
-  if (!f.kennlinien.Leer()) s.diagramme.push_back(FeldkennlinienDiagramm(f.kennlinien));
+  if (!f.kennlinien.Leer())
+    for (Diagramm& d : FeldkennlinienDiagramme(f.kennlinien)) s.diagramme.push_back(std::move(d));
   // The dated production wells' declines beside their forecasts: the block's first line, and the diagram.
   if (const std::vector<std::string> rueckgang = FeldrueckgangText(f.rueckgang); !rueckgang.empty()) {
     s.text.insert(s.text.end(), {"", rueckgang.front()});

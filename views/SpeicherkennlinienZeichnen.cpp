@@ -17,7 +17,8 @@ Analyseseite SpeicherkennlinienSeite(const CZelvorDoc& doc) {
   s.text = KennlinienText(k, doc.m_Speicher.brennwert);
   // Which evaluation this is, when the table shows another one.
   if (const std::string hinweis = Analysehinweis(doc); !hinweis.empty()) s.text.insert(s.text.begin(), {hinweis, ""});
-  if (Diagramm d = KennlinienDiagramm(k); !DiagrammLeer(d)) s.diagramme.push_back(std::move(d));
+  for (Diagramm& d : KennlinienDiagramme(k))
+    if (!DiagrammLeer(d)) s.diagramme.push_back(std::move(d));
   return s;
 }
 

@@ -181,6 +181,24 @@ TEST(Speicherjahr, TheSmallerOfTheWellsAndTheFacilitysRateFlows) {
   EXPECT_FALSE(SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j).Gemacht());
 }
 
+// A year that starts on the day of an injection target has no morning before it to inject from: the
+// target is checked on that first morning without reading before the year's days.
+TEST(Speicherjahr, AnInjectionTargetOnTheFirstMorning) {
+  SpeicherjahrEingaben j = Jahr(0);
+  j.start = *TagAusDatum(2027, 10, 1);
+  j.ziele = {{{10, 1}, 0.8}};
+  for (const double stand : {0.5, 0.9}) {
+    j.gpStart = VOLUMEN.GpBeiFuellgrad(1800, stand);
+    const Speicherjahr s = SpeicherjahrBerechnen(Speicher(), Druecke(), VOLUMEN, j);
+    ASSERT_TRUE(s.Gemacht()) << s.meldung;
+    ASSERT_EQ(s.ziele.size(), 1u);
+    EXPECT_TRUE(s.ziele[0].einspeicherziel);
+    EXPECT_EQ(s.ziele[0].erfuellt, stand > 0.8);
+    EXPECT_EQ(s.ziele[0].ohneEinspeisen, stand > 0.8);
+    EXPECT_FALSE(s.ziele[0].spaetesterBeginn);
+  }
+}
+
 TEST(Speicherjahr, SeasonsAcrossTheNewYear) {
   const Tag t = *TagAusDatum(2027, 1, 15);
   EXPECT_TRUE(ImZeitraum(t, {11, 1}, {3, 31}));

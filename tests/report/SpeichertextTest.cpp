@@ -103,5 +103,31 @@ TEST(Speichertext, EnergiesAreTheVolumesTimesTheCalorificValue) {
   EXPECT_TRUE(Enthaelt(kl, "      2.88      4.80  Anlage (aus)"));  // 12 000 and 20 000 m3/h in GWh/d
 }
 
+// With an aquifer each season's curve is named, a missing one says why, and the view draws each made
+// season and the pressures of both.
+TEST(Speichertext, MitAquiferJedeSaisonBenannt) {
+  Speicherkennlinien k;
+  k.volumen = {200, 1300};
+  k.aquifer = "fetkovich";
+  const std::vector<Kennlinienpunkt> punkte = {{0, 1300, 500, 150, 140, 50000, 40000, "", false, false},
+                                               {1, 1500, 300, 170, 155, 60000, 20000, "", false, false}};
+  const std::string fehlt = "Die Ausspeicherkurve fehlt: sie beginnt, wo die Einspeicherkurve endet.";
+  k.richtungen = {{Kennlinienrichtung::Einspeicherung, "", punkte}, {Kennlinienrichtung::Ausspeicherung, fehlt, {}}};
+  const std::vector<std::string> t = KennlinienText(k);
+  EXPECT_TRUE(Enthaelt(t, "Aquifer (fetkovich)"));
+  EXPECT_TRUE(Enthaelt(t, "    Einspeicherung (Einspeichersaison, von leer bis voll)"));
+  EXPECT_TRUE(Enthaelt(t, "    Ausspeicherung (Ausspeichersaison, von voll bis leer)"));
+  EXPECT_TRUE(Enthaelt(t, "    " + fehlt));
+  EXPECT_TRUE(Enthaelt(t, "        100.0      1500.0       300.0     170.00     155.00       60000.0       20000.0"));
+
+  const std::vector<Diagramm> d = KennlinienDiagramme(k);
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_EQ(d[0].titel, "Aus- und Einspeicherrate über dem Füllstand: Einspeicherung");
+  ASSERT_EQ(d[0].reihen.size(), 2u);
+  EXPECT_EQ(d[0].reihen[1].y, (std::vector<double>{40000, 20000}));
+  ASSERT_EQ(d[1].reihen.size(), 1u);  // the pressure of the season made
+  EXPECT_EQ(d[1].reihen[0].y, (std::vector<double>{140, 155}));
+}
+
 }  // namespace
 }  // namespace zelvor
