@@ -64,7 +64,7 @@ std::vector<std::string> AquiferZusammenfassung(const Foerderprognose& p, std::o
   std::vector<std::string> t;
   if (!p.aquifer) return t;
   const Aquiferprognosewerte& a = *p.aquifer;
-  const int breite = p.injektion ? 44 : 36;
+  const int breite = p.injektion ? 43 : 36;
   t.push_back(Summenzeile("Aquifermodell", "", breite, Formatiere("%12s", a.modell.c_str())));
   t.push_back(Summenzeile("Wasserzufluss zu Beginn", "(Mio m3)", breite, Formatiere("%12.3f", a.weStart)));
   t.push_back(Summenzeile("Wasserzufluss am Ende", "(Mio m3)", breite, Formatiere("%12.3f", a.weEnde)));
