@@ -45,7 +45,7 @@ void Kurven(Diagramm& d, const Foerderprognose& p, const Prognosebereich* bereic
   }
   // With an aquifer model, beside it the rate the well would have without further influx.
   if (p.aquifer && p.aquifer->ohneAquifer && p.aquifer->ohneAquifer->Gemacht()) {
-    Diagrammreihe r{"Ohne weiteren Wasserzufluss", {}, {}, PETROL, Linienart::Gestrichelt, Markierung::Keine};
+    Diagrammreihe r{"Ohne weiteren Zufluss", {}, {}, PETROL, Linienart::Gestrichelt, Markierung::Keine};
     for (const Prognosezeile& z : p.aquifer->ohneAquifer->zeilen) {
       r.x.push_back(x(z));
       r.y.push_back(z.q);
