@@ -35,7 +35,11 @@ Aquiferstand Aquiferfortschreibung::Probe(double tage, double gp) const {
 }
 
 void Aquiferfortschreibung::Annehmen(const Aquiferstand& s) {
-  m_zufluss.Annehmen(s.t, s.p);
+  if (s.t == m_vorschauTag) {
+    m_zufluss.Annehmen(s.t, s.p, m_vorschau);
+  } else {
+    m_zufluss.Annehmen(s.t, s.p);
+  }
   m_stand = s;
   m_vorschauTag = -1;
 }

@@ -84,8 +84,10 @@ Aquiferzufluss::Affin Aquiferzufluss::Vorschau(double t) const {
   return w;
 }
 
-void Aquiferzufluss::Annehmen(double t, double p) {
-  m_we = Vorschau(t).Bei(p);
+void Aquiferzufluss::Annehmen(double t, double p) { Annehmen(t, p, Vorschau(t)); }
+
+void Aquiferzufluss::Annehmen(double t, double p, const Affin& vorschau) {
+  m_we = vorschau.Bei(p);
   if (m_k.modell == Aquifermodell::Hurst) {
     const std::size_t n = m_tD.size();
     m_dp.push_back(((n >= 2 ? m_druck[n - 2] : m_k.pi) - p) / 2.0);

@@ -46,8 +46,9 @@ class Aquiferzufluss {
     double Bei(double p) const { return a + b * p; }
   };
   Affin Vorschau(double t) const;
-  // Takes the step to day t with boundary pressure p.
+  // Takes the step to day t with boundary pressure p; with the preview of day t when the caller has it.
   void Annehmen(double t, double p);
+  void Annehmen(double t, double p, const Affin& vorschau);
 
   double We() const { return m_we; }
   // The aquifer's mean pressure: the boundary's for the pot, Fetkovich's p̄a, for van Everdingen-Hurst

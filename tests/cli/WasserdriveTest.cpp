@@ -49,6 +49,11 @@ TEST(Wasserdrive, AnpassungFindetDenGasvorratUndDieUebernahmeMachtDieCWerteGleic
   const std::string tabelle = Starten({"evaluate", well});
   EXPECT_NEAR(ZahlNach(tabelle, "Mittlerer C-Wert:"), 1.2, 0.01);
   EXPECT_NE(tabelle.find("    Aquifermodell fetkovich ab 01.01.2005: WE 0.0 bis "), std::string::npos);
+  // Its forecast: given up years later than without further influx; the range over the fit's interval.
+  const std::string prognose = Starten({"forecast", well});
+  const std::string jahre = "Zeit bis zur Aufgabe     (Jahre):";
+  EXPECT_GT(ZahlNach(prognose, jahre), ZahlNach(prognose.substr(prognose.find("Ohne weiteren Wasserzufluss")), jahre) + 1);
+  EXPECT_NE(prognose.find("Bereich aus der Aquiferanpassung (95 %)"), std::string::npos);
   // Without a model there is no history to list.
   Starten({"set", well, "Aquifer=keiner"});
   EXPECT_NE(Starten({"aquifer", well}, ABGEBROCHEN).find("kein Aquifermodell"), std::string::npos);
